@@ -1,0 +1,30 @@
+# A thin layer over CMake: every target first installs what is missing.
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD_TYPE ?= Release
+
+.PHONY: all deps configure build run test bench package clean format
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/app/beltwright ]; then $(BUILD)/src/app/beltwright; \
+	else echo "The window is not built yet: the core library and its tests are."; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	@rm -rf $(BUILD)
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,209 @@
+#include "CatalogueFile.h"
+
+#include <cerrno>
+#include <chrono>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t bufferSize = 1 << 20;
+
+std::string directoryOf(std::string const &path)
+{
+    auto const slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string fileNameOf(std::string const &path)
+{
+    auto const slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows symbolic links, dangling ones too, so that a save replaces the file
+// a link points to and not the link.
+std::string followLinks(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
+        ssize_t const length = readlink(path.c_str(), target.data(), target.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= target.size())
+            return path;
+        target.resize(static_cast<std::size_t>(length));
+        path = (!target.empty() && target[0] == '/') ? target : directoryOf(path) + "/" + target;
+    }
+    return path;
+}
+
+} // namespace
+
+CatalogueFile::CatalogueFile(std::string path)
+    : path(std::move(path))
+{}
+
+CatalogueFile::~CatalogueFile()
+{
+    discard();
+}
+
+void CatalogueFile::fail(char const *what, int code)
+{
+    failed = true;
+    errorText = std::string(what) + " \"" + path +
+                "\": " + std::error_code(code, std::generic_category()).message() + ".";
+}
+
+bool CatalogueFile::open()
+{
+    if (path.empty()) {
+        failed = true;
+        errorText = "No output file was given.";
+        return false;
+    }
+    targetPath = followLinks(path);
+
+    struct stat st;
+    bool const exists = stat(targetPath.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        fail("Cannot write", EISDIR);
+        return false;
+    }
+    if (exists && !S_ISREG(st.st_mode)) {
+        // A device or a pipe cannot be renamed over: write to it as it is.
+        fd = ::open(targetPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) {
+            fail("Cannot open", errno);
+            return false;
+        }
+        buffer.reserve(bufferSize);
+        return true;
+    }
+
+    std::string const stem = directoryOf(targetPath) + "/." + fileNameOf(targetPath) + ".";
+    auto const tick = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        tempPath = stem + std::to_string(getpid()) + "-" + std::to_string(tick + attempt) + ".tmp";
+        // 0666 lets the umask decide, as for any new file.
+        fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        tempPath.clear();
+        fail("Cannot create", errno);
+        return false;
+    }
+    if (exists) {
+        // The replacement keeps the owner and permission bits of the file it replaces.
+        if (fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Only the owner's own group may be kept by an ordinary user; that is fine.
+        }
+        if (fchmod(fd, st.st_mode & 07777) != 0) {
+            fail("Cannot set the permissions of", errno);
+            discard();
+            return false;
+        }
+    }
+    buffer.reserve(bufferSize);
+    return true;
+}
+
+bool CatalogueFile::writeAll(char const *data, std::size_t size)
+{
+    while (size > 0) {
+        ssize_t const written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            fail("Cannot write", written < 0 ? errno : EIO);
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool CatalogueFile::flushBuffer()
+{
+    if (failed || fd < 0)
+        return false;
+    bool const ok = writeAll(buffer.data(), buffer.size());
+    buffer.clear();
+    return ok;
+}
+
+int CatalogueFile::overflow(int ch)
+{
+    if (ch == traits_type::eof())
+        return sync() == 0 ? 0 : traits_type::eof();
+    char const c = traits_type::to_char_type(ch);
+    return xsputn(&c, 1) == 1 ? ch : traits_type::eof();
+}
+
+std::streamsize CatalogueFile::xsputn(char const *data, std::streamsize size)
+{
+    if (failed || fd < 0)
+        return 0;
+    auto const count = static_cast<std::size_t>(size);
+    if (buffer.size() + count > bufferSize && !flushBuffer())
+        return 0;
+    if (count >= bufferSize)
+        return writeAll(data, count) ? size : 0;
+    buffer.insert(buffer.end(), data, data + count);
+    return size;
+}
+
+int CatalogueFile::sync()
+{
+    return flushBuffer() ? 0 : -1;
+}
+
+bool CatalogueFile::commit()
+{
+    if (fd < 0 || failed) {
+        discard();
+        return false;
+    }
+    if (!flushBuffer()) {
+        discard();
+        return false;
+    }
+    int const closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) {
+        fail("Cannot finish writing", errno);
+        discard();
+        return false;
+    }
+    if (!tempPath.empty()) {
+        if (rename(tempPath.c_str(), targetPath.c_str()) != 0) {
+            fail("Cannot replace", errno);
+            discard();
+            return false;
+        }
+        tempPath.clear();
+    }
+    return true;
+}
+
+void CatalogueFile::discard()
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+    buffer.clear();
+    if (!tempPath.empty())
+        unlink(tempPath.c_str());
+    tempPath.clear();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "BaseAsteroid.h"
+#include "Orbit.h"
+#include "Settings.h"
+
+#include <atomic>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+// Whether a save wrote the catalogue, and if not, why.
+struct SaveResult {
+    bool ok = true;
+    bool stopped = false; // a stop request ended it; nothing was changed
+    std::string message;  // English, names the path and the system's reason
+    explicit operator bool() const { return ok; }
+};
+
+// One run's generator: draws a belt from its settings and one engine, then
+// writes it as a catalogue.
+class Generator {
+public:
+    // Seeds the engine from the operating system's random source.
+    explicit Generator(Settings settings);
+    Generator(Settings settings, unsigned int seed);
+    Generator(Generator const &) = delete;
+    Generator &operator=(Generator const &) = delete;
+
+    // Appends settings.number bodies, storing the percentage done after each.
+    // A set stop flag ends the loop between two bodies.
+    void generate(std::atomic<int> &progress, std::atomic<bool> const *stop = nullptr);
+
+    // Writes the bodies to path. An existing file is replaced only by a complete
+    // catalogue; a failure or a stop leaves it as it was.
+    SaveResult save(std::string const &path, std::atomic<int> &progress,
+                    std::atomic<bool> const *stop = nullptr);
+
+    std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
+    Settings const &belt() const { return settings; }
+
+    // The largest number of bodies a belt may have.
+    static constexpr std::uint32_t maxNumber = 0x3fffffff;
+    // Percentage done after done of total, formed in 64 bits so that no belt
+    // size overflows it.
+    static int progressPercent(std::uint64_t done, std::uint64_t total)
+    {
+        return static_cast<int>(100 * done / total);
+    }
+
+private:
+    std::unique_ptr<BaseAsteroid> makeAsteroid(unsigned int id, Orbit orbit);
+    std::unique_ptr<BaseAsteroid> makeBinaryAsteroid(unsigned int id, Orbit orbit);
+
+    template <typename T> T gaussian(T lo, T hi);
+    // Two engine outputs, low half first, as a fraction in [0, 1).
+    double canonical();
+
+    std::string bodyName(unsigned int id) const;
+
+    double maxRotationPeriod;
+    double minRotationPeriod;
+    double binaryFraction;
+    double earthMass; // kg
+
+    Settings settings;
+    std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
+    std::mt19937 engine;
+
+    friend class GeneratorProbe; // tests reach the draws through it
+};

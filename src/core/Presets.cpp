@@ -1,0 +1,26 @@
+#include "Presets.h"
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<Settings::Preset> findPreset(std::string_view name)
+{
+    for (auto const &info : presetTable) {
+        if (equalsIgnoringCase(name, info.menuText) || equalsIgnoringCase(name, info.shortName))
+            return info.preset;
+    }
+    return std::nullopt;
+}

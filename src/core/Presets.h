@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The built-in belts as users name them: the menu text of the window and the
+// short name of the command line.
+struct PresetInfo {
+    Settings::Preset preset;
+    std::string_view menuText;
+    std::string_view shortName;
+};
+
+inline constexpr std::array<PresetInfo, 4> presetTable{{
+    {Settings::Vulcanoids, "Vulcanoids", "vulcanoids"},
+    {Settings::OortCloud, "Oort Cloud", "oort-cloud"},
+    {Settings::TolimanAComets, "Toliman A Comets", "toliman-a-comets"},
+    {Settings::EarthMoonBelt, "eBelt-EM", "ebelt-em"},
+}};
+
+// Finds a preset by its menu text or short name, ignoring ASCII case.
+std::optional<Settings::Preset> findPreset(std::string_view name);

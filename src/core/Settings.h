@@ -1,0 +1,41 @@
+#pragma once
+
+#include "BaseAsteroid.h"
+#include "Orbit.h"
+
+#include <cstdint>
+#include <string>
+
+// Everything that fixes one belt, bar the seed. A plain record: it checks
+// nothing (see checkSettings() for the problems a run should refuse).
+struct Settings {
+    enum Preset : std::int32_t {
+        Vulcanoids = 0,
+        OortCloud = 1,
+        TolimanAComets = 2,
+        EarthMoonBelt = 3,
+    };
+
+    Settings() = default;
+    explicit Settings(Preset preset);
+
+    BaseAsteroid::ObjectType objectType = BaseAsteroid::Asteroid;
+    std::string beltName;   // UTF-8; each body's name is this, a space and its id
+    std::string beltCenter; // UTF-8; every body's parent body
+    bool barycenter = false;
+    double totalMass = 0.0;   // solar masses, read only with barycenter set
+    std::uint32_t number = 0; // bodies
+    double innerRadius = 0.0; // AU
+    double outerRadius = 0.0; // AU
+    double maxRadius = 0.0;   // km
+    double minRadius = 0.0;   // km
+    double maxEccentricity = 0.0;
+    double minEccentricity = 0.0;
+    double maxInclination = 0.0; // degrees, applied with both signs
+    Orbit::ReferencePlane referencePlane = Orbit::Ecliptic;
+    double epoch = 2457395.5; // Julian date, 8 January 2016 0h
+};
+
+// Mass of the Earth in solar masses; the window and the command line convert
+// Earth-mass totals with it.
+inline constexpr double solMassOfEarth = 3.003167261575587e-06;

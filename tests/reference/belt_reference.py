@@ -1,0 +1,661 @@
+#!/usr/bin/env python3
+"""Independent reference generator for Beltwright catalogues.
+
+Builds the belt of a built-in preset from an explicit 32-bit seed and writes
+the catalogue script text, so that the C++ generator's output can be compared
+with it byte for byte.  Standard library only.
+
+    python3 belt_reference.py --preset vulcanoids --seed 5489 [--number N] [--output FILE]
+    python3 belt_reference.py --self-test
+"""
+
+import argparse
+import math
+import sys
+from dataclasses import dataclass, field, replace
+
+NAN = float("nan")
+INF = float("inf")
+TWO_POW_32 = 4294967296.0
+TWO_POW_M32 = 2.0 ** -32
+TWO_POW_M64 = 2.0 ** -64
+SPHERE_FACTOR = 4.1887902047863905  # 4/3 * pi, as a fixed double
+AU_KM = 149597870.691
+DAYS_PER_YEAR = 365.24218985
+DEFAULT_EPOCH = 2457395.5
+SOL_MASS_OF_EARTH = 3.003167261575587e-06
+MAX_NUMBER = 0x3FFFFFFF  # generator caps the body count here
+
+# Enumeration values as stored in the model.
+ASTEROID, COMET = 0, 1
+ECLIPTIC, EQUATOR, EXTRASOLAR = 0, 1, 2
+OBJECT_TYPE_WORDS = {ASTEROID: "Asteroid", COMET: "Comet"}
+REF_PLANE_WORDS = {ECLIPTIC: '"Ecliptic"', EQUATOR: '"Equator"', EXTRASOLAR: '"Extrasolar"'}
+
+
+# --------------------------------------------------------------------------
+# IEEE-style arithmetic: Python raises where C quietly yields inf or NaN.
+
+def ieee_div(a, b):
+    if b != 0.0 or math.isnan(b):
+        return a / b
+    if a == 0.0 or math.isnan(a):
+        return NAN
+    negative = (math.copysign(1.0, a) < 0) != (math.copysign(1.0, b) < 0)
+    return -INF if negative else INF
+
+
+def ieee_pow3(x):
+    try:
+        return math.pow(x, 3.0)
+    except OverflowError:
+        return math.copysign(INF, x)
+
+
+def ieee_sqrt(x):
+    if x < 0.0:
+        return -NAN
+    return math.sqrt(x)
+
+
+# --------------------------------------------------------------------------
+# MT19937, 32-bit words.
+
+class MT19937:
+    N, M = 624, 397
+    MATRIX_A = 0x9908B0DF
+    UPPER, LOWER = 0x80000000, 0x7FFFFFFF
+
+    def __init__(self, seed=5489):
+        self.seed(seed)
+
+    def seed(self, seed):
+        mt = [0] * self.N
+        mt[0] = seed & 0xFFFFFFFF
+        for i in range(1, self.N):
+            prev = mt[i - 1]
+            mt[i] = (1812433253 * (prev ^ (prev >> 30)) + i) & 0xFFFFFFFF
+        self.mt = mt
+        self.index = self.N
+
+    def _twist(self):
+        mt, n, m = self.mt, self.N, self.M
+        for i in range(n):
+            y = (mt[i] & self.UPPER) | (mt[(i + 1) % n] & self.LOWER)
+            v = mt[(i + m) % n] ^ (y >> 1)
+            if y & 1:
+                v ^= self.MATRIX_A
+            mt[i] = v
+        self.index = 0
+
+    def next_u32(self):
+        if self.index >= self.N:
+            self._twist()
+        y = self.mt[self.index]
+        self.index += 1
+        y ^= y >> 11
+        y ^= (y << 7) & 0x9D2C5680
+        y ^= (y << 15) & 0xEFC60000
+        y ^= y >> 18
+        return y & 0xFFFFFFFF
+
+
+class RandomSource:
+    """The three ways engine outputs become numbers."""
+
+    def __init__(self, seed):
+        self.engine = MT19937(seed)
+
+    def canonical(self):
+        # First output is the low half, second the high half.
+        a = self.engine.next_u32()
+        b = self.engine.next_u32()
+        return (a + b * TWO_POW_32) * TWO_POW_M64
+
+    def unit_output(self):
+        return self.engine.next_u32()
+
+    def gaussian(self, lo, hi):
+        while True:
+            x = 2.0 * self.canonical() - 1.0
+            y = 2.0 * self.canonical() - 1.0
+            r2 = x * x + y * y
+            if r2 > 1.0 or r2 == 0.0:
+                continue
+            m = math.sqrt(-2.0 * math.log(r2) / r2)
+            z = y * m
+            sigma = (hi - lo) / 6.0
+            mu = (lo + hi) * 0.5
+            v = z * sigma + mu
+            # Upper bound first, then lower: with lo > hi the result is lo.
+            # Built-in min/max keep the first argument on ties and NaN.
+            return max(lo, min(hi, v))
+
+
+# --------------------------------------------------------------------------
+# Settings and presets.
+
+@dataclass
+class Settings:
+    objectType: int = ASTEROID
+    beltName: str = ""
+    beltCenter: str = ""
+    barycenter: bool = False
+    totalMass: float = 0.0
+    number: int = 0
+    innerRadius: float = 0.0
+    outerRadius: float = 0.0
+    maxRadius: float = 0.0
+    minRadius: float = 0.0
+    maxEccentricity: float = 0.0
+    minEccentricity: float = 0.0
+    maxInclination: float = 0.0
+    referencePlane: int = ECLIPTIC
+    epoch: float = DEFAULT_EPOCH
+
+
+PRESET_VALUES = {
+    0: dict(objectType=ASTEROID, beltName="VS", beltCenter="Sol", number=200,
+            innerRadius=0.15, outerRadius=0.18, maxRadius=3.0, minRadius=0.1,
+            maxEccentricity=0.001, minEccentricity=0.0, maxInclination=10.0),
+    1: dict(objectType=ASTEROID, beltName="OS", beltCenter="Sol", number=2000,
+            innerRadius=5000.0, outerRadius=50000.0, maxRadius=500.0, minRadius=0.1,
+            maxEccentricity=0.3, minEccentricity=0.0, maxInclination=180.0),
+    2: dict(objectType=COMET, beltName="TC", beltCenter="Toliman A", number=500,
+            innerRadius=0.15, outerRadius=5.0, maxRadius=25.0, minRadius=0.1,
+            maxEccentricity=0.5, minEccentricity=0.0, maxInclination=180.0),
+    3: dict(objectType=ASTEROID, beltName="ES", beltCenter="Earth-Moon",
+            barycenter=True, totalMass=3.0401062188929665e-06, number=250,
+            innerRadius=0.01, outerRadius=0.02, maxRadius=25.0, minRadius=0.1,
+            maxEccentricity=0.001, minEccentricity=0.0, maxInclination=5.0),
+}
+PRESET_NAMES = {"vulcanoids": 0, "oort-cloud": 1, "toliman-a-comets": 2, "ebelt-em": 3}
+
+
+def preset_settings(preset):
+    """An unknown preset value leaves the default record untouched."""
+    return Settings(**PRESET_VALUES.get(preset, {}))
+
+
+# --------------------------------------------------------------------------
+# Bodies and orbits.
+
+@dataclass
+class Orbit:
+    epoch: float = DEFAULT_EPOCH
+    semiMajorAxis: float = 0.0
+    period: float = NAN
+    eccentricity: float = 0.0
+    inclination: float = 0.0
+    ascendingNode: float = 0.0
+    argOfPericenter: float = 0.0
+    meanAnomaly: float = 0.0
+    referencePlane: int = ECLIPTIC
+
+
+@dataclass
+class BaseAsteroid:
+    orbit: Orbit = field(default_factory=Orbit)
+    objectType: int = ASTEROID
+    name: str = "Astro"
+    parentBody: str = "Sol"
+    radius: float = 0.0
+    density: float = 0.0
+    mass: float = 0.0
+    rotationPeriod: float = NAN
+    obliquity: float = NAN
+
+    def safe_moon_radius(self):
+        return self.radius / AU_KM * 1.2
+
+
+@dataclass
+class Asteroid(BaseAsteroid):
+    def write(self, out):
+        write_single(out, self)
+
+
+@dataclass
+class BinaryAsteroid(BaseAsteroid):
+    companionRadius: float = 0.0
+    componentOrbit: Orbit = field(default_factory=Orbit)
+
+    def write(self, out):
+        write_binary(out, self)
+
+
+def is_binary_decision(u):
+    """Binary when the output's unit fraction is at most 0.2 (compared unreduced)."""
+    return not (u * TWO_POW_M32 > Generator.BINARY_FRACTION)
+
+
+def body_mass(radius, density):
+    return ieee_pow3(radius) * SPHERE_FACTOR * density
+
+
+# --------------------------------------------------------------------------
+# Belt generation.
+
+class Generator:
+    MAX_ROTATION_PERIOD = 12.0
+    MIN_ROTATION_PERIOD = 0.1
+    BINARY_FRACTION = 0.2
+    EARTH_MASS_KG = 5.9736e+24
+
+    def __init__(self, settings, seed):
+        self.settings = replace(settings)
+        if self.settings.number > MAX_NUMBER:
+            self.settings.number = MAX_NUMBER
+        self.rng = RandomSource(seed)
+        self.asteroids = []
+        self.decisions = []  # decision output of each body, kept for checks
+
+    def _density(self):
+        return self.rng.gaussian(2.0, 4.0) * 1e12 / self.EARTH_MASS_KG
+
+    def generate(self):
+        s, rng = self.settings, self.rng
+        for ident in range(1, s.number + 1):
+            orbit = Orbit()
+            orbit.semiMajorAxis = rng.gaussian(s.innerRadius, s.outerRadius)
+            if s.barycenter:
+                orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), s.totalMass))
+            orbit.inclination = rng.gaussian(-s.maxInclination, s.maxInclination)
+            orbit.eccentricity = rng.gaussian(s.minEccentricity, s.maxEccentricity)
+            orbit.argOfPericenter = 360.0 * rng.canonical()
+            orbit.ascendingNode = 360.0 * rng.canonical()
+            orbit.referencePlane = s.referencePlane
+            orbit.epoch = s.epoch
+            u = rng.unit_output()
+            self.decisions.append(u)
+            if is_binary_decision(u):
+                body = self.make_binary_asteroid(ident, orbit)
+            else:
+                body = self.make_asteroid(ident, orbit)
+            self.asteroids.append(body)
+        return self.asteroids
+
+    def make_asteroid(self, ident, orbit):
+        s, rng = self.settings, self.rng
+        body = Asteroid()
+        body.objectType = s.objectType
+        body.name = "%s %d" % (s.beltName, ident)
+        body.parentBody = s.beltCenter
+        body.radius = rng.gaussian(s.minRadius, s.maxRadius)
+        body.density = self._density()
+        body.mass = body_mass(body.radius, body.density)
+        body.rotationPeriod = rng.gaussian(self.MIN_ROTATION_PERIOD, self.MAX_ROTATION_PERIOD)
+        body.obliquity = 360.0 * rng.canonical()
+        body.orbit = orbit
+        return body
+
+    def make_binary_asteroid(self, ident, orbit):
+        s, rng = self.settings, self.rng
+        body = BinaryAsteroid()
+        body.objectType = s.objectType
+        body.name = "%s %d" % (s.beltName, ident)
+        body.parentBody = s.beltCenter
+        body.radius = rng.gaussian(s.minRadius, s.maxRadius)
+        body.companionRadius = body.radius * (rng.canonical() * 0.75 + 0.25)
+        body.density = self._density()
+        body.orbit = orbit
+        comp = Orbit()
+        comp.epoch = orbit.epoch
+        comp.period = (rng.canonical() * 2.9 + 0.1) / DAYS_PER_YEAR
+        comp.inclination = rng.canonical() * 360.0
+        comp.eccentricity = rng.gaussian(0.0, 0.1)
+        comp.argOfPericenter = rng.canonical() * 360.0
+        comp.ascendingNode = rng.canonical() * 360.0
+        comp.referencePlane = EQUATOR
+        body.componentOrbit = comp
+        return body
+
+
+# --------------------------------------------------------------------------
+# Catalogue text.
+
+def fmt_num(x):
+    """Like printf's %.19g, including the C library's inf/nan words."""
+    if math.isnan(x):
+        return "-nan" if math.copysign(1.0, x) < 0 else "nan"
+    return "%.19g" % x
+
+
+def write_orbit(out, o):
+    out.append("\n\tOrbit\n\t{\n")
+    out.append("\t\tEpoch\t\t\t%s\n" % fmt_num(o.epoch))
+    if o.semiMajorAxis > 0.0:  # false for NaN too
+        out.append("\t\tSemiMajorAxis\t%s\n" % fmt_num(o.semiMajorAxis))
+    if not math.isnan(o.period):
+        out.append("\t\tPeriod\t\t\t%s\n" % fmt_num(o.period))
+    out.append("\t\tEccentricity\t%s\n" % fmt_num(o.eccentricity))
+    out.append("\t\tInclination\t\t%s\n" % fmt_num(o.inclination))
+    out.append("\t\tAscendingNode\t%s\n" % fmt_num(o.ascendingNode))
+    out.append("\t\tArgOfPericen\t%s\n" % fmt_num(o.argOfPericenter))
+    out.append("\t\tRefPlane\t\t%s\n" % REF_PLANE_WORDS.get(o.referencePlane, ""))
+    out.append("\t\tMeanAnomaly\t\t%s\n" % fmt_num(o.meanAnomaly))
+    out.append("\t}\n")
+
+
+def write_single(out, b):
+    out.append('%s "%s"\n' % (OBJECT_TYPE_WORDS.get(b.objectType, ""), b.name))
+    out.append('{\n\tParentBody\t"%s"\n' % b.parentBody)
+    out.append('\tClass\t\t"Asteroid"\n')
+    out.append("\tMass\t\t%s\n" % fmt_num(b.mass))
+    out.append("\tRadius\t\t%s\n" % fmt_num(b.radius))
+    if not math.isnan(b.rotationPeriod):
+        out.append("\tRotationPeriod\t%s\n" % fmt_num(b.rotationPeriod))
+    if not math.isnan(b.obliquity):
+        out.append("\n\tObliquity\t\t%s\n" % fmt_num(b.obliquity))
+    write_orbit(out, b.orbit)
+    out.append("}\n\n")
+
+
+def write_binary(out, b):
+    out.append('Barycenter "%s"\n{\n\tParentBody\t"%s"\n' % (b.name, b.parentBody))
+    write_orbit(out, b.orbit)
+    out.append("}\n\n")
+    t = Asteroid()
+    t.objectType = b.objectType
+    t.name = b.name + " A"
+    t.parentBody = b.name
+    t.radius = b.radius
+    t.density = b.density
+    t.mass = body_mass(t.radius, t.density)
+    t.orbit = replace(b.componentOrbit)
+    write_single(out, t)
+    t.name = b.name + " B"
+    t.radius = b.companionRadius
+    t.mass = body_mass(t.radius, t.density)
+    # B sits opposite A; the shift is not wrapped into a range.
+    t.orbit.argOfPericenter = (t.orbit.argOfPericenter + 180.0) - 360.0
+    write_single(out, t)
+
+
+def catalogue_text(bodies):
+    out = []
+    for body in bodies:
+        body.write(out)
+    return "".join(out)
+
+
+def belt_catalogue(preset, seed, number=None):
+    settings = preset_settings(preset)
+    if number is not None:
+        settings.number = number
+    gen = Generator(settings, seed)
+    return catalogue_text(gen.generate()).encode("utf-8")
+
+
+# --------------------------------------------------------------------------
+# Self-test against the hand-worked examples.
+
+class Checker:
+    def __init__(self):
+        self.passed = 0
+        self.failed = []
+
+    def eq(self, label, got, want):
+        if got == want:
+            self.passed += 1
+        else:
+            self.failed.append("%s: got %r, want %r" % (label, got, want))
+
+    def digits(self, label, value, want):
+        self.eq(label, "%.12g" % value, want)
+
+
+def _test_engine(c):
+    e = MT19937(5489)
+    c.eq("mt 5489 #1", e.next_u32(), 3499211612)
+    c.eq("mt 5489 #2", e.next_u32(), 581869302)
+    c.eq("mt 0 #1", MT19937(0).next_u32(), 2357136044)
+    e = MT19937()
+    for _ in range(9999):
+        e.next_u32()
+    c.eq("mt 5489 #10000", e.next_u32(), 4123659995)
+    # Full 32-bit seed: the high bit must reach the state.
+    c.eq("mt seeds differ", MT19937(0x80000000).next_u32() != MT19937(0).next_u32(), True)
+
+
+def _test_draws(c):
+    r = RandomSource(5489)
+    x = r.canonical()
+    c.digits("canonical", x, "0.135477004297")
+    c.digits("angle", 360.0 * x, "48.7717215468")
+    c.eq("canonical halves", x, (3499211612 + 581869302 * TWO_POW_32) * TWO_POW_M64)
+
+    r = RandomSource(5489)
+    c.digits("gaussian(0,1)", r.gaussian(0.0, 1.0), "0.522421609745")
+    c.eq("first attempt accepted", r.engine.index, 4)
+    r = RandomSource(5489)
+    gx = 2.0 * r.canonical() - 1.0
+    gy = 2.0 * r.canonical() - 1.0
+    c.digits("gaussian x", gx, "-0.729045991406")
+    c.digits("gaussian y", gy, "0.670017179989")
+    c.digits("gaussian r2", gx * gx + gy * gy, "0.980431079066")
+
+    r = RandomSource(7)
+    c.eq("gaussian lo == hi", r.gaussian(2.5, 2.5), 2.5)
+    c.eq("lo == hi consumes 4k outputs", r.engine.index % 4, 0)
+    r = RandomSource(7)
+    values = [r.gaussian(3.0, 1.0) for _ in range(50)]
+    c.eq("gaussian lo > hi", set(values), {3.0})
+    r = RandomSource(11)
+    values = [r.gaussian(-1.0, 1.0) for _ in range(20000)]
+    c.eq("gaussian within bounds", all(-1.0 <= v <= 1.0 for v in values), True)
+    c.eq("gaussian hits both bounds", (-1.0 in values) and (1.0 in values), True)
+
+    c.eq("u 858993459 binary", is_binary_decision(858993459), True)
+    c.eq("u 858993460 single", is_binary_decision(858993460), False)
+    c.eq("u 0 binary", is_binary_decision(0), True)
+
+
+def _test_settings(c):
+    c.eq("unknown preset 4", preset_settings(4), Settings())
+    c.eq("unknown preset -1", preset_settings(-1), Settings())
+    toliman = preset_settings(2)
+    c.eq("toliman comets", (toliman.objectType, toliman.referencePlane), (COMET, ECLIPTIC))
+    em = preset_settings(3).totalMass
+    c.eq("em mass near 1.0123 earths", abs(em - 1.0123 * SOL_MASS_OF_EARTH) <= 1e-21, True)
+    c.eq("number cap", Generator(Settings(number=2 ** 32 - 1), 1).settings.number, MAX_NUMBER)
+    c.eq("empty belt", belt_catalogue(0, 5489, number=0), b"")
+    c.eq("moon radius", Asteroid(radius=AU_KM).safe_moon_radius(), 1.2)
+
+
+def _test_vulcanoids(c):
+    gen = Generator(preset_settings(0), 5489)
+    bodies = gen.generate()
+    b1, b2 = bodies[0], bodies[1]
+    o = b1.orbit
+    c.digits("VS1 a", o.semiMajorAxis, "0.165672648292")
+    c.digits("VS1 i", o.inclination, "1.53550060794")
+    c.digits("VS1 e", o.eccentricity, "0.000527285280706")
+    c.digits("VS1 w", o.argOfPericenter, "106.930601841")
+    c.digits("VS1 node", o.ascendingNode, "1.72205439095")
+    c.eq("VS1 decision", gen.decisions[0], 1811450929)
+    c.eq("VS1 single", (type(b1), b1.name, b1.parentBody), (Asteroid, "VS 1", "Sol"))
+    c.digits("VS1 radius", b1.radius, "1.60384622565")
+    c.digits("VS1 density", b1.density, "5.12897487895e-13")
+    c.digits("VS1 mass", b1.mass, "8.86354309484e-12")
+    c.digits("VS1 rotation", b1.rotationPeriod, "7.64737317415")
+    c.digits("VS1 obliquity", b1.obliquity, "141.201727113")
+    c.eq("VS1 no period, M 0", (math.isnan(o.period), o.meanAnomaly), (True, 0.0))
+
+    o = b2.orbit
+    c.digits("VS2 a", o.semiMajorAxis, "0.159900221257")
+    c.digits("VS2 i", o.inclination, "-3.61163918857")
+    c.digits("VS2 e", o.eccentricity, "0.000159614311674")
+    c.digits("VS2 w", o.argOfPericenter, "275.586045123")
+    c.digits("VS2 node", o.ascendingNode, "286.271965489")
+    c.eq("VS2 decision", gen.decisions[1], 156513983)
+    c.eq("VS2 binary", (type(b2), b2.name), (BinaryAsteroid, "VS 2"))
+    c.digits("VS2 radius", b2.radius, "1.03798132643")
+    c.digits("VS2 companion", b2.companionRadius, "0.639060912682")
+    c.digits("VS2 density", b2.density, "5.3626178504e-13")
+    co = b2.componentOrbit
+    c.digits("VS2 comp period", co.period, "0.000296169110349")
+    c.digits("VS2 comp period days", co.period * DAYS_PER_YEAR, "0.10817345443")
+    c.digits("VS2 comp i", co.inclination, "255.853395033")
+    c.digits("VS2 comp e", co.eccentricity, "0.0393322047891")
+    c.digits("VS2 comp w", co.argOfPericenter, "278.610166409")
+    c.digits("VS2 comp node", co.ascendingNode, "206.551679975")
+    c.eq("VS2 comp plane", (co.referencePlane, co.semiMajorAxis), (EQUATOR, 0.0))
+    c.digits("VS2 A mass", body_mass(b2.radius, b2.density), "2.51208355391e-12")
+    c.digits("VS2 B mass", body_mass(b2.companionRadius, b2.density), "5.86262647247e-13")
+    c.digits("VS2 B w", (co.argOfPericenter + 180.0) - 360.0, "98.6101664089")
+
+    binary_ids = [i + 1 for i, b in enumerate(bodies) if isinstance(b, BinaryAsteroid)]
+    c.eq("next binary is 10", binary_ids[:2], [2, 10])
+    c.eq("50 binaries", len(binary_ids), 50)
+    text = catalogue_text(bodies)
+    c.eq("block count", text.count("}\n\n"), 200 + 2 * 50)
+    c.eq("VS2 B text", '"VS 2 B"\n' in text and "ArgOfPericen\t98.61016640" in text, True)
+
+
+def _test_ebelt(c):
+    gen = Generator(preset_settings(3), 5489)
+    b1, b2 = gen.generate()[:2]
+    c.digits("ES1 a", b1.orbit.semiMajorAxis, "0.0152242160975")
+    c.digits("ES1 period", b1.orbit.period, "1.07735301373")
+    c.digits("ES1 i", b1.orbit.inclination, "0.767750303972")
+    c.digits("ES1 e", b1.orbit.eccentricity, "0.000527285280706")
+    c.digits("ES1 w", b1.orbit.argOfPericenter, "106.930601841")
+    c.digits("ES1 node", b1.orbit.ascendingNode, "1.72205439095")
+    c.eq("ES1 single", (type(b1), b1.name, b1.parentBody), (Asteroid, "ES 1", "Earth-Moon"))
+    c.digits("ES1 radius", b1.radius, "13.012334834")
+    c.digits("ES2 a", b2.orbit.semiMajorAxis, "0.0133000737522")
+    c.digits("ES2 period", b2.orbit.period, "0.879704259825")
+    c.digits("ES2 i", b2.orbit.inclination, "-1.80581959428")
+    c.eq("ES2 binary", (gen.decisions[1], type(b2)), (156513983, BinaryAsteroid))
+    c.eq("zero mass gives inf period", ieee_sqrt(ieee_div(ieee_pow3(0.5), 0.0)), INF)
+
+
+def _expect(lines):
+    return "".join(line + "\n" for line in lines)
+
+
+def _test_format(c):
+    table = [(0.0, "0"), (2457395.5, "2457395.5"), (360.0, "360"), (-1.25, "-1.25"),
+             (0.1, "0.1000000000000000056"), (0.1625, "0.1625000000000000056"),
+             (0.0001, "0.0001000000000000000048"), (0.00001, "1.000000000000000082e-05"),
+             (1e19, "1e+19"), (-0.0, "-0"), (INF, "inf"), (-INF, "-inf"), (NAN, "nan")]
+    for value, text in table:
+        c.eq("format %r" % value, fmt_num(value), text)
+
+    single = Asteroid(objectType=ASTEROID, name="VS 17", parentBody="Sol", radius=1.5,
+                      mass=7.099822690414859e-12, rotationPeriod=6.25, obliquity=123.5,
+                      orbit=Orbit(epoch=2457395.5, semiMajorAxis=0.1625,
+                                  period=0.06550584420492572, eccentricity=0.05,
+                                  inclination=-1.25, ascendingNode=200.75,
+                                  argOfPericenter=33.5, meanAnomaly=0.0,
+                                  referencePlane=ECLIPTIC))
+    want_single = _expect([
+        'Asteroid "VS 17"', "{", '\tParentBody\t"Sol"', '\tClass\t\t"Asteroid"',
+        "\tMass\t\t7.099822690414859139e-12", "\tRadius\t\t1.5", "\tRotationPeriod\t6.25",
+        "", "\tObliquity\t\t123.5", "", "\tOrbit", "\t{", "\t\tEpoch\t\t\t2457395.5",
+        "\t\tSemiMajorAxis\t0.1625000000000000056", "\t\tPeriod\t\t\t0.0655058442049257228",
+        "\t\tEccentricity\t0.05000000000000000278", "\t\tInclination\t\t-1.25",
+        "\t\tAscendingNode\t200.75", "\t\tArgOfPericen\t33.5", '\t\tRefPlane\t\t"Ecliptic"',
+        "\t\tMeanAnomaly\t\t0", "\t}", "}", ""])
+    c.eq("single block", catalogue_text([single]), want_single)
+    c.eq("single block twice", catalogue_text([single, single]), want_single * 2)
+
+    binary = BinaryAsteroid(objectType=COMET, name="VS 18", parentBody="Sol", radius=2.0,
+                            companionRadius=1.0, density=5.02209722780233e-13,
+                            orbit=Orbit(epoch=2457395.5, semiMajorAxis=0.17, eccentricity=0.01,
+                                        inclination=2.5, ascendingNode=10.0,
+                                        argOfPericenter=20.0),
+                            componentOrbit=Orbit(epoch=2457395.5, period=0.004106863997875025,
+                                                 eccentricity=0.05, inclination=90.0,
+                                                 ascendingNode=45.0, argOfPericenter=30.0,
+                                                 referencePlane=EQUATOR))
+    comp_orbit = ["", "\tOrbit", "\t{", "\t\tEpoch\t\t\t2457395.5",
+                  "\t\tPeriod\t\t\t0.004106863997875025325",
+                  "\t\tEccentricity\t0.05000000000000000278", "\t\tInclination\t\t90",
+                  "\t\tAscendingNode\t45"]
+    comp_tail = ['\t\tRefPlane\t\t"Equator"', "\t\tMeanAnomaly\t\t0", "\t}", "}", ""]
+    want_binary = _expect(
+        ['Barycenter "VS 18"', "{", '\tParentBody\t"Sol"', "", "\tOrbit", "\t{",
+         "\t\tEpoch\t\t\t2457395.5", "\t\tSemiMajorAxis\t0.1700000000000000122",
+         "\t\tEccentricity\t0.01000000000000000021", "\t\tInclination\t\t2.5",
+         "\t\tAscendingNode\t10", "\t\tArgOfPericen\t20", '\t\tRefPlane\t\t"Ecliptic"',
+         "\t\tMeanAnomaly\t\t0", "\t}", "}", "",
+         'Comet "VS 18 A"', "{", '\tParentBody\t"VS 18"', '\tClass\t\t"Asteroid"',
+         "\tMass\t\t1.682920934024263158e-11", "\tRadius\t\t2"]
+        + comp_orbit + ["\t\tArgOfPericen\t30"] + comp_tail
+        + ['Comet "VS 18 B"', "{", '\tParentBody\t"VS 18"', '\tClass\t\t"Asteroid"',
+           "\tMass\t\t2.103651167530328948e-12", "\tRadius\t\t1"]
+        + comp_orbit + ["\t\tArgOfPericen\t-150"] + comp_tail)
+    c.eq("binary block", catalogue_text([binary]), want_binary)
+    c.eq("binary leaves its orbit", binary.componentOrbit.argOfPericenter, 30.0)
+
+    # Lines that are left out or kept by condition.
+    for a in (0.0, -1.0, NAN):
+        out = []
+        write_orbit(out, Orbit(semiMajorAxis=a))
+        c.eq("no SemiMajorAxis for %r" % a, "SemiMajorAxis" in "".join(out), False)
+    out = []
+    write_orbit(out, Orbit(period=0.0, referencePlane=7))
+    text = "".join(out)
+    c.eq("period 0 written", "\t\tPeriod\t\t\t0\n" in text, True)
+    c.eq("unknown plane", "\t\tRefPlane\t\t\n" in text, True)
+    text = catalogue_text([Asteroid(obliquity=5.0)])
+    c.eq("obliquity only", "\tRadius\t\t0\n\n\tObliquity\t\t5\n" in text, True)
+    text = catalogue_text([Asteroid(objectType=9, name="")])
+    c.eq("unknown type, empty name", text.startswith(' ""\n{\n'), True)
+    c.eq("neither rotation nor obliquity", "\tRadius\t\t0\n\n\tOrbit\n" in text, True)
+    b = replace(binary, componentOrbit=replace(binary.componentOrbit, argOfPericenter=200.0))
+    c.eq("B at 20", catalogue_text([b]).endswith("\t\tArgOfPericen\t20\n" + _expect(comp_tail)), True)
+    # The sum is rounded at 380.1 before 360 comes off, so B is not simply A - 180.
+    b = replace(binary, componentOrbit=replace(binary.componentOrbit, argOfPericenter=200.1))
+    c.eq("B shift rounding", "\t\tArgOfPericen\t20.10000000000002274\n" in catalogue_text([b]), True)
+
+
+def self_test():
+    c = Checker()
+    for test in (_test_engine, _test_draws, _test_settings, _test_vulcanoids, _test_ebelt,
+                 _test_format):
+        try:
+            test(c)
+        except Exception as exc:  # a crash is a failure, and the other groups still run
+            c.failed.append("%s raised %s: %s" % (test.__name__, type(exc).__name__, exc))
+    for failure in c.failed:
+        print("FAIL " + failure)
+    print("%d checks passed, %d failed" % (c.passed, len(c.failed)))
+    return 0 if not c.failed else 1
+
+
+# --------------------------------------------------------------------------
+
+def _u32(text):
+    value = int(text, 0)
+    if not 0 <= value <= 0xFFFFFFFF:
+        raise argparse.ArgumentTypeError("must be an unsigned 32-bit value")
+    return value
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Reference belt catalogue writer.")
+    parser.add_argument("--preset", choices=sorted(PRESET_NAMES))
+    parser.add_argument("--seed", type=_u32)
+    parser.add_argument("--number", type=_u32, help="override the preset's body count")
+    parser.add_argument("--output", help="file to write (default: standard output)")
+    parser.add_argument("--self-test", action="store_true")
+    args = parser.parse_args(argv)
+    if args.self_test:
+        return self_test()
+    if args.preset is None or args.seed is None:
+        parser.error("--preset and --seed are required")
+    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number)
+    if args.output:
+        with open(args.output, "wb") as f:
+            f.write(data)
+    else:
+        sys.stdout.buffer.write(data)
+        sys.stdout.buffer.flush()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,273 @@
+#include "ChildProcess.h"
+#include "Generator.h"
+#include "Settings.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::unique_ptr<Generator> generatedBelt(std::uint32_t number, unsigned seed = 5489)
+{
+    Settings settings(Settings::Vulcanoids);
+    settings.number = number;
+    auto generator = std::make_unique<Generator>(settings, seed);
+    std::atomic<int> progress{0};
+    generator->generate(progress);
+    return generator;
+}
+
+std::string textOf(Generator const &generator)
+{
+    std::ostringstream out;
+    for (auto const &body : generator.bodies())
+        body->print(out);
+    return out.str();
+}
+
+std::string readFile(QString const &path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(QString const &path, std::string const &text)
+{
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+QStringList entries(QString const &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot);
+}
+
+mode_t modeOf(QString const &path)
+{
+    struct stat st {};
+    lstat(path.toLocal8Bit().constData(), &st);
+    return st.st_mode;
+}
+
+std::string const oldText = "an earlier catalogue that must survive a failed save\n";
+
+} // namespace
+
+class SaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesAndReplacesWhole()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, std::string(1 << 20, 'x')); // longer than the new text
+        chmod(path.toLocal8Bit().constData(), 0640);
+
+        auto generator = generatedBelt(200);
+        std::atomic<int> progress{100};
+        SaveResult const result = generator->save(path.toStdString(), progress);
+        QVERIFY2(result.ok, result.message.c_str());
+        QCOMPARE(readFile(path), textOf(*generator));
+        QCOMPARE(progress.load(), 100);
+        QCOMPARE(modeOf(path) & 07777, mode_t(0640));
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+
+        // A second save of the same belt gives the same bytes.
+        QVERIFY(generator->save(dir.filePath("again.sc").toStdString(), progress).ok);
+        QCOMPARE(readFile(dir.filePath("again.sc")), readFile(path));
+    }
+
+    void newFileFollowsTheUmask()
+    {
+        QTemporaryDir dir;
+        mode_t const mask = umask(027);
+        umask(027);
+        auto generator = generatedBelt(3);
+        std::atomic<int> progress{0};
+        QVERIFY(generator->save(dir.filePath("new.sc").toStdString(), progress).ok);
+        umask(mask);
+        QCOMPARE(modeOf(dir.filePath("new.sc")) & 07777, mode_t(0640));
+        QVERIFY(S_ISREG(modeOf(dir.filePath("new.sc"))));
+    }
+
+    void emptyBeltGivesAnEmptyFile()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("empty.sc");
+        writeFile(path, oldText);
+        auto generator = generatedBelt(0);
+        std::atomic<int> progress{-7};
+        QVERIFY(generator->save(path.toStdString(), progress).ok);
+        QCOMPARE(readFile(path), std::string());
+        QCOMPARE(progress.load(), -7); // nothing written, nothing counted
+        QVERIFY(QFileInfo::exists(path));
+    }
+
+    void failuresLeaveTheExistingFile_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the temporary directory
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing directory") << "no/such/dir/belt.sc"
+                                           << "No such file or directory";
+        QTest::newRow("parent is a file") << "old.sc/belt.sc"
+                                          << "Not a directory";
+        QTest::newRow("target is a directory") << "subdir"
+                                               << "Is a directory";
+    }
+    void failuresLeaveTheExistingFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("old.sc"), oldText);
+        QDir(dir.path()).mkdir("subdir");
+        auto generator = generatedBelt(20);
+        std::atomic<int> progress{100};
+        std::string const path = dir.filePath(target).toStdString();
+        SaveResult const result = generator->save(path, progress);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.message.find("\"" + path + "\"") != std::string::npos,
+                 result.message.c_str());
+        QVERIFY2(result.message.find(reason.toStdString()) != std::string::npos,
+                 result.message.c_str());
+        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+        QCOMPARE(entries(dir.path()), (QStringList{"old.sc", "subdir"}));
+        QVERIFY(entries(dir.filePath("subdir")).isEmpty());
+    }
+
+    void directoryThatMayNotBeWritten()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, oldText);
+        chmod(dir.path().toLocal8Bit().constData(), 0755);
+        auto generator = generatedBelt(20);
+        // Root writes anywhere: drop to an ordinary user in a child first.
+        ChildResult const result = runInChild([&] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(3);
+            if (geteuid() != 0)
+                chmod(dir.path().toLocal8Bit().constData(), 0555);
+            std::atomic<int> progress{0};
+            SaveResult const saved = generator->save(path.toStdString(), progress);
+            std::printf("%d %s", saved.ok, saved.message.c_str());
+        });
+        chmod(dir.path().toLocal8Bit().constData(), 0700);
+        QCOMPARE(result.exitStatus, 0);
+        QVERIFY2(result.output.rfind("0 Cannot create", 0) == 0, result.output.c_str());
+        QVERIFY(result.output.find("Permission denied") != std::string::npos);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    void failedWriteLeavesTheExistingFile()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, oldText);
+        auto generator = generatedBelt(20000); // several megabytes
+        // A file size limit makes writes fail part-way, as a full disk would.
+        ChildResult const result = runInChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit const limit{64 * 1024, 64 * 1024};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::atomic<int> progress{0};
+            SaveResult const saved = generator->save(path.toStdString(), progress);
+            std::printf("%d %s", saved.ok, saved.message.c_str());
+        });
+        QCOMPARE(result.exitStatus, 0);
+        QVERIFY2(result.output.rfind(
+                     "0 Cannot write \"" + path.toStdString() + "\": File too large", 0) == 0,
+                 result.output.c_str());
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    void devicesAreWrittenDirectly()
+    {
+        auto generator = generatedBelt(50);
+        std::atomic<int> progress{0};
+        SaveResult const full = generator->save("/dev/full", progress);
+        QVERIFY(!full.ok);
+        QVERIFY2(full.message == "Cannot write \"/dev/full\": No space left on device.",
+                 full.message.c_str());
+        QVERIFY(S_ISCHR(modeOf("/dev/full")));
+
+        SaveResult const null = generator->save("/dev/null", progress);
+        QVERIFY2(null.ok, null.message.c_str());
+        QVERIFY(S_ISCHR(modeOf("/dev/null"))); // never renamed over
+    }
+
+    void namedPipeIsWrittenDirectly()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("pipe");
+        QCOMPARE(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        auto generator = generatedBelt(100);
+        std::string received;
+        std::thread reader([&] { received = readFile(path); });
+        std::atomic<int> progress{0};
+        SaveResult const result = generator->save(path.toStdString(), progress);
+        reader.join();
+        QVERIFY2(result.ok, result.message.c_str());
+        QCOMPARE(received, textOf(*generator));
+        QVERIFY(S_ISFIFO(modeOf(path)));
+        QCOMPARE(entries(dir.path()), QStringList{"pipe"});
+    }
+
+    void symbolicLinksAreFollowed()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("real");
+        writeFile(dir.filePath("real/belt.sc"), oldText);
+        QVERIFY(QFile::link("real/belt.sc", dir.filePath("link.sc")));
+        QVERIFY(QFile::link("real/new.sc", dir.filePath("dangling.sc")));
+
+        auto generator = generatedBelt(10);
+        std::atomic<int> progress{0};
+        QVERIFY(generator->save(dir.filePath("link.sc").toStdString(), progress).ok);
+        QVERIFY(S_ISLNK(modeOf(dir.filePath("link.sc"))));
+        QCOMPARE(readFile(dir.filePath("real/belt.sc")), textOf(*generator));
+
+        QVERIFY(generator->save(dir.filePath("dangling.sc").toStdString(), progress).ok);
+        QVERIFY(S_ISLNK(modeOf(dir.filePath("dangling.sc"))));
+        QCOMPARE(readFile(dir.filePath("real/new.sc")), textOf(*generator));
+        QCOMPARE(entries(dir.filePath("real")), (QStringList{"belt.sc", "new.sc"}));
+    }
+
+    void stopRequestKeepsTheExistingFile()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, oldText);
+        auto generator = generatedBelt(100);
+        std::atomic<int> progress{100};
+        std::atomic<bool> stop{true};
+        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        QVERIFY(!result.ok && result.stopped);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(progress.load(), 100);
+    }
+
+    void emptyPathIsRefused()
+    {
+        auto generator = generatedBelt(1);
+        std::atomic<int> progress{0};
+        SaveResult const result = generator->save("", progress);
+        QVERIFY(!result.ok);
+        QVERIFY(!result.message.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(SaveTest)
+#include "tst_save.moc"

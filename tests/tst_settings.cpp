@@ -1,0 +1,186 @@
+#include "Presets.h"
+#include "Settings.h"
+#include "SettingsCheck.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+bool sameRecord(Settings const &a, Settings const &b)
+{
+    return a.objectType == b.objectType && a.beltName == b.beltName &&
+           a.beltCenter == b.beltCenter && a.barycenter == b.barycenter &&
+           a.totalMass == b.totalMass && a.number == b.number && a.innerRadius == b.innerRadius &&
+           a.outerRadius == b.outerRadius && a.maxRadius == b.maxRadius &&
+           a.minRadius == b.minRadius && a.maxEccentricity == b.maxEccentricity &&
+           a.minEccentricity == b.minEccentricity && a.maxInclination == b.maxInclination &&
+           a.referencePlane == b.referencePlane && a.epoch == b.epoch;
+}
+
+QList<SettingsProblem::Field> fieldsOf(Settings const &settings)
+{
+    QList<SettingsProblem::Field> fields;
+    for (auto const &problem : checkSettings(settings))
+        fields << problem.field;
+    return fields;
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaults()
+    {
+        Settings const s;
+        QCOMPARE(s.objectType, BaseAsteroid::Asteroid);
+        QVERIFY(s.beltName.empty() && s.beltCenter.empty());
+        QVERIFY(!s.barycenter);
+        QCOMPARE(s.number, 0u);
+        QCOMPARE(s.referencePlane, Orbit::Ecliptic);
+        QCOMPARE(s.epoch, 2457395.5);
+        for (double v : {s.totalMass, s.innerRadius, s.outerRadius, s.maxRadius, s.minRadius,
+                         s.maxEccentricity, s.minEccentricity, s.maxInclination})
+            QCOMPARE(v, 0.0);
+    }
+
+    void presetValues()
+    {
+        Settings const v(Settings::Vulcanoids);
+        QCOMPARE(v.beltName, std::string("VS"));
+        QCOMPARE(v.beltCenter, std::string("Sol"));
+        QCOMPARE(v.number, 200u);
+        QCOMPARE(v.innerRadius, 0.15);
+        QCOMPARE(v.outerRadius, 0.18);
+        QCOMPARE(v.maxRadius, 3.0);
+        QCOMPARE(v.maxEccentricity, 0.001);
+        QCOMPARE(v.maxInclination, 10.0);
+
+        Settings const o(Settings::OortCloud);
+        QCOMPARE(o.beltName, std::string("OS"));
+        QCOMPARE(o.number, 2000u);
+        QCOMPARE(o.innerRadius, 5000.0);
+        QCOMPARE(o.outerRadius, 50000.0);
+        QCOMPARE(o.maxRadius, 500.0);
+        QCOMPARE(o.maxEccentricity, 0.3);
+        QCOMPARE(o.maxInclination, 180.0);
+
+        Settings const t(Settings::TolimanAComets);
+        QCOMPARE(t.objectType, BaseAsteroid::Comet);
+        QCOMPARE(t.beltName, std::string("TC"));
+        QCOMPARE(t.beltCenter, std::string("Toliman A"));
+        QCOMPARE(t.number, 500u);
+        QCOMPARE(t.outerRadius, 5.0);
+        QCOMPARE(t.maxRadius, 25.0);
+        QCOMPARE(t.maxEccentricity, 0.5);
+
+        Settings const e(Settings::EarthMoonBelt);
+        QCOMPARE(e.beltName, std::string("ES"));
+        QCOMPARE(e.beltCenter, std::string("Earth-Moon"));
+        QVERIFY(e.barycenter);
+        QCOMPARE(e.totalMass, 3.0401062188929665e-06);
+        // Earth and Moon: 1.0123 Earth masses, to the last bit or one off.
+        QVERIFY(std::fabs(e.totalMass - 1.0123 * solMassOfEarth) <= 1e-21);
+        QCOMPARE(e.number, 250u);
+        QCOMPARE(e.innerRadius, 0.01);
+        QCOMPARE(e.outerRadius, 0.02);
+        QCOMPARE(e.maxInclination, 5.0);
+
+        for (auto const &info : presetTable) {
+            Settings const s(info.preset);
+            QCOMPARE(s.minEccentricity, 0.0);
+            QCOMPARE(s.minRadius, 0.1);
+            QCOMPARE(s.referencePlane, Orbit::Ecliptic);
+            QCOMPARE(s.epoch, 2457395.5);
+            QCOMPARE(s.barycenter, info.preset == Settings::EarthMoonBelt);
+            QCOMPARE(s.objectType == BaseAsteroid::Comet, info.preset == Settings::TolimanAComets);
+            QVERIFY(checkSettings(s).empty());
+        }
+    }
+
+    void unknownPresetIsTheDefaultRecord()
+    {
+        QVERIFY(sameRecord(Settings(static_cast<Settings::Preset>(4)), Settings()));
+        QVERIFY(sameRecord(Settings(static_cast<Settings::Preset>(-1)), Settings()));
+        QVERIFY(!sameRecord(Settings(Settings::Vulcanoids), Settings()));
+    }
+
+    void copyOwnsItsStrings()
+    {
+        auto original = std::make_unique<Settings>(Settings::TolimanAComets);
+        Settings const copy = *original;
+        original.reset();
+        QCOMPARE(copy.beltCenter, std::string("Toliman A"));
+    }
+
+    void findsPresetsByEitherName()
+    {
+        QCOMPARE(findPreset("Oort Cloud"), std::optional(Settings::OortCloud));
+        QCOMPARE(findPreset("oort cloud"), std::optional(Settings::OortCloud));
+        QCOMPARE(findPreset("TOLIMAN-A-COMETS"), std::optional(Settings::TolimanAComets));
+        QCOMPARE(findPreset("ebelt-em"), std::optional(Settings::EarthMoonBelt));
+        QCOMPARE(findPreset("eBelt-EM"), std::optional(Settings::EarthMoonBelt));
+        QVERIFY(!findPreset("Vulcanoid"));
+        QVERIFY(!findPreset(""));
+    }
+
+    void checkRefusesUnreadableCatalogues()
+    {
+        Settings s(Settings::EarthMoonBelt);
+        QVERIFY(fieldsOf(s).isEmpty());
+
+        for (double mass : {0.0, -1.0, std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()}) {
+            s.totalMass = mass;
+            QCOMPARE(fieldsOf(s), QList{SettingsProblem::TotalMass});
+        }
+        s.barycenter = false; // the mass is not read then
+        QVERIFY(fieldsOf(s).isEmpty());
+
+        for (char const *name : {"a\"b", "line\nbreak", "tab\there", "cr\r", "\x7f", "\x01"}) {
+            Settings named(Settings::Vulcanoids);
+            named.beltName = name;
+            named.beltCenter = name;
+            QCOMPARE(fieldsOf(named),
+                     (QList{SettingsProblem::BeltName, SettingsProblem::BeltCenter}));
+        }
+        Settings unicode(Settings::Vulcanoids);
+        unicode.beltName = "Kuiper \xE2\x8A\x95 \xC3\xA4";
+        unicode.beltCenter = "";
+        QVERIFY(fieldsOf(unicode).isEmpty());
+
+        Settings bounds(Settings::Vulcanoids);
+        bounds.outerRadius = std::numeric_limits<double>::infinity();
+        bounds.maxInclination = std::numeric_limits<double>::quiet_NaN();
+        bounds.epoch = -std::numeric_limits<double>::infinity();
+        QCOMPARE(fieldsOf(bounds),
+                 (QList{SettingsProblem::OuterRadius, SettingsProblem::MaxInclination,
+                        SettingsProblem::Epoch}));
+
+        // Bounds in the wrong order are the generator's business, not a problem.
+        Settings reversed(Settings::Vulcanoids);
+        std::swap(reversed.innerRadius, reversed.outerRadius);
+        std::swap(reversed.minRadius, reversed.maxRadius);
+        QVERIFY(fieldsOf(reversed).isEmpty());
+    }
+
+    void problemsNameTheField()
+    {
+        Settings s(Settings::EarthMoonBelt);
+        s.totalMass = 0;
+        s.beltCenter = "x\ny";
+        auto const problems = checkSettings(s);
+        QCOMPARE(problems.size(), std::size_t(2));
+        QVERIFY(problems[0].message.find("Center object") == 0);
+        QVERIFY(problems[1].message.find("Total mass") == 0);
+        QVERIFY(problems[1].message.find("above 0") != std::string::npos);
+    }
+};
+
+QTEST_APPLESS_MAIN(SettingsTest)
+#include "tst_settings.moc"
