@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -257,6 +258,30 @@ private slots:
         QCOMPARE(readFile(path), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
         QCOMPARE(progress.load(), 100);
+    }
+
+    void openDescriptorIsWrittenAndKeptOpen()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("out.sc");
+        int const fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "head\n", 5), ssize_t(5));
+        auto generator = generatedBelt(30);
+        std::atomic<int> progress{0};
+        SaveResult const result = generator->save(fd, "standard output", progress);
+        QVERIFY2(result.ok, result.message.c_str());
+        QCOMPARE(::write(fd, "tail\n", 5), ssize_t(5)); // still open
+        ::close(fd);
+        QCOMPARE(readFile(path), "head\n" + textOf(*generator) + "tail\n");
+        QCOMPARE(progress.load(), 100);
+
+        int const full = ::open("/dev/full", O_WRONLY);
+        SaveResult const failed = generator->save(full, "standard output", progress);
+        ::close(full);
+        QVERIFY(!failed.ok);
+        QCOMPARE(failed.message,
+                 std::string("Cannot write \"standard output\": No space left on device."));
     }
 
     void emptyPathIsRefused()

@@ -50,6 +50,12 @@ CatalogueFile::CatalogueFile(std::string path)
     : path(std::move(path))
 {}
 
+CatalogueFile::CatalogueFile(int descriptor, std::string name)
+    : path(std::move(name))
+    , fd(descriptor)
+    , borrowed(true)
+{}
+
 CatalogueFile::~CatalogueFile()
 {
     discard();
@@ -64,6 +70,10 @@ void CatalogueFile::fail(char const *what, int code)
 
 bool CatalogueFile::open()
 {
+    if (borrowed) {
+        buffer.reserve(bufferSize);
+        return fd >= 0;
+    }
     if (path.empty()) {
         failed = true;
         errorText = "No output file was given.";
@@ -179,6 +189,8 @@ bool CatalogueFile::commit()
         discard();
         return false;
     }
+    if (borrowed)
+        return true;
     int const closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
@@ -199,7 +211,7 @@ bool CatalogueFile::commit()
 
 void CatalogueFile::discard()
 {
-    if (fd >= 0)
+    if (fd >= 0 && !borrowed)
         ::close(fd);
     fd = -1;
     buffer.clear();

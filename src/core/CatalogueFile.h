@@ -12,6 +12,9 @@
 class CatalogueFile : public std::streambuf {
 public:
     explicit CatalogueFile(std::string path);
+    // Writes to a descriptor that is already open (standard output, say); it is
+    // flushed but neither closed nor renamed. name is used in messages.
+    CatalogueFile(int descriptor, std::string name);
     ~CatalogueFile() override; // discards an uncommitted temporary file
     CatalogueFile(CatalogueFile const &) = delete;
     CatalogueFile &operator=(CatalogueFile const &) = delete;
@@ -43,6 +46,7 @@ private:
     std::string tempPath;
     std::vector<char> buffer;
     int fd = -1;
+    bool borrowed = false; // fd belongs to the caller
     bool failed = false;
     std::string errorText;
 };

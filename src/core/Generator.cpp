@@ -133,6 +133,19 @@ SaveResult Generator::save(std::string const &path, std::atomic<int> &progress,
                            std::atomic<bool> const *stop)
 {
     CatalogueFile file(path);
+    return writeBodies(file, path, progress, stop);
+}
+
+SaveResult Generator::save(int descriptor, std::string const &name, std::atomic<int> &progress,
+                           std::atomic<bool> const *stop)
+{
+    CatalogueFile file(descriptor, name);
+    return writeBodies(file, name, progress, stop);
+}
+
+SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
+                                  std::atomic<int> &progress, std::atomic<bool> const *stop)
+{
     if (!file.open())
         return {false, false, file.error()};
 
@@ -141,7 +154,7 @@ SaveResult Generator::save(std::string const &path, std::atomic<int> &progress,
     for (auto const &body : asteroids) {
         if (stopRequested(stop)) {
             file.discard();
-            return {false, true, "Saving \"" + path + "\" was stopped; the file was not changed."};
+            return {false, true, "Saving \"" + name + "\" was stopped; the file was not changed."};
         }
         body->print(out);
         if (!out)

@@ -36,6 +36,10 @@ public:
     // catalogue; a failure or a stop leaves it as it was.
     SaveResult save(std::string const &path, std::atomic<int> &progress,
                     std::atomic<bool> const *stop = nullptr);
+    // Writes the bodies to a descriptor the caller keeps open, such as standard
+    // output; name stands for it in messages.
+    SaveResult save(int descriptor, std::string const &name, std::atomic<int> &progress,
+                    std::atomic<bool> const *stop = nullptr);
 
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
     Settings const &belt() const { return settings; }
@@ -58,6 +62,8 @@ private:
     double canonical();
 
     std::string bodyName(unsigned int id) const;
+    SaveResult writeBodies(class CatalogueFile &file, std::string const &name,
+                           std::atomic<int> &progress, std::atomic<bool> const *stop);
 
     double maxRotationPeriod;
     double minRotationPeriod;
