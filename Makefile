@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test bench package clean format
+.PHONY: all deps configure build run test bench clean format
 
 all: build
 
@@ -28,3 +28,6 @@ clean:
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+bench: build
+	@$(BUILD)/bench/beltbench $(BENCH_ARGS)

@@ -100,6 +100,30 @@ private slots:
         QVERIFY(S_ISREG(modeOf(dir.filePath("new.sc"))));
     }
 
+    void largeBeltIsWrittenInOrder()
+    {
+        // Large belts are formatted block by block on several threads; the
+        // file must still hold the bodies in list order, and a stop must still
+        // leave the old file alone.
+        QTemporaryDir dir;
+        QString const path = dir.filePath("large.sc");
+        writeFile(path, oldText);
+        auto generator = generatedBelt(50001, 77);
+        std::atomic<int> progress{0};
+        std::atomic<bool> stop{true};
+        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        QVERIFY(!stopped.ok && stopped.stopped);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
+
+        stop = false;
+        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        QVERIFY2(result.ok, result.message.c_str());
+        QCOMPARE(progress.load(), 100);
+        QVERIFY(readFile(path) == textOf(*generator));
+        QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
+    }
+
     void emptyBeltGivesAnEmptyFile()
     {
         QTemporaryDir dir;

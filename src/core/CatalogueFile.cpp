@@ -168,8 +168,9 @@ std::streamsize CatalogueFile::xsputn(char const *data, std::streamsize size)
     auto const count = static_cast<std::size_t>(size);
     if (buffer.size() + count > bufferSize && !flushBuffer())
         return 0;
-    if (count >= bufferSize)
-        return writeAll(data, count) ? size : 0;
+    // Whole blocks of text go straight to the file, sparing a copy.
+    if (count >= bufferSize / 4)
+        return flushBuffer() && writeAll(data, count) ? size : 0;
     buffer.insert(buffer.end(), data, data + count);
     return size;
 }

@@ -3,6 +3,7 @@
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
 #include "CatalogueFile.h"
+#include "CatalogueWriter.h"
 #include "RandomSource.h"
 
 #include <algorithm>
@@ -150,18 +151,14 @@ SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
         return {false, false, file.error()};
 
     std::ostream out(&file);
-    std::uint64_t k = 0;
-    for (auto const &body : asteroids) {
-        if (stopRequested(stop)) {
-            file.discard();
-            return {false, true, "Saving \"" + name + "\" was stopped; the file was not changed."};
-        }
-        body->print(out);
-        if (!out)
-            break;
-        progress.store(progressPercent(++k, settings.number));
+    switch (CatalogueWriter(asteroids, settings.number).write(out, progress, stop)) {
+    case CatalogueWriter::Outcome::Written: break;
+    case CatalogueWriter::Outcome::Stopped:
+        file.discard();
+        return {false, true, "Saving \"" + name + "\" was stopped; the file was not changed."};
+    case CatalogueWriter::Outcome::WriteFailed: return {false, false, file.error()};
     }
-    if (!out || !file.commit())
+    if (!file.commit())
         return {false, false, file.error()};
     return {};
 }

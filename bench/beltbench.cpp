@@ -1,0 +1,194 @@
+// Generating and saving a large belt: the core's writer against the
+// straightforward one, in separate processes so each has its own peak memory.
+//
+//   beltbench [--number N] [--seed S] [--runs R] [--dir DIR]
+//   beltbench job core|reference FILE N SEED   (one measured job; used by the above)
+
+#include "Generator.h"
+#include "ReferenceWriter.h"
+#include "Settings.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+int runJob(std::string const &writer, std::string const &path, std::uint32_t number, unsigned seed)
+{
+    Settings settings(Settings::Vulcanoids);
+    settings.number = number;
+    std::atomic<int> progress{0};
+
+    auto start = Clock::now();
+    Generator generator(settings, seed);
+    generator.generate(progress);
+    double const generateSeconds = secondsSince(start);
+
+    start = Clock::now();
+    bool ok;
+    if (writer == "reference") {
+        ok = writeReference(generator, path);
+    } else {
+        SaveResult const result = generator.save(path, progress);
+        ok = result.ok;
+        if (!ok)
+            std::fprintf(stderr, "%s\n", result.message.c_str());
+    }
+    double const saveSeconds = secondsSince(start);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.6f %.6f %ld\n", generateSeconds, saveSeconds, usage.ru_maxrss);
+    return ok ? 0 : 1;
+}
+
+struct Sample {
+    double generate = 0, save = 0;
+    long peakKiB = 0;
+};
+
+bool spawnJob(std::string const &writer, std::string const &path, std::uint32_t number,
+              unsigned seed, Sample &sample)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return false;
+    pid_t const pid = fork();
+    if (pid == 0) {
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        close(pipeEnds[0]);
+        std::string const n = std::to_string(number), s = std::to_string(seed);
+        execl("/proc/self/exe", "beltbench", "job", writer.c_str(), path.c_str(), n.c_str(),
+              s.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    char text[256] = {};
+    ssize_t const got = read(pipeEnds[0], text, sizeof text - 1);
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return false;
+    return std::sscanf(text, "%lf %lf %ld", &sample.generate, &sample.save, &sample.peakKiB) == 3;
+}
+
+double minimum(std::vector<double> v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    std::size_t const n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+bool sameBytes(std::string const &a, std::string const &b)
+{
+    std::ifstream left(a, std::ios::binary), right(b, std::ios::binary);
+    std::vector<char> x(1 << 20), y(1 << 20);
+    while (left && right) {
+        left.read(x.data(), std::streamsize(x.size()));
+        right.read(y.data(), std::streamsize(y.size()));
+        if (left.gcount() != right.gcount() ||
+            std::memcmp(x.data(), y.data(), std::size_t(left.gcount())) != 0)
+            return false;
+    }
+    return left.eof() && right.eof();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 6 && std::strcmp(argv[1], "job") == 0)
+        return runJob(argv[2], argv[3], std::uint32_t(std::strtoul(argv[4], nullptr, 10)),
+                      unsigned(std::strtoul(argv[5], nullptr, 10)));
+
+    std::uint32_t number = 1000000;
+    unsigned seed = 5489;
+    int runs = 5;
+    std::string dir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string const option = argv[i];
+        if (option == "--number")
+            number = std::uint32_t(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (option == "--seed")
+            seed = unsigned(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (option == "--runs")
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--dir")
+            dir = argv[i + 1];
+    }
+
+    std::string const corePath = dir + "/beltbench-core.sc";
+    std::string const referencePath = dir + "/beltbench-reference.sc";
+    std::vector<double> coreGenerate, coreSave, coreJob, refGenerate, refSave, refJob;
+    long corePeak = 0, refPeak = 0;
+    std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores\n", number, seed, runs,
+                sysconf(_SC_NPROCESSORS_ONLN));
+    for (int run = 0; run < runs; ++run) {
+        Sample core, reference;
+        // Alternate the two so that drifting machine load hits both alike.
+        if (!spawnJob("reference", referencePath, number, seed, reference) ||
+            !spawnJob("core", corePath, number, seed, core)) {
+            std::fprintf(stderr, "beltbench: a job failed\n");
+            return 1;
+        }
+        coreGenerate.push_back(core.generate);
+        coreSave.push_back(core.save);
+        coreJob.push_back(core.generate + core.save);
+        refGenerate.push_back(reference.generate);
+        refSave.push_back(reference.save);
+        refJob.push_back(reference.generate + reference.save);
+        corePeak = std::max(corePeak, core.peakKiB);
+        refPeak = std::max(refPeak, reference.peakKiB);
+    }
+
+    std::printf("\n%-22s %12s %12s %12s %12s\n", "seconds", "core min", "core median", "plain min",
+                "plain median");
+    auto row = [](char const *name, std::vector<double> const &core,
+                  std::vector<double> const &plain) {
+        std::printf("%-22s %12.3f %12.3f %12.3f %12.3f\n", name, minimum(core), median(core),
+                    minimum(plain), median(plain));
+    };
+    row("generate", coreGenerate, refGenerate);
+    row("save", coreSave, refSave);
+    row("whole job", coreJob, refJob);
+    std::printf("%-22s %12.1f %12s %12.1f\n", "peak resident MiB", corePeak / 1024.0, "",
+                refPeak / 1024.0);
+
+    double const jobRatio = median(refJob) / median(coreJob);
+    double const saveRatio = median(refSave) / median(coreSave);
+    double const memoryRatio = double(corePeak) / double(refPeak);
+    bool const identical = sameBytes(corePath, referencePath);
+    std::printf("\nwhole job   %.2fx faster (target at least 5x)   %s\n", jobRatio,
+                jobRatio >= 5 ? "met" : "NOT MET");
+    std::printf("save        %.2fx faster (target at least 6x)   %s\n", saveRatio,
+                saveRatio >= 6 ? "met" : "NOT MET");
+    std::printf("peak memory %+.1f %% (target at most +10 %%)     %s\n", (memoryRatio - 1) * 100,
+                memoryRatio <= 1.10 ? "met" : "NOT MET");
+    std::printf("catalogues  %s\n", identical ? "byte-identical" : "DIFFER");
+    std::remove(corePath.c_str());
+    std::remove(referencePath.c_str());
+    return identical ? 0 : 1;
+}
