@@ -24,7 +24,7 @@ std::string textOf(BaseAsteroid const &body)
 std::string number(double value)
 {
     char buffer[CatalogueText::maxNumberLength];
-    return std::string(buffer, CatalogueText::formatNumber(buffer, value));
+    return std::string(buffer, CatalogueText::writeNumber(buffer, value));
 }
 
 Asteroid workedSingle()
@@ -216,6 +216,38 @@ private slots:
         // Names are written byte for byte, UTF-8 included.
         body.name = "Sonne \xE2\x8A\x99 1";
         QVERIFY(textOf(body).rfind(" \"Sonne \xE2\x8A\x99 1\"\n", 0) == 0);
+    }
+
+    void longNamesAndLongestNumbers()
+    {
+        // Every field at its longest text, and names far beyond any buffer's
+        // fixed part: the text must still be whole.
+        double const longest = -1.2345678901234567e-300;
+        BinaryAsteroid body;
+        body.name = std::string(5000, 'n');
+        body.parentBody = std::string(3000, 'p');
+        body.radius = body.companionRadius = body.density = longest;
+        for (Orbit *orbit : {&body.orbit, &body.componentOrbit}) {
+            orbit->epoch = orbit->period = orbit->eccentricity = orbit->inclination =
+                orbit->ascendingNode = orbit->argOfPericenter = orbit->meanAnomaly = longest;
+            orbit->semiMajorAxis = 1.2345678901234567e+300;
+        }
+        std::string const text = textOf(body);
+        std::string const number = "-1.234567890123456757e-300\n";
+        std::size_t count = 0;
+        for (auto at = text.find(number); at != std::string::npos; at = text.find(number, at + 1))
+            ++count;
+        // The barycenter orbit; radius and orbit of A; radius and orbit of B, whose
+        // pericenter is shifted. The masses underflow.
+        QCOMPARE(count, std::size_t(7 + (1 + 7) + (1 + 6)));
+        QVERIFY(text.rfind("Barycenter \"" + body.name + "\"\n{\n\tParentBody\t\"" +
+                               body.parentBody + "\"\n",
+                           0) == 0);
+        QVERIFY(text.find("Comet") == std::string::npos);
+        QVERIFY(text.find("Asteroid \"" + body.name + " B\"\n{\n\tParentBody\t\"" + body.name +
+                          "\"\n") != std::string::npos);
+        QVERIFY(text.size() > 5 * 5000 + 3000);
+        QCOMPARE(text.substr(text.size() - 6), std::string("\t}\n}\n\n"));
     }
 
     void companionPericenterIsNotWrapped()

@@ -135,6 +135,14 @@ private slots:
         QCOMPARE(readFile(path), std::string());
         QCOMPARE(progress.load(), -7); // nothing written, nothing counted
         QVERIFY(QFileInfo::exists(path));
+
+        // A stop request still counts when there is no body to stop between.
+        writeFile(path, oldText);
+        std::atomic<bool> stop{true};
+        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        QVERIFY(!stopped.ok && stopped.stopped);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"empty.sc"});
     }
 
     void failuresLeaveTheExistingFile_data()

@@ -5,29 +5,25 @@
 #include <limits>
 #include <ostream>
 
-void BinaryAsteroid::appendTo(std::string &out) const
+void BinaryAsteroid::print(std::ostream &os) const
 {
+    os.precision(19);
     constexpr double notGiven = std::numeric_limits<double>::quiet_NaN();
-    CatalogueText::appendBarycenter(out, name, parentBody, orbit);
+    char *const text = CatalogueText::scratch(CatalogueText::maxBarycenterLength +
+                                              2 * CatalogueText::maxSingleLength + 5 * name.size() +
+                                              parentBody.size() + 4);
+    char *end = CatalogueText::writeBarycenter(text, name, parentBody, orbit);
 
     // Both components orbit the barycenter, which carries the binary's name.
-    CatalogueText::appendSingle(out, {objectType, name, " A", name,
-                                      CatalogueText::bodyMass(radius, density), radius, notGiven,
-                                      notGiven, componentOrbit});
+    end = CatalogueText::writeSingle(end, {objectType, name, " A", name,
+                                           CatalogueText::bodyMass(radius, density), radius,
+                                           notGiven, notGiven, componentOrbit});
 
     // B sits opposite A; the reader takes the angle as it is, unwrapped.
     Orbit companionOrbit = componentOrbit;
     companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
-    CatalogueText::appendSingle(out, {objectType, name, " B", name,
-                                      CatalogueText::bodyMass(companionRadius, density),
-                                      companionRadius, notGiven, notGiven, companionOrbit});
-}
-
-void BinaryAsteroid::print(std::ostream &os) const
-{
-    os.precision(19);
-    thread_local std::string text;
-    text.clear();
-    appendTo(text);
-    os.write(text.data(), static_cast<std::streamsize>(text.size()));
+    end = CatalogueText::writeSingle(end, {objectType, name, " B", name,
+                                           CatalogueText::bodyMass(companionRadius, density),
+                                           companionRadius, notGiven, notGiven, companionOrbit});
+    os.write(text, end - text);
 }

@@ -1,25 +1,46 @@
 #include "CatalogueText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <system_error>
 
 namespace CatalogueText {
 
-std::size_t formatNumber(char *first, double value)
+namespace {
+
+template <std::size_t N> char *put(char *out, char const (&literal)[N])
+{
+    std::memcpy(out, literal, N - 1);
+    return out + (N - 1);
+}
+
+char *put(char *out, std::string_view text)
+{
+    if (!text.empty())
+        std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+// A number and its line end.
+char *line(char *out, double value)
+{
+    out = writeNumber(out, value);
+    *out = '\n';
+    return out + 1;
+}
+
+} // namespace
+
+char *writeNumber(char *out, double value)
 {
     // to_chars with a precision is specified as printf's %.19g in the C locale,
     // which is what a stream at precision 19 writes, at a fraction of the cost.
     auto const result =
-        std::to_chars(first, first + maxNumberLength, value, std::chars_format::general, 19);
-    return result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - first) : 0;
-}
-
-void appendNumber(std::string &out, double value)
-{
-    char buffer[maxNumberLength];
-    out.append(buffer, formatNumber(buffer, value));
-    out.push_back('\n');
+        std::to_chars(out, out + maxNumberLength, value, std::chars_format::general, 19);
+    return result.ec == std::errc() ? result.ptr : out;
 }
 
 std::string_view referencePlaneWord(Orbit::ReferencePlane plane)
@@ -41,73 +62,85 @@ std::string_view objectTypeWord(BaseAsteroid::ObjectType type)
     return {};
 }
 
-void appendOrbit(std::string &out, Orbit const &orbit)
+char *writeOrbit(char *out, Orbit const &orbit)
 {
     // The reader expects an empty line before the Orbit keyword.
-    out += "\n\tOrbit\n\t{\n\t\tEpoch\t\t\t";
-    appendNumber(out, orbit.epoch);
+    out = put(out, "\n\tOrbit\n\t{\n\t\tEpoch\t\t\t");
+    out = line(out, orbit.epoch);
     if (orbit.semiMajorAxis > 0) {
-        out += "\t\tSemiMajorAxis\t";
-        appendNumber(out, orbit.semiMajorAxis);
+        out = put(out, "\t\tSemiMajorAxis\t");
+        out = line(out, orbit.semiMajorAxis);
     }
     if (!std::isnan(orbit.period)) {
-        out += "\t\tPeriod\t\t\t";
-        appendNumber(out, orbit.period);
+        out = put(out, "\t\tPeriod\t\t\t");
+        out = line(out, orbit.period);
     }
-    out += "\t\tEccentricity\t";
-    appendNumber(out, orbit.eccentricity);
-    out += "\t\tInclination\t\t";
-    appendNumber(out, orbit.inclination);
-    out += "\t\tAscendingNode\t";
-    appendNumber(out, orbit.ascendingNode);
-    out += "\t\tArgOfPericen\t";
-    appendNumber(out, orbit.argOfPericenter);
-    out += "\t\tRefPlane\t\t";
-    out += referencePlaneWord(orbit.referencePlane);
-    out += "\n\t\tMeanAnomaly\t\t";
-    appendNumber(out, orbit.meanAnomaly);
-    out += "\t}\n";
+    out = put(out, "\t\tEccentricity\t");
+    out = line(out, orbit.eccentricity);
+    out = put(out, "\t\tInclination\t\t");
+    out = line(out, orbit.inclination);
+    out = put(out, "\t\tAscendingNode\t");
+    out = line(out, orbit.ascendingNode);
+    out = put(out, "\t\tArgOfPericen\t");
+    out = line(out, orbit.argOfPericenter);
+    out = put(out, "\t\tRefPlane\t\t");
+    out = put(out, referencePlaneWord(orbit.referencePlane));
+    out = put(out, "\n\t\tMeanAnomaly\t\t");
+    out = line(out, orbit.meanAnomaly);
+    return put(out, "\t}\n");
 }
 
-void appendSingle(std::string &out, SingleBlock const &block)
+char *writeSingle(char *out, SingleBlock const &block)
 {
-    out += objectTypeWord(block.objectType);
-    out += " \"";
-    out += block.name;
-    out += block.nameSuffix;
-    out += "\"\n{\n\tParentBody\t\"";
-    out += block.parentBody;
-    out += "\"\n\tClass\t\t\"Asteroid\"\n\tMass\t\t";
-    appendNumber(out, block.mass);
-    out += "\tRadius\t\t";
-    appendNumber(out, block.radius);
+    out = put(out, objectTypeWord(block.objectType));
+    out = put(out, " \"");
+    out = put(out, block.name);
+    out = put(out, block.nameSuffix);
+    out = put(out, "\"\n{\n\tParentBody\t\"");
+    out = put(out, block.parentBody);
+    out = put(out, "\"\n\tClass\t\t\"Asteroid\"\n\tMass\t\t");
+    out = line(out, block.mass);
+    out = put(out, "\tRadius\t\t");
+    out = line(out, block.radius);
     if (!std::isnan(block.rotationPeriod)) {
-        out += "\tRotationPeriod\t";
-        appendNumber(out, block.rotationPeriod);
+        out = put(out, "\tRotationPeriod\t");
+        out = line(out, block.rotationPeriod);
     }
     if (!std::isnan(block.obliquity)) {
-        out += "\n\tObliquity\t\t";
-        appendNumber(out, block.obliquity);
+        // An empty line goes before the Obliquity line.
+        out = put(out, "\n\tObliquity\t\t");
+        out = line(out, block.obliquity);
     }
-    appendOrbit(out, block.orbit);
-    out += "}\n\n";
+    out = writeOrbit(out, block.orbit);
+    return put(out, "}\n\n");
 }
 
-void appendBarycenter(std::string &out, std::string_view name, std::string_view parentBody,
+char *writeBarycenter(char *out, std::string_view name, std::string_view parentBody,
                       Orbit const &orbit)
 {
-    out += "Barycenter \"";
-    out += name;
-    out += "\"\n{\n\tParentBody\t\"";
-    out += parentBody;
-    out += "\"\n";
-    appendOrbit(out, orbit);
-    out += "}\n\n";
+    out = put(out, "Barycenter \"");
+    out = put(out, name);
+    out = put(out, "\"\n{\n\tParentBody\t\"");
+    out = put(out, parentBody);
+    out = put(out, "\"\n");
+    out = writeOrbit(out, orbit);
+    return put(out, "}\n\n");
 }
 
 double bodyMass(double radius, double density)
 {
     return std::pow(radius, 3.0) * 4.1887902047863905 * density;
+}
+
+char *scratch(std::size_t size)
+{
+    thread_local std::unique_ptr<char[]> buffer;
+    thread_local std::size_t capacity = 0;
+    if (size > capacity) {
+        capacity = std::max(size, 2 * capacity);
+        buffer = std::make_unique<char[]>(capacity);
+    }
+    return buffer.get();
 }
 
 } // namespace CatalogueText

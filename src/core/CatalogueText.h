@@ -3,28 +3,33 @@
 #include "BaseAsteroid.h"
 #include "Orbit.h"
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
-// The catalogue's words and layout, in one place. Every writer of the model
-// appends through these functions, so the stream inserters and the bodies'
-// print() produce the same bytes.
+// The catalogue's words and layout, in one place. The stream inserters and
+// the bodies' print() all write through these functions into a plain character
+// buffer, which the caller sizes with the bounds below.
 namespace CatalogueText {
 
 // Longest text of one number: sign, 19 digits, point, "e-308" and spare room.
 constexpr std::size_t maxNumberLength = 32;
+// Room an Orbit block needs at most.
+constexpr std::size_t maxOrbitLength = 256 + 8 * (maxNumberLength + 1);
+// Room a single-body block needs at most, besides its strings.
+constexpr std::size_t maxSingleLength = 256 + 4 * (maxNumberLength + 1) + maxOrbitLength;
+// Room a barycenter block needs at most, besides its strings.
+constexpr std::size_t maxBarycenterLength = 128 + maxOrbitLength;
 
-// Writes a double as a stream at precision 19 with default flags does ("%.19g").
-// Returns the number of characters written (at most maxNumberLength).
-std::size_t formatNumber(char *first, double value);
+// Writes a double as a stream at precision 19 with default flags does ("%.19g")
+// and returns the end of the text (at most maxNumberLength characters).
+char *writeNumber(char *out, double value);
 
-void appendNumber(std::string &out, double value);
 // The quoted reference-plane word, or nothing for an unknown value.
 std::string_view referencePlaneWord(Orbit::ReferencePlane plane);
 // The object-type word, or nothing for an unknown value.
 std::string_view objectTypeWord(BaseAsteroid::ObjectType type);
 
-void appendOrbit(std::string &out, Orbit const &orbit);
+char *writeOrbit(char *out, Orbit const &orbit);
 
 struct SingleBlock {
     BaseAsteroid::ObjectType objectType;
@@ -37,11 +42,15 @@ struct SingleBlock {
     double obliquity;
     Orbit const &orbit;
 };
-void appendSingle(std::string &out, SingleBlock const &block);
-void appendBarycenter(std::string &out, std::string_view name, std::string_view parentBody,
+char *writeSingle(char *out, SingleBlock const &block);
+char *writeBarycenter(char *out, std::string_view name, std::string_view parentBody,
                       Orbit const &orbit);
 
 // Mass of a body of the given radius (km) and density (Earth masses per km^3).
 double bodyMass(double radius, double density);
+
+// A per-thread scratch buffer of at least size characters, reused from body to
+// body so that writing a body allocates nothing.
+char *scratch(std::size_t size);
 
 } // namespace CatalogueText

@@ -151,7 +151,12 @@ SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
         return {false, false, file.error()};
 
     std::ostream out(&file);
-    switch (CatalogueWriter(asteroids, settings.number).write(out, progress, stop)) {
+    auto outcome = CatalogueWriter(asteroids, settings.number).write(out, progress, stop);
+    // A stop that comes after the last body, or with no bodies at all, still
+    // keeps the old file.
+    if (outcome == CatalogueWriter::Outcome::Written && stopRequested(stop))
+        outcome = CatalogueWriter::Outcome::Stopped;
+    switch (outcome) {
     case CatalogueWriter::Outcome::Written: break;
     case CatalogueWriter::Outcome::Stopped:
         file.discard();

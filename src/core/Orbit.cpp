@@ -3,14 +3,13 @@
 #include "CatalogueText.h"
 
 #include <ostream>
-#include <string>
 
 std::ostream &operator<<(std::ostream &os, Orbit const &orbit)
 {
     os.precision(19);
-    std::string text;
-    CatalogueText::appendOrbit(text, orbit);
-    return os.write(text.data(), static_cast<std::streamsize>(text.size()));
+    char text[CatalogueText::maxOrbitLength];
+    char const *end = CatalogueText::writeOrbit(text, orbit);
+    return os.write(text, end - text);
 }
 
 std::ostream &operator<<(std::ostream &os, Orbit::ReferencePlane const &plane)
