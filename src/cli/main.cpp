@@ -47,40 +47,28 @@ void printError(std::string const &message)
     std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
 }
 
+enum Phase { Generating, Saving, Done };
+
 // The phase and its percentage on one terminal line, redrawn when they change.
+// A phase that ended between two looks is still shown complete.
 class ProgressLine {
 public:
-    explicit ProgressLine(bool enabled)
-        : enabled(enabled)
-    {}
-
-    void show(char const *phase, int percent)
+    void show(Phase phase, int percent)
     {
-        if (!enabled)
-            return;
-        if (phase != shownPhase) {
-            if (shownPhase)
-                std::fprintf(stderr, "\r%s %3d%%\n", shownPhase, 100);
-            shownPhase = phase;
-            shownPercent = -1;
+        for (; shownPhase < phase; ++shownPhase, shownPercent = -1) {
+            if (shownPhase >= 0)
+                std::fprintf(stderr, "\r%s %3d%%\n", names[shownPhase], 100);
         }
-        if (percent != shownPercent) {
-            std::fprintf(stderr, "\r%s %3d%%", phase, percent);
+        if (phase < Done && percent != shownPercent) {
+            std::fprintf(stderr, "\r%s %3d%%", names[phase], percent);
             std::fflush(stderr);
             shownPercent = percent;
         }
     }
 
-    void finish()
-    {
-        if (enabled && shownPhase)
-            std::fputc('\n', stderr);
-        shownPhase = nullptr;
-    }
-
 private:
-    bool enabled;
-    char const *shownPhase = nullptr;
+    static constexpr char const *names[] = {"Generating", "Saving"};
+    int shownPhase = -1;
     int shownPercent = -1;
 };
 
@@ -105,7 +93,6 @@ int generateBelt(Request const &request)
     catchStopSignals();
 
     Generator generator(request.settings, seed);
-    enum Phase { Generating, Saving, Done };
     std::atomic<int> phase{Generating};
     std::atomic<int> progress{0};
     bool completed = false;
@@ -125,16 +112,17 @@ int generateBelt(Request const &request)
     };
 
     if (showProgress) {
-        ProgressLine line(true);
+        ProgressLine line;
         std::thread worker(run);
         while (phase.load() != Done) {
-            line.show(phase.load() == Generating ? "Generating" : "Saving", progress.load());
+            line.show(Phase(phase.load()), progress.load());
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         worker.join();
         if (completed)
-            line.show("Saving", 100);
-        line.finish();
+            line.show(Done, 100);
+        else
+            std::fputc('\n', stderr);
     } else {
         run();
     }
