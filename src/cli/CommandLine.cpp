@@ -1,0 +1,444 @@
+#include "CommandLine.h"
+
+#include "FieldLimits.h"
+#include "Presets.h"
+#include "SettingsCheck.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
+namespace {
+
+// Shortest text that reads back as the same double, so that listed values can
+// be passed back as options unchanged.
+std::string numberText(double value)
+{
+    char buffer[32];
+    // Whole numbers of moderate size in full: "10000000" rather than "1e+07".
+    bool const whole = std::floor(value) == value && std::fabs(value) < 1e15;
+    auto const result =
+        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string rangeText(FieldRange range)
+{
+    return numberText(range.minimum) + " to " + numberText(range.maximum);
+}
+
+template <typename Enum, std::size_t N>
+std::string wordList(std::array<ChoiceWord<Enum>, N> const &words, char const *separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0)
+            text += i + 1 == N ? " or " : separator;
+        text += words[i].word;
+    }
+    return text;
+}
+
+std::string presetNames()
+{
+    std::string text;
+    for (auto const &info : presetTable) {
+        if (!text.empty())
+            text += ", ";
+        text += info.shortName;
+    }
+    return text;
+}
+
+// The options a user may give; names as scripts and documentation use them.
+struct Options {
+    QCommandLineOption preset{"preset",
+                              "Start from a built-in preset (see --list-presets): " +
+                                  QString::fromStdString(presetNames()) +
+                                  ", or its menu text, in any case. Without it, start "
+                                  "from empty names and zero bounds.",
+                              "name"};
+    QCommandLineOption listPresets{"list-presets", "Print the presets with all their values."};
+    QCommandLineOption type{"type", "Object type: asteroid or comet.", "type"};
+    QCommandLineOption name{"name", "Belt name, the stem of every body's name.", "text"};
+    QCommandLineOption center{"center", "Center object that the bodies orbit.", "text"};
+    QCommandLineOption barycenter{"barycenter",
+                                  "The center object is a barycenter: orbits get periods "
+                                  "from --total-mass."};
+    QCommandLineOption noBarycenter{"no-barycenter", "The center object is not a barycenter."};
+    QCommandLineOption totalMass{"total-mass",
+                                 "Total mass of the main objects at the center, " +
+                                     QString::fromStdString(rangeText(FieldLimits::totalMass)) +
+                                     " in the unit of --mass-unit.",
+                                 "mass"};
+    QCommandLineOption massUnit{"mass-unit", "Unit of --total-mass: solar (the default) or earth.",
+                                "unit"};
+    QCommandLineOption number{
+        "number", "Number of bodies, 0 to " + QString::number(FieldLimits::maxNumber) + ".",
+        "count"};
+    QCommandLineOption inner{"inner",
+                             "Belt inner radius in AU, " +
+                                 QString::fromStdString(rangeText(FieldLimits::beltRadius)) + ".",
+                             "AU"};
+    QCommandLineOption outer{"outer",
+                             "Belt outer radius in AU, " +
+                                 QString::fromStdString(rangeText(FieldLimits::beltRadius)) + ".",
+                             "AU"};
+    QCommandLineOption minRadius{"min-radius",
+                                 "Smallest body radius in km, " +
+                                     QString::fromStdString(rangeText(FieldLimits::bodyRadius)) +
+                                     ".",
+                                 "km"};
+    QCommandLineOption maxRadius{"max-radius",
+                                 "Largest body radius in km, " +
+                                     QString::fromStdString(rangeText(FieldLimits::bodyRadius)) +
+                                     ".",
+                                 "km"};
+    QCommandLineOption minEccentricity{
+        "min-eccentricity",
+        "Smallest eccentricity, " + QString::fromStdString(rangeText(FieldLimits::eccentricity)) +
+            ".",
+        "e"};
+    QCommandLineOption maxEccentricity{
+        "max-eccentricity",
+        "Largest eccentricity, " + QString::fromStdString(rangeText(FieldLimits::eccentricity)) +
+            ".",
+        "e"};
+    QCommandLineOption maxInclination{
+        "max-inclination",
+        "Inclination bound in degrees, applied with both signs, " +
+            QString::fromStdString(rangeText(FieldLimits::inclination)) + ".",
+        "degrees"};
+    QCommandLineOption plane{"plane", "Reference plane: ecliptic, equator or extrasolar.", "plane"};
+    QCommandLineOption epoch{"epoch",
+                             "Epoch as a Julian date, " +
+                                 QString::fromStdString(rangeText(FieldLimits::epoch)) + ".",
+                             "JD"};
+    QCommandLineOption seed{"seed",
+                            "Engine seed, 0 to 4294967295. Without it a seed is drawn from the "
+                            "system's random source; either way it is reported as 'seed: N'.",
+                            "N"};
+    QCommandLineOption output{{"o", "output"},
+                              "Write the catalogue to this file ('-' or no option: standard "
+                              "output). An existing file is replaced only by a complete "
+                              "catalogue.",
+                              "file"};
+    QCommandLineOption quiet{{"q", "quiet"},
+                             "Print only errors on standard error (no seed, no progress)."};
+};
+
+// Control characters are shown escaped so that a message stays one line.
+std::string escaped(std::string const &text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", c);
+            out += code;
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
+}
+
+std::string quoted(std::string const &text)
+{
+    return "\"" + escaped(text) + "\"";
+}
+
+Request refusal(std::string message)
+{
+    Request request;
+    request.action = Request::Refuse;
+    request.message = std::move(message);
+    return request;
+}
+
+// Reads the value of one option; an empty result means the option was accepted.
+class ValueReader {
+public:
+    explicit ValueReader(QCommandLineParser const &parser)
+        : parser(parser)
+    {}
+
+    std::string error;
+
+    void number(QCommandLineOption const &option, FieldRange range, char const *unit,
+                double &target)
+    {
+        if (!error.empty() || !parser.isSet(option))
+            return;
+        std::string const text = valueOf(option);
+        std::string const accepted =
+            "give a number from " + rangeText(range) + (unit[0] ? std::string(" ") + unit : "");
+        char const *first = text.data();
+        char const *const last = first + text.size();
+        if (first != last && *first == '+')
+            ++first;
+        double value = 0;
+        auto const result = std::from_chars(first, last, value);
+        if (result.ptr != last || first == last ||
+            (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
+            refuse(option, quoted(text) + " is not a number: " + accepted);
+        } else if (result.ec == std::errc::result_out_of_range) {
+            refuse(option, text + " is out of range: " + accepted);
+        } else if (!std::isfinite(value)) {
+            refuse(option, quoted(text) + " is not a finite number: " + accepted);
+        } else if (!range.contains(value)) {
+            refuse(option, text + " is out of range: " + accepted);
+        } else {
+            target = value + 0.0; // no negative zero in the catalogue
+        }
+    }
+
+    std::optional<std::uint64_t> whole(QCommandLineOption const &option, std::uint64_t maximum)
+    {
+        if (!error.empty() || !parser.isSet(option))
+            return std::nullopt;
+        std::string const text = valueOf(option);
+        std::string const accepted = "give a whole number from 0 to " + std::to_string(maximum);
+        char const *first = text.data();
+        char const *const last = first + text.size();
+        if (first != last && *first == '+')
+            ++first;
+        std::uint64_t value = 0;
+        auto const result = std::from_chars(first, last, value);
+        if (result.ptr != last || first == last ||
+            (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
+            refuse(option, quoted(text) + " is not a whole number: " + accepted);
+        } else if (result.ec == std::errc::result_out_of_range || value > maximum) {
+            refuse(option, text + " is out of range: " + accepted);
+        } else {
+            return value;
+        }
+        return std::nullopt;
+    }
+
+    template <typename Enum, std::size_t N>
+    void choice(QCommandLineOption const &option, std::array<ChoiceWord<Enum>, N> const &words,
+                Enum &target)
+    {
+        if (!error.empty() || !parser.isSet(option))
+            return;
+        std::string const text = valueOf(option);
+        if (auto const value = findChoice(words, text))
+            target = *value;
+        else
+            refuse(option, quoted(text) + " is not accepted: give " + wordList(words, ", "));
+    }
+
+    void text(QCommandLineOption const &option, std::string &target)
+    {
+        if (error.empty() && parser.isSet(option))
+            target = valueOf(option);
+    }
+
+    void refuse(QCommandLineOption const &option, std::string const &what)
+    {
+        if (error.empty())
+            error = "--" + option.names().last().toStdString() + ": " + what;
+    }
+
+    // The last value given wins, so that a later option overrides an earlier one.
+    std::string valueOf(QCommandLineOption const &option) const
+    {
+        return parser.value(option).toUtf8().toStdString();
+    }
+
+private:
+    QCommandLineParser const &parser;
+};
+
+char const *optionOf(SettingsProblem::Field field)
+{
+    switch (field) {
+    case SettingsProblem::BeltName: return "--name";
+    case SettingsProblem::BeltCenter: return "--center";
+    case SettingsProblem::TotalMass: return "--total-mass";
+    case SettingsProblem::InnerRadius: return "--inner";
+    case SettingsProblem::OuterRadius: return "--outer";
+    case SettingsProblem::MinRadius: return "--min-radius";
+    case SettingsProblem::MaxRadius: return "--max-radius";
+    case SettingsProblem::MinEccentricity: return "--min-eccentricity";
+    case SettingsProblem::MaxEccentricity: return "--max-eccentricity";
+    case SettingsProblem::MaxInclination: return "--max-inclination";
+    case SettingsProblem::Epoch: return "--epoch";
+    }
+    return "--help";
+}
+
+} // namespace
+
+Request parseCommandLine(QStringList const &arguments)
+{
+    Options const options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Generates a belt of minor bodies and writes it as a catalogue script. Field options "
+        "override the values of --preset.");
+    QCommandLineOption const helpOption = parser.addHelpOption();
+    QCommandLineOption const versionOption = parser.addVersionOption();
+    parser.addOptions({options.preset,
+                       options.listPresets,
+                       options.type,
+                       options.name,
+                       options.center,
+                       options.barycenter,
+                       options.noBarycenter,
+                       options.totalMass,
+                       options.massUnit,
+                       options.number,
+                       options.inner,
+                       options.outer,
+                       options.minRadius,
+                       options.maxRadius,
+                       options.minEccentricity,
+                       options.maxEccentricity,
+                       options.maxInclination,
+                       options.plane,
+                       options.epoch,
+                       options.seed,
+                       options.output,
+                       options.quiet});
+
+    std::string const program = QFileInfo(arguments.value(0)).fileName().toStdString();
+    if (!parser.parse(arguments))
+        return refusal(escaped(parser.errorText().toStdString()) + " Run '" + program +
+                       " --help' for the accepted options.");
+    if (parser.isSet(helpOption) || parser.isSet("help-all")) {
+        Request request;
+        request.action = Request::ShowHelp;
+        request.message = parser.helpText().toStdString();
+        return request;
+    }
+    if (parser.isSet(versionOption)) {
+        Request request;
+        request.action = Request::ShowVersion;
+        return request;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refusal(
+            "unexpected argument " + quoted(parser.positionalArguments().first().toStdString()) +
+            ": only options are accepted. Run '" + program + " --help' for the accepted options.");
+
+    Request request;
+    request.quiet = parser.isSet(options.quiet);
+    if (parser.isSet(options.listPresets)) {
+        request.action = Request::ListPresets;
+        return request;
+    }
+
+    ValueReader read(parser);
+    Settings &settings = request.settings;
+    if (parser.isSet(options.preset)) {
+        if (auto const preset = findPreset(read.valueOf(options.preset)))
+            settings = Settings(*preset);
+        else
+            read.refuse(options.preset, quoted(read.valueOf(options.preset)) +
+                                            " is not a preset: give " + presetNames() +
+                                            " or a menu text (see --list-presets)");
+    }
+    read.choice(options.type, objectTypeWords, settings.objectType);
+    read.text(options.name, settings.beltName);
+    read.text(options.center, settings.beltCenter);
+    for (QString const &name : parser.optionNames()) {
+        if (name == "barycenter")
+            settings.barycenter = true;
+        else if (name == "no-barycenter")
+            settings.barycenter = false;
+    }
+
+    bool earthMasses = false;
+    if (parser.isSet(options.massUnit) && read.error.empty()) {
+        std::string const unit = read.valueOf(options.massUnit);
+        if (unit == "earth")
+            earthMasses = true;
+        else if (unit != "solar")
+            read.refuse(options.massUnit, quoted(unit) + " is not accepted: give solar or earth");
+    }
+    double mass = settings.totalMass;
+    read.number(options.totalMass, FieldLimits::totalMass,
+                earthMasses ? "Earth masses" : "solar masses", mass);
+    if (parser.isSet(options.totalMass))
+        settings.totalMass = earthMasses ? mass * solMassOfEarth : mass;
+
+    if (auto const number = read.whole(options.number, FieldLimits::maxNumber))
+        settings.number = static_cast<std::uint32_t>(*number);
+    read.number(options.inner, FieldLimits::beltRadius, "AU", settings.innerRadius);
+    read.number(options.outer, FieldLimits::beltRadius, "AU", settings.outerRadius);
+    read.number(options.minRadius, FieldLimits::bodyRadius, "km", settings.minRadius);
+    read.number(options.maxRadius, FieldLimits::bodyRadius, "km", settings.maxRadius);
+    read.number(options.minEccentricity, FieldLimits::eccentricity, "", settings.minEccentricity);
+    read.number(options.maxEccentricity, FieldLimits::eccentricity, "", settings.maxEccentricity);
+    read.number(options.maxInclination, FieldLimits::inclination, "degrees",
+                settings.maxInclination);
+    read.choice(options.plane, referencePlaneWords, settings.referencePlane);
+    read.number(options.epoch, FieldLimits::epoch, "(Julian date)", settings.epoch);
+    if (auto const seed = read.whole(options.seed, 0xffffffffu))
+        request.seed = static_cast<std::uint32_t>(*seed);
+
+    if (parser.isSet(options.output)) {
+        std::string const path = read.valueOf(options.output);
+        if (path.empty())
+            read.refuse(options.output, "the file name is empty: give a file name, or - for "
+                                        "standard output");
+        else if (path != "-")
+            request.outputPath = path;
+    }
+    if (!read.error.empty())
+        return refusal(read.error);
+
+    auto const problems = checkSettings(settings);
+    if (!problems.empty()) {
+        SettingsProblem const &problem = problems.front();
+        if (problem.field == SettingsProblem::TotalMass)
+            return refusal("--total-mass: the center object is a barycenter, so the total mass "
+                           "must be above 0: give the total mass of the main objects, or use "
+                           "--no-barycenter");
+        return refusal(std::string(optionOf(problem.field)) + ": " + problem.message);
+    }
+    return request;
+}
+
+std::string presetListing()
+{
+    std::string text;
+    for (auto const &info : presetTable) {
+        Settings const s(info.preset);
+        auto line = [&](char const *option, std::string const &value) {
+            text += "    --";
+            text += option;
+            if (!value.empty()) {
+                text.append(std::size_t(18) - std::char_traits<char>::length(option), ' ');
+                text += value;
+            }
+            text += '\n';
+        };
+        if (!text.empty())
+            text += '\n';
+        text += std::string(info.menuText) + " (--preset " + std::string(info.shortName) + ")\n";
+        line("type", std::string(choiceWord(objectTypeWords, s.objectType)));
+        line("name", s.beltName);
+        line("center", s.beltCenter);
+        line(s.barycenter ? "barycenter" : "no-barycenter", "");
+        line("total-mass", numberText(s.totalMass) + " (solar masses)");
+        line("number", std::to_string(s.number));
+        line("inner", numberText(s.innerRadius) + " (AU)");
+        line("outer", numberText(s.outerRadius) + " (AU)");
+        line("min-radius", numberText(s.minRadius) + " (km)");
+        line("max-radius", numberText(s.maxRadius) + " (km)");
+        line("min-eccentricity", numberText(s.minEccentricity));
+        line("max-eccentricity", numberText(s.maxEccentricity));
+        line("max-inclination", numberText(s.maxInclination) + " (degrees)");
+        line("plane", std::string(choiceWord(referencePlaneWords, s.referencePlane)));
+        line("epoch", numberText(s.epoch) + " (Julian date)");
+    }
+    return text;
+}

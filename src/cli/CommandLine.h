@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What one invocation asks for, read from its arguments. Everything that can
+// be refused is refused here, before any file is touched.
+struct Request {
+    enum Action {
+        Generate,
+        ListPresets,
+        ShowHelp,
+        ShowVersion,
+        Refuse, // bad input: message says which option and what it accepts
+    };
+    Action action = Generate;
+    Settings settings;
+    std::optional<std::uint32_t> seed;
+    std::string outputPath; // empty: standard output
+    bool quiet = false;
+    std::string message; // the help text, or the refusal (one line, no newline)
+};
+
+// arguments[0] is the program name, as in argv.
+Request parseCommandLine(QStringList const &arguments);
+
+// Every preset with all its values, as option names and values that give the
+// same record when passed back.
+std::string presetListing();

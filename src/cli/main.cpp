@@ -1,0 +1,173 @@
+// beltwright-cli: generates one belt from options and writes its catalogue to
+// a file or to standard output. Exit status 0 on success, 1 when the catalogue
+// could not be written or no seed could be drawn, 2 for bad input.
+#include "CommandLine.h"
+#include "Generator.h"
+#include "RandomSource.h"
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int exitFailed = 1;
+constexpr int exitBadInput = 2;
+char const *const programName = "beltwright-cli";
+
+std::atomic<bool> stopRequested{false};
+volatile std::sig_atomic_t stopSignal = 0;
+
+// An interrupted run lets the core discard its temporary file before the
+// process ends, so that the output file is never left half written.
+extern "C" void requestStop(int signal)
+{
+    stopSignal = signal;
+    stopRequested.store(true);
+}
+
+void catchStopSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+void printError(std::string const &message)
+{
+    std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
+}
+
+enum Phase { Generating, Saving, Done };
+
+// The phase and its percentage on one terminal line, redrawn when they change.
+// A phase that ended between two looks is still shown complete.
+class ProgressLine {
+public:
+    void show(Phase phase, int percent)
+    {
+        for (; shownPhase < phase; ++shownPhase, shownPercent = -1) {
+            if (shownPhase >= 0)
+                std::fprintf(stderr, "\r%s %3d%%\n", names[shownPhase], 100);
+        }
+        if (phase < Done && percent != shownPercent) {
+            std::fprintf(stderr, "\r%s %3d%%", names[phase], percent);
+            std::fflush(stderr);
+            shownPercent = percent;
+        }
+    }
+
+private:
+    static constexpr char const *names[] = {"Generating", "Saving"};
+    int shownPhase = -1;
+    int shownPercent = -1;
+};
+
+int generateBelt(Request const &request)
+{
+    unsigned int seed = 0;
+    if (request.seed) {
+        seed = *request.seed;
+    } else if (auto const drawn = RandomSource::drawSeed()) {
+        seed = *drawn;
+    } else {
+        printError("cannot draw a seed from the system's random source; give one with --seed");
+        return exitFailed;
+    }
+    if (!request.quiet)
+        std::fprintf(stderr, "seed: %u\n", seed);
+
+    bool const toStandardOutput = request.outputPath.empty();
+    // Progress on the terminal that also shows the catalogue would garble both.
+    bool const showProgress =
+        !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));
+    catchStopSignals();
+
+    Generator generator(request.settings, seed);
+    std::atomic<int> phase{Generating};
+    std::atomic<int> progress{0};
+    bool completed = false;
+    SaveResult result;
+    auto run = [&] {
+        generator.generate(progress, &stopRequested);
+        if (!stopRequested.load()) {
+            progress.store(0);
+            phase.store(Saving);
+            result =
+                toStandardOutput
+                    ? generator.save(STDOUT_FILENO, "standard output", progress, &stopRequested)
+                    : generator.save(request.outputPath, progress, &stopRequested);
+            completed = !result.stopped;
+        }
+        phase.store(Done);
+    };
+
+    if (showProgress) {
+        ProgressLine line;
+        std::thread worker(run);
+        while (phase.load() != Done) {
+            line.show(Phase(phase.load()), progress.load());
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        worker.join();
+        if (completed)
+            line.show(Done, 100);
+        else
+            std::fputc('\n', stderr);
+    } else {
+        run();
+    }
+
+    if (!completed) {
+        // Stopped by a signal: end the way that signal ends a process.
+        std::signal(stopSignal, SIG_DFL);
+        std::raise(stopSignal);
+        return exitFailed;
+    }
+    if (!result) {
+        printError(result.message);
+        return exitFailed;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Names are UTF-8 in the catalogue and paths are bytes: an argument that is
+    // not valid UTF-8 would not come out of the option parser unchanged.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        QByteArray const raw(argv[i]);
+        QString const text = QString::fromUtf8(raw);
+        if (text.toUtf8() != raw) {
+            printError("argument " + std::to_string(i) + " is not valid UTF-8 text");
+            return exitBadInput;
+        }
+        arguments << text;
+    }
+
+    QCoreApplication::setApplicationName(programName);
+    QCoreApplication::setApplicationVersion(BELTWRIGHT_VERSION);
+    QCoreApplication application(argc, argv); // the option parser's help text reads it
+
+    Request const request = parseCommandLine(arguments);
+    switch (request.action) {
+    case Request::ShowHelp: std::fputs(request.message.c_str(), stdout); return 0;
+    case Request::ShowVersion: std::printf("%s %s\n", programName, BELTWRIGHT_VERSION); return 0;
+    case Request::ListPresets: std::fputs(presetListing().c_str(), stdout); return 0;
+    case Request::Refuse: printError(request.message); return exitBadInput;
+    case Request::Generate: break;
+    }
+    return generateBelt(request);
+}

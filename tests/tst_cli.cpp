@@ -1,0 +1,626 @@
+// Runs the built beltwright-cli as users do and checks what it writes, its
+// messages and its exit status.
+#include "FieldLimits.h"
+#include "Generator.h"
+#include "Presets.h"
+#include "Settings.h"
+
+#include <QtTest>
+
+#include <functional>
+
+#ifndef BELTWRIGHT_CLI
+#error "BELTWRIGHT_CLI must name the built command-line program"
+#endif
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    bool crashed = false;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runProgram(QString const &program, QStringList const &arguments,
+               QString const &workingDirectory = {})
+{
+    QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.crashed = true;
+        return run;
+    }
+    run.crashed = process.exitStatus() != QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+Run runCli(QStringList const &arguments, QString const &workingDirectory = {})
+{
+    return runProgram(BELTWRIGHT_CLI, arguments, workingDirectory);
+}
+
+QByteArray readFile(QString const &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void writeFile(QString const &path, QByteArray const &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// The catalogue as the core itself generates and saves it.
+QByteArray coreCatalogue(Settings const &settings, unsigned seed)
+{
+    QTemporaryDir dir;
+    QString const path = dir.filePath("expected.sc");
+    Generator generator(settings, seed);
+    std::atomic<int> progress{0};
+    generator.generate(progress);
+    SaveResult const result = generator.save(path.toStdString(), progress);
+    if (!result.ok)
+        return QByteArray("<core save failed: ") + result.message.c_str() + ">";
+    return readFile(path);
+}
+
+// The text of the first body, up to the end of its block.
+QByteArray firstBlock(QByteArray const &catalogue)
+{
+    return catalogue.left(catalogue.indexOf("}\n\n") + 1);
+}
+
+QStringList dirEntries(QString const &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
+}
+
+using Edit = std::function<void(Settings &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Output: the worked example, files against the core, standard output.
+
+    void workedExampleOnStandardOutput()
+    {
+        Run const run = runCli({"--preset", "vulcanoids", "--seed", "5489"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray("seed: 5489\n"));
+        QVERIFY(run.out.startsWith("Asteroid \"VS 1\"\n{\n\tParentBody\t\"Sol\"\n"));
+        QByteArray const body1 = firstBlock(run.out);
+        QVERIFY(body1.contains("\tRadius\t\t1.60384622565"));
+        QVERIFY(body1.contains("\t\tSemiMajorAxis\t0.165672648292"));
+        QVERIFY(body1.contains("\t\tRefPlane\t\t\"Ecliptic\"\n"));
+        int const body2 = run.out.indexOf("Barycenter \"VS 2\"\n");
+        QVERIFY(body2 > 0);
+        int const a = run.out.indexOf("Asteroid \"VS 2 A\"\n{\n\tParentBody\t\"VS 2\"\n");
+        int const b = run.out.indexOf("Asteroid \"VS 2 B\"\n{\n\tParentBody\t\"VS 2\"\n");
+        QVERIFY(body2 < a && a < b);
+        QRegularExpression const topLevel("^(Asteroid|Barycenter) \"VS \\d+\"$",
+                                          QRegularExpression::MultilineOption);
+        QCOMPARE(QString::fromUtf8(run.out).count(topLevel), 200);
+    }
+
+    void fileEqualsCoreAndStandardOutput_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<unsigned>("seed");
+        for (auto const &info : presetTable) {
+            for (unsigned seed : {5489u, 0u, 4294967295u}) {
+                QTest::addRow("%s/%u", info.shortName.data(), seed)
+                    << QString::fromLatin1(info.shortName.data(), int(info.shortName.size()))
+                    << seed;
+            }
+        }
+    }
+
+    void fileEqualsCoreAndStandardOutput()
+    {
+        QFETCH(QString, preset);
+        QFETCH(unsigned, seed);
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        QStringList const options = {"--preset", preset, "--seed", QString::number(seed)};
+
+        Run const toFile = runCli(options + QStringList{"-o", path});
+        QCOMPARE(toFile.exitCode, 0);
+        QVERIFY(toFile.out.isEmpty());
+        QByteArray const written = readFile(path);
+        QCOMPARE(written, coreCatalogue(Settings(*findPreset(preset.toStdString())), seed));
+
+        Run const toDash = runCli(options + QStringList{"--output", "-"});
+        QCOMPARE(toDash.exitCode, 0);
+        QCOMPARE(toDash.out, written);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    void existingFileIsReplacedWhole()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, QByteArray(1 << 20, 'x'));
+        Run const run = runCli({"--preset", "Toliman A Comets", "--seed", "3", "-q", "-o", path});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(readFile(path), coreCatalogue(Settings(Settings::TolimanAComets), 3));
+    }
+
+    // Seeds: one seed, one belt; a drawn seed is reported and reproduces it.
+
+    void oneSeedOneBelt()
+    {
+        QStringList const options = {"--preset", "eBelt-EM", "--seed", "77", "-q"};
+        Run const first = runCli(options);
+        Run const second = runCli(options);
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY(!first.out.isEmpty());
+        QCOMPARE(second.out, first.out);
+        Run const other = runCli({"--preset", "eBelt-EM", "--seed", "78", "-q"});
+        QVERIFY(other.out != first.out);
+    }
+
+    void drawnSeedIsReportedAndReproduces()
+    {
+        QStringList const options = {"--preset", "oort-cloud", "--number", "50"};
+        Run const drawn = runCli(options);
+        QCOMPARE(drawn.exitCode, 0);
+        QRegularExpressionMatch const match =
+            QRegularExpression("^seed: (\\d+)\\n$").match(QString::fromUtf8(drawn.err));
+        QVERIFY2(match.hasMatch(), drawn.err.constData());
+        bool ok = false;
+        unsigned const seed = match.captured(1).toUInt(&ok);
+        QVERIFY(ok);
+
+        Run const again = runCli(options + QStringList{"--seed", match.captured(1)});
+        QCOMPARE(again.out, drawn.out);
+        Settings settings(Settings::OortCloud);
+        settings.number = 50;
+        QCOMPARE(drawn.out, coreCatalogue(settings, seed));
+
+        // Two drawn seeds that agree would mean the seed is not drawn at all.
+        Run const other = runCli(options);
+        Run const third = runCli(options);
+        QVERIFY(other.err != drawn.err || third.err != drawn.err);
+    }
+
+    void quietLeavesOnlyErrors()
+    {
+        Run const ok = runCli({"--preset", "vulcanoids", "--number", "3", "--quiet"});
+        QCOMPARE(ok.exitCode, 0);
+        QVERIFY(ok.err.isEmpty());
+        QVERIFY(ok.out.contains(" \"VS 3\"\n{\n"));
+        Run const bad = runCli({"--preset", "vulcanoids", "-q", "--number", "x"});
+        QCOMPARE(bad.exitCode, 2);
+        QVERIFY(bad.err.contains("--number"));
+    }
+
+    // Overrides: each option changes its field of the preset's record and
+    // nothing else, as the whole catalogue shows.
+
+    void overridesReachTheRecord_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QByteArrayList>("texts"); // must appear in the catalogue
+
+        auto row = [](char const *name, QStringList options, Edit edit, QByteArrayList texts) {
+            QTest::newRow(name) << options << edit << texts;
+        };
+        row("type", {"--type", "comet"}, [](Settings &s) { s.objectType = BaseAsteroid::Comet; },
+            {"Comet \"VS 1\"\n", "Comet \"VS 2 A\"\n"});
+        row("name", {"--name", "Ring Ä"}, [](Settings &s) { s.beltName = "Ring Ä"; },
+            {"\"Ring Ä 1\"\n", "Barycenter \"Ring Ä 2\"\n", "\"Ring Ä 200\"\n"});
+        row("center", {"--center", "Proxima b"}, [](Settings &s) { s.beltCenter = "Proxima b"; },
+            {"\tParentBody\t\"Proxima b\"\n"});
+        row("number", {"--number", "7"}, [](Settings &s) { s.number = 7; }, {"\"VS 7\"\n"});
+        row("inner+outer", {"--inner", "2.5", "--outer", "2.5"},
+            [](Settings &s) { s.innerRadius = s.outerRadius = 2.5; }, {"\t\tSemiMajorAxis\t2.5\n"});
+        row("radii", {"--min-radius", "4", "--max-radius", "4"},
+            [](Settings &s) { s.minRadius = s.maxRadius = 4; }, {"\tRadius\t\t4\n"});
+        row("eccentricities", {"--min-eccentricity", "0.25", "--max-eccentricity", "0.25"},
+            [](Settings &s) { s.minEccentricity = s.maxEccentricity = 0.25; },
+            {"\t\tEccentricity\t0.25\n"});
+        row("inclination", {"--max-inclination", "0"}, [](Settings &s) { s.maxInclination = 0; },
+            {});
+        row("plane", {"--plane", "extrasolar"},
+            [](Settings &s) { s.referencePlane = Orbit::Extrasolar; },
+            {"\t\tRefPlane\t\t\"Extrasolar\"\n"});
+        row("plane equator", {"--plane", "equator"},
+            [](Settings &s) { s.referencePlane = Orbit::Equator; }, {});
+        row("epoch", {"--epoch", "2451545"}, [](Settings &s) { s.epoch = 2451545; },
+            {"\t\tEpoch\t\t\t2451545\n"});
+        row("solar mass", {"--barycenter", "--total-mass", "1"},
+            [](Settings &s) {
+                s.barycenter = true;
+                s.totalMass = 1;
+            },
+            {});
+        row("earth mass", {"--barycenter", "--total-mass", "2", "--mass-unit", "earth"},
+            [](Settings &s) {
+                s.barycenter = true;
+                s.totalMass = 2 * solMassOfEarth;
+            },
+            {});
+        row("last of barycenter pair wins",
+            {"--no-barycenter", "--barycenter", "--total-mass", "1"},
+            [](Settings &s) {
+                s.barycenter = true;
+                s.totalMass = 1;
+            },
+            {});
+        row("later value wins", {"--number", "9", "--number", "4"},
+            [](Settings &s) { s.number = 4; }, {"\"VS 4\"\n"});
+        row("equals sign", {"--number=5", "--seed=5489"}, [](Settings &s) { s.number = 5; }, {});
+    }
+
+    void overridesReachTheRecord()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(Edit, edit);
+        QFETCH(QByteArrayList, texts);
+        Run const run = runCli(QStringList{"--preset", "vulcanoids", "--seed", "5489"} + options);
+        QCOMPARE(run.exitCode, 0);
+        Settings expected(Settings::Vulcanoids);
+        edit(expected);
+        QCOMPARE(run.out, coreCatalogue(expected, 5489));
+        QVERIFY(run.out != coreCatalogue(Settings(Settings::Vulcanoids), 5489));
+        for (QByteArray const &text : texts)
+            QVERIFY2(run.out.contains(text), text.constData());
+    }
+
+    void barycenterGivesPeriods()
+    {
+        QStringList const base = {"--preset", "vulcanoids", "--seed", "5489", "-q"};
+        QByteArray const plain = firstBlock(runCli(base).out);
+        QVERIFY(plain.contains("\t\tSemiMajorAxis\t"));
+        QVERIFY(!plain.contains("\t\tPeriod\t"));
+
+        QByteArray const solar =
+            firstBlock(runCli(base + QStringList{"--barycenter", "--total-mass", "1"}).out);
+        // a = 0.165672648292 AU around one solar mass: P = a^1.5 years.
+        QVERIFY2(solar.contains("\t\tPeriod\t\t\t0.06743"), solar.constData());
+
+        QByteArray const earth = firstBlock(
+            runCli(base + QStringList{"--barycenter", "--total-mass", "1", "--mass-unit", "earth"})
+                .out);
+        QVERIFY(earth.contains("\t\tPeriod\t\t\t"));
+        double const ratio =
+            earth.mid(earth.indexOf("Period\t\t\t") + 9).split('\n')[0].toDouble() /
+            solar.mid(solar.indexOf("Period\t\t\t") + 9).split('\n')[0].toDouble();
+        QVERIFY(qAbs(ratio - std::sqrt(1 / solMassOfEarth)) < 1e-9 * ratio);
+
+        QByteArray const without = firstBlock(
+            runCli({"--preset", "ebelt-em", "--barycenter", "--no-barycenter", "--seed", "1"}).out);
+        QVERIFY(without.contains("\t\tSemiMajorAxis\t"));
+        QVERIFY(!without.contains("\t\tPeriod\t"));
+    }
+
+    void rangeLimitsAreAccepted_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<Edit>("edit");
+        QTest::newRow("upper bounds") << QStringList{"--inner",
+                                                     "1e21",
+                                                     "--outer",
+                                                     "1e21",
+                                                     "--max-radius",
+                                                     "1e21",
+                                                     "--max-eccentricity",
+                                                     "99.99",
+                                                     "--max-inclination",
+                                                     "180",
+                                                     "--epoch",
+                                                     "10000000",
+                                                     "--barycenter",
+                                                     "--total-mass",
+                                                     "1e35",
+                                                     "--number",
+                                                     "3"}
+                                      << Edit([](Settings &s) {
+                                             s.innerRadius = s.outerRadius = s.maxRadius = 1e21;
+                                             s.maxEccentricity = 99.99;
+                                             s.maxInclination = 180;
+                                             s.epoch = 10000000;
+                                             s.barycenter = true;
+                                             s.totalMass = 1e35;
+                                             s.number = 3;
+                                         });
+        QTest::newRow("zeros") << QStringList{"--inner", "0",  "--min-radius", "-0",
+                                              "--epoch", "-0", "--number",     "+2"}
+                               << Edit([](Settings &s) {
+                                      s.innerRadius = s.minRadius = s.epoch = 0;
+                                      s.number = 2;
+                                  });
+    }
+
+    void rangeLimitsAreAccepted()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(Edit, edit);
+        Run const run = runCli(QStringList{"--preset", "vulcanoids", "--seed", "2"} + options);
+        QCOMPARE(run.exitCode, 0);
+        Settings expected(Settings::Vulcanoids);
+        edit(expected);
+        QCOMPARE(run.out, coreCatalogue(expected, 2));
+        if (options.contains("-0"))
+            QVERIFY(run.out.contains("\t\tEpoch\t\t\t0\n")); // not "-0"
+    }
+
+    // Refusals: one line naming the option, status 2, nothing written.
+
+    void refusesBadInput_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("option"); // named in the message
+
+        auto row = [](char const *name, QStringList options, char const *option) {
+            QTest::newRow(name) << options << QString(option);
+        };
+        row("unknown option", {"--colour", "red"}, "colour");
+        row("single-dash word", {"-seed", "4"}, "Unknown options: s");
+        row("missing value", {"--epoch"}, "--epoch");
+        row("value on a switch", {"--barycenter=yes"}, "--barycenter");
+        row("positional argument", {"belt.sc"}, "belt.sc");
+        row("empty output", {"-o", ""}, "--output");
+        row("malformed number", {"--inner", "0.1.2"}, "--inner");
+        row("infinite", {"--max-radius", "inf"}, "--max-radius");
+        row("not a number", {"--epoch", "nan"}, "--epoch");
+        row("overflowing", {"--epoch", "1e999"}, "--epoch");
+        row("negative", {"--min-eccentricity", "-0.1"}, "--min-eccentricity");
+        row("eccentricity above", {"--max-eccentricity", "100"}, "--max-eccentricity");
+        row("inclination above", {"--max-inclination", "180.5"}, "--max-inclination");
+        row("epoch above", {"--epoch", "10000000.5"}, "--epoch");
+        row("radius above", {"--inner", "1.1e21"}, "--inner");
+        row("mass above", {"--total-mass", "2e35", "--mass-unit", "earth"}, "--total-mass");
+        row("number above", {"--number", "1000001"}, "--number");
+        row("fractional number", {"--number", "2.0"}, "--number");
+        row("negative number", {"--number", "-1"}, "--number");
+        row("seed above", {"--seed", "4294967296"}, "--seed");
+        row("hex seed", {"--seed", "0x10"}, "--seed");
+        row("unknown preset", {"--preset", "kuiper"}, "--preset");
+        row("unknown type", {"--type", "planet"}, "--type");
+        row("type in capitals", {"--type", "COMET"}, "--type");
+        row("unknown plane", {"--plane", "galactic"}, "--plane");
+        row("unknown mass unit", {"--mass-unit", "kg"}, "--mass-unit");
+        row("quote in name", {"--name", "V\"S"}, "--name");
+        row("line break in center", {"--center", "Sol\nBarycenter \"X\""}, "--center");
+        row("barycenter without mass", {"--preset", "ebelt-em", "--total-mass", "0"},
+            "--total-mass");
+        row("barycenter on default", {"--barycenter"}, "--total-mass");
+        row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
+            "--plane");
+    }
+
+    void refusesBadInput()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, option);
+        QTemporaryDir dir;
+        QString const existing = dir.filePath("existing.sc");
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(existing, oldText);
+
+        for (QString const &target : {QString("new.sc"), existing}) {
+            Run const run =
+                runCli(QStringList{"--number", "2", "-o", target} + options, dir.path());
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY(!run.crashed);
+            QVERIFY(run.out.isEmpty());
+            QVERIFY2(run.err.startsWith("beltwright-cli: "), run.err.constData());
+            QVERIFY2(run.err.endsWith('\n') && run.err.count('\n') == 1, run.err.constData());
+            QVERIFY2(run.err.contains(option.toUtf8()), run.err.constData());
+            QCOMPARE(dirEntries(dir.path()), QStringList{"existing.sc"});
+            QCOMPARE(readFile(existing), oldText);
+        }
+    }
+
+    void refusalSaysWhatIsAccepted()
+    {
+        QByteArray const range = runCli({"--max-inclination", "181"}).err;
+        QVERIFY2(range.contains("0 to 180"), range.constData());
+        QByteArray const words = runCli({"--plane", "galactic"}).err;
+        QVERIFY2(words.contains("ecliptic") && words.contains("equator") &&
+                     words.contains("extrasolar"),
+                 words.constData());
+        QByteArray const presets = runCli({"--preset", "x"}).err;
+        for (auto const &info : presetTable)
+            QVERIFY2(presets.contains(info.shortName.data()), presets.constData());
+        QByteArray const seed = runCli({"--seed", "-5"}).err;
+        QVERIFY2(seed.contains("4294967295"), seed.constData());
+    }
+
+    void notUtf8IsRefused()
+    {
+        // QProcess passes arguments as UTF-8, so the shell gives the raw byte.
+        Run const run = runProgram(
+            "/bin/sh", {"-c", "exec \"$0\" --name \"$(printf 'V\\377')\"", BELTWRIGHT_CLI});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains("UTF-8"), run.err.constData());
+    }
+
+    // Failed saves: status 1, path and reason, an existing file intact.
+
+    void failedSaveLeavesFileIntact()
+    {
+        QTemporaryDir dir;
+        QString const missing = dir.filePath("no/such/dir/belt.sc");
+        Run const noDir = runCli({"--preset", "vulcanoids", "-q", "-o", missing});
+        QCOMPARE(noDir.exitCode, 1);
+        QVERIFY2(noDir.err.contains(missing.toUtf8()), noDir.err.constData());
+        QVERIFY2(noDir.err.contains("No such file or directory"), noDir.err.constData());
+        QVERIFY(noDir.out.isEmpty());
+
+        Run const isDir = runCli({"--preset", "vulcanoids", "-q", "-o", dir.path()});
+        QCOMPARE(isDir.exitCode, 1);
+        QVERIFY2(isDir.err.contains("Is a directory"), isDir.err.constData());
+
+        // A file size limit makes the write itself fail, as a full disk would.
+        QString const existing = dir.filePath("belt.sc");
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(existing, oldText);
+        Run const tooBig =
+            runProgram("/bin/sh", {"-c",
+                                   "ulimit -f 8 && trap '' XFSZ && exec \"$0\" --preset oort-cloud "
+                                   "--seed 1 -q -o \"$1\"",
+                                   BELTWRIGHT_CLI, existing});
+        QCOMPARE(tooBig.exitCode, 1);
+        QVERIFY2(tooBig.err.contains(existing.toUtf8()), tooBig.err.constData());
+        QVERIFY2(tooBig.err.contains("too large"), tooBig.err.constData());
+        QCOMPARE(readFile(existing), oldText);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    void fullStandardOutputFails()
+    {
+        Run const run = runProgram(
+            "/bin/sh", {"-c", "exec \"$0\" --preset vulcanoids -q >/dev/full", BELTWRIGHT_CLI});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("standard output"), run.err.constData());
+        QVERIFY2(run.err.contains("No space left on device"), run.err.constData());
+    }
+
+    void interruptedRunChangesNothing()
+    {
+        QTemporaryDir dir;
+        QString const existing = dir.filePath("belt.sc");
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(existing, oldText);
+        QProcess process;
+        process.start(BELTWRIGHT_CLI,
+                      {"--preset", "oort-cloud", "--number", "1000000", "-o", existing});
+        QVERIFY(process.waitForStarted());
+        process.setReadChannel(QProcess::StandardError);
+        // The seed line comes before the first body is drawn.
+        QVERIFY(process.waitForReadyRead(10000));
+        QTest::qWait(300);
+        process.terminate();
+        QVERIFY(process.waitForFinished(30000));
+        if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            QSKIP("the run ended before it could be interrupted");
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(readFile(existing), oldText);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    // Information: presets listing, help, version, progress.
+
+    void listedPresetValuesGiveThePreset()
+    {
+        Run const run = runCli({"--list-presets"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QStringList options;
+        QString preset;
+        auto check = [&] {
+            // The listed values, passed back as options, rebuild the preset.
+            Run const rebuilt = runCli(options + QStringList{"--seed", "11", "--number", "20"});
+            Run const original = runCli({"--preset", preset, "--seed", "11", "--number", "20"});
+            QCOMPARE(rebuilt.exitCode, 0);
+            QCOMPARE(rebuilt.out, original.out);
+        };
+        int presets = 0;
+        for (QByteArray const &raw : run.out.split('\n')) {
+            QString const line = QString::fromUtf8(raw);
+            QRegularExpressionMatch const header =
+                QRegularExpression("^(.+) \\(--preset (\\S+)\\)$").match(line);
+            if (header.hasMatch()) {
+                if (!preset.isEmpty())
+                    check();
+                QVERIFY(findPreset(header.captured(1).toStdString()));
+                preset = header.captured(2);
+                options.clear();
+                ++presets;
+                continue;
+            }
+            QRegularExpressionMatch const value =
+                QRegularExpression("^    (--\\S+)(?: +(.*?))?(?: \\(.*\\))?$").match(line);
+            if (value.hasMatch()) {
+                options << value.captured(1);
+                if (!value.captured(2).isEmpty())
+                    options << value.captured(2);
+            } else {
+                QVERIFY2(line.isEmpty(), qPrintable(line));
+            }
+        }
+        check();
+        QCOMPARE(presets, int(presetTable.size()));
+        QVERIFY(run.out.contains("3.0401062188929665e-06"));
+    }
+
+    void helpAndVersion()
+    {
+        Run const help = runCli({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        for (char const *option : {"--preset",
+                                   "--list-presets",
+                                   "--type",
+                                   "--name",
+                                   "--center",
+                                   "--barycenter",
+                                   "--no-barycenter",
+                                   "--total-mass",
+                                   "--mass-unit",
+                                   "--number",
+                                   "--inner",
+                                   "--outer",
+                                   "--min-radius",
+                                   "--max-radius",
+                                   "--min-eccentricity",
+                                   "--max-eccentricity",
+                                   "--max-inclination",
+                                   "--plane",
+                                   "--epoch",
+                                   "--seed",
+                                   "--output",
+                                   "--quiet"})
+            QVERIFY2(help.out.contains(option), option);
+        Run const version = runCli({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith("beltwright-cli "));
+    }
+
+    void progressOnATerminalOnly()
+    {
+        QString const script = QStandardPaths::findExecutable("script");
+        if (script.isEmpty())
+            QSKIP("no 'script' program to give the run a terminal");
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        QString const command =
+            QString("'%1' --preset vulcanoids --seed 5489 -o '%2'").arg(BELTWRIGHT_CLI, path);
+        Run const terminal = runProgram(script, {"-qec", command, "/dev/null"});
+        QCOMPARE(terminal.exitCode, 0);
+        QVERIFY2(terminal.out.contains("Generating 100%"), terminal.out.constData());
+        QVERIFY2(terminal.out.contains("Saving 100%"), terminal.out.constData());
+        QCOMPARE(readFile(path), coreCatalogue(Settings(Settings::Vulcanoids), 5489));
+
+        Run const quiet = runProgram(script, {"-qec", command + " -q", "/dev/null"});
+        QCOMPARE(quiet.exitCode, 0);
+        QVERIFY2(!quiet.out.contains("Saving") && !quiet.out.contains("seed"),
+                 quiet.out.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
