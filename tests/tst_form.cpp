@@ -143,6 +143,16 @@ private slots:
                  QString("Total mass of main objects. An approximate value is sufficient"));
     }
 
+    void unitSignsHaveGlyphs()
+    {
+        // Whatever font stands in for the form's symbol font must carry them.
+        QFontMetrics const mass(w<QWidget>("doubleSpinBox_totalMass")->font());
+        QVERIFY(mass.inFont(QChar(0x2299)));
+        QVERIFY(mass.inFont(QChar(0x2295)));
+        QVERIFY(
+            QFontMetrics(w<QWidget>("doubleSpinBox_maxInclination")->font()).inFont(QChar(0x00b0)));
+    }
+
     void tabOrderPutsTheMassBlockLast()
     {
         QStringList const expected = {
