@@ -17,8 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/src/app/beltwright ]; then $(BUILD)/src/app/beltwright; \
-	else echo "The window is not built yet: the core library and its tests are."; fi
+	@$(BUILD)/src/app/beltwright
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,432 @@
+#include "MainWindow.h"
+
+#include "Presets.h"
+#include "SettingsCheck.h"
+#include "ui_MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColor>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTimer>
+#include <QTranslator>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+namespace {
+
+QString const catalogueDirectory = QStringLiteral(":/i18n");
+
+// The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
+// in for both, and it carries the circled signs and the degree sign of the
+// suffixes.
+void useStandInFonts()
+{
+    QString const standIn = QStringLiteral("DejaVu Sans");
+    QFontDatabase const database;
+    for (QString const &family : {QStringLiteral("Segoe UI"), QStringLiteral("Segoe UI Symbol")}) {
+        if (!database.hasFamily(family) && !QFont::substitutes(family).contains(standIn))
+            QFont::insertSubstitution(family, standIn);
+    }
+}
+
+void invalidateLayouts(QLayout *layout)
+{
+    layout->invalidate();
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (QLayout *nested = item->layout())
+            invalidateLayouts(nested);
+    }
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/beltwright-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// A language's name in that language, with its first letter upper-cased.
+QString ownName(QLocale::Language language)
+{
+    QString name = QLocale(language).nativeLanguageName();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+QString chooseSaveFile(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QCoreApplication::translate("MainWindow", "SC file (*.sc)"));
+    dialog.setDefaultSuffix(QStringLiteral("sc"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    QStringList const files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+// Row of the first key that maps to value, as the combo boxes list the keys
+// in map order; -1 when none does.
+template <typename Map, typename Value> int rowOfValue(Map const &map, Value value)
+{
+    int row = 0;
+    for (auto it = map.cbegin(); it != map.cend(); ++it, ++row) {
+        if (it.value() == value)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+    , translator(new QTranslator)
+    , progressBar(new QProgressBar)
+    , statusLabel(new QLabel)
+    , timer(new QTimer)
+    , chooseFile(chooseSaveFile)
+{
+    useStandInFonts();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(applicationIcon());
+
+    ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
+    ui->doubleSpinBox_totalMass->setSuffix(QStringLiteral(" M\u2299"));
+
+    connect(ui->radioButton_earthMass, &QRadioButton::toggled, this,
+            [this](bool earthMasses) { toggleMassUnit(earthMasses); });
+
+    ui->pushButton_resetEpoch->setIcon(QIcon(QPixmap(QStringLiteral(":/images/reset.png"))));
+    ui->pushButton_resetEpoch->setIconSize(QSize(15, 15));
+
+    for (PresetInfo const &info : presetTable)
+        presets.insert(QString::fromUtf8(info.menuText.data(), int(info.menuText.size())),
+                       info.preset);
+    for (QString const &text : presets.keys())
+        ui->menu_loadPreset->addAction(new QAction(text, this));
+    connect(ui->menu_loadPreset, SIGNAL(triggered(QAction *)), this, SLOT(menuClicked(QAction *)));
+
+    connect(ui->action_Credits, &QAction::triggered, this, [this] { showCredits(); });
+
+    ui->action_english->setText(QStringLiteral("English"));
+    ui->action_german->setText(ownName(QLocale::German));
+    ui->action_french->setText(ownName(QLocale::French));
+    connect(ui->action_french, &QAction::triggered, this, [this] { switchLanguage("lang_fr"); });
+    connect(ui->action_german, &QAction::triggered, this, [this] { switchLanguage("lang_de"); });
+    connect(ui->action_english, &QAction::triggered, this, [this] { switchLanguage("lang_en"); });
+
+    referencePlanes.insert(QStringLiteral("Ecliptic"), Orbit::Ecliptic);
+    referencePlanes.insert(QStringLiteral("Equator"), Orbit::Equator);
+    referencePlanes.insert(QStringLiteral("Extrasolar"), Orbit::Extrasolar);
+    ui->comboBox_referencePlane->addItems(referencePlanes.keys());
+
+    objectTypes.insert(tr("Asteroid"), BaseAsteroid::Asteroid);
+    objectTypes.insert(tr("Comet"), BaseAsteroid::Comet);
+    ui->comboBox_objectType->addItems(objectTypes.keys());
+
+    loadPreset(Settings(Settings::Vulcanoids));
+
+    QString const mid = QApplication::palette().color(QPalette::Mid).name();
+    statusBar()->setStyleSheet("QStatusBar {border-top: 1px solid " + mid +
+                               ";}QStatusBar QProgressBar { margin-right: 2px;}QStatusBar QLabel "
+                               "{ margin-left: 1px;} ");
+    statusBar()->addPermanentWidget(statusLabel, 1);
+    statusBar()->addPermanentWidget(progressBar, 2);
+    progressBar->hide();
+    progressBar->setMaximumHeight(15);
+    progressBar->setTextVisible(false);
+    progressBar->setValue(0);
+    progressBar->setMinimum(0);
+    progressBar->setMaximum(100);
+    statusLabel->setText(tr("Ready"));
+
+    connect(ui->pushButton_generate, SIGNAL(clicked()), this, SLOT(generate()));
+    connect(ui->pushButton_resetEpoch, SIGNAL(clicked()), this, SLOT(resetEpoch()));
+
+    timer->setInterval(10);
+    timer->setTimerType(Qt::CoarseTimer);
+    connect(timer, SIGNAL(timeout()), this, SLOT(check()));
+
+    QString const language = QLocale::system().name().left(2);
+    if (translator->load("lang_" + language, catalogueDirectory) ||
+        translator->load(QStringLiteral("lang_en"), catalogueDirectory))
+        QApplication::installTranslator(translator);
+
+    fitTotalMassField();
+    keepFixedSize();
+}
+
+MainWindow::~MainWindow()
+{
+    // A window destroyed without being closed may still have a run going.
+    if (worker.joinable()) {
+        stopRequested = true;
+        worker.join();
+    }
+    delete ui;
+    delete translator;
+    delete progressBar;
+    delete statusLabel;
+    delete timer;
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFile = chooser ? std::move(chooser) : FileChooser(chooseSaveFile);
+}
+
+void MainWindow::setSeed(std::optional<unsigned int> newSeed)
+{
+    seed = newSeed;
+}
+
+Settings MainWindow::formSettings() const
+{
+    Settings settings;
+    settings.objectType =
+        objectTypes.value(ui->comboBox_objectType->currentText(), BaseAsteroid::Asteroid);
+    settings.beltName = ui->lineEdit_beltName->text().toStdString();
+    settings.beltCenter = ui->lineEdit_beltCenter->text().toStdString();
+    settings.barycenter = ui->checkBox_barycenter->isChecked();
+    settings.totalMass = ui->doubleSpinBox_totalMass->value();
+    if (ui->radioButton_earthMass->isChecked())
+        settings.totalMass *= solMassOfEarth;
+    settings.number = static_cast<std::uint32_t>(ui->spinBox_number->value());
+    settings.innerRadius = ui->doubleSpinBox_innerRadius->value();
+    settings.outerRadius = ui->doubleSpinBox_outerRadius->value();
+    settings.maxRadius = ui->doubleSpinBox_maxRadius->value();
+    settings.minRadius = ui->doubleSpinBox_minRadius->value();
+    settings.maxEccentricity = ui->doubleSpinBox_maxEccentricity->value();
+    settings.minEccentricity = ui->doubleSpinBox_minEccentricity->value();
+    settings.maxInclination = ui->doubleSpinBox_maxInclination->value();
+    settings.referencePlane =
+        referencePlanes.value(ui->comboBox_referencePlane->currentText(), Orbit::Ecliptic);
+    settings.epoch = ui->doubleSpinBox_epoch->value();
+    return settings;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        keepFixedSize();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (worker.joinable() && !finished) {
+        QMessageBox::StandardButton const answer = QMessageBox::question(
+            this, windowTitle(), tr("A belt is being generated. Stop it and close the window?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    stopRun();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::generate()
+{
+    // Read before the file is asked for, so that settings the catalogue could
+    // not carry are refused without a pointless dialog.
+    Settings const settings = formSettings();
+    if (refuseProblems(settings))
+        return;
+
+    QString const path = chooseFile(this);
+    if (path.isEmpty())
+        return;
+
+    ui->pushButton_generate->setEnabled(false);
+    finished = false;
+    savingStarted = false;
+    stopRequested = false;
+    timer->start();
+    statusLabel->setText(tr("Generating"));
+    progressBar->setValue(0);
+    progressBar->show();
+    progress = 0;
+    runPath = path;
+    std::string const file = path.toUtf8().toStdString();
+
+    std::optional<unsigned int> const runSeed = seed;
+    auto run = [this, runSeed](Settings settings, std::string const &path) {
+        auto generator = runSeed ? std::make_unique<Generator>(std::move(settings), *runSeed)
+                                 : std::make_unique<Generator>(std::move(settings));
+        generator->generate(progress, &stopRequested);
+        savingStarted = true;
+        // A belt cut short holds fewer bodies (possibly none); it must not
+        // replace the file.
+        if (stopRequested)
+            saveResult = SaveResult{false, true, "The run was stopped."};
+        else
+            saveResult = generator->save(path, progress, &stopRequested);
+        finished = true;
+    };
+    worker = std::thread(run, settings, file);
+}
+
+void MainWindow::check()
+{
+    progressBar->setValue(progress);
+    if (finished) {
+        if (worker.joinable())
+            worker.join();
+        timer->stop();
+        statusLabel->setText(tr("Ready"));
+        progressBar->hide();
+        ui->pushButton_generate->setEnabled(true);
+        if (!saveResult.ok && !saveResult.stopped)
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("The catalogue could not be saved.") + "\n\n" +
+                                     QString::fromStdString(saveResult.message));
+    } else if (savingStarted) {
+        savingStarted = false;
+        statusLabel->setText(tr("Saving"));
+    }
+}
+
+void MainWindow::resetEpoch()
+{
+    ui->doubleSpinBox_epoch->setValue(Settings().epoch);
+}
+
+void MainWindow::loadPreset(const Settings &settings)
+{
+    ui->comboBox_objectType->setCurrentIndex(rowOfValue(objectTypes, settings.objectType));
+    ui->lineEdit_beltName->setText(QString::fromStdString(settings.beltName));
+    ui->lineEdit_beltCenter->setText(QString::fromStdString(settings.beltCenter));
+    ui->checkBox_barycenter->setChecked(settings.barycenter);
+    ui->radioButton_solarMass->setChecked(true);
+    ui->doubleSpinBox_totalMass->setValue(settings.totalMass);
+    ui->spinBox_number->setValue(static_cast<int>(
+        std::min<std::uint32_t>(settings.number, std::numeric_limits<int>::max())));
+    ui->doubleSpinBox_innerRadius->setValue(settings.innerRadius);
+    ui->doubleSpinBox_outerRadius->setValue(settings.outerRadius);
+    ui->doubleSpinBox_minRadius->setValue(settings.minRadius);
+    ui->doubleSpinBox_maxRadius->setValue(settings.maxRadius);
+    ui->doubleSpinBox_minEccentricity->setValue(settings.minEccentricity);
+    ui->doubleSpinBox_maxEccentricity->setValue(settings.maxEccentricity);
+    ui->doubleSpinBox_maxInclination->setValue(settings.maxInclination);
+    ui->comboBox_referencePlane->setCurrentIndex(
+        rowOfValue(referencePlanes, settings.referencePlane));
+    ui->doubleSpinBox_epoch->setValue(settings.epoch);
+}
+
+void MainWindow::menuClicked(QAction *action)
+{
+    Settings::Preset const preset = presets.value(action->text(), Settings::Vulcanoids);
+    loadPreset(Settings(preset));
+}
+
+void MainWindow::switchLanguage(QString const &catalogue)
+{
+    if (translator->load(catalogue, catalogueDirectory))
+        QApplication::installTranslator(translator);
+}
+
+void MainWindow::showCredits()
+{
+    QString const text =
+        QStringLiteral("<p>Mira Halvorsen - %1</p>"
+                       "<p>Mira Halvorsen, Tobias Renner, Ines Akerlund - %2</p>")
+            .arg(tr("Python version and enhancements"), tr("original Batch version"));
+    QMessageBox::about(this, tr("Credits"), text);
+}
+
+void MainWindow::toggleMassUnit(bool earthMasses)
+{
+    double const value = ui->doubleSpinBox_totalMass->value();
+    if (earthMasses) {
+        ui->doubleSpinBox_totalMass->setValue(value / solMassOfEarth);
+        ui->doubleSpinBox_totalMass->setSuffix(QStringLiteral(" M\u2295"));
+    } else {
+        ui->doubleSpinBox_totalMass->setValue(value * solMassOfEarth);
+        ui->doubleSpinBox_totalMass->setSuffix(QStringLiteral(" M\u2299"));
+    }
+}
+
+bool MainWindow::refuseProblems(Settings const &settings)
+{
+    std::vector<SettingsProblem> const problems = checkSettings(settings);
+    if (problems.empty())
+        return false;
+    QString text = tr("No belt was generated: the catalogue could not be read with these "
+                      "settings.");
+    for (SettingsProblem const &problem : problems)
+        text += "\n\n\u2022 " + QString::fromStdString(problem.message);
+    QMessageBox::warning(this, windowTitle(), text);
+    return true;
+}
+
+void MainWindow::stopRun()
+{
+    if (!worker.joinable())
+        return;
+    stopRequested = true;
+    worker.join();
+    timer->stop();
+    statusLabel->setText(tr("Ready"));
+    progressBar->hide();
+    ui->pushButton_generate->setEnabled(true);
+}
+
+// The window is not resizable; it grows only when a language needs more room,
+// so that it does not jump about when the language is switched back.
+void MainWindow::keepFixedSize()
+{
+    // Texts that changed a moment ago have not yet reached the layouts' cached
+    // sizes, and invalidating a layout leaves the layouts nested in it alone.
+    invalidateLayouts(ui->verticalLayout);
+    layout()->invalidate();
+    setFixedSize(size().expandedTo(minimumSizeHint()));
+}
+
+// The total mass is shown with 20 decimals: keep room for any value below 10
+// and its unit sign, which would otherwise be cut off.
+void MainWindow::fitTotalMassField()
+{
+    QDoubleSpinBox *field = ui->doubleSpinBox_totalMass;
+    QString const sample = field->textFromValue(9.0) + QStringLiteral(" M\u2295 ");
+    QStyleOptionSpinBox option;
+    option.initFrom(field);
+    option.frame = field->hasFrame();
+    option.buttonSymbols = field->buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    int const cursorAndMargins = 2 + 2 * 2;
+    QSize const contents(field->fontMetrics().horizontalAdvance(sample) + cursorAndMargins,
+                         field->sizeHint().height());
+    field->setMinimumWidth(
+        field->style()->sizeFromContents(QStyle::CT_SpinBox, &option, contents, field).width());
+}

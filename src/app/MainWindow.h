@@ -1,0 +1,89 @@
+#pragma once
+
+#include "BaseAsteroid.h"
+#include "Generator.h"
+#include "Orbit.h"
+#include "Settings.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <thread>
+
+class QAction;
+class QCloseEvent;
+class QEvent;
+class QLabel;
+class QProgressBar;
+class QTimer;
+class QTranslator;
+class Ui_MainWindow;
+
+// The one window: the settings form, the presets, the language menu and the
+// generation run on a worker thread that the window polls.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    static constexpr double solMassOfEarth = ::solMassOfEarth;
+
+    // Asks for the output file; an empty string means no file was chosen.
+    using FileChooser = std::function<QString(QWidget *parent)>;
+    // Tests choose the file and the seed themselves; by default the user picks
+    // the file in a save dialog and the seed comes from the operating system.
+    void setFileChooser(FileChooser chooser);
+    void setSeed(std::optional<unsigned int> seed);
+
+    // The record a run would start from: the form as it stands, the total mass
+    // in solar masses.
+    Settings formSettings() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void generate();
+    void check();
+    void resetEpoch();
+    void loadPreset(const Settings &settings);
+    void menuClicked(QAction *action);
+
+private:
+    void switchLanguage(QString const &catalogue);
+    void showCredits();
+    void toggleMassUnit(bool earthMasses);
+    bool refuseProblems(Settings const &settings);
+    void stopRun();
+    void keepFixedSize();
+    void fitTotalMassField();
+
+    Ui_MainWindow *ui;
+    QTranslator *translator;
+    QProgressBar *progressBar;
+    QLabel *statusLabel;
+    QMap<QString, Orbit::ReferencePlane> referencePlanes;
+    QMap<QString, Settings::Preset> presets;
+    QMap<QString, BaseAsteroid::ObjectType> objectTypes;
+    QTimer *timer;
+    std::thread worker;
+    std::atomic<bool> finished{false};
+    std::atomic<bool> savingStarted{false};
+    std::atomic<int> progress{0};
+
+    // Set when the window closes during a run; the worker stops between bodies.
+    std::atomic<bool> stopRequested{false};
+    // Written by the worker before it sets finished; read only after the join.
+    SaveResult saveResult;
+    QString runPath;
+
+    FileChooser chooseFile;
+    std::optional<unsigned int> seed;
+};

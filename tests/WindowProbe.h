@@ -1,0 +1,151 @@
+#pragma once
+
+// Helpers for the window tests: finding widgets by object name, answering the
+// message boxes the window opens, and following a generation run.
+
+#include "Generator.h"
+#include "MainWindow.h"
+#include "Settings.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <fstream>
+#include <memory>
+
+// Runs a window test under a fixed system locale on the offscreen platform,
+// whatever the calling shell has set.
+#define BELT_WINDOW_TEST_MAIN(TestClass, locale)                                                   \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        qputenv("LC_ALL", locale);                                                                 \
+        qputenv("LANG", locale);                                                                   \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                         \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+template <typename T> T *child(QWidget &window, char const *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+// The status text is the one label in the status bar.
+inline QLabel *statusLabel(QMainWindow &window)
+{
+    return window.statusBar()->findChild<QLabel *>();
+}
+
+inline QProgressBar *progressBar(QMainWindow &window)
+{
+    return window.statusBar()->findChild<QProgressBar *>();
+}
+
+inline QAction *actionWithText(QMenu *menu, QString const &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    qWarning("no menu entry %s", qPrintable(text));
+    return nullptr;
+}
+
+// Answers every message box that opens while it lives with the given button
+// and keeps what each box said.
+class BoxAnswerer {
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    {
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box == answered)
+                return;
+            answered = box;
+            boxes.push_back({box->windowTitle(), box->text(), box->icon()});
+            if (QAbstractButton *button = box->button(answer))
+                button->click();
+            else
+                box->close();
+        });
+        poll.start();
+    }
+
+    QList<Box> boxes;
+
+private:
+    QTimer poll;
+    QPointer<QMessageBox> answered;
+};
+
+// What the window showed while a run went on, sampled as often as the event
+// loop allows.
+struct RunTrace {
+    QStringList statuses; // each new status text once, in order
+    bool barAlwaysShown = true;
+    int highestProgress = -1;
+    bool ended = false; // the Generate button came back
+};
+
+inline RunTrace followRun(QMainWindow &window, int timeoutMs = 60000)
+{
+    RunTrace trace;
+    auto *button = child<QPushButton>(window, "pushButton_generate");
+    QLabel *status = statusLabel(window);
+    QProgressBar *bar = progressBar(window);
+    trace.statuses << status->text();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        QTest::qWait(1);
+        if (status->text() != trace.statuses.last())
+            trace.statuses << status->text();
+        if (button->isEnabled()) {
+            trace.ended = true;
+            break;
+        }
+        trace.barAlwaysShown = trace.barAlwaysShown && bar->isVisible();
+        trace.highestProgress = std::max(trace.highestProgress, bar->value());
+    }
+    return trace;
+}
+
+inline std::string readFile(QString const &path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void writeFile(QString const &path, std::string const &text)
+{
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+// The catalogue the core writes for a record and a seed.
+inline std::string coreCatalogue(Settings const &settings, unsigned seed, QString const &path)
+{
+    Generator generator(settings, seed);
+    std::atomic<int> progress{0};
+    generator.generate(progress);
+    if (!generator.save(path.toStdString(), progress).ok)
+        return "(the core could not save)";
+    return readFile(path);
+}
+
+inline QStringList entries(QString const &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot);
+}

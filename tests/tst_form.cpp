@@ -1,0 +1,450 @@
+// The window's form as it starts, its presets, the mass units and the record a
+// run starts from.
+#include "Presets.h"
+#include "WindowProbe.h"
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(Settings::Preset)
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+
+    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
+
+private slots:
+    void init() { window = std::make_unique<MainWindow>(); }
+    void cleanup() { window.reset(); }
+
+    void rowsInDisplayOrder()
+    {
+        auto *form = w<QFormLayout>("formLayout");
+        QVERIFY(form);
+        QStringList const expected = {
+            "label_objectType comboBox_objectType",
+            "label_beltName lineEdit_beltName",
+            "label_beltCenter horizontalLayout_5",
+            "label_totalMass verticalLayout_3",
+            "label_number spinBox_number",
+            "label_innerRadius doubleSpinBox_innerRadius",
+            "label_outerRadius doubleSpinBox_outerRadius",
+            "label_minRadius doubleSpinBox_minRadius",
+            "label_maxRadius doubleSpinBox_maxRadius",
+            "label_minEccentricity doubleSpinBox_minEccentricity",
+            "label_maxEccentricity doubleSpinBox_maxEccentricity",
+            "label_maxInclination doubleSpinBox_maxInclination",
+            "label_referencePlane comboBox_referencePlane",
+            "label_epoch horizontalLayout_3",
+        };
+        QStringList rows;
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem *label = form->itemAt(row, QFormLayout::LabelRole);
+            QLayoutItem *field = form->itemAt(row, QFormLayout::FieldRole);
+            QObject *fieldObject = field->widget() ? static_cast<QObject *>(field->widget())
+                                                   : static_cast<QObject *>(field->layout());
+            rows << label->widget()->objectName() + " " + fieldObject->objectName();
+        }
+        QCOMPARE(rows, expected);
+
+        // The compound fields hold their widgets in this order.
+        auto names = [](QLayout *layout) {
+            QStringList list;
+            for (int i = 0; i < layout->count(); ++i) {
+                QLayoutItem *item = layout->itemAt(i);
+                list << (item->widget() ? item->widget()->objectName()
+                                        : item->layout()->objectName());
+            }
+            return list;
+        };
+        QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_5")),
+                 (QStringList{"lineEdit_beltCenter", "checkBox_barycenter"}));
+        QCOMPARE(names(w<QVBoxLayout>("verticalLayout_3")),
+                 (QStringList{"doubleSpinBox_totalMass", "horizontalLayout"}));
+        QCOMPARE(names(w<QHBoxLayout>("horizontalLayout")),
+                 (QStringList{"radioButton_solarMass", "radioButton_earthMass"}));
+        QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_3")),
+                 (QStringList{"doubleSpinBox_epoch", "pushButton_resetEpoch"}));
+        QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
+                 (QStringList{"formLayout", "pushButton_generate"}));
+    }
+
+    void numberFields_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("shown"); // with the Vulcanoids preset loaded
+        QTest::newRow("total mass") << "doubleSpinBox_totalMass" << 1e35 << 20
+                                    << QString(" M\u2299") << "0.00000000000000000000 M\u2299";
+        QTest::newRow("inner radius") << "doubleSpinBox_innerRadius" << 1e21 << 2 << " AU"
+                                      << "0.15 AU";
+        QTest::newRow("outer radius") << "doubleSpinBox_outerRadius" << 1e21 << 2 << " AU"
+                                      << "0.18 AU";
+        QTest::newRow("min radius") << "doubleSpinBox_minRadius" << 1e21 << 2 << " km"
+                                    << "0.10 km";
+        QTest::newRow("max radius") << "doubleSpinBox_maxRadius" << 1e21 << 2 << " km"
+                                    << "3.00 km";
+        QTest::newRow("min eccentricity") << "doubleSpinBox_minEccentricity" << 99.99 << 5 << ""
+                                          << "0.00000";
+        QTest::newRow("max eccentricity") << "doubleSpinBox_maxEccentricity" << 99.99 << 5 << ""
+                                          << "0.00100";
+        QTest::newRow("max inclination")
+            << "doubleSpinBox_maxInclination" << 180.0 << 2 << QString("\u00b0") << "10.00\u00b0";
+        QTest::newRow("epoch") << "doubleSpinBox_epoch" << 1e7 << 2 << ""
+                               << "2457395.50";
+    }
+    void numberFields()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, maximum);
+        QFETCH(int, decimals);
+        QFETCH(QString, suffix);
+        QFETCH(QString, shown);
+        auto *field = window->findChild<QDoubleSpinBox *>(name);
+        QVERIFY(field);
+        QCOMPARE(field->minimum(), 0.0);
+        QCOMPARE(field->maximum(), maximum);
+        QCOMPARE(field->decimals(), decimals);
+        QCOMPARE(field->singleStep(), 1.0);
+        QCOMPARE(field->suffix(), suffix);
+        QCOMPARE(field->text(), shown);
+        field->setValue(2 * maximum);
+        QCOMPARE(field->value(), maximum);
+        field->setValue(-1);
+        QCOMPARE(field->value(), 0.0);
+    }
+
+    void otherFields()
+    {
+        auto *number = w<QSpinBox>("spinBox_number");
+        QCOMPARE(number->maximum(), 1000000);
+        number->setValue(1000000);
+        QCOMPARE(number->text(), QString("1,000,000"));
+
+        auto *epoch = w<QDoubleSpinBox>("doubleSpinBox_epoch");
+        QVERIFY(!epoch->wrapping());
+        epoch->setValue(1e7);
+        QCOMPARE(epoch->text(), QString("10000000.00"));
+        epoch->stepBy(1);
+        QCOMPARE(epoch->value(), 1e7);
+
+        QCOMPARE(w<QLineEdit>("lineEdit_beltName")->focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!w<QComboBox>("comboBox_referencePlane")->isEditable());
+        auto *reset = w<QPushButton>("pushButton_resetEpoch");
+        QVERIFY(reset->text().isEmpty());
+        QVERIFY(!reset->icon().isNull());
+        QCOMPARE(reset->iconSize(), QSize(15, 15));
+        QCOMPARE(w<QLineEdit>("lineEdit_beltName")->toolTip(),
+                 QString("Name of asteroids - a serial number is appended"));
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->toolTip(),
+                 QString("Total mass of main objects. An approximate value is sufficient"));
+    }
+
+    void unitSignsHaveGlyphs()
+    {
+        // Whatever font stands in for the form's symbol font must carry them.
+        QFontMetrics const mass(w<QWidget>("doubleSpinBox_totalMass")->font());
+        QVERIFY(mass.inFont(QChar(0x2299)));
+        QVERIFY(mass.inFont(QChar(0x2295)));
+        QVERIFY(
+            QFontMetrics(w<QWidget>("doubleSpinBox_maxInclination")->font()).inFont(QChar(0x00b0)));
+    }
+
+    void tabOrderPutsTheMassBlockLast()
+    {
+        QStringList const expected = {
+            "comboBox_objectType",
+            "lineEdit_beltName",
+            "lineEdit_beltCenter",
+            "checkBox_barycenter",
+            "spinBox_number",
+            "doubleSpinBox_innerRadius",
+            "doubleSpinBox_outerRadius",
+            "doubleSpinBox_minRadius",
+            "doubleSpinBox_maxRadius",
+            "doubleSpinBox_minEccentricity",
+            "doubleSpinBox_maxEccentricity",
+            "doubleSpinBox_maxInclination",
+            "comboBox_referencePlane",
+            "doubleSpinBox_epoch",
+            "pushButton_resetEpoch",
+            "doubleSpinBox_totalMass",
+            "radioButton_solarMass",
+            "radioButton_earthMass",
+            "pushButton_generate",
+        };
+        QStringList chain;
+        QWidget *first = w<QWidget>("comboBox_objectType");
+        QWidget *next = first;
+        do {
+            if (expected.contains(next->objectName()) && !chain.contains(next->objectName()))
+                chain << next->objectName();
+            next = next->nextInFocusChain();
+        } while (next != first);
+        QCOMPARE(chain, expected);
+    }
+
+    void massWidgetsFollowTheBarycenterBox()
+    {
+        QList<QWidget *> const mass = {
+            w<QWidget>("label_totalMass"), w<QWidget>("doubleSpinBox_totalMass"),
+            w<QWidget>("radioButton_solarMass"), w<QWidget>("radioButton_earthMass")};
+        auto *box = w<QCheckBox>("checkBox_barycenter");
+        auto enabledCount = [&] {
+            return int(std::count_if(mass.begin(), mass.end(),
+                                     [](QWidget *widget) { return widget->isEnabled(); }));
+        };
+        QVERIFY(!box->isChecked());
+        QCOMPARE(enabledCount(), 0);
+        box->setChecked(true);
+        QCOMPARE(enabledCount(), 4);
+
+        // Clearing the box keeps the value and the unit.
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(2.5);
+        box->setChecked(false);
+        QCOMPARE(enabledCount(), 0);
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->value(), 2.5);
+        QVERIFY(w<QRadioButton>("radioButton_earthMass")->isChecked());
+    }
+
+    void startUp()
+    {
+        QCOMPARE(window->windowTitle(), QString("Beltwright"));
+        QCOMPARE(window->windowType(), Qt::Window);
+        QVERIFY(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!window->windowIcon().isNull());
+        QCOMPARE(statusLabel(*window)->text(), QString("Ready"));
+        QVERIFY(progressBar(*window)->isHidden());
+        QCOMPARE(progressBar(*window)->maximum(), 100);
+        QVERIFY(!window->statusBar()->isSizeGripEnabled());
+        QString const mid = QApplication::palette().color(QPalette::Mid).name();
+        QVERIFY2(window->statusBar()->styleSheet().startsWith("QStatusBar {border-top: 1px solid " +
+                                                              mid + ";}"),
+                 qPrintable(window->statusBar()->styleSheet()));
+
+        auto items = [](QComboBox *box) {
+            QStringList list;
+            for (int i = 0; i < box->count(); ++i)
+                list << box->itemText(i);
+            return list;
+        };
+        QCOMPARE(items(w<QComboBox>("comboBox_objectType")), (QStringList{"Asteroid", "Comet"}));
+        QCOMPARE(items(w<QComboBox>("comboBox_referencePlane")),
+                 (QStringList{"Ecliptic", "Equator", "Extrasolar"}));
+
+        auto texts = [](QList<QAction *> const &actions) {
+            QStringList list;
+            for (QAction *action : actions)
+                list << (action->menu() ? action->menu()->objectName() : action->text());
+            return list;
+        };
+        QCOMPARE(texts(w<QMenuBar>("menubar")->actions()),
+                 (QStringList{"menu_loadPreset", "menu_language", "menu_info"}));
+        QCOMPARE(texts(w<QMenu>("menu_language")->actions()),
+                 (QStringList{"English", "Deutsch", "Fran\u00e7ais"}));
+        QCOMPARE(texts(w<QMenu>("menu_info")->actions()), QStringList{"Credits"});
+    }
+
+    void credits()
+    {
+        BoxAnswerer answerer;
+        w<QAction>("action_Credits")->trigger();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].title, QString("Credits"));
+        QVERIFY(answerer.boxes[0].text.contains(" - Python version and enhancements"));
+        QVERIFY(answerer.boxes[0].text.contains(" - original Batch version"));
+    }
+
+    void presetMenuOrder()
+    {
+        QStringList texts;
+        for (QAction *action : w<QMenu>("menu_loadPreset")->actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"Oort Cloud", "Toliman A Comets", "Vulcanoids", "eBelt-EM"}));
+    }
+
+    void presetFillsTheForm_data()
+    {
+        QTest::addColumn<Settings::Preset>("preset");
+        for (PresetInfo const &info : presetTable)
+            QTest::newRow(info.menuText.data()) << info.preset;
+    }
+    void presetFillsTheForm()
+    {
+        QFETCH(Settings::Preset, preset);
+        Settings const expected(preset);
+        QString const text = QString::fromUtf8(QTest::currentDataTag());
+
+        // Start from a form that differs everywhere, in Earth masses.
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(77);
+        w<QCheckBox>("checkBox_barycenter")->setChecked(!expected.barycenter);
+        w<QComboBox>("comboBox_referencePlane")->setCurrentIndex(2);
+        w<QDoubleSpinBox>("doubleSpinBox_epoch")->setValue(1);
+
+        actionWithText(w<QMenu>("menu_loadPreset"), text)->trigger();
+
+        Settings const shown = window->formSettings();
+        QCOMPARE(shown.objectType, expected.objectType);
+        QCOMPARE(shown.beltName, expected.beltName);
+        QCOMPARE(shown.beltCenter, expected.beltCenter);
+        QCOMPARE(shown.barycenter, expected.barycenter);
+        QCOMPARE(w<QWidget>("doubleSpinBox_totalMass")->isEnabled(), expected.barycenter);
+        // Solar masses again, the preset's value unconverted (to 20 decimals).
+        QVERIFY(w<QRadioButton>("radioButton_solarMass")->isChecked());
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->suffix(), QString(" M\u2299"));
+        QVERIFY2(std::abs(shown.totalMass - expected.totalMass) <= 1e-20,
+                 qPrintable(QString::number(shown.totalMass, 'g', 17)));
+        QCOMPARE(shown.number, expected.number);
+        QCOMPARE(shown.innerRadius, expected.innerRadius);
+        QCOMPARE(shown.outerRadius, expected.outerRadius);
+        QCOMPARE(shown.minRadius, expected.minRadius);
+        QCOMPARE(shown.maxRadius, expected.maxRadius);
+        QCOMPARE(shown.minEccentricity, expected.minEccentricity);
+        QCOMPARE(shown.maxEccentricity, expected.maxEccentricity);
+        QCOMPARE(shown.maxInclination, expected.maxInclination);
+        QCOMPARE(shown.referencePlane, expected.referencePlane);
+        QCOMPARE(shown.epoch, expected.epoch);
+    }
+
+    void presetValuesAsShown()
+    {
+        actionWithText(w<QMenu>("menu_loadPreset"), "Toliman A Comets")->trigger();
+        QCOMPARE(w<QComboBox>("comboBox_objectType")->currentText(), QString("Comet"));
+        QCOMPARE(w<QLineEdit>("lineEdit_beltCenter")->text(), QString("Toliman A"));
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_maxInclination")->text(),
+                 QString("180.00\u00b0"));
+        actionWithText(w<QMenu>("menu_loadPreset"), "eBelt-EM")->trigger();
+        QVERIFY(w<QCheckBox>("checkBox_barycenter")->isChecked());
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->text(),
+                 QString("0.00000304010621889297 M\u2299"));
+    }
+
+    void valuesNoListCarries()
+    {
+        Settings odd(Settings::OortCloud);
+        odd.objectType = static_cast<BaseAsteroid::ObjectType>(7);
+        odd.referencePlane = static_cast<Orbit::ReferencePlane>(9);
+        QVERIFY(QMetaObject::invokeMethod(window.get(), "loadPreset", Q_ARG(Settings, odd)));
+        QCOMPARE(w<QComboBox>("comboBox_objectType")->currentIndex(), -1);
+        QCOMPARE(w<QComboBox>("comboBox_referencePlane")->currentIndex(), -1);
+        Settings const shown = window->formSettings();
+        QCOMPARE(shown.objectType, BaseAsteroid::Asteroid);
+        QCOMPARE(shown.referencePlane, Orbit::Ecliptic);
+        QCOMPARE(shown.beltName, std::string("OS"));
+    }
+
+    void resetEpoch()
+    {
+        auto *epoch = w<QDoubleSpinBox>("doubleSpinBox_epoch");
+        for (double value : {0.0, 12.25, 1e7}) {
+            epoch->setValue(value);
+            w<QPushButton>("pushButton_resetEpoch")->click();
+            QCOMPARE(epoch->value(), 2457395.5);
+        }
+    }
+
+    void massUnitConversions_data()
+    {
+        QTest::addColumn<double>("solar");     // in the field before the switch
+        QTest::addColumn<double>("earth");     // shown in Earth masses
+        QTest::addColumn<double>("solarBack"); // shown after switching back
+        QTest::newRow("one Earth mass") << 3.003167261575587e-06 << 1.0 << 3.003167261575587e-06;
+        QTest::newRow("zero") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("one solar mass") << 1.0 << 1.0 / solMassOfEarth << 1.0;
+        // Beyond the field's maximum once converted: clamped at 1e35.
+        QTest::newRow("clamped") << 4e29 << 1e35 << 1e35 * solMassOfEarth;
+    }
+    void massUnitConversions()
+    {
+        QFETCH(double, solar);
+        QFETCH(double, earth);
+        QFETCH(double, solarBack);
+        QCOMPARE(MainWindow::solMassOfEarth, 3.003167261575587e-06);
+        w<QCheckBox>("checkBox_barycenter")->setChecked(true);
+        auto *field = w<QDoubleSpinBox>("doubleSpinBox_totalMass");
+        field->setValue(solar);
+
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        QCOMPARE(field->value(), earth);
+        QCOMPARE(field->suffix(), QString(" M\u2295"));
+        QVERIFY(!w<QRadioButton>("radioButton_solarMass")->isChecked());
+
+        w<QRadioButton>("radioButton_solarMass")->setChecked(true);
+        QCOMPARE(field->value(), solarBack);
+        QCOMPARE(field->suffix(), QString(" M\u2299"));
+    }
+
+    void formToSettings()
+    {
+        w<QComboBox>("comboBox_objectType")->setCurrentText("Comet");
+        w<QLineEdit>("lineEdit_beltName")->setText(QString::fromUtf8("Gürtel"));
+        w<QLineEdit>("lineEdit_beltCenter")->setText(QString::fromUtf8("Proxima \u263c"));
+        w<QCheckBox>("checkBox_barycenter")->setChecked(true);
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(2.5);
+        w<QSpinBox>("spinBox_number")->setValue(1234);
+        // Bounds in the wrong order pass on as they stand.
+        w<QDoubleSpinBox>("doubleSpinBox_innerRadius")->setValue(7.5);
+        w<QDoubleSpinBox>("doubleSpinBox_outerRadius")->setValue(2.25);
+        w<QDoubleSpinBox>("doubleSpinBox_minRadius")->setValue(9);
+        w<QDoubleSpinBox>("doubleSpinBox_maxRadius")->setValue(4);
+        w<QDoubleSpinBox>("doubleSpinBox_minEccentricity")->setValue(0.5);
+        w<QDoubleSpinBox>("doubleSpinBox_maxEccentricity")->setValue(0.25);
+        w<QDoubleSpinBox>("doubleSpinBox_maxInclination")->setValue(33.5);
+        w<QComboBox>("comboBox_referencePlane")->setCurrentText("Extrasolar");
+        w<QDoubleSpinBox>("doubleSpinBox_epoch")->setValue(2451545.0);
+
+        Settings const s = window->formSettings();
+        QCOMPARE(s.objectType, BaseAsteroid::Comet);
+        QCOMPARE(s.beltName, std::string("G\xc3\xbcrtel"));
+        QCOMPARE(s.beltCenter, std::string("Proxima \xe2\x98\xbc"));
+        QVERIFY(s.barycenter);
+        QCOMPARE(s.totalMass, 2.5 * 3.003167261575587e-06);
+        QCOMPARE(s.number, 1234u);
+        QCOMPARE(s.innerRadius, 7.5);
+        QCOMPARE(s.outerRadius, 2.25);
+        QCOMPARE(s.minRadius, 9.0);
+        QCOMPARE(s.maxRadius, 4.0);
+        QCOMPARE(s.minEccentricity, 0.5);
+        QCOMPARE(s.maxEccentricity, 0.25);
+        QCOMPARE(s.maxInclination, 33.5);
+        QCOMPARE(s.referencePlane, Orbit::Extrasolar);
+        QCOMPARE(s.epoch, 2451545.0);
+
+        // In solar masses the value is taken as it stands, and it is read
+        // also while the mass widgets are disabled.
+        w<QRadioButton>("radioButton_solarMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(1.0);
+        w<QCheckBox>("checkBox_barycenter")->setChecked(false);
+        QCOMPARE(window->formSettings().totalMass, 1.0);
+        QVERIFY(!window->formSettings().barycenter);
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true); // as a preset would not
+        QCOMPARE(window->formSettings().totalMass,
+                 w<QDoubleSpinBox>("doubleSpinBox_totalMass")->value() * solMassOfEarth);
+    }
+
+    void unknownListTexts()
+    {
+        // Texts that are not keys of the window's maps fall back to the first
+        // enumerator.
+        auto *type = w<QComboBox>("comboBox_objectType");
+        type->addItem("Planet");
+        type->setCurrentText("Planet");
+        auto *plane = w<QComboBox>("comboBox_referencePlane");
+        plane->addItem("Galactic");
+        plane->setCurrentText("Galactic");
+        QCOMPARE(window->formSettings().objectType, BaseAsteroid::Asteroid);
+        QCOMPARE(window->formSettings().referencePlane, Orbit::Ecliptic);
+        plane->setCurrentText("Equator");
+        QCOMPARE(window->formSettings().referencePlane, Orbit::Equator);
+    }
+};
+
+BELT_WINDOW_TEST_MAIN(FormTest, "en_US.UTF-8")
+#include "tst_form.moc"

@@ -1,0 +1,256 @@
+// Generation runs driven through the window: the catalogue written, the
+// status shown, failures and refusals reported, and closing during a run.
+#include "WindowProbe.h"
+
+namespace {
+
+unsigned const seed = 20240611;
+std::string const oldText = "a catalogue from an earlier run\n";
+
+} // namespace
+
+class RunTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+    QString target; // what the file chooser answers
+    int choices = 0;
+
+    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
+
+    void generate() { w<QPushButton>("pushButton_generate")->click(); }
+
+    void useBelt(char const *preset, int number)
+    {
+        actionWithText(w<QMenu>("menu_loadPreset"), preset)->trigger();
+        w<QSpinBox>("spinBox_number")->setValue(number);
+    }
+
+    bool idle()
+    {
+        return statusLabel(*window)->text() == "Ready" && progressBar(*window)->isHidden() &&
+               w<QPushButton>("pushButton_generate")->isEnabled();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir.isValid());
+        window = std::make_unique<MainWindow>();
+        window->show();
+        target = dir.filePath("belt.sc");
+        choices = 0;
+        window->setFileChooser([this](QWidget *parent) {
+            ++choices;
+            return parent == window.get() ? target : QString("wrong parent");
+        });
+        window->setSeed(seed);
+    }
+    void cleanup()
+    {
+        window.reset();
+        for (QString const &name : entries(dir.path()))
+            QFile::remove(dir.filePath(name));
+    }
+
+    void wholeRunWritesTheCoreCatalogue()
+    {
+        // A comet belt round a barycenter given in Earth masses, so that the
+        // unit conversion and both lists reach the file.
+        useBelt("Toliman A Comets", 40000);
+        w<QCheckBox>("checkBox_barycenter")->setChecked(true);
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(1.0);
+        w<QComboBox>("comboBox_referencePlane")->setCurrentText("Equator");
+
+        Settings expected(Settings::TolimanAComets);
+        expected.number = 40000;
+        expected.barycenter = true;
+        expected.totalMass = 3.003167261575587e-06;
+        expected.referencePlane = Orbit::Equator;
+
+        generate();
+        QCOMPARE(choices, 1);
+        QCOMPARE(statusLabel(*window)->text(), QString("Generating"));
+        QVERIFY(!w<QPushButton>("pushButton_generate")->isEnabled());
+        QVERIFY(progressBar(*window)->isVisible());
+        // The form stays usable and its changes do not reach the run.
+        QVERIFY(w<QWidget>("centralwidget")->isEnabled());
+        actionWithText(w<QMenu>("menu_loadPreset"), "Vulcanoids")->trigger();
+        w<QAction>("action_german")->trigger();
+        w<QAction>("action_english")->trigger();
+
+        RunTrace const trace = followRun(*window);
+        QVERIFY(trace.ended);
+        QCOMPARE(trace.statuses, (QStringList{"Generating", "Saving", "Ready"}));
+        QVERIFY(trace.barAlwaysShown);
+        QVERIFY2(trace.highestProgress > 0, qPrintable(QString::number(trace.highestProgress)));
+        QVERIFY(idle());
+
+        std::string const written = readFile(target);
+        QVERIFY(!written.empty());
+        QVERIFY(written == coreCatalogue(expected, seed, dir.filePath("core.sc")));
+        QCOMPARE(entries(dir.path()), (QStringList{"belt.sc", "core.sc"}));
+
+        // A second run after the first, with what the form now holds.
+        target = dir.filePath("second.sc");
+        w<QSpinBox>("spinBox_number")->setValue(50);
+        generate();
+        QVERIFY(followRun(*window).ended);
+        Settings second(Settings::Vulcanoids);
+        second.number = 50;
+        QVERIFY(readFile(target) == coreCatalogue(second, seed, dir.filePath("core2.sc")));
+    }
+
+    void emptyBelt()
+    {
+        writeFile(target, oldText);
+        useBelt("Vulcanoids", 0);
+        generate();
+        RunTrace const trace = followRun(*window);
+        QVERIFY(trace.ended);
+        QCOMPARE(trace.statuses.last(), QString("Ready"));
+        QVERIFY(QFileInfo::exists(target));
+        QCOMPARE(readFile(target), std::string());
+    }
+
+    void noFileChosen()
+    {
+        target.clear();
+        BoxAnswerer answerer;
+        generate();
+        QTest::qWait(50);
+        QCOMPARE(choices, 1);
+        QVERIFY(idle());
+        QVERIFY(answerer.boxes.isEmpty());
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
+    void failedSaveIsShown()
+    {
+        target = dir.filePath("missing/belt.sc");
+        useBelt("Vulcanoids", 100);
+        BoxAnswerer answerer;
+        generate();
+        QVERIFY(followRun(*window).ended);
+        QTRY_COMPARE(answerer.boxes.size(), 1);
+        BoxAnswerer::Box const box = answerer.boxes[0];
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QVERIFY2(box.text.contains("\"" + target + "\""), qPrintable(box.text));
+        QVERIFY2(box.text.contains("No such file or directory"), qPrintable(box.text));
+        QVERIFY(idle());
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
+    void refusedSettingsAreListed()
+    {
+        useBelt("Vulcanoids", 100);
+        w<QLineEdit>("lineEdit_beltName")->setText("V\"S");
+        w<QLineEdit>("lineEdit_beltCenter")->setText("Sol\tb");
+        w<QCheckBox>("checkBox_barycenter")->setChecked(true); // with a total mass of 0
+        Settings const before = window->formSettings();
+
+        BoxAnswerer answerer;
+        generate();
+        QCOMPARE(answerer.boxes.size(), 1);
+        BoxAnswerer::Box const box = answerer.boxes[0];
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.text.count("\u2022 "), 3);
+        QVERIFY2(box.text.contains("Belt name contains a double quote"), qPrintable(box.text));
+        QVERIFY2(box.text.contains("Center object contains a double quote"), qPrintable(box.text));
+        QVERIFY2(box.text.contains("Total mass must be"), qPrintable(box.text));
+
+        // No file asked for, nothing started, the form as it was.
+        QCOMPARE(choices, 0);
+        QTest::qWait(50);
+        QVERIFY(idle());
+        QVERIFY(entries(dir.path()).isEmpty());
+        QCOMPARE(w<QLineEdit>("lineEdit_beltName")->text(), QString("V\"S"));
+        QCOMPARE(w<QLineEdit>("lineEdit_beltCenter")->text(), QString("Sol\tb"));
+        Settings const after = window->formSettings();
+        QCOMPARE(after.beltName, before.beltName);
+        QCOMPARE(after.barycenter, before.barycenter);
+        QCOMPARE(after.number, before.number);
+    }
+
+    void boundsInTheWrongOrderAreNotRefused()
+    {
+        useBelt("Vulcanoids", 20);
+        w<QDoubleSpinBox>("doubleSpinBox_innerRadius")->setValue(0.5);
+        w<QDoubleSpinBox>("doubleSpinBox_outerRadius")->setValue(0.2);
+        w<QDoubleSpinBox>("doubleSpinBox_minRadius")->setValue(4);
+        w<QDoubleSpinBox>("doubleSpinBox_maxRadius")->setValue(1);
+        BoxAnswerer answerer;
+        generate();
+        QVERIFY(followRun(*window).ended);
+        QVERIFY(answerer.boxes.isEmpty());
+        Settings expected(Settings::Vulcanoids);
+        expected.number = 20;
+        expected.innerRadius = 0.5;
+        expected.outerRadius = 0.2;
+        expected.minRadius = 4;
+        expected.maxRadius = 1;
+        QVERIFY(readFile(target) == coreCatalogue(expected, seed, dir.filePath("core.sc")));
+    }
+
+    void closingDuringARun_data()
+    {
+        QTest::addColumn<QString>("phase"); // the status when the window is closed
+        QTest::newRow("while generating") << "Generating";
+        QTest::newRow("while saving") << "Saving";
+    }
+    void closingDuringARun()
+    {
+        QFETCH(QString, phase);
+        writeFile(target, oldText);
+        useBelt("Oort Cloud", 400000);
+        generate();
+        QTRY_COMPARE_WITH_TIMEOUT(statusLabel(*window)->text(), phase, 30000);
+
+        BoxAnswerer answerer(QMessageBox::Yes);
+        QVERIFY(window->close());
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Question);
+        QVERIFY(!window->isVisible());
+        // The run was stopped: the old file is as it was and no temporary
+        // file is left beside it.
+        QCOMPARE(readFile(target), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QVERIFY(idle());
+        window.reset(); // would abort on a worker still joinable
+    }
+
+    void closingDeclinedLetsTheRunGoOn()
+    {
+        useBelt("Vulcanoids", 60000);
+        generate();
+        BoxAnswerer answerer(QMessageBox::No);
+        QVERIFY(!window->close());
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY(window->isVisible());
+        QVERIFY(followRun(*window).ended);
+        Settings expected(Settings::Vulcanoids);
+        expected.number = 60000;
+        QVERIFY(readFile(target) == coreCatalogue(expected, seed, dir.filePath("core.sc")));
+
+        // Once the run is over, closing asks nothing.
+        BoxAnswerer none;
+        QVERIFY(window->close());
+        QVERIFY(none.boxes.isEmpty());
+    }
+
+    void destroyedDuringARun()
+    {
+        writeFile(target, oldText);
+        useBelt("Oort Cloud", 400000);
+        generate();
+        QTRY_COMPARE(statusLabel(*window)->text(), QString("Generating"));
+        window.reset();
+        QCOMPARE(readFile(target), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+    }
+};
+
+BELT_WINDOW_TEST_MAIN(RunTest, "en_US.UTF-8")
+#include "tst_run.moc"
