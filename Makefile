@@ -30,3 +30,4 @@ format:
 
 bench: build
 	@$(BUILD)/bench/beltbench $(BENCH_ARGS)
+	@$(BUILD)/bench/guistall

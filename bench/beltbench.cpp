@@ -43,7 +43,9 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
 
     start = Clock::now();
     bool ok;
-    if (writer == "reference") {
+    if (writer == "none") {
+        ok = true; // generation alone, for profiling
+    } else if (writer == "reference") {
         ok = writeReference(generator, path);
     } else {
         SaveResult const result = generator.save(path, progress);

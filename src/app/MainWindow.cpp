@@ -291,6 +291,9 @@ void MainWindow::generate()
             saveResult = SaveResult{false, true, "The run was stopped."};
         else
             saveResult = generator->save(path, progress, &stopRequested);
+        // Freeing a million bodies takes a while: do it here, so that the join
+        // that follows finished does not hold up the window.
+        generator.reset();
         finished = true;
     };
     worker = std::thread(run, settings, file);
