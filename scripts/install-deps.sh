@@ -13,6 +13,9 @@ python3
 xvfb
 xauth
 fonts-dejavu-core
+desktop-file-utils
+appstream
+file
 "
 
 missing=""
