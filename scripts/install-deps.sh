@@ -13,6 +13,7 @@ python3
 xvfb
 xauth
 fonts-dejavu-core
+help2man
 desktop-file-utils
 appstream
 file

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR under /usr, as the package does,
 # and checks that exactly the expected files are there and that the desktop
-# entry, the metadata and the icons are usable.
+# entry, the metadata, the icons and the manual page are usable.
 # Usage: check_install.sh BUILD_DIR VERSION APP_ID
 set -u
 
@@ -39,6 +39,7 @@ expected=$(
             echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"
         done
         echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
+        echo usr/share/man/man1/beltwright-cli.1.gz
     } | LC_ALL=C sort
 )
 installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
@@ -92,6 +93,21 @@ done
 svg=$usr/share/icons/hicolor/scalable/apps/$id.svg
 [ ! -f "$svg" ] || file -b "$svg" | grep -q "^SVG Scalable Vector Graphics image" ||
     fail "the scalable icon is $(file -b "$svg")"
+
+manpage=$usr/share/man/man1/beltwright-cli.1.gz
+if [ -f "$manpage" ]; then
+    if ! page=$(gzip -dc "$manpage"); then
+        fail "the manual page is not a gzip file"
+    else
+        echo "$page" | grep -q '^\.TH BELTWRIGHT-CLI "1" .*"beltwright-cli '"$version"'"' ||
+            fail "the manual page has no section 1 title for version $version"
+        for section in NAME SYNOPSIS OPTIONS '"EXIT STATUS"' EXAMPLES; do
+            echo "$page" | grep -q "^\.SH $section\$" || fail "the manual page has no $section"
+        done
+        echo "$page" | grep -qF '\-\-list\-presets' ||
+            fail "the manual page does not list the options"
+    fi
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
