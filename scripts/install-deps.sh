@@ -17,6 +17,7 @@ help2man
 desktop-file-utils
 appstream
 file
+dpkg-dev
 "
 
 missing=""
