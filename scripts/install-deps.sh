@@ -13,6 +13,11 @@ python3
 xvfb
 xauth
 fonts-dejavu-core
+help2man
+desktop-file-utils
+appstream
+file
+dpkg-dev
 "
 
 missing=""

@@ -1,0 +1,116 @@
+#!/bin/sh
+# Installs the build into a temporary DESTDIR under /usr, as the package does,
+# and checks that exactly the expected files are there and that the desktop
+# entry, the metadata, the icons and the manual page are usable.
+# Usage: check_install.sh BUILD_DIR VERSION APP_ID
+set -u
+
+build=$1
+version=$2
+id=$3
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+if ! DESTDIR="$root" cmake --install "$build" --prefix /usr >"$root.log" 2>&1; then
+    cat "$root.log" >&2
+    rm -f "$root.log"
+    echo "FAIL: cmake --install" >&2
+    exit 1
+fi
+rm -f "$root.log"
+usr=$root/usr
+
+# Every file we ship, and nothing else: a stray test program or a renamed icon
+# shows up here as well as a missing file.
+expected=$(
+    {
+        echo usr/bin/beltwright
+        echo usr/bin/beltwright-cli
+        echo "usr/share/applications/$id.desktop"
+        echo "usr/share/metainfo/$id.metainfo.xml"
+        for size in 16 32 48 64 128 256; do
+            echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"
+        done
+        echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
+        echo usr/share/man/man1/beltwright-cli.1.gz
+    } | LC_ALL=C sort
+)
+installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+if [ "$installed" != "$expected" ]; then
+    fail "installed files differ from the expected ones (- expected, + installed):"
+    printf '%s\n' "$expected" >"$root/.expected"
+    printf '%s\n' "$installed" >"$root/.installed"
+    diff -u "$root/.expected" "$root/.installed" | tail -n +3 >&2
+fi
+
+for program in beltwright beltwright-cli; do
+    [ -x "$usr/bin/$program" ] || fail "$program is not an executable file"
+done
+cli_version=$("$usr/bin/beltwright-cli" --version 2>&1)
+[ "$cli_version" = "beltwright-cli $version" ] ||
+    fail "installed beltwright-cli --version printed '$cli_version'"
+
+desktop=$usr/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    # The validator passes an entry with hints; we want none of those either.
+    if ! remarks=$(desktop-file-validate "$desktop" 2>&1); then
+        fail "desktop-file-validate rejects $id.desktop: $remarks"
+    elif [ -n "$remarks" ]; then
+        fail "desktop-file-validate has remarks on $id.desktop: $remarks"
+    fi
+    grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+    exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+    [ -n "$exec_program" ] && [ -x "$usr/bin/$exec_program" ] ||
+        fail "the desktop entry starts '$exec_program', which is not installed in /usr/bin"
+fi
+
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    # --strict: an info-level remark fails as well.
+    report=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1) ||
+        fail "appstreamcli rejects $id.metainfo.xml: $report"
+    grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "the metadata does not launch $id.desktop"
+    grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"" "$metainfo" ||
+        fail "the metadata has no dated release $version"
+fi
+
+# Each PNG must have the size of the folder it is in.
+for size in 16 32 48 64 128 256; do
+    icon=$usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    [ -f "$icon" ] || continue
+    file -b "$icon" | grep -q "^PNG image data, $size x $size," ||
+        fail "${size}x$size icon is $(file -b "$icon")"
+done
+svg=$usr/share/icons/hicolor/scalable/apps/$id.svg
+[ ! -f "$svg" ] || file -b "$svg" | grep -q "^SVG Scalable Vector Graphics image" ||
+    fail "the scalable icon is $(file -b "$svg")"
+
+manpage=$usr/share/man/man1/beltwright-cli.1.gz
+if [ -f "$manpage" ]; then
+    if ! page=$(gzip -dc "$manpage"); then
+        fail "the manual page is not a gzip file"
+    else
+        echo "$page" | grep -q '^\.TH BELTWRIGHT-CLI "1" .*"beltwright-cli '"$version"'"' ||
+            fail "the manual page has no section 1 title for version $version"
+        for section in NAME SYNOPSIS OPTIONS '"EXIT STATUS"' EXAMPLES; do
+            echo "$page" | grep -q "^\.SH $section\$" || fail "the manual page has no $section"
+        done
+        echo "$page" | grep -qF '\-\-list\-presets' ||
+            fail "the manual page does not list the options"
+    fi
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "installed $(echo "$installed" | wc -l) files; all checks passed"
