@@ -150,9 +150,18 @@ int main(int argc, char **argv)
                 sysconf(_SC_NPROCESSORS_ONLN));
     for (int run = 0; run < runs; ++run) {
         Sample core, reference;
-        // Alternate the two so that drifting machine load hits both alike.
-        if (!spawnJob("reference", referencePath, number, seed, reference) ||
-            !spawnJob("core", corePath, number, seed, core)) {
+        // Each job starts with no file of its own and no dirty pages of the
+        // previous one, so that neither pays for freeing or flushing the
+        // other's output. The two alternate so that drifting load hits both.
+        auto fresh = [](std::string const &path) {
+            std::remove(path.c_str());
+            sync();
+        };
+        fresh(referencePath);
+        bool ok = spawnJob("reference", referencePath, number, seed, reference);
+        fresh(corePath);
+        ok = ok && spawnJob("core", corePath, number, seed, core);
+        if (!ok) {
             std::fprintf(stderr, "beltbench: a job failed\n");
             return 1;
         }

@@ -1,10 +1,21 @@
 #include "BaseAsteroid.h"
 
+#include "BodyArena.h"
 #include "CatalogueText.h"
 
 #include <ostream>
 
 BaseAsteroid::~BaseAsteroid() = default;
+
+void *BaseAsteroid::operator new(std::size_t size)
+{
+    return BodyArena::allocate(size);
+}
+
+void BaseAsteroid::operator delete(void *pointer, std::size_t size) noexcept
+{
+    BodyArena::deallocate(pointer, size);
+}
 
 double BaseAsteroid::getSafeMoonRadius() const
 {

@@ -2,6 +2,7 @@
 
 #include "Orbit.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <limits>
@@ -20,6 +21,10 @@ public:
     BaseAsteroid(BaseAsteroid const &) = default;
     BaseAsteroid &operator=(BaseAsteroid const &) = default;
     virtual ~BaseAsteroid();
+
+    // Bodies live in an arena of their own (see BodyArena).
+    static void *operator new(std::size_t size);
+    static void operator delete(void *pointer, std::size_t size) noexcept;
 
     // Writes the whole catalogue text of the body and leaves the stream at
     // precision 19.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <system_error>
@@ -24,10 +25,12 @@ char *put(char *out, std::string_view text)
     return out + text.size();
 }
 
+char *writeRememberedNumber(char *out, double value);
+
 // A number and its line end.
 char *line(char *out, double value)
 {
-    out = writeNumber(out, value);
+    out = writeRememberedNumber(out, value);
     *out = '\n';
     return out + 1;
 }
@@ -42,6 +45,46 @@ char *writeNumber(char *out, double value)
         std::to_chars(out, out + maxNumberLength, value, std::chars_format::general, 19);
     return result.ec == std::errc() ? result.ptr : out;
 }
+
+namespace {
+
+// A quarter of a belt's numbers repeat within a few lines: every orbit's epoch
+// and mean anomaly, and the four elements that a binary's second component
+// shares with the first. A small per-thread memo of recent texts, keyed by the
+// double's bits, spares formatting them again.
+class NumberMemo {
+public:
+    char *write(char *out, double value)
+    {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Entry &entry = entries[(bits * 0x9E3779B97F4A7C15ull) >> (64 - indexBits)];
+        if (entry.length == 0 || entry.bits != bits) {
+            entry.bits = bits;
+            entry.length = static_cast<std::uint8_t>(writeNumber(entry.text, value) - entry.text);
+        }
+        std::memcpy(out, entry.text, maxNumberLength);
+        return out + entry.length;
+    }
+
+private:
+    static constexpr int indexBits = 4;
+    struct Entry {
+        std::uint64_t bits = 0;
+        std::uint8_t length = 0;
+        char text[maxNumberLength] = {};
+    };
+    Entry entries[1 << indexBits];
+};
+
+thread_local NumberMemo memo;
+
+char *writeRememberedNumber(char *out, double value)
+{
+    return memo.write(out, value);
+}
+
+} // namespace
 
 std::string_view referencePlaneWord(Orbit::ReferencePlane plane)
 {

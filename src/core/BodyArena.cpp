@@ -1,0 +1,94 @@
+#include "BodyArena.h"
+
+#include <atomic>
+#include <cstdint>
+#include <new>
+
+#include <sys/mman.h>
+
+namespace BodyArena {
+
+namespace {
+
+constexpr std::size_t chunkSize = std::size_t(2) << 20;
+constexpr std::size_t alignment = alignof(std::max_align_t);
+
+struct alignas(alignof(std::max_align_t)) Chunk {
+    // One count for each live body, and one for the thread still carving it.
+    std::atomic<std::size_t> users{1};
+};
+
+Chunk *newChunk()
+{
+    // Twice the size, so that a chunk aligned to its own size fits inside;
+    // the body's chunk is then found from its address alone.
+    void *mapped =
+        mmap(nullptr, 2 * chunkSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        throw std::bad_alloc();
+    auto const start = reinterpret_cast<std::uintptr_t>(mapped);
+    auto const aligned = (start + chunkSize - 1) & ~(chunkSize - 1);
+    if (aligned > start)
+        munmap(mapped, aligned - start);
+    if (aligned + chunkSize < start + 2 * chunkSize)
+        munmap(reinterpret_cast<void *>(aligned + chunkSize), start + chunkSize - aligned);
+    // Fault the pages in at once; where the kernel cannot, they come one by one.
+    madvise(reinterpret_cast<void *>(aligned), chunkSize, MADV_POPULATE_WRITE);
+    return new (reinterpret_cast<void *>(aligned)) Chunk;
+}
+
+void release(Chunk *chunk) noexcept
+{
+    if (chunk->users.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        chunk->~Chunk();
+        munmap(chunk, chunkSize);
+    }
+}
+
+// The chunk this thread carves bodies from.
+struct Carver {
+    Chunk *chunk = nullptr;
+    std::size_t used = 0;
+    ~Carver()
+    {
+        if (chunk)
+            release(chunk);
+    }
+};
+
+thread_local Carver carver;
+
+} // namespace
+
+// Anything larger goes to the ordinary allocator.
+constexpr std::size_t largest = chunkSize / 64;
+
+void *allocate(std::size_t size)
+{
+    if (size > largest)
+        return ::operator new(size);
+    size = (size + alignment - 1) & ~(alignment - 1);
+    if (!carver.chunk || carver.used + size > chunkSize) {
+        Chunk *const fresh = newChunk();
+        if (carver.chunk)
+            release(carver.chunk);
+        carver.chunk = fresh;
+        carver.used = sizeof(Chunk);
+    }
+    carver.chunk->users.fetch_add(1, std::memory_order_relaxed);
+    void *const body = reinterpret_cast<char *>(carver.chunk) + carver.used;
+    carver.used += size;
+    return body;
+}
+
+void deallocate(void *pointer, std::size_t size) noexcept
+{
+    if (size > largest) {
+        ::operator delete(pointer);
+        return;
+    }
+    auto const address = reinterpret_cast<std::uintptr_t>(pointer);
+    release(reinterpret_cast<Chunk *>(address & ~(chunkSize - 1)));
+}
+
+} // namespace BodyArena
