@@ -264,6 +264,38 @@ private slots:
         QCOMPARE(huge.number, 0xffffffffu);
     }
 
+    void largeBeltsMatchTheOrderedPath()
+    {
+        // From pipelineFrom bodies on, drawing and building run on two
+        // threads; the belt must be the one the single thread makes, whose
+        // first bodies a smaller belt with the same seed shows.
+        std::uint32_t const large = Generator::pipelineFrom + 1000;
+        Generator pipelined(withNumber(Settings::TolimanAComets, large), 31);
+        Generator ordered(withNumber(Settings::TolimanAComets, Generator::pipelineFrom - 1), 31);
+        std::atomic<int> progress{0};
+        pipelined.generate(progress);
+        QCOMPARE(progress.load(), 100);
+        ordered.generate(progress);
+        QCOMPARE(pipelined.bodies().size(), std::size_t(large));
+        auto textOf = [](BaseAsteroid const &body) {
+            std::ostringstream out;
+            body.print(out);
+            return out.str();
+        };
+        for (std::size_t i = 0; i < ordered.bodies().size(); ++i) {
+            if (textOf(*pipelined.bodies()[i]) != textOf(*ordered.bodies()[i]))
+                QFAIL(qPrintable(QString("body %1 differs").arg(i + 1)));
+        }
+        QCOMPARE(pipelined.bodies().back()->name, "TC " + std::to_string(large));
+
+        Generator stopped(withNumber(Settings::TolimanAComets, large), 31);
+        std::atomic<int> untouched{-7};
+        std::atomic<bool> stop{true};
+        stopped.generate(untouched, &stop);
+        QVERIFY(stopped.bodies().empty());
+        QCOMPARE(untouched.load(), -7);
+    }
+
     void stopRequestEndsGenerationBetweenBodies()
     {
         Generator generator(withNumber(Settings::Vulcanoids, 1000), 5489);

@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 #include <ostream>
+#include <thread>
 
 namespace {
 
@@ -69,65 +72,174 @@ std::string Generator::bodyName(unsigned int id) const
 
 void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *stop)
 {
-    std::uint32_t const number = settings.number;
-    for (std::uint32_t id = 1; id <= number && id != 0; ++id) {
-        if (stopRequested(stop))
-            return;
-        Orbit orbit;
-        orbit.semiMajorAxis = gaussian(settings.innerRadius, settings.outerRadius);
-        if (settings.barycenter)
-            orbit.period = std::sqrt(std::pow(orbit.semiMajorAxis, 3.0) / settings.totalMass);
-        orbit.inclination = gaussian(-settings.maxInclination, +settings.maxInclination);
-        orbit.eccentricity = gaussian(settings.minEccentricity, settings.maxEccentricity);
-        orbit.argOfPericenter = 360 * canonical();
-        orbit.ascendingNode = 360 * canonical();
-        orbit.referencePlane = settings.referencePlane;
-        orbit.epoch = settings.epoch;
-
-        double const unit = engine() * 0x1p-32;
-        if (unit > binaryFraction)
-            asteroids.push_back(makeAsteroid(id, orbit));
-        else
-            asteroids.push_back(makeBinaryAsteroid(id, orbit));
-        progress.store(progressPercent(id, number));
-    }
+    if (settings.number >= pipelineFrom && std::thread::hardware_concurrency() > 1)
+        generateInPipeline(progress, stop);
+    else
+        generateInOrder(progress, stop);
 }
 
-std::unique_ptr<BaseAsteroid> Generator::makeAsteroid(unsigned int id, Orbit orbit)
+bool Generator::drawOrbit(Orbit &orbit)
 {
-    auto body = std::make_unique<Asteroid>();
-    body->objectType = settings.objectType;
-    body->name = bodyName(id);
-    body->parentBody = settings.beltCenter;
-    body->radius = gaussian(settings.minRadius, settings.maxRadius);
-    body->density = gaussian(2.0, 4.0) * 1e12 / earthMass;
-    body->mass = std::pow(body->radius, 3.0) * 4.1887902047863905 * body->density;
-    body->rotationPeriod = gaussian(minRotationPeriod, maxRotationPeriod);
-    body->obliquity = 360 * canonical();
-    body->orbit = orbit;
-    return body;
+    orbit = Orbit();
+    orbit.semiMajorAxis = gaussian(settings.innerRadius, settings.outerRadius);
+    if (settings.barycenter)
+        orbit.period = std::sqrt(std::pow(orbit.semiMajorAxis, 3.0) / settings.totalMass);
+    orbit.inclination = gaussian(-settings.maxInclination, +settings.maxInclination);
+    orbit.eccentricity = gaussian(settings.minEccentricity, settings.maxEccentricity);
+    orbit.argOfPericenter = 360 * canonical();
+    orbit.ascendingNode = 360 * canonical();
+    orbit.referencePlane = settings.referencePlane;
+    orbit.epoch = settings.epoch;
+
+    double const unit = engine() * 0x1p-32;
+    return !(unit > binaryFraction);
 }
 
-std::unique_ptr<BaseAsteroid> Generator::makeBinaryAsteroid(unsigned int id, Orbit orbit)
+void Generator::drawBody(Draws &draws)
 {
-    auto body = std::make_unique<BinaryAsteroid>();
-    body->objectType = settings.objectType;
-    body->name = bodyName(id);
-    body->parentBody = settings.beltCenter;
-    body->radius = gaussian(settings.minRadius, settings.maxRadius);
-    body->companionRadius = body->radius * (canonical() * 0.75 + 0.25);
-    body->density = gaussian(2.0, 4.0) * 1e12 / earthMass;
-    body->orbit = orbit;
+    draws.binary = drawOrbit(draws.orbit);
+    if (draws.binary)
+        drawBinary(draws);
+    else
+        drawSingle(draws);
+}
 
-    Orbit &component = body->componentOrbit;
-    component.epoch = orbit.epoch;
+void Generator::drawSingle(Draws &draws)
+{
+    draws.radius = gaussian(settings.minRadius, settings.maxRadius);
+    draws.density = gaussian(2.0, 4.0) * 1e12 / earthMass;
+    draws.rotationPeriod = gaussian(minRotationPeriod, maxRotationPeriod);
+    draws.obliquity = 360 * canonical();
+}
+
+void Generator::drawBinary(Draws &draws)
+{
+    draws.radius = gaussian(settings.minRadius, settings.maxRadius);
+    draws.companionRadius = draws.radius * (canonical() * 0.75 + 0.25);
+    draws.density = gaussian(2.0, 4.0) * 1e12 / earthMass;
+
+    Orbit &component = draws.componentOrbit;
+    component = Orbit();
+    component.epoch = draws.orbit.epoch;
     component.period = (canonical() * 2.9 + 0.1) / BaseAsteroid::daysYear;
     component.inclination = canonical() * 360;
     component.eccentricity = gaussian(0.0, 0.1);
     component.argOfPericenter = canonical() * 360;
     component.ascendingNode = canonical() * 360;
     component.referencePlane = Orbit::Equator;
+}
+
+std::unique_ptr<BaseAsteroid> Generator::build(unsigned int id, Draws const &draws) const
+{
+    std::unique_ptr<BaseAsteroid> body;
+    if (draws.binary) {
+        auto binary = std::make_unique<BinaryAsteroid>();
+        binary->companionRadius = draws.companionRadius;
+        binary->componentOrbit = draws.componentOrbit;
+        body = std::move(binary);
+    } else {
+        body = std::make_unique<Asteroid>();
+        body->mass = std::pow(draws.radius, 3.0) * 4.1887902047863905 * draws.density;
+        body->rotationPeriod = draws.rotationPeriod;
+        body->obliquity = draws.obliquity;
+    }
+    body->objectType = settings.objectType;
+    body->name = bodyName(id);
+    body->parentBody = settings.beltCenter;
+    body->radius = draws.radius;
+    body->density = draws.density;
+    body->orbit = draws.orbit;
     return body;
+}
+
+std::unique_ptr<BaseAsteroid> Generator::makeAsteroid(unsigned int id, Orbit orbit)
+{
+    Draws draws;
+    draws.orbit = orbit;
+    drawSingle(draws);
+    return build(id, draws);
+}
+
+std::unique_ptr<BaseAsteroid> Generator::makeBinaryAsteroid(unsigned int id, Orbit orbit)
+{
+    Draws draws;
+    draws.orbit = orbit;
+    draws.binary = true;
+    drawBinary(draws);
+    return build(id, draws);
+}
+
+void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> const *stop)
+{
+    std::uint32_t const number = settings.number;
+    for (std::uint32_t id = 1; id <= number && id != 0; ++id) {
+        if (stopRequested(stop))
+            return;
+        Orbit orbit;
+        bool const binary = drawOrbit(orbit);
+        asteroids.push_back(binary ? makeBinaryAsteroid(id, orbit) : makeAsteroid(id, orbit));
+        progress.store(progressPercent(id, number));
+    }
+}
+
+void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop)
+{
+    // The draws are one sequence and stay on this thread; building a body
+    // (memory, name, list) needs none of them, so a second thread does it.
+    // The two meet batch by batch in a small ring of draws.
+    constexpr std::uint32_t batch = 256;
+    constexpr std::uint32_t ringSize = 16 * batch;
+    std::vector<Draws> ring(ringSize);
+    std::uint32_t const number = settings.number;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::uint32_t drawn = 0; // bodies whose draws are in the ring
+    std::uint32_t built = 0; // bodies built from the ring
+    bool drawing = true;
+
+    std::thread builder([&] {
+        std::uint32_t next = 0;
+        for (;;) {
+            std::uint32_t available;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return drawn > next || !drawing; });
+                available = drawn;
+                if (available == next)
+                    return;
+            }
+            for (; next < available; ++next) {
+                asteroids.push_back(build(next + 1, ring[next % ringSize]));
+                progress.store(progressPercent(next + 1, number));
+            }
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                built = next;
+            }
+            changed.notify_all();
+        }
+    });
+
+    std::uint32_t count = 0;
+    for (; count < number; ++count) {
+        if (stopRequested(stop))
+            break;
+        if (count % batch == 0 && count > 0) {
+            std::unique_lock<std::mutex> lock(mutex);
+            drawn = count;
+            changed.notify_all();
+            changed.wait(lock, [&] { return count + batch - built <= ringSize; });
+        }
+        drawBody(ring[count % ringSize]);
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        drawn = count;
+        drawing = false;
+    }
+    changed.notify_all();
+    builder.join();
 }
 
 SaveResult Generator::save(std::string const &path, std::atomic<int> &progress,

@@ -53,9 +53,36 @@ public:
         return static_cast<int>(100 * done / total);
     }
 
+    // Belts from this size on are generated on two threads: one draws every
+    // number in engine order, the other builds and stores the bodies.
+    static constexpr std::uint32_t pipelineFrom = 16384;
+
 private:
+    // Everything drawn for one body, in the order of the draws.
+    struct Draws {
+        Orbit orbit;
+        bool binary = false;
+        double radius = 0;
+        double companionRadius = 0; // binary only
+        double density = 0;
+        double rotationPeriod = 0; // single only
+        double obliquity = 0;      // single only
+        Orbit componentOrbit;      // binary only
+    };
+
     std::unique_ptr<BaseAsteroid> makeAsteroid(unsigned int id, Orbit orbit);
     std::unique_ptr<BaseAsteroid> makeBinaryAsteroid(unsigned int id, Orbit orbit);
+
+    // The draws of one body: its orbit and the single/binary decision (true
+    // for a binary), then the rest; and the body built from them.
+    bool drawOrbit(Orbit &orbit);
+    void drawBody(Draws &draws);
+    void drawSingle(Draws &draws);
+    void drawBinary(Draws &draws);
+    std::unique_ptr<BaseAsteroid> build(unsigned int id, Draws const &draws) const;
+
+    void generateInOrder(std::atomic<int> &progress, std::atomic<bool> const *stop);
+    void generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop);
 
     template <typename T> T gaussian(T lo, T hi);
     // Two engine outputs, low half first, as a fraction in [0, 1).
