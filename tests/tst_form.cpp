@@ -1,5 +1,6 @@
 // The window's form as it starts, its presets, the mass units and the record a
 // run starts from.
+#include "FieldLimits.h"
 #include "Presets.h"
 #include "WindowProbe.h"
 
@@ -115,6 +116,28 @@ private slots:
         QCOMPARE(field->value(), maximum);
         field->setValue(-1);
         QCOMPARE(field->value(), 0.0);
+    }
+
+    void commandLineAcceptsWhatTheFormDoes()
+    {
+        // The command line checks its options against these limits; they must
+        // be the form's own.
+        auto range = [this](char const *name) {
+            auto *field = w<QDoubleSpinBox>(name);
+            return std::pair{field->minimum(), field->maximum()};
+        };
+        auto limits = [](FieldRange r) { return std::pair{r.minimum, r.maximum}; };
+        QCOMPARE(range("doubleSpinBox_totalMass"), limits(FieldLimits::totalMass));
+        QCOMPARE(range("doubleSpinBox_innerRadius"), limits(FieldLimits::beltRadius));
+        QCOMPARE(range("doubleSpinBox_outerRadius"), limits(FieldLimits::beltRadius));
+        QCOMPARE(range("doubleSpinBox_minRadius"), limits(FieldLimits::bodyRadius));
+        QCOMPARE(range("doubleSpinBox_maxRadius"), limits(FieldLimits::bodyRadius));
+        QCOMPARE(range("doubleSpinBox_minEccentricity"), limits(FieldLimits::eccentricity));
+        QCOMPARE(range("doubleSpinBox_maxEccentricity"), limits(FieldLimits::eccentricity));
+        QCOMPARE(range("doubleSpinBox_maxInclination"), limits(FieldLimits::inclination));
+        QCOMPARE(range("doubleSpinBox_epoch"), limits(FieldLimits::epoch));
+        QCOMPARE(w<QSpinBox>("spinBox_number")->maximum(), int(FieldLimits::maxNumber));
+        QCOMPARE(w<QSpinBox>("spinBox_number")->minimum(), 0);
     }
 
     void otherFields()
