@@ -1,5 +1,7 @@
 # A thin layer over CMake: every target first installs what is missing.
 BUILD ?= build
+# Keep the nested builds from announcing every directory they enter.
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= Release
 
