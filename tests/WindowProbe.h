@@ -6,6 +6,7 @@
 #include "Generator.h"
 #include "MainWindow.h"
 #include "Settings.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -122,17 +123,6 @@ inline RunTrace followRun(QMainWindow &window, int timeoutMs = 60000)
     return trace;
 }
 
-inline std::string readFile(QString const &path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void writeFile(QString const &path, std::string const &text)
-{
-    std::ofstream(path.toStdString(), std::ios::binary) << text;
-}
-
 // The catalogue the core writes for a record and a seed.
 inline std::string coreCatalogue(Settings const &settings, unsigned seed, QString const &path)
 {
@@ -142,10 +132,4 @@ inline std::string coreCatalogue(Settings const &settings, unsigned seed, QStrin
     if (!generator.save(path.toStdString(), progress).ok)
         return "(the core could not save)";
     return readFile(path);
-}
-
-inline QStringList entries(QString const &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                               QDir::NoDotAndDotDot);
 }

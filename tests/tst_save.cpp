@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 #include "Generator.h"
 #include "Settings.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -32,23 +33,6 @@ std::string textOf(Generator const &generator)
     for (auto const &body : generator.bodies())
         body->print(out);
     return out.str();
-}
-
-std::string readFile(QString const &path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(QString const &path, std::string const &text)
-{
-    std::ofstream(path.toStdString(), std::ios::binary) << text;
-}
-
-QStringList entries(QString const &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                               QDir::NoDotAndDotDot);
 }
 
 mode_t modeOf(QString const &path)
