@@ -2,6 +2,7 @@
 
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
+#include "CorrectRounding.h"
 
 #include <cmath>
 #include <fstream>
@@ -50,12 +51,14 @@ void binaryBlocks(std::ostream &os, BinaryAsteroid const &b)
     t.parentBody = b.name;
     t.radius = b.radius;
     t.density = b.density;
-    t.mass = std::pow(t.radius, 3.0) * 4.1887902047863905 * t.density;
+    // The masses as the model defines them, so that both files can be compared;
+    // the writing is what is measured.
+    t.mass = CorrectRounding::cube(t.radius) * 4.1887902047863905 * t.density;
     t.orbit = b.componentOrbit;
     singleBlock(os, t);
     t.name = b.name + " B";
     t.radius = b.companionRadius;
-    t.mass = std::pow(t.radius, 3.0) * 4.1887902047863905 * t.density;
+    t.mass = CorrectRounding::cube(t.radius) * 4.1887902047863905 * t.density;
     t.orbit.argOfPericenter = (t.orbit.argOfPericenter + 180) - 360;
     singleBlock(os, t);
 }

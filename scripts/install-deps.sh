@@ -17,6 +17,8 @@ help2man
 desktop-file-utils
 appstream
 file
+libmpfr-dev
+python3-gmpy2
 dpkg-dev
 "
 

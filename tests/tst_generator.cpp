@@ -1,5 +1,6 @@
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
+#include "CorrectRounding.h"
 #include "Generator.h"
 #include "GeneratorProbe.h"
 #include "Settings.h"
@@ -146,7 +147,7 @@ private slots:
                 QVERIFY(days >= 0.1 - 1e-12 && days < 3.0);
             } else {
                 double const mass =
-                    std::pow(body->radius, 3.0) * 4.1887902047863905 * body->density;
+                    CorrectRounding::cube(body->radius) * 4.1887902047863905 * body->density;
                 QCOMPARE(body->mass, mass);
                 QVERIFY(body->rotationPeriod >= 0.1 && body->rotationPeriod <= 12.0);
             }

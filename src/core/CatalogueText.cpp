@@ -1,5 +1,7 @@
 #include "CatalogueText.h"
 
+#include "CorrectRounding.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -172,7 +174,7 @@ char *writeBarycenter(char *out, std::string_view name, std::string_view parentB
 
 double bodyMass(double radius, double density)
 {
-    return std::pow(radius, 3.0) * 4.1887902047863905 * density;
+    return CorrectRounding::cube(radius) * 4.1887902047863905 * density;
 }
 
 char *scratch(std::size_t size)

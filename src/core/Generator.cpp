@@ -3,7 +3,9 @@
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
 #include "CatalogueFile.h"
+#include "CatalogueText.h"
 #include "CatalogueWriter.h"
+#include "CorrectRounding.h"
 #include "RandomSource.h"
 
 #include <algorithm>
@@ -48,21 +50,31 @@ double Generator::canonical()
     return (low + high * 0x1p32) * 0x1p-64;
 }
 
-template <typename T> T Generator::gaussian(T lo, T hi)
+Generator::NormalDraw Generator::drawNormal()
 {
     // Polar method; only the second variate is used, none is kept for later.
-    T x, y, r2;
+    double x, y, r2;
     do {
         x = 2 * canonical() - 1;
         y = 2 * canonical() - 1;
         r2 = x * x + y * y;
     } while (r2 > 1 || r2 == 0);
-    T const m = std::sqrt(-2 * std::log(r2) / r2);
-    T const z = y * m;
-    T const sigma = (hi - lo) / 6;
-    T const mu = (lo + hi) * 0.5;
-    T const v = z * sigma + mu;
+    return {y, r2};
+}
+
+double Generator::bounded(NormalDraw draw, double lo, double hi)
+{
+    double const m = std::sqrt(-2 * CorrectRounding::log(draw.r2) / draw.r2);
+    double const z = draw.y * m;
+    double const sigma = (hi - lo) / 6;
+    double const mu = (lo + hi) * 0.5;
+    double const v = z * sigma + mu;
     return std::max(lo, std::min(hi, v));
+}
+
+template <typename T> T Generator::gaussian(T lo, T hi)
+{
+    return bounded(drawNormal(), lo, hi);
 }
 
 std::string Generator::bodyName(unsigned int id) const
@@ -78,95 +90,99 @@ void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *st
         generateInOrder(progress, stop);
 }
 
-bool Generator::drawOrbit(Orbit &orbit)
+bool Generator::drawOrbit(OrbitDraws &orbit)
 {
-    orbit = Orbit();
-    orbit.semiMajorAxis = gaussian(settings.innerRadius, settings.outerRadius);
-    if (settings.barycenter)
-        orbit.period = std::sqrt(std::pow(orbit.semiMajorAxis, 3.0) / settings.totalMass);
-    orbit.inclination = gaussian(-settings.maxInclination, +settings.maxInclination);
-    orbit.eccentricity = gaussian(settings.minEccentricity, settings.maxEccentricity);
+    orbit.semiMajorAxis = drawNormal();
+    orbit.inclination = drawNormal();
+    orbit.eccentricity = drawNormal();
     orbit.argOfPericenter = 360 * canonical();
     orbit.ascendingNode = 360 * canonical();
-    orbit.referencePlane = settings.referencePlane;
-    orbit.epoch = settings.epoch;
 
     double const unit = engine() * 0x1p-32;
     return !(unit > binaryFraction);
 }
 
-void Generator::drawBody(Draws &draws)
+Orbit Generator::finishOrbit(OrbitDraws const &draws) const
 {
-    draws.binary = drawOrbit(draws.orbit);
-    if (draws.binary)
-        drawBinary(draws);
-    else
-        drawSingle(draws);
+    Orbit orbit;
+    orbit.semiMajorAxis = bounded(draws.semiMajorAxis, settings.innerRadius, settings.outerRadius);
+    if (settings.barycenter)
+        orbit.period = std::sqrt(CorrectRounding::cube(orbit.semiMajorAxis) / settings.totalMass);
+    orbit.inclination =
+        bounded(draws.inclination, -settings.maxInclination, +settings.maxInclination);
+    orbit.eccentricity =
+        bounded(draws.eccentricity, settings.minEccentricity, settings.maxEccentricity);
+    orbit.argOfPericenter = draws.argOfPericenter;
+    orbit.ascendingNode = draws.ascendingNode;
+    orbit.referencePlane = settings.referencePlane;
+    orbit.epoch = settings.epoch;
+    return orbit;
 }
 
-void Generator::drawSingle(Draws &draws)
+void Generator::drawSingle(BodyDraws &body)
 {
-    draws.radius = gaussian(settings.minRadius, settings.maxRadius);
-    draws.density = gaussian(2.0, 4.0) * 1e12 / earthMass;
-    draws.rotationPeriod = gaussian(minRotationPeriod, maxRotationPeriod);
-    draws.obliquity = 360 * canonical();
+    body.radius = drawNormal();
+    body.density = drawNormal();
+    body.rotationPeriod = drawNormal();
+    body.obliquity = 360 * canonical();
 }
 
-void Generator::drawBinary(Draws &draws)
+void Generator::drawBinary(BodyDraws &body)
 {
-    draws.radius = gaussian(settings.minRadius, settings.maxRadius);
-    draws.companionRadius = draws.radius * (canonical() * 0.75 + 0.25);
-    draws.density = gaussian(2.0, 4.0) * 1e12 / earthMass;
+    body.radius = drawNormal();
+    body.companionShare = canonical();
+    body.density = drawNormal();
 
-    Orbit &component = draws.componentOrbit;
+    Orbit &component = body.componentOrbit;
     component = Orbit();
-    component.epoch = draws.orbit.epoch;
     component.period = (canonical() * 2.9 + 0.1) / BaseAsteroid::daysYear;
     component.inclination = canonical() * 360;
-    component.eccentricity = gaussian(0.0, 0.1);
+    body.componentEccentricity = drawNormal();
     component.argOfPericenter = canonical() * 360;
     component.ascendingNode = canonical() * 360;
     component.referencePlane = Orbit::Equator;
 }
 
-std::unique_ptr<BaseAsteroid> Generator::build(unsigned int id, Draws const &draws) const
+std::unique_ptr<BaseAsteroid> Generator::build(unsigned int id, Orbit const &orbit, bool binary,
+                                               BodyDraws const &draws) const
 {
+    double const radius = bounded(draws.radius, settings.minRadius, settings.maxRadius);
+    double const density = bounded(draws.density, 2.0, 4.0) * 1e12 / earthMass;
     std::unique_ptr<BaseAsteroid> body;
-    if (draws.binary) {
-        auto binary = std::make_unique<BinaryAsteroid>();
-        binary->companionRadius = draws.companionRadius;
-        binary->componentOrbit = draws.componentOrbit;
-        body = std::move(binary);
+    if (binary) {
+        auto pair = std::make_unique<BinaryAsteroid>();
+        pair->companionRadius = radius * (draws.companionShare * 0.75 + 0.25);
+        pair->componentOrbit = draws.componentOrbit;
+        pair->componentOrbit.epoch = orbit.epoch;
+        pair->componentOrbit.eccentricity = bounded(draws.componentEccentricity, 0.0, 0.1);
+        body = std::move(pair);
     } else {
         body = std::make_unique<Asteroid>();
-        body->mass = std::pow(draws.radius, 3.0) * 4.1887902047863905 * draws.density;
-        body->rotationPeriod = draws.rotationPeriod;
+        body->mass = CatalogueText::bodyMass(radius, density);
+        body->rotationPeriod = bounded(draws.rotationPeriod, minRotationPeriod, maxRotationPeriod);
         body->obliquity = draws.obliquity;
     }
     body->objectType = settings.objectType;
     body->name = bodyName(id);
     body->parentBody = settings.beltCenter;
-    body->radius = draws.radius;
-    body->density = draws.density;
-    body->orbit = draws.orbit;
+    body->radius = radius;
+    body->density = density;
+    body->orbit = orbit;
     return body;
 }
 
 std::unique_ptr<BaseAsteroid> Generator::makeAsteroid(unsigned int id, Orbit orbit)
 {
-    Draws draws;
-    draws.orbit = orbit;
+    BodyDraws draws;
     drawSingle(draws);
-    return build(id, draws);
+    return build(id, orbit, false, draws);
 }
 
 std::unique_ptr<BaseAsteroid> Generator::makeBinaryAsteroid(unsigned int id, Orbit orbit)
 {
-    Draws draws;
-    draws.orbit = orbit;
-    draws.binary = true;
+    BodyDraws draws;
     drawBinary(draws);
-    return build(id, draws);
+    return build(id, orbit, true, draws);
 }
 
 void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> const *stop)
@@ -175,8 +191,9 @@ void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> co
     for (std::uint32_t id = 1; id <= number && id != 0; ++id) {
         if (stopRequested(stop))
             return;
-        Orbit orbit;
-        bool const binary = drawOrbit(orbit);
+        OrbitDraws draws;
+        bool const binary = drawOrbit(draws);
+        Orbit const orbit = finishOrbit(draws);
         asteroids.push_back(binary ? makeBinaryAsteroid(id, orbit) : makeAsteroid(id, orbit));
         progress.store(progressPercent(id, number));
     }
@@ -184,8 +201,9 @@ void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> co
 
 void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop)
 {
-    // The draws are one sequence and stay on this thread; building a body
-    // (memory, name, list) needs none of them, so a second thread does it.
+    // The draws are one sequence and stay on this thread; turning them into
+    // numbers (the logarithms) and building a body (memory, name, list) needs
+    // no engine output, so a second thread does it.
     // The two meet batch by batch in a small ring of draws.
     constexpr std::uint32_t batch = 256;
     constexpr std::uint32_t ringSize = 16 * batch;
@@ -210,7 +228,9 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
                     return;
             }
             for (; next < available; ++next) {
-                asteroids.push_back(build(next + 1, ring[next % ringSize]));
+                Draws const &draws = ring[next % ringSize];
+                asteroids.push_back(
+                    build(next + 1, finishOrbit(draws.orbit), draws.binary, draws.body));
                 progress.store(progressPercent(next + 1, number));
             }
             {
@@ -231,7 +251,12 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
             changed.notify_all();
             changed.wait(lock, [&] { return count + batch - built <= ringSize; });
         }
-        drawBody(ring[count % ringSize]);
+        Draws &draws = ring[count % ringSize];
+        draws.binary = drawOrbit(draws.orbit);
+        if (draws.binary)
+            drawBinary(draws.body);
+        else
+            drawSingle(draws.body);
     }
     {
         std::lock_guard<std::mutex> lock(mutex);

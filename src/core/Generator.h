@@ -58,16 +58,32 @@ public:
     static constexpr std::uint32_t pipelineFrom = 16384;
 
 private:
-    // Everything drawn for one body, in the order of the draws.
+    // One bounded normal draw as the engine gives it: the polar method's
+    // second coordinate and squared radius. The logarithm that makes a number
+    // of it needs no engine output, so it can run off the drawing thread.
+    struct NormalDraw {
+        double y = 0;
+        double r2 = 1;
+    };
+    // Everything drawn for an orbit, in the order of the draws.
+    struct OrbitDraws {
+        NormalDraw semiMajorAxis, inclination, eccentricity;
+        double argOfPericenter = 0;
+        double ascendingNode = 0;
+    };
+    // Everything drawn for a body after the single/binary decision.
+    struct BodyDraws {
+        NormalDraw radius, density;
+        NormalDraw rotationPeriod;        // single only
+        double obliquity = 0;             // single only
+        double companionShare = 0;        // binary only: the fraction X
+        NormalDraw componentEccentricity; // binary only
+        Orbit componentOrbit;             // binary only; eccentricity still to come
+    };
     struct Draws {
-        Orbit orbit;
+        OrbitDraws orbit;
         bool binary = false;
-        double radius = 0;
-        double companionRadius = 0; // binary only
-        double density = 0;
-        double rotationPeriod = 0; // single only
-        double obliquity = 0;      // single only
-        Orbit componentOrbit;      // binary only
+        BodyDraws body;
     };
 
     std::unique_ptr<BaseAsteroid> makeAsteroid(unsigned int id, Orbit orbit);
@@ -75,16 +91,21 @@ private:
 
     // The draws of one body: its orbit and the single/binary decision (true
     // for a binary), then the rest; and the body built from them.
-    bool drawOrbit(Orbit &orbit);
-    void drawBody(Draws &draws);
-    void drawSingle(Draws &draws);
-    void drawBinary(Draws &draws);
-    std::unique_ptr<BaseAsteroid> build(unsigned int id, Draws const &draws) const;
+    bool drawOrbit(OrbitDraws &orbit);
+    void drawSingle(BodyDraws &body);
+    void drawBinary(BodyDraws &body);
+    Orbit finishOrbit(OrbitDraws const &draws) const;
+    std::unique_ptr<BaseAsteroid> build(unsigned int id, Orbit const &orbit, bool binary,
+                                        BodyDraws const &draws) const;
 
     void generateInOrder(std::atomic<int> &progress, std::atomic<bool> const *stop);
     void generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop);
 
     template <typename T> T gaussian(T lo, T hi);
+    NormalDraw drawNormal();
+    // The normal variate scaled to mean (lo + hi) / 2 and deviation
+    // (hi - lo) / 6, clamped to [lo, hi].
+    static double bounded(NormalDraw draw, double lo, double hi);
     // Two engine outputs, low half first, as a fraction in [0, 1).
     double canonical();
 

@@ -3,7 +3,8 @@
 
 Builds the belt of a built-in preset from an explicit 32-bit seed and writes
 the catalogue script text, so that the C++ generator's output can be compared
-with it byte for byte.  Standard library only.
+with it byte for byte.  Standard library and gmpy2 (Debian python3-gmpy2),
+which gives the logarithm and the cube correctly rounded.
 
     python3 belt_reference.py --preset vulcanoids --seed 5489 [--number N] [--output FILE]
     python3 belt_reference.py --self-test
@@ -13,6 +14,8 @@ import argparse
 import math
 import sys
 from dataclasses import dataclass, field, replace
+
+import gmpy2
 
 NAN = float("nan")
 INF = float("inf")
@@ -45,11 +48,19 @@ def ieee_div(a, b):
     return -INF if negative else INF
 
 
+# Binary64 itself: 53 bits, its exponent range with subnormals, rounding to
+# nearest. One operation in it is the correctly rounded exact result.
+DOUBLE = gmpy2.ieee(64)
+
+
 def ieee_pow3(x):
-    try:
-        return math.pow(x, 3.0)
-    except OverflowError:
-        return math.copysign(INF, x)
+    with gmpy2.local_context(DOUBLE):
+        return float(gmpy2.mpfr(x) ** 3)
+
+
+def ieee_log(x):
+    with gmpy2.local_context(DOUBLE):
+        return float(gmpy2.log(gmpy2.mpfr(x)))
 
 
 def ieee_sqrt(x):
@@ -122,7 +133,7 @@ class RandomSource:
             r2 = x * x + y * y
             if r2 > 1.0 or r2 == 0.0:
                 continue
-            m = math.sqrt(-2.0 * math.log(r2) / r2)
+            m = math.sqrt(-2.0 * ieee_log(r2) / r2)
             z = y * m
             sigma = (hi - lo) / 6.0
             mu = (lo + hi) * 0.5

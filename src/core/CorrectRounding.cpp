@@ -1,0 +1,401 @@
+#include "CorrectRounding.h"
+
+#include <mpfr.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <mutex>
+
+namespace CorrectRounding {
+
+namespace {
+
+std::uint64_t bitsOf(double x)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+double fromBits(std::uint64_t bits)
+{
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+constexpr std::uint64_t fractionMask = (std::uint64_t(1) << 52) - 1;
+
+// ---------------------------------------------------------------------------
+// Exact sums and products of two doubles as a rounded value and its error
+// (barring overflow). Only + - * are used, so that processors without a fused
+// multiply-add give the same bits.
+
+struct Pair {
+    double hi, lo;
+};
+
+Pair twoSum(double a, double b)
+{
+    double const s = a + b;
+    double const bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+
+// The top 26 bits of a and the rest, both exact.
+struct Split {
+    double hi, lo;
+};
+
+Split split(double a)
+{
+    double const c = 134217729.0 * a; // 2^27 + 1
+    double const hi = c - (c - a);
+    return {hi, a - hi};
+}
+
+Pair twoProduct(double a, Split as, double b, Split bs)
+{
+    double const p = a * b;
+    return {p, ((as.hi * bs.hi - p) + as.hi * bs.lo + as.lo * bs.hi) + as.lo * bs.lo};
+}
+
+// ---------------------------------------------------------------------------
+// log x = e log 2 - log c + log(1 + t), with x = 2^e m, c a short
+// approximation of 1/m from a table indexed by m's leading fraction bits, and
+// t = c m - 1 formed exactly, |t| < 2^-8. Every rounding of the evaluation is
+// covered by an error bound; when the bound leaves the rounded result in
+// doubt, the logarithm is taken again in multiple precision.
+
+constexpr int indexBits = 8;
+constexpr int bins = 1 << indexBits;
+// Mantissas from 1 + 106/256 (just below the square root of 2) on are halved,
+// so that x just below a power of two gives a small t instead of a
+// cancellation between e log 2 and log m.
+constexpr unsigned halveFrom = 106;
+
+std::mutex precisionLock; // the multiple-precision library's caches are not ours
+
+struct Tables {
+    double reciprocal[bins]; // c: k / 1024, at most 11 bits, so c * (26 bits) is exact
+    double minusLogHi[bins]; // -log c as an unevaluated sum, to about 2^-106
+    double minusLogLo[bins];
+    double ln2Hi; // 42 bits: e * ln2Hi is exact for every exponent
+    double ln2Lo;
+
+    Tables()
+    {
+        std::lock_guard<std::mutex> lock(precisionLock);
+        mpfr_t v;
+        mpfr_init2(v, 256);
+        for (unsigned j = 0; j < bins; ++j) {
+            // The middle of bin j is (513 + 2j) / 512 below the halving
+            // point and (513 + 2j) / 1024 from it on; c is its reciprocal to
+            // the nearest 1/1024. The bins on either side of 1 take c = 1, so
+            // that near 1 the result is log(1 + t) alone, with no cancellation.
+            long const numerator = j < halveFrom ? 2 * 524288L : 2 * 1048576L;
+            long const middle = 513 + 2 * long(j);
+            long const k = (numerator + middle) / (2 * middle);
+            reciprocal[j] = (j == 0 || j == bins - 1) ? 1.0 : double(k) / 1024;
+
+            mpfr_set_d(v, reciprocal[j], MPFR_RNDN);
+            mpfr_log(v, v, MPFR_RNDN);
+            mpfr_neg(v, v, MPFR_RNDN);
+            minusLogHi[j] = mpfr_get_d(v, MPFR_RNDN);
+            mpfr_sub_d(v, v, minusLogHi[j], MPFR_RNDN);
+            minusLogLo[j] = mpfr_get_d(v, MPFR_RNDN);
+        }
+        mpfr_t hi;
+        mpfr_init2(hi, 42);
+        mpfr_const_log2(hi, MPFR_RNDN);
+        ln2Hi = mpfr_get_d(hi, MPFR_RNDN);
+        mpfr_const_log2(v, MPFR_RNDN);
+        mpfr_sub_d(v, v, ln2Hi, MPFR_RNDN);
+        ln2Lo = mpfr_get_d(v, MPFR_RNDN);
+        mpfr_clear(hi);
+        mpfr_clear(v);
+        mpfr_free_cache();
+    }
+};
+
+Tables const &tables()
+{
+    static Tables const instance;
+    return instance;
+}
+
+constexpr double third = 0x1.5555555555555p-2;    // 1/3 rounded
+constexpr double thirdLo = 0x1.5555555555555p-56; // 1/3 - third, exactly 1/(3 * 2^54) rounded
+Split const thirdSplit = split(third);
+
+std::atomic<std::uint64_t> fallbacks{0};
+
+// x = 2^e m with t = c m - 1 = th + tl exactly, c from bin j.
+struct Reduced {
+    int e;
+    unsigned j;
+    double th, tl;
+};
+
+Reduced reduce(double x, Tables const &tab)
+{
+    std::uint64_t bits = bitsOf(x);
+    int e = 0;
+    if (bits >> 52 == 0) { // subnormal: scale into the normal range, exactly
+        bits = bitsOf(x * 0x1p54);
+        e = -54;
+    }
+    e += int(bits >> 52) - 1023;
+    unsigned const j = unsigned(bits >> (52 - indexBits)) & (bins - 1);
+    std::uint64_t mantissa = (bits & fractionMask) | (std::uint64_t(1023) << 52); // [1, 2)
+    if (j >= halveFrom) {
+        mantissa -= std::uint64_t(1) << 52; // [0.707, 1)
+        ++e;
+    }
+    // m splits into 26 leading bits and the rest; each product with c is
+    // exact, and the first minus 1 is exact as it lies near 1.
+    double const m = fromBits(mantissa);
+    double const mHi = fromBits(mantissa & ~((std::uint64_t(1) << 27) - 1));
+    double const mLo = m - mHi;
+    double const c = tab.reciprocal[j];
+    Pair const t = twoSum(c * mHi - 1, c * mLo);
+    return {e, j, t.hi, t.lo};
+}
+
+using detail::Evaluation;
+
+// e log 2 - log c + log(1 + t), given log(1 + t) as p + pLo and a bound on
+// its error.
+Evaluation combine(Reduced const &r, Tables const &tab, double p, double pLo, double pBound)
+{
+    double const scaled = double(r.e) * tab.ln2Hi;
+    Pair const sum1 = twoSum(scaled, tab.minusLogHi[r.j]);
+    Pair const sum2 = twoSum(sum1.hi, p);
+    double const low =
+        ((sum1.lo + sum2.lo) + (pLo + tab.minusLogLo[r.j])) + double(r.e) * tab.ln2Lo;
+    // log 2 is carried to about 2^-94 per unit of e, -log c to 2^-104, and
+    // the final sums lose at most 2^-104 of their terms; the bound takes
+    // sixteen times that, and covers the rounding of low -+ bound itself.
+    double const bound =
+        pBound + 0x1p-90 * std::fabs(double(r.e)) +
+        0x1p-100 * (std::fabs(tab.minusLogHi[r.j]) + std::fabs(sum1.hi) + std::fabs(sum2.hi)) +
+        0x1p-52 * std::fabs(low);
+    return {sum2.hi, low, bound};
+}
+
+// log(1 + t) in double beyond its first term: about 2^-59.6 relative.
+Evaluation quick(Reduced const &r, Tables const &tab)
+{
+    double const th = r.th;
+    double const square = th * th;
+    double const a0 = -0.5 + th * (1.0 / 3);
+    double const a1 = -0.25 + th * (1.0 / 5);
+    double const a2 = -1.0 / 6 + th * (1.0 / 7);
+    double const q = square * (a0 + square * a1 + (square * square) * (a2 + square * -0.125));
+    double const lowPart = r.tl - r.tl * th; // tl / (1 + th) to first order
+    return combine(r, tab, th, lowPart + q, 0x1p-58 * std::fabs(th));
+}
+
+// log(1 + t): th - th^2/2 + th^3/3 in double-double, the terms from th^4 to
+// th^10 in double, and tl / (1 + th) to second order; about 2^-74.5 relative.
+Evaluation precise(Reduced const &r, Tables const &tab)
+{
+    double const th = r.th;
+    double const tl = r.tl;
+    Split const thSplit = split(th);
+    Pair const square = twoProduct(th, thSplit, th, thSplit);
+    Pair const firstTwo = twoSum(th, -0.5 * square.hi);
+    Pair const cubed = twoProduct(square.hi, split(square.hi), th, thSplit);
+    Pair const cubeThird = twoProduct(cubed.hi, split(cubed.hi), third, thirdSplit);
+    double const cubeThirdLo =
+        cubeThird.lo + cubed.hi * thirdLo + (cubed.lo + square.lo * th) * third;
+    double const tail =
+        -1.0 / 4 +
+        th *
+            (1.0 / 5 + th * (-1.0 / 6 +
+                             th * (1.0 / 7 + th * (-1.0 / 8 + th * (1.0 / 9 + th * (-1.0 / 10))))));
+    double const fourthOn = (square.hi * square.hi) * tail;
+    double const lowPart = tl - tl * (th - square.hi);
+    Pair const p = twoSum(firstTwo.hi, cubeThird.hi);
+    double const pLo =
+        p.lo + ((((firstTwo.lo - 0.5 * square.lo) + cubeThirdLo) + lowPart) + fourthOn);
+    return combine(r, tab, p.hi, pLo, 0x1p-73 * std::fabs(p.hi));
+}
+
+// Rounding is monotonic: if both ends of the interval round alike, so does
+// every value in it, the logarithm among them.
+bool settle(Evaluation const &v, double &result)
+{
+    double const below = v.high + (v.low - v.bound);
+    double const above = v.high + (v.low + v.bound);
+    if (below != above)
+        return false;
+    result = below;
+    return true;
+}
+
+std::atomic<std::uint64_t> preciseRuns{0};
+
+} // namespace
+
+namespace detail {
+
+Evaluation evaluateLog(double x, int stage)
+{
+    Tables const &tab = tables();
+    Reduced const r = reduce(x, tab);
+    return stage == 0 ? quick(r, tab) : precise(r, tab);
+}
+
+bool fastLog(double x, double &result)
+{
+    if (!(x > 0) || x == std::numeric_limits<double>::infinity()) {
+        // NaN stays NaN, +inf stays +inf, 0 gives -inf and negatives NaN.
+        if (x == 0)
+            result = -std::numeric_limits<double>::infinity();
+        else if (x < 0)
+            result = std::numeric_limits<double>::quiet_NaN();
+        else
+            result = x;
+        return true;
+    }
+    if (x == 1) {
+        result = 0;
+        return true;
+    }
+    Tables const &tab = tables();
+    Reduced const r = reduce(x, tab);
+    if (settle(quick(r, tab), result))
+        return true;
+    preciseRuns.fetch_add(1, std::memory_order_relaxed);
+    return settle(precise(r, tab), result);
+}
+
+double accurateLog(double x)
+{
+    std::lock_guard<std::mutex> lock(precisionLock);
+    mpfr_t v;
+    mpfr_init2(v, 53);
+    mpfr_set_d(v, x, MPFR_RNDN);
+    mpfr_log(v, v, MPFR_RNDN); // correctly rounded to 53 bits
+    double const result = mpfr_get_d(v, MPFR_RNDN);
+    mpfr_clear(v);
+    return result;
+}
+
+} // namespace detail
+
+double log(double x)
+{
+    double result;
+    if (detail::fastLog(x, result))
+        return result;
+    fallbacks.fetch_add(1, std::memory_order_relaxed);
+    return detail::accurateLog(x);
+}
+
+std::uint64_t fallbackCount()
+{
+    return fallbacks.load(std::memory_order_relaxed);
+}
+
+std::uint64_t preciseCount()
+{
+    return preciseRuns.load(std::memory_order_relaxed);
+}
+
+// ---------------------------------------------------------------------------
+// The cube is exact in integers: a 53-bit significand cubed has at most 159
+// bits, rounded here once to 53 (or fewer, below the normal range).
+
+namespace {
+
+struct Wide { // a 192-bit unsigned integer, least significant word first
+    std::uint64_t w[3];
+
+    int bitLength() const
+    {
+        for (int k = 2; k >= 0; --k)
+            if (w[k])
+                return 64 * k + 64 - __builtin_clzll(w[k]);
+        return 0;
+    }
+    // The low 64 bits of this >> s.
+    std::uint64_t shiftedRight(int s) const
+    {
+        if (s >= 192)
+            return 0;
+        int const k = s / 64, r = s % 64;
+        std::uint64_t const lo = w[k];
+        std::uint64_t const hi = k + 1 < 3 ? w[k + 1] : 0;
+        return r ? (lo >> r) | (hi << (64 - r)) : lo;
+    }
+    bool bit(int s) const { return s < 192 && (w[s / 64] >> (s % 64)) & 1; }
+    // Whether any of the bits below s is set.
+    bool anyBelow(int s) const
+    {
+        for (int k = 0; k < 3 && 64 * k < s; ++k) {
+            std::uint64_t const word =
+                s >= 64 * (k + 1) ? w[k] : w[k] & ((std::uint64_t(1) << (s - 64 * k)) - 1);
+            if (word)
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+double cube(double x)
+{
+    std::uint64_t const bits = bitsOf(x);
+    std::uint64_t const sign = bits & (std::uint64_t(1) << 63);
+    std::uint64_t const magnitude = bits ^ sign;
+    if (magnitude == 0 || magnitude >= 0x7ff0000000000000)
+        return x * x * x; // zeros, infinities and NaN: exact as they are
+
+    // |x| = M 2^E with an integer M below 2^53.
+    std::uint64_t M;
+    int E;
+    if (magnitude >> 52) {
+        M = (magnitude & fractionMask) | (std::uint64_t(1) << 52);
+        E = int(magnitude >> 52) - 1075;
+    } else {
+        M = magnitude;
+        E = -1074;
+    }
+
+    __extension__ typedef unsigned __int128 U128; // GCC and Clang on 64-bit targets
+    U128 const square = U128(M) * M;
+    U128 const low = U128(std::uint64_t(square)) * M;
+    U128 const high = U128(std::uint64_t(square >> 64)) * M + (low >> 64);
+    Wide const P{{std::uint64_t(low), std::uint64_t(high), std::uint64_t(high >> 64)}};
+
+    // Keep 53 bits, or only those at or above 2^-1074 for a subnormal result.
+    int const L = P.bitLength();
+    int s = std::max(L - 53, -1074 - 3 * E);
+    std::uint64_t q;
+    if (s <= 0) {
+        q = P.w[0] << -s; // cannot happen for a cube, but exact if it did
+        s = 0;
+    } else {
+        q = P.shiftedRight(s);
+        if (P.bit(s - 1) && (P.anyBelow(s - 1) || (q & 1)))
+            ++q;
+        if (q >> 53) { // rounded up to the next power of two
+            q >>= 1;
+            ++s;
+        }
+    }
+    // With q in [2^52, 2^53) the exponent field is s + 3E + 1075; for a
+    // subnormal result s + 3E = -1074 and q holds the field's carry itself.
+    long const field = long(s) + 3L * E + 1074 + long(q >> 52);
+    if (field >= 2047)
+        return fromBits(sign | 0x7ff0000000000000);
+    return fromBits(sign | ((std::uint64_t(s + 3 * E + 1074) << 52) + q));
+}
+
+} // namespace CorrectRounding

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+// The two functions a belt needs beyond + - * / and the square root, rounded
+// to nearest (ties to even) from their exact values. The C library's log and
+// pow are off by one unit in the last place now and then, each build and
+// processor in its own cases; these are not, so a belt depends on its settings
+// and seed alone.
+namespace CorrectRounding {
+
+// The natural logarithm: -inf for 0, NaN below 0.
+double log(double x);
+// x * x * x without intermediate rounding.
+double cube(double x);
+
+// Since the program started: how many logarithms the quick evaluation could
+// not settle and handed to the double-double one, and how many that could not
+// settle either and went to the multiple-precision one.
+std::uint64_t preciseCount();
+std::uint64_t fallbackCount();
+
+namespace detail {
+// One evaluation of log x (x positive, finite, not 1): |log x - (high + low)|
+// is at most bound. Stage 0 is the quick one, stage 1 the double-double one.
+struct Evaluation {
+    double high, low, bound;
+};
+Evaluation evaluateLog(double x, int stage);
+// The two fast evaluations alone: true with the correctly rounded logarithm in
+// result, false when its error bound straddles a rounding boundary.
+bool fastLog(double x, double &result);
+// The multiple-precision evaluation alone.
+double accurateLog(double x);
+} // namespace detail
+
+} // namespace CorrectRounding

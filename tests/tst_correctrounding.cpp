@@ -1,0 +1,255 @@
+#include "CorrectRounding.h"
+
+#include <QtTest>
+
+#include <mpfr.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
+
+// Gives the arguments of one row, drawn from a seeded engine.
+using Source = std::function<double(std::mt19937_64 &)>;
+Q_DECLARE_METATYPE(Source)
+
+// The logarithm and the cube against MPFR, which rounds every operation
+// correctly: random arguments across each domain, and the hard ones.
+class CorrectRoundingTest : public QObject {
+    Q_OBJECT
+
+    static double fraction(std::mt19937_64 &g) { return double(g() >> 11) * 0x1p-53; }
+
+    static double mpfrLog(double x)
+    {
+        mpfr_t v;
+        mpfr_init2(v, 53);
+        mpfr_set_d(v, x, MPFR_RNDN);
+        mpfr_log(v, v, MPFR_RNDN);
+        double const r = mpfr_get_d(v, MPFR_RNDN);
+        mpfr_clear(v);
+        return r;
+    }
+
+    static double mpfrCube(double x)
+    {
+        mpfr_t v;
+        mpfr_init2(v, 200); // the cube of 53 bits is exact in 159
+        mpfr_set_d(v, x, MPFR_RNDN);
+        mpfr_pow_ui(v, v, 3, MPFR_RNDN);
+        double const r = mpfr_get_d(v, MPFR_RNDN);
+        mpfr_clear(v);
+        return r;
+    }
+
+    static bool same(double a, double b)
+    {
+        return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+    }
+
+private slots:
+    void logMatchesMpfr_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Source>("source");
+        // As the normal draw forms r^2 from two fractions of 64 bits each.
+        QTest::newRow("drawn r^2") << 400000 << Source([](std::mt19937_64 &g) {
+            for (;;) {
+                double const x =
+                    2 * ((double(g() & 0xffffffffu) + double(g() >> 32) * 0x1p32) * 0x1p-64) - 1;
+                double const y = 2 * fraction(g) - 1;
+                double const r2 = x * x + y * y;
+                if (r2 <= 1 && r2 != 0)
+                    return r2;
+            }
+        });
+        QTest::newRow("just below 1") << 200000 << Source([](std::mt19937_64 &g) {
+            return 1 - double(g() % (std::uint64_t(1) << 40) + 1) * 0x1p-53;
+        });
+        // Down to 2^-106, the smallest r^2 the draw can give.
+        QTest::newRow("small r^2") << 100000 << Source([](std::mt19937_64 &g) {
+            return std::ldexp(1 + fraction(g), -int(g() % 106) - 1);
+        });
+        QTest::newRow("every exponent") << 200000 << Source([](std::mt19937_64 &g) {
+            return std::ldexp(1 + fraction(g), int(g() % 2098) - 1074);
+        });
+        QTest::newRow("subnormal")
+            << 20000
+            << Source([](std::mt19937_64 &g) { return std::ldexp(double(g() >> 12), -1074); });
+    }
+
+    void logMatchesMpfr()
+    {
+        QFETCH(int, count);
+        QFETCH(Source, source);
+        std::mt19937_64 g(20261207);
+        mpfr_t exact, error;
+        mpfr_inits2(300, exact, error, nullptr);
+        int wrong = 0, looseBound = 0;
+        for (int i = 0; i < count; ++i) {
+            double const x = source(g);
+            if (!(x > 0) || x == 1 || std::isinf(x))
+                continue;
+            if (!same(CorrectRounding::log(x), mpfrLog(x)) && ++wrong <= 3)
+                qWarning("log(%a): %a, correctly rounded %a", x, CorrectRounding::log(x),
+                         mpfrLog(x));
+            // Each evaluation's error bound must hold, or its rounding test
+            // could settle on a wrong result.
+            mpfr_set_d(exact, x, MPFR_RNDN);
+            mpfr_log(exact, exact, MPFR_RNDN);
+            for (int stage = 0; stage < 2; ++stage) {
+                auto const v = CorrectRounding::detail::evaluateLog(x, stage);
+                mpfr_set_d(error, v.high, MPFR_RNDN);
+                mpfr_add_d(error, error, v.low, MPFR_RNDN);
+                mpfr_sub(error, error, exact, MPFR_RNDN);
+                if (std::fabs(mpfr_get_d(error, MPFR_RNDN)) > v.bound && ++looseBound <= 3)
+                    qWarning("stage %d of log(%a) is off by more than its bound", stage, x);
+            }
+        }
+        mpfr_clears(exact, error, nullptr);
+        QCOMPARE(wrong, 0);
+        QCOMPARE(looseBound, 0);
+    }
+
+    // Which evaluation settles it: 0 the quick one, 1 the double-double one,
+    // 2 only multiple precision.
+    static int settlingStage(double x)
+    {
+        for (int stage = 0; stage < 2; ++stage) {
+            auto const v = CorrectRounding::detail::evaluateLog(x, stage);
+            if (v.high + (v.low - v.bound) == v.high + (v.low + v.bound))
+                return stage;
+        }
+        return 2;
+    }
+
+    void hardLogs_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected"); // 0 where only MPFR says
+        QTest::addColumn<int>("stage");
+        // log(1 - 2^-52) = -(2^-52 + 2^-105 + 2^-157/3 ...): just past the
+        // midpoint between -2^-52 and the next double down.
+        QTest::newRow("1 - 2^-52") << 1 - 0x1p-52 << -0x1.0000000000001p-52 << 2;
+        QTest::newRow("1 - 12 * 2^-53") << 1 - 12 * 0x1p-53 << 0.0 << 2;
+        QTest::newRow("1 - 176 * 2^-53") << 1 - 176 * 0x1p-53 << 0.0 << 2;
+        QTest::newRow("1 - 2^-53") << 1 - 0x1p-53 << -0x1p-53 << 0;
+        QTest::newRow("2^-106") << 0x1p-106 << 0.0 << 0;
+        QTest::newRow("1/2") << 0.5 << -0x1.62e42fefa39efp-1 << 0;
+        QTest::newRow("smallest subnormal") << 0x1p-1074 << -0x1.74385446d71c3p+9 << 0;
+        // Drawn r^2 whose logarithms lie nearest a midpoint (about 1e-7 of a
+        // unit in the last place), found by a search among 20 million.
+        QTest::newRow("near midpoint 1") << 0x1.a237a7ff905b4p-1 << 0.0 << 1;
+        QTest::newRow("near midpoint 2") << 0x1.cb6beaba5843p-3 << 0.0 << 1;
+        QTest::newRow("near midpoint 3") << 0x1.52f0dc82587fp-1 << 0.0 << 1;
+        QTest::newRow("near midpoint 4") << 0x1.be6191a384ccep-5 << 0.0 << 1;
+    }
+
+    void hardLogs()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QFETCH(int, stage);
+        double const got = CorrectRounding::log(x);
+        QVERIFY(same(got, mpfrLog(x)));
+        if (expected != 0)
+            QCOMPARE(got, expected);
+        QCOMPARE(settlingStage(x), stage);
+        QCOMPARE(CorrectRounding::detail::accurateLog(x), got);
+    }
+
+    void logSpecialValues()
+    {
+        double const inf = std::numeric_limits<double>::infinity();
+        QCOMPARE(CorrectRounding::log(1.0), 0.0);
+        QVERIFY(!std::signbit(CorrectRounding::log(1.0)));
+        QCOMPARE(CorrectRounding::log(0.0), -inf);
+        QCOMPARE(CorrectRounding::log(-0.0), -inf);
+        QCOMPARE(CorrectRounding::log(inf), inf);
+        QVERIFY(std::isnan(CorrectRounding::log(-1.0)));
+        QVERIFY(std::isnan(CorrectRounding::log(std::nan(""))));
+    }
+
+    void fallbackIsCounted()
+    {
+        auto const before = CorrectRounding::fallbackCount();
+        CorrectRounding::log(1 - 0x1p-52);
+        QCOMPARE(CorrectRounding::fallbackCount(), before + 1);
+    }
+
+    void cubeMatchesMpfr_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Source>("source");
+        // Radii and semi-major axes as the form allows them, 0.01 to 1e21.
+        QTest::newRow("form range") << 500000 << Source([](std::mt19937_64 &g) {
+            return std::exp2(std::log2(0.01) + fraction(g) * (std::log2(1e21) - std::log2(0.01)));
+        });
+        QTest::newRow("every exponent, both signs") << 500000 << Source([](std::mt19937_64 &g) {
+            double const x = std::ldexp(1 + fraction(g), int(g() % 2098) - 1074);
+            return g() & 1 ? -x : x;
+        });
+        QTest::newRow("subnormal")
+            << 20000
+            << Source([](std::mt19937_64 &g) { return std::ldexp(double(g() >> 12), -1074); });
+    }
+
+    void cubeMatchesMpfr()
+    {
+        QFETCH(int, count);
+        QFETCH(Source, source);
+        std::mt19937_64 g(5489);
+        int wrong = 0;
+        for (int i = 0; i < count; ++i) {
+            double const x = source(g);
+            if (!same(CorrectRounding::cube(x), mpfrCube(x)) && ++wrong <= 3)
+                qWarning("cube(%a): %a, correctly rounded %a", x, CorrectRounding::cube(x),
+                         mpfrCube(x));
+        }
+        QCOMPARE(wrong, 0);
+    }
+
+    void cubeEdges_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        // Odd cubes of 54 bits lie exactly halfway: ties go to the even one.
+        QTest::newRow("tie down") << 208065.0 << 9007351116674624.0;
+        QTest::newRow("tie up") << 208067.0 << 9007610865436764.0;
+        QTest::newRow("tie down again") << 208069.0 << 9007870619192508.0;
+        QTest::newRow("largest radius") << 1e21 << mpfrCube(1e21);
+        QTest::newRow("Oort outer bound") << 50000.0 << 1.25e14;
+        QTest::newRow("Vulcanoid inner bound") << 0.15 << mpfrCube(0.15);
+        QTest::newRow("negative") << -3.0 << -27.0;
+        QTest::newRow("overflow") << 0x1p342 << std::numeric_limits<double>::infinity();
+        QTest::newRow("largest finite cube")
+            << std::cbrt(0x1.fffffffffffffp1023) * (1 - 0x1p-52)
+            << mpfrCube(std::cbrt(0x1.fffffffffffffp1023) * (1 - 0x1p-52));
+        QTest::newRow("underflow to zero") << 0x1p-400 << 0.0;
+        QTest::newRow("smallest subnormal cube") << 0x1p-358 << 0x1p-1074;
+        QTest::newRow("rounds up to the smallest normal")
+            << std::cbrt(0x1p-1022) * (1 - 0x1p-53)
+            << mpfrCube(std::cbrt(0x1p-1022) * (1 - 0x1p-53));
+    }
+
+    void cubeEdges()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QVERIFY(same(CorrectRounding::cube(x), expected));
+        QVERIFY(same(CorrectRounding::cube(x), mpfrCube(x)));
+    }
+
+    void cubeKeepsZerosInfinitiesAndNan()
+    {
+        double const inf = std::numeric_limits<double>::infinity();
+        QVERIFY(std::signbit(CorrectRounding::cube(-0.0)));
+        QVERIFY(!std::signbit(CorrectRounding::cube(0.0)));
+        QCOMPARE(CorrectRounding::cube(-inf), -inf);
+        QVERIFY(std::isnan(CorrectRounding::cube(std::nan(""))));
+    }
+};
+
+QTEST_APPLESS_MAIN(CorrectRoundingTest)
+#include "tst_correctrounding.moc"
