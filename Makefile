@@ -5,7 +5,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test package bench clean format
+.PHONY: all deps configure build run test package bench clean format cross-deps cross-check
 
 all: build
 
@@ -27,6 +27,21 @@ test: build
 # The Debian package, written to $(BUILD)/beltwright_<version>_<arch>.deb.
 package: build
 	@cmake --build $(BUILD) --target package
+
+# The core built for arm64 and run under qemu writes the same catalogues as
+# this machine's build.
+CROSS_BUILD ?= $(BUILD)/aarch64
+
+cross-deps:
+	@sh scripts/install-cross-deps.sh
+
+cross-check: configure cross-deps
+	@cmake --build $(BUILD) -j $(JOBS) --target writebelt
+	@cmake -S . -B $(CROSS_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBELTWRIGHT_CORE_ONLY=ON \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/aarch64-linux-gnu.cmake >/dev/null
+	@cmake --build $(CROSS_BUILD) -j $(JOBS) --target writebelt
+	@python3 tests/tools/samebytes.py --right-emulator qemu-aarch64 \
+		$(BUILD)/tests/writebelt $(CROSS_BUILD)/writebelt
 
 clean:
 	@rm -rf $(BUILD)
