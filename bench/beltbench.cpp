@@ -4,6 +4,7 @@
 //   beltbench [--number N] [--seed S] [--runs R] [--dir DIR]
 //   beltbench job core|reference FILE N SEED   (one measured job; used by the above)
 
+#include "CorrectRounding.h"
 #include "Generator.h"
 #include "ReferenceWriter.h"
 #include "Settings.h"
@@ -57,13 +58,17 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.6f %.6f %ld\n", generateSeconds, saveSeconds, usage.ru_maxrss);
+    std::printf("%.6f %.6f %ld %llu %llu\n", generateSeconds, saveSeconds, usage.ru_maxrss,
+                static_cast<unsigned long long>(CorrectRounding::preciseCount()),
+                static_cast<unsigned long long>(CorrectRounding::fallbackCount()));
     return ok ? 0 : 1;
 }
 
 struct Sample {
     double generate = 0, save = 0;
     long peakKiB = 0;
+    // Logarithms that needed the double-double evaluation, and MPFR.
+    unsigned long long precise = 0, fallbacks = 0;
 };
 
 bool spawnJob(std::string const &writer, std::string const &path, std::uint32_t number,
@@ -89,7 +94,8 @@ bool spawnJob(std::string const &writer, std::string const &path, std::uint32_t 
     waitpid(pid, &status, 0);
     if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;
-    return std::sscanf(text, "%lf %lf %ld", &sample.generate, &sample.save, &sample.peakKiB) == 3;
+    return std::sscanf(text, "%lf %lf %ld %llu %llu", &sample.generate, &sample.save,
+                       &sample.peakKiB, &sample.precise, &sample.fallbacks) == 5;
 }
 
 double minimum(std::vector<double> v)
@@ -146,6 +152,7 @@ int main(int argc, char **argv)
     std::string const referencePath = dir + "/beltbench-reference.sc";
     std::vector<double> coreGenerate, coreSave, coreJob, refGenerate, refSave, refJob;
     long corePeak = 0, refPeak = 0;
+    unsigned long long precise = 0, fallbacks = 0;
     std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores\n", number, seed, runs,
                 sysconf(_SC_NPROCESSORS_ONLN));
     for (int run = 0; run < runs; ++run) {
@@ -172,6 +179,8 @@ int main(int argc, char **argv)
         refSave.push_back(reference.save);
         refJob.push_back(reference.generate + reference.save);
         corePeak = std::max(corePeak, core.peakKiB);
+        precise = core.precise;
+        fallbacks = core.fallbacks;
         refPeak = std::max(refPeak, reference.peakKiB);
     }
 
@@ -199,6 +208,8 @@ int main(int argc, char **argv)
     std::printf("peak memory %+.1f %% (target at most +10 %%)     %s\n", (memoryRatio - 1) * 100,
                 memoryRatio <= 1.10 ? "met" : "NOT MET");
     std::printf("catalogues  %s\n", identical ? "byte-identical" : "DIFFER");
+    std::printf("logarithms  %llu settled in double-double, %llu in multiple precision\n", precise,
+                fallbacks);
     std::remove(corePath.c_str());
     std::remove(referencePath.c_str());
     return identical ? 0 : 1;
