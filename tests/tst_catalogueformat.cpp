@@ -78,21 +78,38 @@ private slots:
     }
 
     // The fast formatter must write exactly what a stream at precision 19 writes.
+    void numbersMatchTheStream_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("any bits") << 0;
+        QTest::newRow("the catalogue's magnitudes") << 1;
+        // m 2^-s with m odd and s small: the exact value has a 5 as its 20th
+        // digit and nothing after it, so rounding to 19 digits is a tie.
+        QTest::newRow("ties at the 20th digit") << 2;
+        QTest::newRow("edges of the exact range, 1e-20 and 1e19") << 3;
+    }
     void numbersMatchTheStream()
     {
-        std::mt19937_64 bits(12345);
+        QFETCH(int, kind);
+        std::mt19937_64 bits(12345 + kind);
         std::ostringstream stream;
         stream.precision(19);
-        for (int i = 0; i < 200000; ++i) {
+        for (int i = 0; i < 300000; ++i) {
             double value;
-            if (i % 2 == 0) {
+            if (kind == 0) {
                 std::uint64_t raw = bits();
                 std::memcpy(&value, &raw, sizeof value);
                 if (std::isnan(value))
                     continue;
-            } else {
-                // Values of the catalogue's own magnitudes, with all their digits.
+            } else if (kind == 1) {
                 value = std::ldexp(double(bits() >> 11), int(bits() % 120) - 100);
+            } else if (kind == 2) {
+                value = std::ldexp(double((bits() >> 12) | 1 | (std::uint64_t(1) << 52)),
+                                   -int(bits() % 12));
+            } else {
+                double const edge = i % 2 ? 1e19 : 1e-20;
+                value =
+                    std::ldexp(edge, int(bits() % 16) - 8) * (1 + double(bits() >> 11) * 0x1p-60);
             }
             stream.str({});
             stream << value;

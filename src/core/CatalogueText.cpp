@@ -39,10 +39,167 @@ char *line(char *out, double value)
 
 } // namespace
 
+namespace {
+
+__extension__ typedef unsigned __int128 U128; // GCC and Clang on 64-bit targets
+
+constexpr int maxScale = 38; // 10^38 is the largest power of ten below 2^128
+
+struct PowersOfTen {
+    U128 value[maxScale + 1];
+    constexpr PowersOfTen()
+        : value()
+    {
+        value[0] = 1;
+        for (int k = 1; k <= maxScale; ++k)
+            value[k] = value[k - 1] * 10;
+    }
+};
+constexpr PowersOfTen powersOfTen;
+constexpr std::uint64_t e18 = 1000000000000000000ull;
+
+// round(m 2^e 10^k), ties to even, exactly, when it is below 2^64; false when
+// it is not.
+bool scaledRound(std::uint64_t m, int e, int k, std::uint64_t &result)
+{
+    // N = m 10^k in three words (m < 2^53, 10^k < 2^127).
+    U128 const p = powersOfTen.value[k];
+    U128 const low = U128(m) * std::uint64_t(p);
+    U128 const high = U128(m) * std::uint64_t(p >> 64) + (low >> 64);
+    std::uint64_t const w[3] = {std::uint64_t(low), std::uint64_t(high), std::uint64_t(high >> 64)};
+    if (e >= 0) {
+        if (e >= 64 || w[2] || w[1] || (e > 0 && w[0] >> (64 - e)))
+            return false;
+        result = w[0] << e;
+        return true;
+    }
+    int const s = -e;
+    int const length = w[2]   ? 192 - __builtin_clzll(w[2])
+                       : w[1] ? 128 - __builtin_clzll(w[1])
+                              : 64 - __builtin_clzll(w[0] | 1);
+    if (length - s > 64 || s >= 192)
+        return false;
+    // q = N >> s; the rounding bit is bit s - 1, the sticky bits those below.
+    int const word = s / 64, shift = s % 64;
+    std::uint64_t q = w[word] >> shift;
+    if (shift && word < 2)
+        q |= w[word + 1] << (64 - shift);
+    int const r = s - 1;
+    bool const roundBit = (w[r / 64] >> (r % 64)) & 1;
+    bool sticky = (w[r / 64] & ((std::uint64_t(1) << (r % 64)) - 1)) != 0;
+    for (int i = 0; i < r / 64; ++i)
+        sticky = sticky || w[i] != 0;
+    if (roundBit && (sticky || (q & 1))) {
+        if (q == ~std::uint64_t(0))
+            return false;
+        ++q;
+    }
+    result = q;
+    return true;
+}
+
+// The digits of a 19-digit integer, most significant first.
+void nineteenDigits(char *out, std::uint64_t d)
+{
+    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+    std::uint64_t const high = d / 100000000000ull; // 8 digits
+    std::uint64_t low = d % 100000000000ull;        // 11 digits
+    std::uint32_t top = std::uint32_t(high);
+    for (int i = 6; i >= 0; i -= 2) {
+        std::memcpy(out + i, pairs + 2 * (top % 100), 2);
+        top /= 100;
+    }
+    for (int i = 17; i >= 8; i -= 2) {
+        std::memcpy(out + i, pairs + 2 * (low % 100), 2);
+        low /= 100;
+    }
+    out[8] = char('0' + low);
+}
+
+// %.19g for the normal doubles whose 19 digits lie within 10^38 of the
+// binary value's scale, which is every number a belt holds: the digits are
+// the exactly rounded quotient of two integers. nullptr for the rest.
+char *writeNumberQuickly(char *out, double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    int const biased = int(bits >> 52) & 0x7ff;
+    if (biased == 0 || biased == 0x7ff)
+        return nullptr; // zeros, subnormals, infinities and NaN
+    std::uint64_t const m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    int const e = biased - 1075;
+    // floor(log10 |value|) is this or one less.
+    int decimalExponent = int((std::int64_t(biased - 1023) * 78913) >> 18) + 1;
+    std::uint64_t d = 0;
+    for (int attempt = 0; attempt < 2; ++attempt, --decimalExponent) {
+        int const k = 18 - decimalExponent;
+        if (k < 0 || k > maxScale || !scaledRound(m, e, k, d))
+            return nullptr;
+        if (d >= e18)
+            break;
+    }
+    if (d < e18)
+        return nullptr;
+    if (d == 10 * e18) { // rounded up to the next power of ten
+        d = e18;
+        ++decimalExponent;
+    }
+
+    char digits[19];
+    nineteenDigits(digits, d);
+    int length = 19;
+    while (length > 1 && digits[length - 1] == '0')
+        --length;
+
+    if (bits >> 63)
+        *out++ = '-';
+    if (decimalExponent < -4 || decimalExponent >= 19) {
+        *out++ = digits[0];
+        if (length > 1) {
+            *out++ = '.';
+            std::memcpy(out, digits + 1, std::size_t(length - 1));
+            out += length - 1;
+        }
+        *out++ = 'e';
+        *out++ = decimalExponent < 0 ? '-' : '+';
+        int const magnitude = decimalExponent < 0 ? -decimalExponent : decimalExponent;
+        if (magnitude >= 100)
+            *out++ = char('0' + magnitude / 100);
+        *out++ = char('0' + magnitude / 10 % 10);
+        *out++ = char('0' + magnitude % 10);
+        return out;
+    }
+    if (decimalExponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = -1; i > decimalExponent; --i)
+            *out++ = '0';
+        std::memcpy(out, digits, std::size_t(length));
+        return out + length;
+    }
+    int const whole = decimalExponent + 1;
+    if (length <= whole) {
+        std::memcpy(out, digits, std::size_t(whole));
+        return out + whole;
+    }
+    std::memcpy(out, digits, std::size_t(whole));
+    out += whole;
+    *out++ = '.';
+    std::memcpy(out, digits + whole, std::size_t(length - whole));
+    return out + (length - whole);
+}
+
+} // namespace
+
 char *writeNumber(char *out, double value)
 {
+    if (char *end = writeNumberQuickly(out, value))
+        return end;
     // to_chars with a precision is specified as printf's %.19g in the C locale,
-    // which is what a stream at precision 19 writes, at a fraction of the cost.
+    // which is what a stream at precision 19 writes.
     auto const result =
         std::to_chars(out, out + maxNumberLength, value, std::chars_format::general, 19);
     return result.ec == std::errc() ? result.ptr : out;
