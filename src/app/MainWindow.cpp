@@ -259,7 +259,10 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         retranslateAdditions();
-        keepFixedSize();
+        // The children get the change after the window: measure once they
+        // have taken it.
+        QMetaObject::invokeMethod(
+            this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
     }
     QMainWindow::changeEvent(event);
 }
