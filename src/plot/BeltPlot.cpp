@@ -13,11 +13,6 @@ QColor const BeltPlot::binaryColour(230, 97, 1);
 
 namespace {
 
-QString tr(char const *text)
-{
-    return QCoreApplication::translate("BeltPlot", text);
-}
-
 QColor const frameColour(70, 70, 70);
 QColor const gridColour(225, 225, 225);
 QColor const centreColour(200, 150, 0);
@@ -29,12 +24,16 @@ struct PanelText {
 PanelText panelText(BeltPreview::Panel panel)
 {
     switch (panel) {
-    case BeltPreview::TopView: return {tr("Seen from above"), tr("x (AU)"), tr("y (AU)")};
-    case BeltPreview::EdgeOn: return {tr("Seen edge-on"), tr("x (AU)"), tr("z (AU)")};
+    case BeltPreview::TopView:
+        return {BeltPlot::tr("Seen from above"), BeltPlot::tr("x (AU)"), BeltPlot::tr("y (AU)")};
+    case BeltPreview::EdgeOn:
+        return {BeltPlot::tr("Seen edge-on"), BeltPlot::tr("x (AU)"), BeltPlot::tr("z (AU)")};
     case BeltPreview::AxisEccentricity:
-        return {tr("Eccentricity"), tr("semi-major axis (AU)"), tr("eccentricity")};
+        return {BeltPlot::tr("Eccentricity"), BeltPlot::tr("semi-major axis (AU)"),
+                BeltPlot::tr("eccentricity")};
     case BeltPreview::AxisInclination:
-        return {tr("Inclination"), tr("semi-major axis (AU)"), tr("inclination (°)")};
+        return {BeltPlot::tr("Inclination"), BeltPlot::tr("semi-major axis (AU)"),
+                BeltPlot::tr("inclination (°)")};
     }
     return {};
 }
@@ -221,7 +220,7 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
     double const line = metrics.height();
 
     // Header: the number of bodies, the caption and the legend.
-    QString header = tr("%1 bodies, %2 of them binary")
+    QString header = BeltPlot::tr("%1 bodies, %2 of them binary")
                          .arg(locale.toString(qulonglong(preview.bodyCount())),
                               locale.toString(qulonglong(preview.binaryCount())));
     if (!caption.isEmpty())
@@ -243,8 +242,8 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
         x += metrics.horizontalAdvance(text) + line;
     };
-    legend(singleColour, tr("single bodies"));
-    legend(binaryColour, tr("binary bodies"));
+    legend(singleColour, BeltPlot::tr("single bodies"));
+    legend(binaryColour, BeltPlot::tr("binary bodies"));
     {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, true);
@@ -253,8 +252,8 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
         painter.restore();
         x += line * 0.8;
-        QString const text =
-            centre.isEmpty() ? tr("central object") : tr("central object (%1)").arg(centre);
+        QString const text = centre.isEmpty() ? BeltPlot::tr("central object")
+                                              : BeltPlot::tr("central object (%1)").arg(centre);
         painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
     }
     double top = legendY + line * 1.6;
@@ -262,8 +261,9 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
                           line * 3);
         int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        QString const text = tr("Too many bodies to mark one by one: the deeper the colour, the "
-                                "more bodies there; the more orange, the more of them binary.");
+        QString const text =
+            BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                         "more bodies there; the more orange, the more of them binary.");
         painter.drawText(room, flags, text);
         top = painter.boundingRect(room, flags, text).bottom() + line * 0.4;
     }

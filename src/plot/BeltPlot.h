@@ -3,6 +3,7 @@
 #include "BeltPreview.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLocale>
 #include <QRectF>
@@ -15,6 +16,8 @@ class QPainter;
 // with the number of bodies. Works on any paint device, a widget as well as an
 // image without a display. Texts are translated in the context "BeltPlot".
 class BeltPlot {
+    Q_DECLARE_TR_FUNCTIONS(BeltPlot)
+
 public:
     static QColor const singleColour;
     static QColor const binaryColour;
