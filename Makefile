@@ -52,3 +52,4 @@ format:
 bench: build
 	@$(BUILD)/bench/beltbench $(BENCH_ARGS)
 	@$(BUILD)/bench/guistall
+	@$(BUILD)/bench/previewstall

@@ -1,17 +1,23 @@
 #!/bin/sh
-# Starts the window on a virtual X server (Xvfb) and writes a PNG of it.
-#   sh scripts/screenshot.sh [LOCALE] [OUTPUT]
+# Starts the window on a virtual X server (Xvfb) and writes a PNG of it, or of
+# its belt preview.
+#   sh scripts/screenshot.sh [LOCALE] [OUTPUT] [window|preview]
 # LOCALE is the system locale the window starts with (default en_US.UTF-8, a
 # German one such as de_CH.UTF-8 gives the German window); OUTPUT defaults to
-# docs/screenshot.png.
+# docs/screenshot.png, or docs/preview.png for the preview.
 set -eu
 cd "$(dirname "$0")/.."
 locale="${1:-en_US.UTF-8}"
-output="${2:-docs/screenshot.png}"
+what="${3:-window}"
+case "$what" in
+window) output="${2:-docs/screenshot.png}" ;;
+preview) output="${2:-docs/preview.png}" ;;
+*) echo "screenshot: say window or preview, not $what" >&2; exit 2 ;;
+esac
 
 make build >/dev/null
 mkdir -p "$(dirname "$output")"
-xvfb-run -a -s "-screen 0 1024x768x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24" \
     env LC_ALL="$locale" LANG="$locale" QT_QPA_PLATFORM=xcb \
-    build/tests/screenshot "$output"
-echo "screenshot: wrote $output ($locale)"
+    build/tests/screenshot "$output" "$what"
+echo "screenshot: wrote $output ($locale, $what)"

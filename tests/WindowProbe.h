@@ -123,6 +123,23 @@ inline RunTrace followRun(QMainWindow &window, int timeoutMs = 60000)
     return trace;
 }
 
+// The form's widgets that get less than the width they need or reach out of
+// the window.
+inline QStringList crampedWidgets(QMainWindow &window)
+{
+    QStringList names;
+    auto *form = window.findChild<QWidget *>(QStringLiteral("centralwidget"));
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        if (widget->objectName().startsWith("qt_") || !widget->isVisible())
+            continue;
+        QRect const inWindow(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        if (widget->width() < widget->minimumSizeHint().width() ||
+            !window.rect().contains(inWindow))
+            names << widget->objectName();
+    }
+    return names;
+}
+
 // The catalogue the core writes for a record and a seed.
 inline std::string coreCatalogue(Settings const &settings, unsigned seed, QString const &path)
 {

@@ -5,6 +5,7 @@
 #include "Presets.h"
 #include "Settings.h"
 
+#include <QImage>
 #include <QtTest>
 
 #include <functional>
@@ -598,6 +599,67 @@ private slots:
         Run const version = runCli({"--version"});
         QCOMPARE(version.exitCode, 0);
         QVERIFY(version.out.startsWith("beltwright-cli "));
+    }
+
+    // The picture: drawn without any display, the catalogue written only when
+    // -o asks for it, the same seed for both.
+    void previewWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("catalogue");
+        QTest::newRow("picture only") << QStringList{"--number", "300"} << false;
+        QTest::newRow("picture and catalogue") << QStringList{"--number", "300", "-o", "@"} << true;
+        QTest::newRow("a large belt as densities") << QStringList{"--number", "30000"} << false;
+    }
+    void previewWithoutADisplay()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, catalogue);
+        QTemporaryDir dir;
+        QString const picture = dir.filePath("belt.png");
+        options.replaceInStrings(QRegularExpression("^@$"), dir.filePath("belt.sc"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (char const *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(BELTWRIGHT_CLI,
+                      QStringList{"--preset", "vulcanoids", "--seed", "11", "--preview", picture} +
+                          options);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.readAllStandardError(), QByteArray("seed: 11\n"));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().isEmpty());
+
+        QImage const image(picture);
+        QCOMPARE(image.size(), QSize(1000, 1000));
+        int blue = 0, orange = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QColor const c = image.pixelColor(x, y);
+                blue += c.blue() - c.red() > 60;
+                orange += c.red() - c.blue() > 80;
+            }
+        }
+        QVERIFY2(blue > 2000 && orange > 400, qPrintable(QString("%1, %2").arg(blue).arg(orange)));
+        Settings settings(Settings::Vulcanoids);
+        settings.number = options[1].toUInt();
+        QCOMPARE(dirEntries(dir.path()),
+                 catalogue ? (QStringList{"belt.png", "belt.sc"}) : QStringList{"belt.png"});
+        if (catalogue)
+            QCOMPARE(readFile(dir.filePath("belt.sc")), coreCatalogue(settings, 11));
+    }
+
+    void previewThatCannotBeWritten()
+    {
+        Run const run = runCli({"--preset", "vulcanoids", "--number", "10", "-q", "--preview",
+                                "/nonexistent/belt.png"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("\"/nonexistent/belt.png\""), run.err.constData());
+        Run const empty = runCli({"--preset", "vulcanoids", "--preview", ""});
+        QCOMPARE(empty.exitCode, 2);
+        QVERIFY2(empty.err.startsWith("beltwright-cli: --preview: "), empty.err.constData());
     }
 
     void progressOnATerminalOnly()

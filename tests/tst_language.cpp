@@ -93,20 +93,7 @@ class LanguageTest : public QObject {
         return items;
     }
 
-    // Every field gets at least the width it needs and stays inside the window.
-    QStringList cramped()
-    {
-        QStringList names;
-        for (QWidget *widget : w<QWidget>("centralwidget")->findChildren<QWidget *>()) {
-            if (widget->objectName().startsWith("qt_") || !widget->isVisible())
-                continue;
-            QRect const inWindow(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
-            if (widget->width() < widget->minimumSizeHint().width() ||
-                !window->rect().contains(inWindow))
-                names << widget->objectName();
-        }
-        return names;
-    }
+    QStringList cramped() { return crampedWidgets(*window); }
 
 private slots:
     void init()

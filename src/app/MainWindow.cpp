@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include "Presets.h"
+#include "PreviewWindow.h"
+#include "RandomSource.h"
 #include "SettingsCheck.h"
 #include "ui_MainWindow.h"
 
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
@@ -110,6 +113,9 @@ MainWindow::MainWindow(QWidget *parent)
     , statusLabel(new QLabel)
     , timer(new QTimer)
     , chooseFile(chooseSaveFile)
+    , seedLabel(new QLabel)
+    , previewMenu(nullptr)
+    , previewAction(nullptr)
 {
     useStandInFonts();
     ui->setupUi(this);
@@ -165,6 +171,22 @@ MainWindow::MainWindow(QWidget *parent)
     progressBar->setMinimum(0);
     progressBar->setMaximum(100);
     statusLabel->setText(tr("Ready"));
+    // The seed of the latest run, for copying; hidden until the first run.
+    seedLabel->setObjectName("label_seed");
+    seedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addPermanentWidget(seedLabel);
+    seedLabel->hide();
+
+    // The preview and its seed controls live in a window of their own,
+    // opened from a menu after the form's own.
+    previewMenu = menuBar()->addMenu(QString());
+    previewMenu->setObjectName("menu_preview");
+    previewAction = previewMenu->addAction(QString());
+    previewAction->setObjectName("action_preview");
+    previewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(previewAction, &QAction::triggered, this, [this] { showPreview(); });
+    followForm();
+    retranslateAdditions();
 
     connect(ui->pushButton_generate, SIGNAL(clicked()), this, SLOT(generate()));
     connect(ui->pushButton_resetEpoch, SIGNAL(clicked()), this, SLOT(resetEpoch()));
@@ -187,6 +209,7 @@ MainWindow::~MainWindow()
     // A window destroyed without being closed may still have a run going.
     if (worker.joinable()) {
         stopRequested = true;
+        holdReplacement(false);
         worker.join();
     }
     delete ui;
@@ -235,7 +258,11 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        keepFixedSize();
+        retranslateAdditions();
+        // The children get the change after the window: measure once they
+        // have taken it.
+        QMetaObject::invokeMethod(
+            this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
     }
     QMainWindow::changeEvent(event);
 }
@@ -243,13 +270,19 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (worker.joinable() && !finished) {
+        // The run goes on under the question, but its file is not replaced
+        // before the answer.
+        holdReplacement(true);
         QMessageBox::StandardButton const answer = QMessageBox::question(
             this, windowTitle(), tr("A belt is being generated. Stop it and close the window?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
+            holdReplacement(false);
             event->ignore();
             return;
         }
+        stopRequested = true;
+        holdReplacement(false);
     }
     stopRun();
     QMainWindow::closeEvent(event);
@@ -261,6 +294,9 @@ void MainWindow::generate()
     // not carry are refused without a pointless dialog.
     Settings const settings = formSettings();
     if (refuseProblems(settings))
+        return;
+    std::optional<std::uint32_t> const runSeed = seedForRun();
+    if (!runSeed)
         return;
 
     QString const path = chooseFile(this);
@@ -279,10 +315,16 @@ void MainWindow::generate()
     runPath = path;
     std::string const file = path.toUtf8().toStdString();
 
-    std::optional<unsigned int> const runSeed = seed;
-    auto run = [this, runSeed](Settings settings, std::string const &path) {
-        auto generator = runSeed ? std::make_unique<Generator>(std::move(settings), *runSeed)
-                                 : std::make_unique<Generator>(std::move(settings));
+    lastSeed = *runSeed;
+    seedLabel->setText(tr("Seed: %1").arg(*lastSeed));
+    seedLabel->show();
+
+    auto run = [this, seed = *runSeed](Settings settings, std::string const &path) {
+        auto generator = std::make_unique<Generator>(std::move(settings), seed);
+        generator->setBeforeReplace([this] {
+            std::unique_lock<std::mutex> lock(replaceMutex);
+            replaceReleased.wait(lock, [this] { return !replaceHeld; });
+        });
         generator->generate(progress, &stopRequested);
         savingStarted = true;
         // A belt cut short holds fewer bodies (possibly none); it must not
@@ -402,6 +444,91 @@ void MainWindow::stopRun()
     statusLabel->setText(tr("Ready"));
     progressBar->hide();
     ui->pushButton_generate->setEnabled(true);
+}
+
+// The seed a run starts with: the preview's while it is open, else one drawn
+// from the system now, so that it is known before the run begins.
+std::optional<std::uint32_t> MainWindow::seedForRun()
+{
+    if (previewWindow && previewWindow->isVisible()) {
+        if (auto const shown = previewWindow->seed())
+            return shown;
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The belt preview holds no valid seed. Enter a seed from 0 to "
+                                "4294967295 there, or close the preview to draw a new seed for "
+                                "each run."));
+        return std::nullopt;
+    }
+    if (seed)
+        return seed;
+    if (auto const drawn = RandomSource::drawSeed())
+        return drawn;
+    QMessageBox::warning(this, windowTitle(),
+                         tr("No seed could be drawn from the system's random source, so no belt "
+                            "was generated. Enter a seed in the belt preview (%1) to generate "
+                            "one.")
+                             .arg(previewAction->shortcut().toString(QKeySequence::NativeText)));
+    return std::nullopt;
+}
+
+PreviewWindow *MainWindow::showPreview()
+{
+    if (!previewWindow)
+        previewWindow = new PreviewWindow(this);
+    // The belt of the latest run, if any; else a seed of its own.
+    if (lastSeed)
+        previewWindow->setSeed(*lastSeed);
+    else if (!previewWindow->seed())
+        previewWindow->drawSeed();
+    previewWindow->setSettings(formSettings());
+    previewWindow->show();
+    previewWindow->raise();
+    previewWindow->activateWindow();
+    return previewWindow;
+}
+
+// Every change of the form reaches the open preview.
+void MainWindow::followForm()
+{
+    QWidget *form = ui->centralwidget;
+    for (auto *box : form->findChildren<QSpinBox *>())
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::formChanged);
+    for (auto *box : form->findChildren<QDoubleSpinBox *>())
+        connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+                &MainWindow::formChanged);
+    for (auto *box : form->findChildren<QComboBox *>())
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &MainWindow::formChanged);
+    for (auto *edit : form->findChildren<QLineEdit *>()) {
+        if (!qobject_cast<QAbstractSpinBox *>(edit->parentWidget()) &&
+            !qobject_cast<QComboBox *>(edit->parentWidget()))
+            connect(edit, &QLineEdit::textChanged, this, &MainWindow::formChanged);
+    }
+    for (auto *button : form->findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::toggled, this, &MainWindow::formChanged);
+}
+
+void MainWindow::formChanged()
+{
+    if (previewWindow && previewWindow->isVisible())
+        previewWindow->setSettings(formSettings());
+}
+
+void MainWindow::retranslateAdditions()
+{
+    previewMenu->setTitle(tr("Preview"));
+    previewAction->setText(tr("Belt Preview and Seed…"));
+    if (lastSeed)
+        seedLabel->setText(tr("Seed: %1").arg(*lastSeed));
+}
+
+void MainWindow::holdReplacement(bool hold)
+{
+    {
+        std::lock_guard<std::mutex> lock(replaceMutex);
+        replaceHeld = hold;
+    }
+    replaceReleased.notify_all();
 }
 
 // The window is not resizable; it grows only when a language needs more room,

@@ -10,7 +10,10 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -18,7 +21,9 @@ class QAction;
 class QCloseEvent;
 class QEvent;
 class QLabel;
+class QMenu;
 class QProgressBar;
+class PreviewWindow;
 class QTimer;
 class QTranslator;
 class Ui_MainWindow;
@@ -37,9 +42,15 @@ public:
     // Asks for the output file; an empty string means no file was chosen.
     using FileChooser = std::function<QString(QWidget *parent)>;
     // Tests choose the file and the seed themselves; by default the user picks
-    // the file in a save dialog and the seed comes from the operating system.
+    // the file in a save dialog and the seed comes from the preview window
+    // while it is open, from the operating system otherwise.
     void setFileChooser(FileChooser chooser);
     void setSeed(std::optional<unsigned int> seed);
+
+    // The seed of the latest run, once there was one.
+    std::optional<std::uint32_t> lastRunSeed() const { return lastSeed; }
+    // Opens the belt preview, which holds the seed controls.
+    PreviewWindow *showPreview();
 
     // The record a run would start from: the form as it stands, the total mass
     // in solar masses.
@@ -64,6 +75,11 @@ private:
     void stopRun();
     void keepFixedSize();
     void fitTotalMassField();
+    std::optional<std::uint32_t> seedForRun();
+    void followForm();
+    void formChanged();
+    void retranslateAdditions();
+    void holdReplacement(bool hold);
 
     Ui_MainWindow *ui;
     QTranslator *translator;
@@ -86,4 +102,16 @@ private:
 
     FileChooser chooseFile;
     std::optional<unsigned int> seed;
+
+    std::optional<std::uint32_t> lastSeed;
+    QLabel *seedLabel;
+    QMenu *previewMenu;
+    QAction *previewAction;
+    PreviewWindow *previewWindow = nullptr;
+
+    // While the window asks whether to stop a run, the worker keeps the
+    // finished catalogue from replacing the file.
+    std::mutex replaceMutex;
+    std::condition_variable replaceReleased;
+    bool replaceHeld = false;
 };

@@ -128,6 +128,12 @@ struct Options {
                               "output). An existing file is replaced only by a complete "
                               "catalogue.",
                               "file"};
+    QCommandLineOption preview{"preview",
+                               "Also draw the belt as a PNG picture: seen from above and "
+                               "edge-on at the epoch, and its semi-major axes against "
+                               "eccentricity and inclination. The catalogue is then written "
+                               "only when -o is given.",
+                               "png"};
     QCommandLineOption quiet{{"q", "quiet"},
                              "Print only errors on standard error (no seed, no progress)."};
 };
@@ -306,6 +312,7 @@ Request parseCommandLine(QStringList const &arguments)
                        options.epoch,
                        options.seed,
                        options.output,
+                       options.preview,
                        options.quiet});
 
     std::string const program = QFileInfo(arguments.value(0)).fileName().toStdString();
@@ -392,6 +399,13 @@ Request parseCommandLine(QStringList const &arguments)
         else if (path != "-")
             request.outputPath = path;
     }
+    if (parser.isSet(options.preview)) {
+        std::string const path = read.valueOf(options.preview);
+        if (path.empty())
+            read.refuse(options.preview, "the file name is empty: give the name of a PNG file");
+        request.previewPath = path;
+        request.writeCatalogue = parser.isSet(options.output);
+    }
     if (!read.error.empty())
         return refusal(read.error);
 
@@ -405,6 +419,17 @@ Request parseCommandLine(QStringList const &arguments)
         return refusal(std::string(optionOf(problem.field)) + ": " + problem.message);
     }
     return request;
+}
+
+bool asksForPreview(QStringList const &arguments)
+{
+    for (QString const &argument : arguments.mid(1)) {
+        if (argument == "--")
+            return false;
+        if (argument == "--preview" || argument.startsWith("--preview="))
+            return true;
+    }
+    return false;
 }
 
 std::string presetListing()

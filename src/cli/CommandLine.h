@@ -21,13 +21,19 @@ struct Request {
     Action action = Generate;
     Settings settings;
     std::optional<std::uint32_t> seed;
-    std::string outputPath; // empty: standard output
+    std::string outputPath;     // empty: standard output
+    std::string previewPath;    // empty: no picture
+    bool writeCatalogue = true; // false when only the picture was asked for
     bool quiet = false;
     std::string message; // the help text, or the refusal (one line, no newline)
 };
 
 // arguments[0] is the program name, as in argv.
 Request parseCommandLine(QStringList const &arguments);
+
+// Whether the arguments ask for a picture, which needs the toolkit's painting
+// set up before they are parsed.
+bool asksForPreview(QStringList const &arguments);
 
 // Every preset with all its values, as option names and values that give the
 // same record when passed back.

@@ -1,16 +1,21 @@
 // beltwright-cli: generates one belt from options and writes its catalogue to
 // a file or to standard output. Exit status 0 on success, 1 when the catalogue
 // could not be written or no seed could be drawn, 2 for bad input.
+#include "BeltPlot.h"
+#include "BeltPreview.h"
 #include "CommandLine.h"
 #include "Generator.h"
 #include "RandomSource.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSaveFile>
 
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -72,6 +77,26 @@ private:
     int shownPercent = -1;
 };
 
+// The preview's size in pixels: room for four panels with readable labels.
+QSize const previewSize(1000, 1000);
+
+// Draws the belt into a PNG file, which is replaced only once the picture is
+// complete.
+int writePreview(Generator const &generator, Request const &request, unsigned int seed)
+{
+    BeltPreview const preview(generator.bodies());
+    QImage const image =
+        BeltPlot::image(preview, previewSize, QString::fromStdString(request.settings.beltCenter),
+                        QStringLiteral("seed %1").arg(seed), QLocale(QLocale::English));
+    QSaveFile file(QString::fromStdString(request.previewPath));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        printError("cannot write the preview \"" + request.previewPath +
+                   "\": " + file.errorString().toStdString());
+        return exitFailed;
+    }
+    return 0;
+}
+
 int generateBelt(Request const &request)
 {
     unsigned int seed = 0;
@@ -86,7 +111,7 @@ int generateBelt(Request const &request)
     if (!request.quiet)
         std::fprintf(stderr, "seed: %u\n", seed);
 
-    bool const toStandardOutput = request.outputPath.empty();
+    bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
     // Progress on the terminal that also shows the catalogue would garble both.
     bool const showProgress =
         !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));
@@ -99,7 +124,9 @@ int generateBelt(Request const &request)
     SaveResult result;
     auto run = [&] {
         generator.generate(progress, &stopRequested);
-        if (!stopRequested.load()) {
+        if (!stopRequested.load() && !request.writeCatalogue) {
+            completed = true;
+        } else if (!stopRequested.load()) {
             progress.store(0);
             phase.store(Saving);
             result =
@@ -137,6 +164,8 @@ int generateBelt(Request const &request)
         printError(result.message);
         return exitFailed;
     }
+    if (!request.previewPath.empty())
+        return writePreview(generator, request, seed);
     return 0;
 }
 
@@ -159,7 +188,23 @@ int main(int argc, char **argv)
 
     QCoreApplication::setApplicationName(programName);
     QCoreApplication::setApplicationVersion(BELTWRIGHT_VERSION);
-    QCoreApplication application(argc, argv); // the option parser's help text reads it
+    // The option parser's help text reads the application. A picture needs
+    // the toolkit's painting, which must not look for a display.
+    std::unique_ptr<QCoreApplication> application;
+    if (asksForPreview(arguments)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's set-up warns about desktop folders that a picture
+        // never uses; such chatter must not mix with the program's messages.
+        QtMessageHandler const previous = qInstallMessageHandler(
+            [](QtMsgType type, QMessageLogContext const &, QString const &message) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    printError(message.toStdString());
+            });
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
 
     Request const request = parseCommandLine(arguments);
     switch (request.action) {

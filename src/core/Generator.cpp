@@ -289,6 +289,10 @@ SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
 
     std::ostream out(&file);
     auto outcome = CatalogueWriter(asteroids, settings.number).write(out, progress, stop);
+    if (outcome == CatalogueWriter::Outcome::Written && beforeReplace) {
+        out.flush();
+        beforeReplace();
+    }
     // A stop that comes after the last body, or with no bodies at all, still
     // keeps the old file.
     if (outcome == CatalogueWriter::Outcome::Written && stopRequested(stop))

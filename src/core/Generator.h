@@ -5,6 +5,7 @@
 #include "Settings.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -40,6 +41,11 @@ public:
     // output; name stands for it in messages.
     SaveResult save(int descriptor, std::string const &name, std::atomic<int> &progress,
                     std::atomic<bool> const *stop = nullptr);
+
+    // Called by a save once the whole catalogue is in the temporary file, just
+    // before it replaces the file: it may wait, and a stop set meanwhile still
+    // keeps the old file.
+    void setBeforeReplace(std::function<void()> wait) { beforeReplace = std::move(wait); }
 
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
     Settings const &belt() const { return settings; }
@@ -121,6 +127,7 @@ private:
     Settings settings;
     std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
     std::mt19937 engine;
+    std::function<void()> beforeReplace;
 
     friend class GeneratorProbe; // tests reach the draws through it
 };

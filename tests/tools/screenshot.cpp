@@ -1,7 +1,10 @@
-// Shows the main window as a user would see it and writes what the X server
-// displays of it to a PNG file. Run under a virtual X server by
-// scripts/screenshot.sh.
+// Shows the main window, or its belt preview, as a user would see it and
+// writes what the X server displays of it to a PNG file. Run under a virtual
+// X server by scripts/screenshot.sh.
+//
+//   screenshot OUTPUT.png [window|preview]
 #include "MainWindow.h"
+#include "PreviewWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -9,20 +12,31 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshot OUTPUT.png\n");
+    bool const preview = argc == 3 && std::strcmp(argv[2], "preview") == 0;
+    if (argc < 2 || argc > 3 || (argc == 3 && !preview && std::strcmp(argv[2], "window") != 0)) {
+        std::fprintf(stderr, "usage: screenshot OUTPUT.png [window|preview]\n");
         return 2;
     }
     MainWindow window;
     window.show();
+    QWidget *shown = &window;
+    if (preview) {
+        // A fixed seed, so that the picture changes only when the program does.
+        PreviewWindow *previewWindow = window.showPreview();
+        previewWindow->setSeed(5489);
+        previewWindow->move(window.frameGeometry().topRight() + QPoint(8, 0));
+        shown = previewWindow;
+    }
     int status = 1;
-    // Give the window time to be mapped and painted before reading it back.
-    QTimer::singleShot(1000, [&] {
-        QPixmap const shot = window.screen()->grabWindow(window.winId());
+    // Give the windows time to be mapped, the preview to be drawn, and both
+    // to be painted before reading them back.
+    QTimer::singleShot(1500, [&] {
+        QPixmap const shot = shown->screen()->grabWindow(shown->winId());
         if (!shot.isNull() && shot.save(QString::fromLocal8Bit(argv[1]), "PNG"))
             status = 0;
         else

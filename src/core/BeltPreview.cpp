@@ -1,0 +1,174 @@
+#include "BeltPreview.h"
+
+#include "BinaryAsteroid.h"
+#include "Generator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double radiansPerDegree = 3.14159265358979323846 / 180;
+
+// The values one body shows in the four panels.
+struct Shown {
+    BeltPreview::Position position;
+    double a, e, i;
+    bool binary;
+    bool finite;
+};
+
+Shown shownOf(BaseAsteroid const &body)
+{
+    Shown shown;
+    shown.position = BeltPreview::positionAtEpoch(body.orbit);
+    shown.a = body.orbit.semiMajorAxis;
+    shown.e = body.orbit.eccentricity;
+    shown.i = body.orbit.inclination;
+    shown.binary = dynamic_cast<BinaryAsteroid const *>(&body) != nullptr;
+    shown.finite = std::isfinite(shown.position.x) && std::isfinite(shown.position.y) &&
+                   std::isfinite(shown.position.z) && std::isfinite(shown.a) &&
+                   std::isfinite(shown.e) && std::isfinite(shown.i);
+    return shown;
+}
+
+struct Extent {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    void take(double value)
+    {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    BeltPreview::Axis axis() const
+    {
+        return low <= high ? BeltPreview::roundAxis(low, high) : BeltPreview::roundAxis(0, 1);
+    }
+};
+
+int cellOf(double value, BeltPreview::Axis const &axis, int size)
+{
+    double const at = (value - axis.low) / (axis.high - axis.low) * size;
+    return std::clamp(static_cast<int>(at), 0, size - 1);
+}
+
+} // namespace
+
+BeltPreview::Position BeltPreview::positionAtEpoch(Orbit const &orbit)
+{
+    // A semi-major axis not above 0 is not given: such a body is shown at the
+    // centre. Past e = 1 the pericenter distance is a(e - 1), never negative.
+    double const distance =
+        orbit.semiMajorAxis > 0 ? orbit.semiMajorAxis * std::fabs(1 - orbit.eccentricity) : 0.0;
+    double const w = orbit.argOfPericenter * radiansPerDegree;
+    double const i = orbit.inclination * radiansPerDegree;
+    double const node = orbit.ascendingNode * radiansPerDegree;
+    double const cosW = std::cos(w), sinW = std::sin(w);
+    double const cosI = std::cos(i), sinI = std::sin(i);
+    double const cosNode = std::cos(node), sinNode = std::sin(node);
+    return {distance * (cosNode * cosW - sinNode * sinW * cosI),
+            distance * (sinNode * cosW + cosNode * sinW * cosI), distance * (sinW * sinI)};
+}
+
+BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
+{
+    if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
+        low = 0;
+        high = 1;
+    }
+    if (high - low <= 1e-9 * std::max(std::fabs(low), std::fabs(high))) {
+        double const room = low == 0 ? 1 : std::fabs(low) * 0.1;
+        low -= room;
+        high += room;
+    }
+    double const rough = (high - low) / 5;
+    double const magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double const fraction = rough / magnitude;
+    double const step = (fraction <= 1   ? 1
+                         : fraction <= 2 ? 2
+                         : fraction <= 5 ? 5
+                                         : 10) *
+                        magnitude;
+    double const first = std::floor(low / step);
+    double const last = std::ceil(high / step);
+
+    Axis axis;
+    axis.low = first * step;
+    axis.high = last * step;
+    axis.step = step;
+    for (double k = first; k <= last; ++k)
+        axis.ticks.push_back(k * step);
+    return axis;
+}
+
+BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
+                         std::size_t markerLimit, int gridSize)
+    : bodies(belt.size())
+    , isDense(belt.size() > markerLimit)
+{
+    // First the extents, then the markers or the cells: the trigonometry is
+    // cheaper to do twice than a million positions are to keep.
+    double reach = 0; // largest distance from the centre along any axis
+    Extent a, e, i;
+    for (auto const &body : belt) {
+        Shown const shown = shownOf(*body);
+        binaries += shown.binary;
+        if (!shown.finite)
+            continue;
+        reach = std::max({reach, std::fabs(shown.position.x), std::fabs(shown.position.y),
+                          std::fabs(shown.position.z)});
+        a.take(shown.a);
+        e.take(shown.e);
+        i.take(shown.i);
+    }
+    // Both views of space share one scale, the same on both axes, so that the
+    // belt keeps its shape.
+    Axis const space = roundAxis(-reach, reach);
+    panels[TopView].x = panels[TopView].y = space;
+    panels[EdgeOn].x = panels[EdgeOn].y = space;
+    panels[AxisEccentricity].x = panels[AxisInclination].x = a.axis();
+    panels[AxisEccentricity].y = e.axis();
+    panels[AxisInclination].y = i.axis();
+
+    for (PanelData &panel : panels) {
+        if (isDense) {
+            panel.grid.size = gridSize;
+            panel.grid.singles.assign(std::size_t(gridSize) * std::size_t(gridSize), 0);
+            panel.grid.binaries = panel.grid.singles;
+        } else {
+            panel.points.reserve(belt.size());
+        }
+    }
+    for (auto const &body : belt) {
+        Shown const shown = shownOf(*body);
+        if (!shown.finite)
+            continue;
+        Point const points[panelCount] = {{shown.position.x, shown.position.y, shown.binary},
+                                          {shown.position.x, shown.position.z, shown.binary},
+                                          {shown.a, shown.e, shown.binary},
+                                          {shown.a, shown.i, shown.binary}};
+        for (std::size_t p = 0; p < panelCount; ++p) {
+            PanelData &panel = panels[p];
+            if (!isDense) {
+                panel.points.push_back(points[p]);
+                continue;
+            }
+            std::size_t const cell =
+                std::size_t(cellOf(points[p].y, panel.y, gridSize)) * std::size_t(gridSize) +
+                std::size_t(cellOf(points[p].x, panel.x, gridSize));
+            ++(shown.binary ? panel.grid.binaries : panel.grid.singles)[cell];
+        }
+    }
+}
+
+std::optional<BeltPreview> BeltPreview::ofBelt(Settings const &settings, std::uint32_t seed,
+                                               std::atomic<bool> const *stop)
+{
+    Generator generator(settings, seed);
+    std::atomic<int> progress{0};
+    generator.generate(progress, stop);
+    if (stop && stop->load())
+        return std::nullopt;
+    return BeltPreview(generator.bodies());
+}

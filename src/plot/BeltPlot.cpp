@@ -1,0 +1,315 @@
+#include "BeltPlot.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+QColor const BeltPlot::singleColour(31, 105, 180);
+QColor const BeltPlot::binaryColour(230, 97, 1);
+
+namespace {
+
+QColor const frameColour(70, 70, 70);
+QColor const gridColour(225, 225, 225);
+QColor const centreColour(200, 150, 0);
+
+struct PanelText {
+    QString title, xTitle, yTitle;
+};
+
+PanelText panelText(BeltPreview::Panel panel)
+{
+    switch (panel) {
+    case BeltPreview::TopView:
+        return {BeltPlot::tr("Seen from above"), BeltPlot::tr("x (AU)"), BeltPlot::tr("y (AU)")};
+    case BeltPreview::EdgeOn:
+        return {BeltPlot::tr("Seen edge-on"), BeltPlot::tr("x (AU)"), BeltPlot::tr("z (AU)")};
+    case BeltPreview::AxisEccentricity:
+        return {BeltPlot::tr("Eccentricity"), BeltPlot::tr("semi-major axis (AU)"),
+                BeltPlot::tr("eccentricity")};
+    case BeltPreview::AxisInclination:
+        return {BeltPlot::tr("Inclination"), BeltPlot::tr("semi-major axis (AU)"),
+                BeltPlot::tr("inclination (°)")};
+    }
+    return {};
+}
+
+// Maps a panel's axes onto its frame on the paint device.
+struct Frame {
+    QRectF rect;
+    BeltPreview::Axis const *x;
+    BeltPreview::Axis const *y;
+
+    double px(double value) const
+    {
+        return rect.left() + (value - x->low) / (x->high - x->low) * rect.width();
+    }
+    double py(double value) const
+    {
+        return rect.bottom() - (value - y->low) / (y->high - y->low) * rect.height();
+    }
+};
+
+void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLocale const &locale)
+{
+    QFontMetricsF const metrics(painter.font());
+    double const gap = metrics.height() * 0.3;
+    painter.setPen(QPen(gridColour, 1));
+    for (double tick : frame.x->ticks)
+        painter.drawLine(QPointF(frame.px(tick), frame.rect.top()),
+                         QPointF(frame.px(tick), frame.rect.bottom()));
+    for (double tick : frame.y->ticks)
+        painter.drawLine(QPointF(frame.rect.left(), frame.py(tick)),
+                         QPointF(frame.rect.right(), frame.py(tick)));
+
+    painter.setPen(QPen(frameColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.rect);
+    double const tickLength = gap * 1.5;
+    // Labels too wide for their ticks go on every second tick only.
+    double widestX = 0;
+    for (double tick : frame.x->ticks)
+        widestX = std::max(
+            widestX, metrics.horizontalAdvance(BeltPlot::tickText(tick, frame.x->step, locale)));
+    double const spacing = frame.rect.width() / std::max<std::size_t>(1, frame.x->ticks.size() - 1);
+    bool const everySecond = widestX + gap * 2 > spacing;
+    for (double tick : frame.x->ticks) {
+        double const at = frame.px(tick);
+        painter.drawLine(QPointF(at, frame.rect.bottom()),
+                         QPointF(at, frame.rect.bottom() + tickLength));
+        if (everySecond && std::llround(tick / frame.x->step) % 2 != 0)
+            continue;
+        QString const label = BeltPlot::tickText(tick, frame.x->step, locale);
+        double const width = metrics.horizontalAdvance(label);
+        painter.drawText(
+            QPointF(at - width / 2, frame.rect.bottom() + tickLength + metrics.ascent()), label);
+    }
+    double widest = 0;
+    for (double tick : frame.y->ticks) {
+        double const at = frame.py(tick);
+        painter.drawLine(QPointF(frame.rect.left() - tickLength, at),
+                         QPointF(frame.rect.left(), at));
+        QString const label = BeltPlot::tickText(tick, frame.y->step, locale);
+        double const width = metrics.horizontalAdvance(label);
+        widest = std::max(widest, width);
+        painter.drawText(QPointF(frame.rect.left() - tickLength - gap - width,
+                                 at + metrics.ascent() / 2 - metrics.descent() / 2),
+                         label);
+    }
+
+    // Axis titles: below the tick labels, and turned up the left side.
+    QRectF const below(frame.rect.left(), frame.rect.bottom() + tickLength + metrics.height(),
+                       frame.rect.width(), metrics.height() * 1.2);
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, text.xTitle);
+    painter.save();
+    painter.translate(frame.rect.left() - tickLength - gap * 2 - widest, frame.rect.center().y());
+    painter.rotate(-90);
+    painter.drawText(
+        QRectF(-frame.rect.height() / 2, -metrics.height(), frame.rect.height(), metrics.height()),
+        Qt::AlignHCenter | Qt::AlignBottom, text.yTitle);
+    painter.restore();
+
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    painter.drawText(QRectF(frame.rect.left(), frame.rect.top() - metrics.height() * 1.4,
+                            frame.rect.width(), metrics.height() * 1.2),
+                     Qt::AlignHCenter | Qt::AlignBottom, text.title);
+    painter.restore();
+}
+
+void drawMarkers(QPainter &painter, Frame const &frame,
+                 std::vector<BeltPreview::Point> const &points, double size)
+{
+    painter.save();
+    painter.setClipRect(frame.rect.adjusted(-size, -size, size, size));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Singles first: the rarer binaries stay visible on top.
+    for (bool binary : {false, true}) {
+        QColor colour = binary ? BeltPlot::binaryColour : BeltPlot::singleColour;
+        colour.setAlphaF(0.8);
+        painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
+        QVector<QPointF> at;
+        for (BeltPreview::Point const &point : points) {
+            if (point.binary == binary)
+                at.push_back(QPointF(frame.px(point.x), frame.py(point.y)));
+        }
+        painter.drawPoints(at.constData(), at.size());
+    }
+    painter.restore();
+}
+
+// The cells as an image: the hue tells singles from binaries, the depth of
+// the colour the number of bodies (on a logarithmic scale, so that sparse
+// outskirts stay visible next to a dense core).
+QImage densityImage(BeltPreview::Grid const &grid)
+{
+    int const size = grid.size;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    std::uint32_t most = 0;
+    for (std::size_t cell = 0; cell < grid.singles.size(); ++cell)
+        most = std::max(most, grid.singles[cell] + grid.binaries[cell]);
+    if (most == 0)
+        return image;
+    double const scale = 1 / std::log1p(double(most));
+    for (int row = 0; row < size; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(size - 1 - row));
+        for (int column = 0; column < size; ++column) {
+            std::size_t const cell = std::size_t(row) * std::size_t(size) + std::size_t(column);
+            double const singles = grid.singles[cell];
+            double const binaries = grid.binaries[cell];
+            double const count = singles + binaries;
+            if (count == 0)
+                continue;
+            double const share = binaries / count;
+            double const depth = 0.3 + 0.7 * std::log1p(count) * scale;
+            auto mix = [&](int single, int binary) {
+                return int(std::lround((single * (1 - share) + binary * share) * depth));
+            };
+            int const alpha = int(std::lround(255 * depth));
+            line[column] =
+                qRgba(mix(BeltPlot::singleColour.red(), BeltPlot::binaryColour.red()),
+                      mix(BeltPlot::singleColour.green(), BeltPlot::binaryColour.green()),
+                      mix(BeltPlot::singleColour.blue(), BeltPlot::binaryColour.blue()), alpha);
+        }
+    }
+    return image;
+}
+
+void drawCentre(QPainter &painter, Frame const &frame, QString const &name, double size)
+{
+    QPointF const at(frame.px(0), frame.py(0));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(centreColour);
+    painter.drawEllipse(at, size, size);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(at, size * 0.3, size * 0.3);
+    if (!name.isEmpty()) {
+        painter.setPen(Qt::black);
+        painter.drawText(at + QPointF(size + 2, -size - 2), name);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+QString BeltPlot::tickText(double value, double step, QLocale const &locale)
+{
+    if (std::fabs(value) < step * 1e-6)
+        value = 0; // not "-0" nor a rounding residue
+    double const largest = std::max(std::fabs(value), step);
+    if (largest >= 1e6 || step < 1e-5)
+        return locale.toString(value, 'g', 3);
+    int const decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
+    return locale.toString(value, 'f', decimals);
+}
+
+void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
+                    QString const &centre, QString const &caption, QLocale const &locale)
+{
+    painter.save();
+    QFontMetricsF const metrics(painter.font());
+    double const line = metrics.height();
+
+    // Header: the number of bodies, the caption and the legend.
+    QString header = BeltPlot::tr("%1 bodies, %2 of them binary")
+                         .arg(locale.toString(qulonglong(preview.bodyCount())),
+                              locale.toString(qulonglong(preview.binaryCount())));
+    if (!caption.isEmpty())
+        header += QStringLiteral(" \u2014 ") + caption;
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left() + line * 0.5, area.top() + line * 0.3, area.width(), line),
+                     Qt::AlignLeft | Qt::AlignVCenter, header);
+
+    double x = area.left() + line * 0.5;
+    double const legendY = area.top() + line * 1.6;
+    auto legend = [&](QColor const &colour, QString const &text) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
+        painter.restore();
+        x += line * 0.8;
+        painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
+        x += metrics.horizontalAdvance(text) + line;
+    };
+    legend(singleColour, BeltPlot::tr("single bodies"));
+    legend(binaryColour, BeltPlot::tr("binary bodies"));
+    {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(Qt::black, 1.2));
+        painter.setBrush(centreColour);
+        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
+        painter.restore();
+        x += line * 0.8;
+        QString const text = centre.isEmpty() ? BeltPlot::tr("central object")
+                                              : BeltPlot::tr("central object (%1)").arg(centre);
+        painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
+    }
+    double top = legendY + line * 1.6;
+    if (preview.dense()) {
+        QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
+                          line * 3);
+        int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        QString const text =
+            BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                         "more bodies there; the more orange, the more of them binary.");
+        painter.drawText(room, flags, text);
+        top = painter.boundingRect(room, flags, text).bottom() + line * 0.4;
+    }
+
+    // Four panels in two rows, each frame the same square, with room on the
+    // left and below for the tick labels and axis titles.
+    double const leftRoom = metrics.horizontalAdvance(QStringLiteral("-0.0000")) + line * 2.2;
+    double const bottomRoom = line * 3.2;
+    double const topRoom = line * 1.6;
+    double const cellWidth = area.width() / 2;
+    double const cellHeight = (area.bottom() - top) / 2;
+    double const side =
+        std::max(10.0, std::min(cellWidth - leftRoom - line, cellHeight - topRoom - bottomRoom));
+    double const markerSize = std::clamp(side / 90, 2.0, 4.0);
+
+    for (int index = 0; index < int(BeltPreview::panelCount); ++index) {
+        auto const panel = static_cast<BeltPreview::Panel>(index);
+        BeltPreview::PanelData const &data = preview.panel(panel);
+        double const cellLeft = area.left() + (index % 2) * cellWidth;
+        double const cellTop = top + (index / 2) * cellHeight;
+        Frame const frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
+                                 cellTop + topRoom, side, side),
+                          &data.x, &data.y};
+        drawAxes(painter, frame, panelText(panel), locale);
+        if (preview.dense()) {
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(frame.rect, densityImage(data.grid));
+            painter.restore();
+        } else {
+            drawMarkers(painter, frame, data.points, markerSize);
+        }
+        if (panel == BeltPreview::TopView || panel == BeltPreview::EdgeOn)
+            drawCentre(painter, frame, centre, std::max(3.0, markerSize * 1.3));
+    }
+    painter.restore();
+}
+
+QImage BeltPlot::image(BeltPreview const &preview, QSize size, QString const &centre,
+                       QString const &caption, QLocale const &locale)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), preview, centre, caption, locale);
+    painter.end();
+    return image;
+}

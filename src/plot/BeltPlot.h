@@ -1,0 +1,38 @@
+#pragma once
+
+#include "BeltPreview.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLocale>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// Draws a belt preview with QPainter: four panels with labelled axes, the
+// central object marked, single and binary bodies in two colours, and a header
+// with the number of bodies. Works on any paint device, a widget as well as an
+// image without a display. Texts are translated in the context "BeltPlot".
+class BeltPlot {
+    Q_DECLARE_TR_FUNCTIONS(BeltPlot)
+
+public:
+    static QColor const singleColour;
+    static QColor const binaryColour;
+
+    // caption, if not empty, is shown after the number of bodies; centre names
+    // the central object. Numbers follow locale.
+    static void draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
+                     QString const &centre, QString const &caption = QString(),
+                     QLocale const &locale = QLocale());
+
+    // The picture on a white image of the given size.
+    static QImage image(BeltPreview const &preview, QSize size, QString const &centre,
+                        QString const &caption = QString(), QLocale const &locale = QLocale::c());
+
+    // A tick value as the axis labels show it: as many decimals as the tick
+    // spacing needs, powers of ten for very large or very small numbers.
+    static QString tickText(double value, double step, QLocale const &locale);
+};

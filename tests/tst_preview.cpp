@@ -1,0 +1,243 @@
+// The belt preview: where bodies stand at the epoch, the axes, the markers or
+// density cells each panel gets, and the picture drawn from them.
+#include "Asteroid.h"
+#include "BeltPlot.h"
+#include "BeltPreview.h"
+#include "BinaryAsteroid.h"
+#include "Generator.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+bool near(double actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1e-12 * std::max(1.0, std::fabs(expected));
+}
+
+} // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bodyLandsInBothViews_data()
+    {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("e");
+        QTest::addColumn<double>("i");
+        QTest::addColumn<double>("w"); // argument of pericenter
+        QTest::addColumn<double>("node");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("z");
+        double const c30 = std::sqrt(3.0) / 2;
+        QTest::newRow("pericenter at a(1-e) on the x axis")
+            << 2.0 << 0.5 << 0.0 << 0.0 << 0.0 << 1.0 << 0.0 << 0.0;
+        QTest::newRow("turned by the argument of pericenter")
+            << 1.0 << 0.0 << 0.0 << 90.0 << 0.0 << 0.0 << 1.0 << 0.0;
+        QTest::newRow("turned by the ascending node")
+            << 1.0 << 0.0 << 0.0 << 0.0 << 90.0 << 0.0 << 1.0 << 0.0;
+        QTest::newRow("inclination does not move the node line")
+            << 1.0 << 0.0 << 60.0 << 0.0 << 0.0 << 1.0 << 0.0 << 0.0;
+        QTest::newRow("polar orbit, pericenter above the plane")
+            << 3.0 << 0.0 << 90.0 << 90.0 << 0.0 << 0.0 << 0.0 << 3.0;
+        QTest::newRow("all three angles")
+            << 1.0 << 0.0 << 30.0 << 90.0 << 90.0 << -c30 << 0.0 << 0.5;
+        QTest::newRow("below the plane, negative inclination")
+            << 1.0 << 0.0 << -30.0 << 90.0 << 0.0 << 0.0 << c30 << -0.5;
+        QTest::newRow("retrograde") << 1.0 << 0.0 << 180.0 << 90.0 << 0.0 << 0.0 << -1.0 << 0.0;
+        QTest::newRow("past e = 1 the distance stays positive")
+            << 1.0 << 3.0 << 0.0 << 0.0 << 0.0 << 2.0 << 0.0 << 0.0;
+        QTest::newRow("no semi-major axis: at the centre")
+            << 0.0 << 0.5 << 10.0 << 45.0 << 45.0 << 0.0 << 0.0 << 0.0;
+    }
+    void bodyLandsInBothViews()
+    {
+        QFETCH(double, a);
+        QFETCH(double, e);
+        QFETCH(double, i);
+        QFETCH(double, w);
+        QFETCH(double, node);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, z);
+        std::vector<std::unique_ptr<BaseAsteroid>> belt;
+        belt.push_back(std::make_unique<Asteroid>());
+        belt.push_back(std::make_unique<BinaryAsteroid>());
+        for (auto &body : belt) {
+            body->orbit.semiMajorAxis = a;
+            body->orbit.eccentricity = e;
+            body->orbit.inclination = i;
+            body->orbit.argOfPericenter = w;
+            body->orbit.ascendingNode = node;
+        }
+        BeltPreview const preview(belt);
+        QCOMPARE(preview.bodyCount(), std::size_t(2));
+        QCOMPARE(preview.binaryCount(), std::size_t(1));
+        QVERIFY(!preview.dense());
+        for (std::size_t k = 0; k < belt.size(); ++k) {
+            auto const &top = preview.panel(BeltPreview::TopView).points.at(k);
+            auto const &edge = preview.panel(BeltPreview::EdgeOn).points.at(k);
+            auto const &ae = preview.panel(BeltPreview::AxisEccentricity).points.at(k);
+            auto const &ai = preview.panel(BeltPreview::AxisInclination).points.at(k);
+            QVERIFY2(near(top.x, x) && near(top.y, y),
+                     qPrintable(QString("top view at %1, %2").arg(top.x).arg(top.y)));
+            QVERIFY2(near(edge.x, x) && near(edge.y, z),
+                     qPrintable(QString("edge-on at %1, %2").arg(edge.x).arg(edge.y)));
+            QCOMPARE(ae.x, a);
+            QCOMPARE(ae.y, e);
+            QCOMPARE(ai.x, a);
+            QCOMPARE(ai.y, i);
+            QCOMPARE(top.binary, k == 1);
+            // The views of space share one scale that holds the body.
+            auto const &axis = preview.panel(BeltPreview::TopView).x;
+            QVERIFY(axis.low <= -std::max({std::fabs(x), std::fabs(y), std::fabs(z)}));
+            QCOMPARE(axis.low, -axis.high);
+            QCOMPARE(preview.panel(BeltPreview::EdgeOn).y.high, axis.high);
+        }
+    }
+
+    void axesAreRoundAndHoldTheValues_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("belt radii") << 0.15 << 0.1783;
+        QTest::newRow("symmetric") << -0.1712 << 0.1712;
+        QTest::newRow("eccentricities") << 0.0 << 0.00087;
+        QTest::newRow("inclinations") << -179.9 << 180.0;
+        QTest::newRow("one value") << 0.5 << 0.5;
+        QTest::newRow("zero alone") << 0.0 << 0.0;
+        QTest::newRow("huge") << 1e20 << 9.9e20;
+        QTest::newRow("tiny spread far from zero") << 1000.0 << 1000.000001;
+    }
+    void axesAreRoundAndHoldTheValues()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        BeltPreview::Axis const axis = BeltPreview::roundAxis(low, high);
+        QVERIFY(axis.low <= low && axis.high >= high);
+        QVERIFY(axis.high > axis.low);
+        QVERIFY2(axis.ticks.size() >= 3 && axis.ticks.size() <= 12,
+                 qPrintable(QString::number(axis.ticks.size())));
+        QCOMPARE(axis.ticks.front(), axis.low);
+        QCOMPARE(axis.ticks.back(), axis.high);
+        double const mantissa = axis.step / std::pow(10.0, std::floor(std::log10(axis.step)));
+        QVERIFY2(near(mantissa, 1) || near(mantissa, 2) || near(mantissa, 5),
+                 qPrintable(QString::number(axis.step)));
+        for (double tick : axis.ticks) {
+            double const multiple = tick / axis.step;
+            QVERIFY(std::fabs(multiple - std::round(multiple)) < 1e-9);
+        }
+    }
+
+    void tickTexts_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("decimals of the step") << 0.15 << 0.01 << "0.15";
+        QTest::newRow("whole step") << 20000.0 << 10000.0 << "20,000";
+        QTest::newRow("rounding residue at zero") << 5.5e-17 << 0.1 << "0.0";
+        QTest::newRow("negative zero") << -0.0 << 0.5 << "0.0";
+        QTest::newRow("small step") << 0.0004 << 0.0002 << "0.0004";
+        QTest::newRow("very large") << 3e21 << 1e21 << "3e+21";
+        QTest::newRow("very fine") << 2e-6 << 1e-6 << "2e-06";
+    }
+    void tickTexts()
+    {
+        QFETCH(double, value);
+        QFETCH(double, step);
+        QFETCH(QString, text);
+        QCOMPARE(BeltPlot::tickText(value, step, QLocale(QLocale::English)), text);
+    }
+
+    // Markers for a small belt, cells for a large one; either way every body
+    // of the generated belt is shown, and binaries apart from singles.
+    void previewShowsTheGeneratedBelt_data()
+    {
+        QTest::addColumn<int>("markerLimit");
+        QTest::newRow("markers") << 5000;
+        QTest::newRow("cells") << 100;
+    }
+    void previewShowsTheGeneratedBelt()
+    {
+        QFETCH(int, markerLimit);
+        Settings settings(Settings::Vulcanoids);
+        settings.number = 3000;
+        Generator generator(settings, 77);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        auto const &bodies = generator.bodies();
+        std::size_t binaries = 0;
+        for (auto const &body : bodies)
+            binaries += dynamic_cast<BinaryAsteroid const *>(body.get()) != nullptr;
+
+        BeltPreview const preview(bodies, std::size_t(markerLimit), 64);
+        QCOMPARE(preview.bodyCount(), bodies.size());
+        QCOMPARE(preview.binaryCount(), binaries);
+        QCOMPARE(preview.dense(), bodies.size() > std::size_t(markerLimit));
+        for (std::size_t p = 0; p < BeltPreview::panelCount; ++p) {
+            auto const &panel = preview.panel(BeltPreview::Panel(p));
+            if (!preview.dense()) {
+                QCOMPARE(panel.points.size(), bodies.size());
+                for (auto const &point : panel.points) {
+                    QVERIFY(point.x >= panel.x.low && point.x <= panel.x.high);
+                    QVERIFY(point.y >= panel.y.low && point.y <= panel.y.high);
+                }
+                continue;
+            }
+            QVERIFY(panel.points.empty());
+            std::uint64_t singlesShown = 0, binariesShown = 0;
+            for (std::size_t cell = 0; cell < panel.grid.singles.size(); ++cell) {
+                singlesShown += panel.grid.singles[cell];
+                binariesShown += panel.grid.binaries[cell];
+            }
+            QCOMPARE(singlesShown + binariesShown, std::uint64_t(bodies.size()));
+            QCOMPARE(binariesShown, std::uint64_t(binaries));
+        }
+        // The same settings and seed give the same preview.
+        auto const again = BeltPreview::ofBelt(settings, 77);
+        QVERIFY(again);
+        QCOMPARE(again->binaryCount(), binaries);
+        QCOMPARE(again->panel(BeltPreview::TopView).points.front().x,
+                 BeltPreview::positionAtEpoch(bodies.front()->orbit).x);
+    }
+
+    void stoppedPreviewGivesNothing()
+    {
+        std::atomic<bool> stop{true};
+        QVERIFY(!BeltPreview::ofBelt(Settings(Settings::Vulcanoids), 1, &stop));
+    }
+
+    // Markers of both colours appear where the picture of an empty belt has
+    // none (the legend shows both colours in either).
+    void pictureShowsBothKinds()
+    {
+        auto const preview = BeltPreview::ofBelt(Settings(Settings::Vulcanoids), 5489);
+        QVERIFY(preview);
+        std::vector<std::unique_ptr<BaseAsteroid>> const none;
+        QImage const belt = BeltPlot::image(*preview, QSize(600, 600), "Sol");
+        QImage const empty = BeltPlot::image(BeltPreview(none), QSize(600, 600), "Sol");
+        QCOMPARE(belt.size(), QSize(600, 600));
+        auto count = [](QImage const &image, bool orange) {
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    QColor const c = image.pixelColor(x, y);
+                    found += orange ? c.red() - c.blue() > 80 : c.blue() - c.red() > 60;
+                }
+            }
+            return found;
+        };
+        int const singles = count(belt, false) - count(empty, false);
+        int const binaries = count(belt, true) - count(empty, true);
+        QVERIFY2(singles > 300 && binaries > 80,
+                 qPrintable(QString("%1 single, %2 binary pixels").arg(singles).arg(binaries)));
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "tst_preview.moc"
