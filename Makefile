@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A thin layer over CMake: every target first installs what is missing.
 BUILD ?= build
 # Keep the nested builds from announcing every directory they enter.

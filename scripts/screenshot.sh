@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window on a virtual X server (Xvfb) and writes a PNG of it.
 #   sh scripts/screenshot.sh [LOCALE] [OUTPUT]
 # LOCALE is the system locale the window starts with (default en_US.UTF-8, a

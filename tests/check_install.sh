@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR under /usr, as the package does,
 # and checks that exactly the expected files are there and that the desktop
 # entry, the metadata, the icons and the manual page are usable.

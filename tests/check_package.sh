@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a scratch folder and checks its name, its
 # control fields and that it carries the same files as `cmake --install`.
 # Usage: check_package.sh BUILD_DIR VERSION
