@@ -51,8 +51,6 @@ private slots:
             << QStringList{"--help"} << withoutDisplay() << 0 << help << QString();
         QTest::newRow("-h, offscreen")
             << QStringList{"-h"} << offscreen() << 0 << help << QString();
-        QTest::newRow("--help-all")
-            << QStringList{"--help-all"} << withoutDisplay() << 0 << help << QString();
         QTest::newRow("--version, no display")
             << QStringList{"--version"} << withoutDisplay() << 0 << version << QString();
         QTest::newRow("-v, offscreen")

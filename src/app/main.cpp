@@ -13,18 +13,28 @@ namespace {
 
 constexpr int exitBadInput = 2;
 
-void describeOptions(QCommandLineParser &parser)
-{
-    parser.setApplicationDescription(
-        QStringLiteral("Opens a window in which to set up a belt of asteroids or comets around a "
-                       "central object, generates it and saves it as a catalogue script. "
-                       "beltwright-cli makes the same belts from a terminal."));
-    // The toolkit's own options are single-dash words (-platform, -reverse);
-    // read as bundles of letters they would pass for -h or -v.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-}
+// The window program's options, declared on a parser.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Displays this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Displays version information.")};
+
+    explicit Options(QCommandLineParser &parser)
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Opens a window in which to set up a belt of asteroids or comets around a central "
+            "object, generates it and saves it as a catalogue script. beltwright-cli makes the "
+            "same belts from a terminal. The Qt toolkit's own options, such as -platform, -style "
+            "and -reverse, are accepted as well."));
+        // The toolkit's options are single-dash words (-platform, -reverse);
+        // read as bundles of letters they would pass for -h or -v.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        // Not addHelpOption(): its --help-all promises the toolkit's options,
+        // which only a window-system connection could list.
+        parser.addOptions({help, version});
+    }
+};
 
 } // namespace
 
@@ -38,13 +48,12 @@ int main(int argc, char *argv[])
         for (int i = 0; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
         QCommandLineParser parser;
-        describeOptions(parser);
+        Options const options(parser);
         // The toolkit's options are still among the arguments and count as
         // unknown here; mistakes are judged once QApplication has taken them.
         parser.parse(arguments);
-        bool const help =
-            parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
-        if (help || parser.isSet(QStringLiteral("version"))) {
+        bool const help = parser.isSet(options.help);
+        if (help || parser.isSet(options.version)) {
             QCoreApplication terminal(argc, argv); // the help text reads the program's name
             if (help)
                 std::fputs(qPrintable(parser.helpText()), stdout);
@@ -56,7 +65,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QCommandLineParser parser;
-    describeOptions(parser);
+    Options const options(parser);
     QString mistake;
     if (!parser.parse(QCoreApplication::arguments()))
         mistake = parser.errorText();
