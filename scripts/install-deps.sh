@@ -19,6 +19,7 @@ desktop-file-utils
 appstream
 file
 dpkg-dev
+lintian
 "
 
 missing=""
