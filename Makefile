@@ -26,8 +26,9 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The Debian package, written to $(BUILD)/beltwright_<version>_<arch>.deb.
+# cpack copies its umask into the modes of the package's members.
 package: build
-	@cmake --build $(BUILD) --target package
+	@umask 022 && cmake --build $(BUILD) --target package
 
 clean:
 	@rm -rf $(BUILD)
