@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A thin layer over CMake: every target first installs what is missing.
 BUILD ?= build
 # Keep the nested builds from announcing every directory they enter.
@@ -25,8 +26,9 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The Debian package, written to $(BUILD)/beltwright_<version>_<arch>.deb.
+# cpack copies its umask into the modes of the package's members.
 package: build
-	@cmake --build $(BUILD) --target package
+	@umask 022 && cmake --build $(BUILD) --target package
 
 # The core built for arm64 and run under qemu writes the same catalogues as
 # this machine's build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generating and saving a large belt: the core's writer against the
 // straightforward one, in separate processes so each has its own peak memory.
 //

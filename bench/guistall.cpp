@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window's event loop goes without turning during a large run.
 // The window runs offscreen; a 1 ms timer notes the longest gap between its
 // ticks from the click on Generate until the window is ready again.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing and packaging need.
 # Does nothing when they are all there; runs apt as root or through sudo.
 set -eu
@@ -20,6 +21,7 @@ file
 libmpfr-dev
 python3-gmpy2
 dpkg-dev
+lintian
 "
 
 missing=""

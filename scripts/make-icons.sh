@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the committed icons: the reset-epoch icon from scripts/reset_icon.py
 # and the application icon's PNG sizes from resources/icons/beltwright.svg.
 # Needs python3 and rsvg-convert (Debian package librsvg2-bin).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the reset-epoch icon: a black circular arrow on a transparent ground,
 16 x 16 RGBA, antialiased by supersampling. Plain Python, no imaging library.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window on a virtual X server (Xvfb) and writes a PNG of it, or of
 # its belt preview.
 #   sh scripts/screenshot.sh [LOCALE] [OUTPUT] [window|preview]

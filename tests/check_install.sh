@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR under /usr, as the package does,
 # and checks that exactly the expected files are there and that the desktop
 # entry, the metadata, the icons and the manual page are usable.
@@ -40,6 +41,9 @@ expected=$(
         done
         echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
         echo usr/share/man/man1/beltwright-cli.1.gz
+        echo usr/share/man/man1/beltwright.1.gz
+        echo usr/share/doc/beltwright/copyright
+        echo usr/share/doc/beltwright/changelog.gz
     } | LC_ALL=C sort
 )
 installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
@@ -53,9 +57,12 @@ fi
 for program in beltwright beltwright-cli; do
     [ -x "$usr/bin/$program" ] || fail "$program is not an executable file"
 done
-cli_version=$("$usr/bin/beltwright-cli" --version 2>&1)
-[ "$cli_version" = "beltwright-cli $version" ] ||
-    fail "installed beltwright-cli --version printed '$cli_version'"
+for program in beltwright beltwright-cli; do
+    # The window, too, answers without a display.
+    printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version 2>&1)
+    [ "$printed" = "$program $version" ] ||
+        fail "installed $program --version printed '$printed'"
+done
 
 desktop=$usr/share/applications/$id.desktop
 if [ -f "$desktop" ]; then
@@ -94,19 +101,37 @@ svg=$usr/share/icons/hicolor/scalable/apps/$id.svg
 [ ! -f "$svg" ] || file -b "$svg" | grep -q "^SVG Scalable Vector Graphics image" ||
     fail "the scalable icon is $(file -b "$svg")"
 
-manpage=$usr/share/man/man1/beltwright-cli.1.gz
-if [ -f "$manpage" ]; then
+# check_manual_page PROGRAM SECTION...: a section 1 page of this version with
+# these sections.
+check_manual_page() {
+    program=$1
+    shift
+    manpage=$usr/share/man/man1/$program.1.gz
+    [ -f "$manpage" ] || return
     if ! page=$(gzip -dc "$manpage"); then
-        fail "the manual page is not a gzip file"
-    else
-        echo "$page" | grep -q '^\.TH BELTWRIGHT-CLI "1" .*"beltwright-cli '"$version"'"' ||
-            fail "the manual page has no section 1 title for version $version"
-        for section in NAME SYNOPSIS OPTIONS '"EXIT STATUS"' EXAMPLES; do
-            echo "$page" | grep -q "^\.SH $section\$" || fail "the manual page has no $section"
-        done
-        echo "$page" | grep -qF '\-\-list\-presets' ||
-            fail "the manual page does not list the options"
+        fail "the manual page of $program is not a gzip file"
+        return
     fi
+    title=$(echo "$program" | tr '[:lower:]' '[:upper:]')
+    echo "$page" | grep -q "^\.TH $title \"1\" .*\"$program $version\"" ||
+        fail "the manual page of $program has no section 1 title for version $version"
+    for section in NAME SYNOPSIS OPTIONS '"EXIT STATUS"' '"SEE ALSO"' "$@"; do
+        echo "$page" | grep -q "^\.SH $section\$" || fail "the manual page of $program has no $section"
+    done
+}
+check_manual_page beltwright-cli EXAMPLES
+check_manual_page beltwright DESCRIPTION LANGUAGES FILES
+manpage=$usr/share/man/man1/beltwright-cli.1.gz
+[ ! -f "$manpage" ] || gzip -dc "$manpage" | grep -qF '\-\-list\-presets' ||
+    fail "the manual page of beltwright-cli does not list the options"
+
+# The changelog is NEWS in Debian's format; its newest entry must be the
+# version being built.
+changelog=$usr/share/doc/beltwright/changelog.gz
+if [ -f "$changelog" ]; then
+    gzip -dc "$changelog" >"$root/changelog"
+    newest=$(dpkg-parsechangelog -l "$root/changelog" -S Version 2>&1)
+    [ "$newest" = "$version" ] || fail "the changelog's newest entry is '$newest', not $version"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,6 +1,8 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a scratch folder and checks its name, its
-# control fields and that it carries the same files as `cmake --install`.
+# control fields, that it carries the same files as `cmake --install`, and
+# that lintian has nothing to say about it.
 # Usage: check_package.sh BUILD_DIR VERSION
 set -u
 
@@ -58,6 +60,27 @@ listing=$(dpkg-deb -c "$deb")
 bad=$(echo "$listing" | awk '$2 != "root/root" || substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w"')
 [ -z "$bad" ] || fail "entries with other owners or group/world write:
 $bad"
+
+# Any error or warning, and any other remark lintian prints by default, fails.
+# lintian warns when run as root, so root runs it as nobody, on a copy of the
+# package that nobody may read.
+if ! command -v lintian >/dev/null 2>&1; then
+    fail "lintian is missing: run scripts/install-deps.sh"
+else
+    chmod 755 "$scratch"
+    mkdir -m 755 "$scratch/lint"
+    cp "$deb" "$scratch/lint/"
+    chmod 644 "$scratch/lint/$(basename "$deb")"
+    as_user=""
+    if [ "$(id -u)" -eq 0 ]; then
+        as_user="setpriv --reuid=nobody --regid=$(id -g nobody) --clear-groups"
+    fi
+    if ! report=$(cd "$scratch/lint" && $as_user env HOME="$scratch/lint" \
+        lintian "$scratch/lint/$(basename "$deb")" 2>&1) || [ -n "$report" ]; then
+        fail "lintian on $(basename "$deb"):
+$report"
+    fi
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built beltwright-cli as users do and checks what it writes, its
 // messages and its exit status.
 #include "FieldLimits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's form as it starts, its presets, the mass units and the record a
 // run starts from.
 #include "FieldLimits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface language: German from a German system locale at start-up,
 // and switching between the catalogues at run time.
 #include "WindowProbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generation runs driven through the window: the catalogue written, the
 // status shown, failures and refusals reported, and closing during a run.
 #include "WindowProbe.h"

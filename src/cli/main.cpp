@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // beltwright-cli: generates one belt from options and writes its catalogue to
 // a file or to standard output. Exit status 0 on success, 1 when the catalogue
 // could not be written or no seed could be drawn, 2 for bad input.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Independent reference generator for Beltwright catalogues.
 
 Builds the belt of a built-in preset from an explicit 32-bit seed and writes

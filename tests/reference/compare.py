@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the core's catalogues with the independent reference writer.
 
 usage: compare.py WRITEBELT REFERENCE_SCRIPT

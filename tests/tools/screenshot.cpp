@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the main window, or its belt preview, as a user would see it and
 // writes what the X server displays of it to a PNG file. Run under a virtual
 // X server by scripts/screenshot.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the catalogue of a preset for a given seed through the core's own
 // save, for comparison with an independent writer.
 #include "Generator.h"
