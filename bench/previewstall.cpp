@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window's event loop goes without turning while the belt
 // preview of a large belt is computed and shown, and how long one drawing of
 // the picture takes. The window runs offscreen; a 1 ms timer notes the longest

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit ARM Linux with Debian's crossbuild-essential-arm64.
 # Use with -DBELTWRIGHT_CORE_ONLY=ON: Qt is not needed for the target.
 set(CMAKE_SYSTEM_NAME Linux)

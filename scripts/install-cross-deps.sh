@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the arm64 build and its check need (make cross-check): the
 # cross compiler, qemu's user-mode emulator and the arm64 libraries the core
 # links. Does nothing when they are all there; runs apt as root or through sudo.

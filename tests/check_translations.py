@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every text the sources pass to tr() has its German translation.
 
 Usage: check_translations.py LUPDATE SOURCE_DIR LANG_DE_TS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The belt preview: where bodies stand at the epoch, the axes, the markers or
 // density cells each panel gets, and the picture drawn from them.
 #include "Asteroid.h"

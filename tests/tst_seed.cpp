@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeds and the belt preview in the window: a seed entered in the preview
 // makes the command line's bytes, the seed shown after a default run makes
 // that run again, the preview shows the bodies the run then writes, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the same belts with two writebelt programs and checks that the
 catalogues agree byte for byte.
 
