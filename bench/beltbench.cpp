@@ -51,7 +51,8 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
         SaveResult const result = generator.save(path, progress);
         ok = result.ok;
         if (!ok)
-            std::fprintf(stderr, "%s\n", result.message.c_str());
+            std::fprintf(stderr, "beltbench: %s %s: %s\n", saveStepName(result.error.step),
+                         result.error.path.c_str(), std::strerror(result.error.code));
     }
     double const saveSeconds = secondsSince(start);
 

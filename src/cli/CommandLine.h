@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CatalogueFile.h"
 #include "Settings.h"
 
 #include <QStringList>
@@ -32,3 +33,7 @@ Request parseCommandLine(QStringList const &arguments);
 // Every preset with all its values, as option names and values that give the
 // same record when passed back.
 std::string presetListing();
+
+// A failed save, or an output refused before generating, in this program's
+// words: one line without a newline, naming the path and the system's reason.
+std::string saveErrorText(SaveError const &error);

@@ -134,7 +134,7 @@ int generateBelt(Request const &request)
         return exitFailed;
     }
     if (!result) {
-        printError(result.message);
+        printError(saveErrorText(result.error));
         return exitFailed;
     }
     return 0;

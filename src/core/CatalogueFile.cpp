@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +10,6 @@
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 20;
-
 std::string directoryOf(std::string const &path)
 {
     auto const slash = path.rfind('/');
@@ -46,6 +44,22 @@ std::string followLinks(std::string path)
 
 } // namespace
 
+char const *saveStepName(SaveError::Step step)
+{
+    switch (step) {
+    case SaveError::NoPath: return "no path";
+    case SaveError::Open: return "open";
+    case SaveError::Create: return "create";
+    case SaveError::Permissions: return "permissions";
+    case SaveError::Write: return "write";
+    case SaveError::Sync: return "sync";
+    case SaveError::Close: return "close";
+    case SaveError::Replace: return "replace";
+    case SaveError::SyncDirectory: return "sync directory";
+    }
+    return "?";
+}
+
 CatalogueFile::CatalogueFile(std::string path)
     : path(std::move(path))
 {}
@@ -61,11 +75,10 @@ CatalogueFile::~CatalogueFile()
     discard();
 }
 
-void CatalogueFile::fail(char const *what, int code)
+void CatalogueFile::fail(SaveError::Step step, int code)
 {
     failed = true;
-    errorText = std::string(what) + " \"" + path +
-                "\": " + std::error_code(code, std::generic_category()).message() + ".";
+    lastError = SaveError{step, path, code};
 }
 
 bool CatalogueFile::open()
@@ -74,9 +87,16 @@ bool CatalogueFile::open()
         buffer.reserve(bufferSize);
         return fd >= 0;
     }
+    if (!openPath())
+        return false;
+    buffer.reserve(bufferSize);
+    return true;
+}
+
+bool CatalogueFile::openPath()
+{
     if (path.empty()) {
-        failed = true;
-        errorText = "No output file was given.";
+        fail(SaveError::NoPath, 0);
         return false;
     }
     targetPath = followLinks(path);
@@ -84,17 +104,16 @@ bool CatalogueFile::open()
     struct stat st;
     bool const exists = stat(targetPath.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
-        fail("Cannot write", EISDIR);
+        fail(SaveError::Write, EISDIR);
         return false;
     }
     if (exists && !S_ISREG(st.st_mode)) {
         // A device or a pipe cannot be renamed over: write to it as it is.
         fd = ::open(targetPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0) {
-            fail("Cannot open", errno);
+            fail(SaveError::Open, errno);
             return false;
         }
-        buffer.reserve(bufferSize);
         return true;
     }
 
@@ -110,7 +129,7 @@ bool CatalogueFile::open()
     }
     if (fd < 0) {
         tempPath.clear();
-        fail("Cannot create", errno);
+        fail(SaveError::Create, errno);
         return false;
     }
     if (exists) {
@@ -119,27 +138,26 @@ bool CatalogueFile::open()
             // Only the owner's own group may be kept by an ordinary user; that is fine.
         }
         if (fchmod(fd, st.st_mode & 07777) != 0) {
-            fail("Cannot set the permissions of", errno);
+            fail(SaveError::Permissions, errno);
             discard();
             return false;
         }
     }
-    buffer.reserve(bufferSize);
     return true;
 }
 
 bool CatalogueFile::writeAll(char const *data, std::size_t size)
 {
     while (size > 0) {
-        ssize_t const written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
+        ssize_t const count = ::write(fd, data, size);
+        if (count < 0 && errno == EINTR)
             continue;
-        if (written <= 0) {
-            fail("Cannot write", written < 0 ? errno : EIO);
+        if (count <= 0) {
+            fail(SaveError::Write, count < 0 ? errno : EIO);
             return false;
         }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        data += count;
+        size -= static_cast<std::size_t>(count);
     }
     return true;
 }
@@ -195,13 +213,13 @@ bool CatalogueFile::commit()
     int const closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
-        fail("Cannot finish writing", errno);
+        fail(SaveError::Close, errno);
         discard();
         return false;
     }
     if (!tempPath.empty()) {
         if (rename(tempPath.c_str(), targetPath.c_str()) != 0) {
-            fail("Cannot replace", errno);
+            fail(SaveError::Replace, errno);
             discard();
             return false;
         }

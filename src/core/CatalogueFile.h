@@ -4,6 +4,28 @@
 #include <string>
 #include <vector>
 
+// Why a save did not put a catalogue in place: the step that failed, the path
+// as the caller named it and the system's error number. The front ends word it.
+struct SaveError {
+    enum Step {
+        NoPath,        // no output was named
+        Open,          // a device or pipe could not be opened for writing
+        Create,        // no temporary file could be created beside the target
+        Permissions,   // the temporary file could not take the target's mode
+        Write,         // writing failed, or the target is a directory (EISDIR)
+        Sync,          // the text could not be flushed to the disk
+        Close,         // closing the temporary file failed
+        Replace,       // renaming the temporary file over the target failed
+        SyncDirectory, // the target WAS replaced, but its directory may not be on disk
+    };
+    Step step = NoPath;
+    std::string path;
+    int code = 0; // errno; 0 for NoPath
+};
+
+// A short name of a step ("create", "write", ...), for logs and tools.
+char const *saveStepName(SaveError::Step step);
+
 // The output file of a save, as a stream buffer. A regular file (or a new one)
 // is written to a temporary file beside it and renamed over it only once the
 // whole text is written and closed, so a failed save leaves an existing file as
@@ -13,7 +35,7 @@ class CatalogueFile : public std::streambuf {
 public:
     explicit CatalogueFile(std::string path);
     // Writes to a descriptor that is already open (standard output, say); it is
-    // flushed but neither closed nor renamed. name is used in messages.
+    // flushed but neither closed nor renamed. name is used in errors.
     CatalogueFile(int descriptor, std::string name);
     ~CatalogueFile() override; // discards an uncommitted temporary file
     CatalogueFile(CatalogueFile const &) = delete;
@@ -25,9 +47,8 @@ public:
     // Drops whatever was written; an existing file stays untouched.
     void discard();
 
-    // Why the last step failed: an English sentence naming the path and the
-    // system's reason.
-    std::string const &error() const { return errorText; }
+    // Why the last step failed.
+    SaveError const &error() const { return lastError; }
     // The temporary file while one exists (empty otherwise).
     std::string const &temporaryPath() const { return tempPath; }
 
@@ -37,16 +58,17 @@ protected:
     int sync() override;
 
 private:
+    bool openPath();
     bool writeAll(char const *data, std::size_t size);
     bool flushBuffer();
-    void fail(char const *what, int code);
+    void fail(SaveError::Step step, int code);
 
-    std::string path;       // as the caller gave it, for messages
+    std::string path;       // as the caller gave it, for errors
     std::string targetPath; // after following symbolic links
     std::string tempPath;
     std::vector<char> buffer;
     int fd = -1;
     bool borrowed = false; // fd belongs to the caller
     bool failed = false;
-    std::string errorText;
+    SaveError lastError;
 };
