@@ -9,6 +9,10 @@
 
 #include <functional>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #ifndef BELTWRIGHT_CLI
 #error "BELTWRIGHT_CLI must name the built command-line program"
 #endif
@@ -90,6 +94,17 @@ QStringList dirEntries(QString const &path)
 }
 
 using Edit = std::function<void(Settings &)>;
+
+// Runs the program as the unprivileged user 65534 when the test runs as root.
+class UnprivilegedProcess : public QProcess {
+protected:
+    void setupChildProcess() override
+    {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+    }
+};
 
 } // namespace
 
@@ -468,24 +483,81 @@ private slots:
         QVERIFY2(run.err.contains("UTF-8"), run.err.constData());
     }
 
+    // Outputs that cannot be written: refused before a body is drawn, in the
+    // words of a failed save, status 1, nothing written.
+
+    void refusesOutputBeforeGenerating_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the temporary directory
+        QTest::addColumn<bool>("unprivileged");
+        QTest::addColumn<QString>("message"); // %1: the target's path
+        QTest::newRow("directory") << "sub" << false << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("missing directory")
+            << "no/such/belt.sc" << false << "Cannot create \"%1\": No such file or directory.";
+        QTest::newRow("parent is a file")
+            << "old.sc/belt.sc" << false << "Cannot create \"%1\": Not a directory.";
+        QTest::newRow("unwritable directory")
+            << "old.sc" << true << "Cannot create \"%1\": Permission denied.";
+    }
+    void refusesOutputBeforeGenerating()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, unprivileged);
+        QFETCH(QString, message);
+        static double const generation = [] {
+            QElapsedTimer clock;
+            clock.start();
+            Run const run = runCli({"--preset", "oort-cloud", "--number", "1000000", "--seed", "1",
+                                    "-q", "-o", "/dev/null"});
+            return run.exitCode == 0 ? double(clock.elapsed()) : -1.0;
+        }();
+        QVERIFY(generation > 0);
+
+        QTemporaryDir dir;
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(dir.filePath("old.sc"), oldText);
+        QDir(dir.path()).mkdir("sub");
+        QString const path = dir.filePath(target);
+        QStringList const options = {"--preset", "oort-cloud", "--number", "1000000", "-o", path};
+
+        QElapsedTimer clock;
+        clock.start();
+        Run run;
+        if (unprivileged) {
+            // Root writes anywhere: the program runs as an ordinary user.
+            if (geteuid() == 0)
+                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
+            else
+                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0555) == 0);
+            UnprivilegedProcess process;
+            process.start(BELTWRIGHT_CLI, options);
+            QVERIFY(process.waitForFinished(60000));
+            run.exitCode = process.exitCode();
+            run.out = process.readAllStandardOutput();
+            run.err = process.readAllStandardError();
+            chmod(dir.path().toLocal8Bit().constData(), 0700);
+        } else {
+            run = runCli(options);
+        }
+        double const refusal = double(clock.elapsed());
+
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QString::fromUtf8(run.err), "beltwright-cli: " + message.arg(path) + "\n");
+        QVERIFY2(
+            refusal < generation / 4,
+            qPrintable(QString("%1 ms to refuse, %2 ms to generate").arg(refusal).arg(generation)));
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
+        QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
+        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+    }
+
     // Failed saves: status 1, path and reason, an existing file intact.
 
-    void failedSaveLeavesFileIntact()
+    void failedWriteLeavesFileIntact()
     {
-        QTemporaryDir dir;
-        QString const missing = dir.filePath("no/such/dir/belt.sc");
-        Run const noDir = runCli({"--preset", "vulcanoids", "-q", "-o", missing});
-        QCOMPARE(noDir.exitCode, 1);
-        QCOMPARE(noDir.err, "beltwright-cli: Cannot create \"" + missing.toUtf8() +
-                                "\": No such file or directory.\n");
-        QVERIFY(noDir.out.isEmpty());
-
-        Run const isDir = runCli({"--preset", "vulcanoids", "-q", "-o", dir.path()});
-        QCOMPARE(isDir.exitCode, 1);
-        QCOMPARE(isDir.err,
-                 "beltwright-cli: Cannot write \"" + dir.path().toUtf8() + "\": Is a directory.\n");
-
         // A file size limit makes the write itself fail, as a full disk would.
+        QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
         writeFile(existing, oldText);

@@ -133,9 +133,10 @@ private slots:
         QTest::addColumn<bool>("runs");    // false: refused before generating
         QTest::addColumn<QString>("text");
         QTest::newRow("missing directory")
-            << "%1/missing/belt.sc" << true
+            << "%1/missing/belt.sc" << false
             << "Cannot create \"%1/missing/belt.sc\": No such file or directory.";
-        QTest::newRow("folder as target") << "%1" << true << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("folder as target")
+            << "%1" << false << "Cannot write \"%1\": Is a directory.";
         QTest::newRow("full device")
             << "/dev/full" << true << "Cannot write \"/dev/full\": No space left on device.";
     }

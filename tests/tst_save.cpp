@@ -165,33 +165,74 @@ private slots:
         QCOMPARE(result.error.path, path);
         QCOMPARE(progress.load(), 100);
 
+        // The check before a run finds the same, and leaves nothing either.
+        std::optional<SaveError> const refused = CatalogueFile::check(path);
+        QVERIFY(refused);
+        QCOMPARE(int(refused->step), step);
+        QCOMPARE(refused->code, code);
+        QCOMPARE(refused->path, path);
+
         QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
         QCOMPARE(entries(dir.path()), (QStringList{"old.sc", "subdir"}));
         QVERIFY(entries(dir.filePath("subdir")).isEmpty());
+    }
+
+    void checkPassesWhatASaveCanWrite()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("old.sc"), oldText);
+        QVERIFY(QFile::link("missing.sc", dir.filePath("dangling.sc")));
+        QString const fifo = dir.filePath("pipe");
+        QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        for (QString const &path : {dir.filePath("old.sc"), dir.filePath("new.sc"),
+                                    dir.filePath("dangling.sc"), fifo, QString("/dev/null")}) {
+            std::optional<SaveError> const refused = CatalogueFile::check(path.toStdString());
+            if (refused)
+                QFAIL(qPrintable(path + ": " + described(*refused).c_str()));
+        }
+        // Nothing created, nothing changed; the pipe, which has no reader, was
+        // not opened (that would have blocked).
+        QCOMPARE(entries(dir.path()), (QStringList{"dangling.sc", "old.sc", "pipe"}));
+        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+        QCOMPARE(int(CatalogueFile::check("")->step), int(SaveError::NoPath));
     }
 
     void directoryThatMayNotBeWritten()
     {
         QTemporaryDir dir;
         QString const path = dir.filePath("belt.sc");
+        QString const fifo = dir.filePath("pipe");
         writeFile(path, oldText);
+        QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
         chmod(dir.path().toLocal8Bit().constData(), 0755);
         auto generator = generatedBelt(20);
         // Root writes anywhere: drop to an ordinary user in a child first.
         ChildResult const result = runInChild([&] {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(3);
-            if (geteuid() != 0)
+            if (geteuid() != 0) {
                 chmod(dir.path().toLocal8Bit().constData(), 0555);
+                chmod(fifo.toLocal8Bit().constData(), 0444);
+            }
+            auto show = [](SaveError const &e) { std::printf("%d %d|", int(e.step), e.code); };
             std::atomic<int> progress{0};
             SaveResult const saved = generator->save(path.toStdString(), progress);
-            std::printf("%d %s", saved.ok, described(saved.error).c_str());
+            std::printf("%d ", saved.ok);
+            show(saved.error);
+            for (QString const &target : {path, fifo}) {
+                if (auto const refused = CatalogueFile::check(target.toStdString()))
+                    show(*refused);
+            }
         });
         chmod(dir.path().toLocal8Bit().constData(), 0700);
         QCOMPARE(result.exitStatus, 0);
-        QCOMPARE(result.output, "0 create \"" + path.toStdString() + "\": Permission denied");
+        std::string const expected =
+            "0 " + std::to_string(SaveError::Create) + " " + std::to_string(EACCES) + "|" +
+            std::to_string(SaveError::Create) + " " + std::to_string(EACCES) + "|" +
+            std::to_string(SaveError::Open) + " " + std::to_string(EACCES) + "|";
+        QCOMPARE(result.output, expected);
         QCOMPARE(readFile(path), oldText);
-        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(entries(dir.path()), (QStringList{"belt.sc", "pipe"}));
     }
 
     void failedWriteLeavesTheExistingFile()

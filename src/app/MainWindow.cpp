@@ -272,6 +272,11 @@ void MainWindow::generate()
     QString const path = chooseFile(this);
     if (path.isEmpty())
         return;
+    // A file that cannot be written is reported now, not after the wait.
+    if (auto const refused = CatalogueFile::check(path.toUtf8().toStdString())) {
+        showSaveError(*refused);
+        return;
+    }
 
     ui->pushButton_generate->setEnabled(false);
     finished = false;

@@ -74,6 +74,16 @@ private:
 
 int generateBelt(Request const &request)
 {
+    // An output that cannot be written is refused before any body is drawn,
+    // with the message its save would give.
+    bool const toStandardOutput = request.outputPath.empty();
+    if (!toStandardOutput) {
+        if (auto const refused = CatalogueFile::check(request.outputPath)) {
+            printError(saveErrorText(*refused));
+            return exitFailed;
+        }
+    }
+
     unsigned int seed = 0;
     if (request.seed) {
         seed = *request.seed;
@@ -86,7 +96,6 @@ int generateBelt(Request const &request)
     if (!request.quiet)
         std::fprintf(stderr, "seed: %u\n", seed);
 
-    bool const toStandardOutput = request.outputPath.empty();
     // Progress on the terminal that also shows the catalogue would garble both.
     bool const showProgress =
         !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));

@@ -60,6 +60,14 @@ char const *saveStepName(SaveError::Step step)
     return "?";
 }
 
+std::optional<SaveError> CatalogueFile::check(std::string const &path)
+{
+    CatalogueFile file(path);
+    if (!file.openPath(true))
+        return file.error();
+    return std::nullopt; // the destructor removes the temporary file
+}
+
 CatalogueFile::CatalogueFile(std::string path)
     : path(std::move(path))
 {}
@@ -87,13 +95,13 @@ bool CatalogueFile::open()
         buffer.reserve(bufferSize);
         return fd >= 0;
     }
-    if (!openPath())
+    if (!openPath(false))
         return false;
     buffer.reserve(bufferSize);
     return true;
 }
 
-bool CatalogueFile::openPath()
+bool CatalogueFile::openPath(bool probe)
 {
     if (path.empty()) {
         fail(SaveError::NoPath, 0);
@@ -109,6 +117,13 @@ bool CatalogueFile::openPath()
     }
     if (exists && !S_ISREG(st.st_mode)) {
         // A device or a pipe cannot be renamed over: write to it as it is.
+        if (probe) {
+            if (faccessat(AT_FDCWD, targetPath.c_str(), W_OK, AT_EACCESS) != 0) {
+                fail(SaveError::Open, errno);
+                return false;
+            }
+            return true;
+        }
         fd = ::open(targetPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0) {
             fail(SaveError::Open, errno);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <streambuf>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ public:
     // Drops whatever was written; an existing file stays untouched.
     void discard();
 
+    // Tries what open() would do, without writing or keeping anything: for a
+    // regular or new file a temporary file is created beside it and removed;
+    // a device or pipe is only checked for write permission, since opening a
+    // pipe would wait for, and then disturb, its reader. Lets a front end
+    // refuse an output before it spends time on generating a belt.
+    static std::optional<SaveError> check(std::string const &path);
+
     // Why the last step failed.
     SaveError const &error() const { return lastError; }
     // The temporary file while one exists (empty otherwise).
@@ -58,7 +66,7 @@ protected:
     int sync() override;
 
 private:
-    bool openPath();
+    bool openPath(bool probe);
     bool writeAll(char const *data, std::size_t size);
     bool flushBuffer();
     void fail(SaveError::Step step, int code);
