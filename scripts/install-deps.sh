@@ -18,6 +18,7 @@ desktop-file-utils
 appstream
 file
 dpkg-dev
+strace
 "
 
 missing=""

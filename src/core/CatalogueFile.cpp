@@ -1,5 +1,6 @@
 #include "CatalogueFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 
@@ -10,6 +11,12 @@
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 20;
+// Writeback of the text is started whenever this much more has been written,
+// so that the sync before the rename waits only for the tail.
+constexpr std::uint64_t writebackStep = 1 << 20;
+
+std::atomic<bool> syncingEnabled{true};
+
 std::string directoryOf(std::string const &path)
 {
     auto const slash = path.rfind('/');
@@ -42,6 +49,13 @@ std::string followLinks(std::string path)
     return path;
 }
 
+// A file system that cannot sync a file or directory says so with these; the
+// data then cannot be made any safer than the system keeps it.
+bool syncUnsupported(int code)
+{
+    return code == EINVAL || code == ENOTSUP;
+}
+
 } // namespace
 
 char const *saveStepName(SaveError::Step step)
@@ -58,6 +72,11 @@ char const *saveStepName(SaveError::Step step)
     case SaveError::SyncDirectory: return "sync directory";
     }
     return "?";
+}
+
+void CatalogueFile::setSyncing(bool on)
+{
+    syncingEnabled.store(on);
 }
 
 std::optional<SaveError> CatalogueFile::check(std::string const &path)
@@ -158,6 +177,7 @@ bool CatalogueFile::openPath(bool probe)
             return false;
         }
     }
+    syncing = !probe && syncingEnabled.load();
     return true;
 }
 
@@ -173,10 +193,22 @@ bool CatalogueFile::writeAll(char const *data, std::size_t size)
         }
         data += count;
         size -= static_cast<std::size_t>(count);
+        written += static_cast<std::uint64_t>(count);
     }
+    if (syncing && written - writebackFrom >= writebackStep)
+        startWriteback();
     return true;
 }
 
+// Asks the system to start writing what has been written so far, without
+// waiting for it. A failure here is only a lost head start: the sync in
+// commit() reports what really went wrong.
+void CatalogueFile::startWriteback()
+{
+    sync_file_range(fd, static_cast<off64_t>(writebackFrom),
+                    static_cast<off64_t>(written - writebackFrom), SYNC_FILE_RANGE_WRITE);
+    writebackFrom = written;
+}
 bool CatalogueFile::flushBuffer()
 {
     if (failed || fd < 0)
@@ -225,6 +257,13 @@ bool CatalogueFile::commit()
     }
     if (borrowed)
         return true;
+    // The text must be on the disk before the name points to it; otherwise a
+    // crash after the rename could leave the target empty or cut short.
+    if (syncing && ::fsync(fd) != 0 && !syncUnsupported(errno)) {
+        fail(SaveError::Sync, errno);
+        discard();
+        return false;
+    }
     int const closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
@@ -239,8 +278,26 @@ bool CatalogueFile::commit()
             return false;
         }
         tempPath.clear();
+        if (syncing && !syncDirectory())
+            return false;
     }
     return true;
+}
+
+// Puts the rename itself on the disk.
+bool CatalogueFile::syncDirectory()
+{
+    int const directory =
+        ::open(directoryOf(targetPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A directory that may be written but not read cannot be opened to sync
+    // it; the rename then reaches the disk with the system's next writeback.
+    if (directory < 0)
+        return true;
+    bool const ok = ::fsync(directory) == 0 || syncUnsupported(errno);
+    if (!ok)
+        fail(SaveError::SyncDirectory, errno);
+    ::close(directory);
+    return ok;
 }
 
 void CatalogueFile::discard()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <streambuf>
 #include <string>
@@ -29,21 +30,22 @@ char const *saveStepName(SaveError::Step step);
 
 // The output file of a save, as a stream buffer. A regular file (or a new one)
 // is written to a temporary file beside it and renamed over it only once the
-// whole text is written and closed, so a failed save leaves an existing file as
-// it was. A device or pipe is written directly. A symbolic link is followed: the
-// file it points to is replaced, the link stays.
+// whole text is written, on the disk and closed; the directory is synced after
+// the rename, so that after a crash the target holds the old or the new text,
+// complete. A device or pipe is written directly and not synced. A symbolic
+// link is followed: the file it points to is replaced, the link stays.
 class CatalogueFile : public std::streambuf {
 public:
     explicit CatalogueFile(std::string path);
     // Writes to a descriptor that is already open (standard output, say); it is
-    // flushed but neither closed nor renamed. name is used in errors.
+    // flushed but neither synced, closed nor renamed. name is used in errors.
     CatalogueFile(int descriptor, std::string name);
     ~CatalogueFile() override; // discards an uncommitted temporary file
     CatalogueFile(CatalogueFile const &) = delete;
     CatalogueFile &operator=(CatalogueFile const &) = delete;
 
     bool open();
-    // Writes out the buffer, closes and puts the file in place.
+    // Writes out the buffer, syncs, closes and puts the file in place.
     bool commit();
     // Drops whatever was written; an existing file stays untouched.
     void discard();
@@ -54,6 +56,10 @@ public:
     // pipe would wait for, and then disturb, its reader. Lets a front end
     // refuse an output before it spends time on generating a belt.
     static std::optional<SaveError> check(std::string const &path);
+
+    // Whether saves sync their file and directory; on by default. Only
+    // benchmarks switch it off, to show what the sync costs.
+    static void setSyncing(bool on);
 
     // Why the last step failed.
     SaveError const &error() const { return lastError; }
@@ -69,6 +75,8 @@ private:
     bool openPath(bool probe);
     bool writeAll(char const *data, std::size_t size);
     bool flushBuffer();
+    void startWriteback();
+    bool syncDirectory();
     void fail(SaveError::Step step, int code);
 
     std::string path;       // as the caller gave it, for errors
@@ -77,6 +85,9 @@ private:
     std::vector<char> buffer;
     int fd = -1;
     bool borrowed = false; // fd belongs to the caller
+    bool syncing = false;  // a temporary file that is synced before the rename
     bool failed = false;
+    std::uint64_t written = 0;       // bytes written to fd
+    std::uint64_t writebackFrom = 0; // bytes before this have writeback started
     SaveError lastError;
 };
