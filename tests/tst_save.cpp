@@ -116,6 +116,30 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
     }
 
+    void stopLateInALargeSave()
+    {
+        // Past some tens of megabytes the text is also synced on a helper
+        // thread; a stop then must end that thread before the file goes.
+        QTemporaryDir dir;
+        QString const path = dir.filePath("large.sc");
+        writeFile(path, oldText);
+        auto generator = generatedBelt(100000, 3);
+        std::atomic<int> progress{0};
+        std::atomic<bool> stop{false};
+        std::thread watcher([&] {
+            while (progress.load() < 90)
+                std::this_thread::yield();
+            stop = true;
+        });
+        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        stop = true;
+        progress = 100; // ends the watcher had the save not reached 90 %
+        watcher.join();
+        QVERIFY(!result.ok && result.stopped);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
+    }
+
     void emptyBeltGivesAnEmptyFile()
     {
         QTemporaryDir dir;

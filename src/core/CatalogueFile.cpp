@@ -3,6 +3,10 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,8 +16,11 @@ namespace {
 
 constexpr std::size_t bufferSize = 1 << 20;
 // Writeback of the text is started whenever this much more has been written,
-// so that the sync before the rename waits only for the tail.
+// and the text is synced on a helper thread whenever flushStep more has been:
+// started writeback alone leaves the disk's cache to be flushed at the end, in
+// one wait as long as the file is large.
 constexpr std::uint64_t writebackStep = 1 << 20;
+constexpr std::uint64_t flushStep = 32 << 20;
 
 std::atomic<bool> syncingEnabled{true};
 
@@ -58,6 +65,67 @@ bool syncUnsupported(int code)
 
 } // namespace
 
+// Syncs a file on its own thread whenever asked, so that the wait overlaps the
+// writing of more text. Stopped before the file is closed.
+class CatalogueFile::Syncer {
+public:
+    explicit Syncer(int fd)
+        : fd(fd)
+        , thread([this] { run(); })
+    {}
+    ~Syncer() { finish(); }
+
+    void request()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            pending = true;
+        }
+        wake.notify_one();
+    }
+
+    // Waits for a sync under way and ends the thread; returns the error of a
+    // failed sync, which a later sync of the same file would no longer report.
+    int finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stopping = true;
+        }
+        wake.notify_one();
+        if (thread.joinable())
+            thread.join();
+        return error;
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            wake.wait(lock, [this] { return pending || stopping; });
+            if (stopping)
+                return;
+            pending = false;
+            lock.unlock();
+            int const code = ::fdatasync(fd) == 0 ? 0 : errno;
+            lock.lock();
+            if (code != 0 && !syncUnsupported(code)) {
+                error = code;
+                return;
+            }
+        }
+    }
+
+    int const fd;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool pending = false;
+    bool stopping = false;
+    int error = 0;
+    std::thread thread; // last, so that it starts once the rest is ready
+};
+
 char const *saveStepName(SaveError::Step step)
 {
     switch (step) {
@@ -100,6 +168,17 @@ CatalogueFile::CatalogueFile(int descriptor, std::string name)
 CatalogueFile::~CatalogueFile()
 {
     discard();
+}
+
+bool CatalogueFile::finishSyncing()
+{
+    if (!syncer)
+        return true;
+    int const code = syncer->finish();
+    syncer.reset();
+    if (code != 0)
+        fail(SaveError::Sync, code);
+    return code == 0;
 }
 
 void CatalogueFile::fail(SaveError::Step step, int code)
@@ -201,13 +280,25 @@ bool CatalogueFile::writeAll(char const *data, std::size_t size)
 }
 
 // Asks the system to start writing what has been written so far, without
-// waiting for it. A failure here is only a lost head start: the sync in
-// commit() reports what really went wrong.
+// waiting for it, and now and then has the helper sync it. A failure of
+// sync_file_range is only a lost head start: the syncs report what really
+// went wrong.
 void CatalogueFile::startWriteback()
 {
     sync_file_range(fd, static_cast<off64_t>(writebackFrom),
                     static_cast<off64_t>(written - writebackFrom), SYNC_FILE_RANGE_WRITE);
     writebackFrom = written;
+    if (written - flushedFrom < flushStep)
+        return;
+    flushedFrom = written;
+    if (!syncer) {
+        try {
+            syncer = std::make_unique<Syncer>(fd);
+        } catch (std::system_error const &) {
+            return; // no thread to spare: the sync in commit() does it all
+        }
+    }
+    syncer->request();
 }
 bool CatalogueFile::flushBuffer()
 {
@@ -259,6 +350,10 @@ bool CatalogueFile::commit()
         return true;
     // The text must be on the disk before the name points to it; otherwise a
     // crash after the rename could leave the target empty or cut short.
+    if (!finishSyncing()) {
+        discard();
+        return false;
+    }
     if (syncing && ::fsync(fd) != 0 && !syncUnsupported(errno)) {
         fail(SaveError::Sync, errno);
         discard();
@@ -302,6 +397,10 @@ bool CatalogueFile::syncDirectory()
 
 void CatalogueFile::discard()
 {
+    if (syncer) {
+        syncer->finish(); // it must be done with fd before fd is closed
+        syncer.reset();
+    }
     if (fd >= 0 && !borrowed)
         ::close(fd);
     fd = -1;

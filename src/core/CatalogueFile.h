@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <streambuf>
 #include <string>
@@ -76,6 +77,7 @@ private:
     bool writeAll(char const *data, std::size_t size);
     bool flushBuffer();
     void startWriteback();
+    bool finishSyncing();
     bool syncDirectory();
     void fail(SaveError::Step step, int code);
 
@@ -89,5 +91,8 @@ private:
     bool failed = false;
     std::uint64_t written = 0;       // bytes written to fd
     std::uint64_t writebackFrom = 0; // bytes before this have writeback started
+    std::uint64_t flushedFrom = 0;   // bytes before this were handed to the syncer
+    class Syncer;
+    std::unique_ptr<Syncer> syncer; // syncs on a helper thread while text is written
     SaveError lastError;
 };
