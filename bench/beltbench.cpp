@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generating and saving a large belt: the core's writer against the
-// straightforward one, in separate processes so each has its own peak memory.
+// straightforward one, in separate processes so each has its own peak memory;
+// the core's durable save (synced before and after the rename) against the same
+// save without the sync, beside what dd needs to put as many bytes on the disk.
 //
 //   beltbench [--number N] [--seed S] [--runs R] [--dir DIR]
-//   beltbench job core|reference FILE N SEED   (one measured job; used by the above)
+//   beltbench job core|core-nosync|reference|none FILE N SEED   (one measured job)
 
 #include "CorrectRounding.h"
 #include "Generator.h"
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,10 +53,13 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
     } else if (writer == "reference") {
         ok = writeReference(generator, path);
     } else {
+        // The plain writer never syncs; the core is compared with it unsynced.
+        CatalogueFile::setSyncing(writer != "core-nosync");
         SaveResult const result = generator.save(path, progress);
         ok = result.ok;
         if (!ok)
-            std::fprintf(stderr, "%s\n", result.message.c_str());
+            std::fprintf(stderr, "beltbench: %s %s: %s\n", saveStepName(result.error.step),
+                         result.error.path.c_str(), std::strerror(result.error.code));
     }
     double const saveSeconds = secondsSince(start);
 
@@ -97,6 +103,29 @@ bool spawnJob(std::string const &writer, std::string const &path, std::uint32_t 
         return false;
     return std::sscanf(text, "%lf %lf %ld %llu %llu", &sample.generate, &sample.save,
                        &sample.peakKiB, &sample.precise, &sample.fallbacks) == 5;
+}
+
+// Seconds that dd takes to write and sync the given number of MiB into path.
+double timeDiskWrite(std::string const &path, std::uint64_t mebibytes)
+{
+    std::string const output = "of=" + path, count = "count=" + std::to_string(mebibytes);
+    auto const start = Clock::now();
+    pid_t const pid = fork();
+    if (pid == 0) {
+        execlp("dd", "dd", "if=/dev/zero", output.c_str(), "bs=1M", count.c_str(), "conv=fsync",
+               "status=none", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    double const seconds = secondsSince(start);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
+}
+
+std::uint64_t fileSize(std::string const &path)
+{
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 ? std::uint64_t(st.st_size) : 0;
 }
 
 double minimum(std::vector<double> v)
@@ -150,42 +179,62 @@ int main(int argc, char **argv)
     }
 
     std::string const corePath = dir + "/beltbench-core.sc";
+    std::string const unsyncedPath = dir + "/beltbench-nosync.sc";
     std::string const referencePath = dir + "/beltbench-reference.sc";
+    std::string const ddPath = dir + "/beltbench-dd";
     std::vector<double> coreGenerate, coreSave, coreJob, refGenerate, refSave, refJob;
+    std::vector<double> durableSave, durableJob, ddSeconds;
     long corePeak = 0, refPeak = 0;
     unsigned long long precise = 0, fallbacks = 0;
-    std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores\n", number, seed, runs,
-                sysconf(_SC_NPROCESSORS_ONLN));
+    std::uint64_t bytes = 0;
+    std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores, files in %s\n", number,
+                seed, runs, sysconf(_SC_NPROCESSORS_ONLN), dir.c_str());
     for (int run = 0; run < runs; ++run) {
-        Sample core, reference;
+        Sample core, unsynced, reference;
         // Each job starts with no file of its own and no dirty pages of the
         // previous one, so that neither pays for freeing or flushing the
-        // other's output. The two alternate so that drifting load hits both.
+        // other's output. They alternate so that drifting load hits all.
         auto fresh = [](std::string const &path) {
             std::remove(path.c_str());
             sync();
         };
         fresh(referencePath);
         bool ok = spawnJob("reference", referencePath, number, seed, reference);
+        fresh(unsyncedPath);
+        ok = ok && spawnJob("core-nosync", unsyncedPath, number, seed, unsynced);
+        std::remove(unsyncedPath.c_str());
         fresh(corePath);
         ok = ok && spawnJob("core", corePath, number, seed, core);
         if (!ok) {
             std::fprintf(stderr, "beltbench: a job failed\n");
             return 1;
         }
-        coreGenerate.push_back(core.generate);
-        coreSave.push_back(core.save);
-        coreJob.push_back(core.generate + core.save);
+        // The same number of bytes, rounded up to whole MiB, through dd.
+        bytes = fileSize(corePath);
+        fresh(ddPath);
+        double const dd = timeDiskWrite(ddPath, (bytes + (1 << 20) - 1) >> 20);
+        std::remove(ddPath.c_str());
+        if (dd < 0) {
+            std::fprintf(stderr, "beltbench: dd failed\n");
+            return 1;
+        }
+        ddSeconds.push_back(dd);
+        coreGenerate.push_back(unsynced.generate);
+        coreSave.push_back(unsynced.save);
+        coreJob.push_back(unsynced.generate + unsynced.save);
+        durableSave.push_back(core.save);
+        durableJob.push_back(core.generate + core.save);
         refGenerate.push_back(reference.generate);
         refSave.push_back(reference.save);
         refJob.push_back(reference.generate + reference.save);
-        corePeak = std::max(corePeak, core.peakKiB);
-        precise = core.precise;
-        fallbacks = core.fallbacks;
+        corePeak = std::max(corePeak, unsynced.peakKiB);
+        precise = unsynced.precise;
+        fallbacks = unsynced.fallbacks;
         refPeak = std::max(refPeak, reference.peakKiB);
     }
 
-    std::printf("\n%-22s %12s %12s %12s %12s\n", "seconds", "core min", "core median", "plain min",
+    std::printf("\nWithout the sync on both sides:\n");
+    std::printf("%-22s %12s %12s %12s %12s\n", "seconds", "core min", "core median", "plain min",
                 "plain median");
     auto row = [](char const *name, std::vector<double> const &core,
                   std::vector<double> const &plain) {
@@ -198,9 +247,21 @@ int main(int argc, char **argv)
     std::printf("%-22s %12.1f %12s %12.1f\n", "peak resident MiB", corePeak / 1024.0, "",
                 refPeak / 1024.0);
 
+    std::printf("\nThe core's durable save, %.1f MiB:\n", double(bytes) / (1 << 20));
+    std::printf("%-22s %12s %12s\n", "seconds", "min", "median");
+    auto single = [](char const *name, std::vector<double> const &v) {
+        std::printf("%-22s %12.3f %12.3f\n", name, minimum(v), median(v));
+    };
+    single("save, synced", durableSave);
+    single("save, not synced", coreSave);
+    single("whole job, synced", durableJob);
+    single("whole job, not synced", coreJob);
+    single("dd bs=1M conv=fsync", ddSeconds);
+
     double const jobRatio = median(refJob) / median(coreJob);
     double const saveRatio = median(refSave) / median(coreSave);
     double const memoryRatio = double(corePeak) / double(refPeak);
+    double const syncCost = median(durableJob) / median(coreJob);
     bool const identical = sameBytes(corePath, referencePath);
     std::printf("\nwhole job   %.2fx faster (target at least 5x)   %s\n", jobRatio,
                 jobRatio >= 5 ? "met" : "NOT MET");
@@ -208,6 +269,8 @@ int main(int argc, char **argv)
                 saveRatio >= 6 ? "met" : "NOT MET");
     std::printf("peak memory %+.1f %% (target at most +10 %%)     %s\n", (memoryRatio - 1) * 100,
                 memoryRatio <= 1.10 ? "met" : "NOT MET");
+    std::printf("durable job %.2fx the job without sync (target at most 1.25x)   %s\n", syncCost,
+                syncCost <= 1.25 ? "met" : "NOT MET");
     std::printf("catalogues  %s\n", identical ? "byte-identical" : "DIFFER");
     std::printf("logarithms  %llu settled in double-double, %llu in multiple precision\n", precise,
                 fallbacks);

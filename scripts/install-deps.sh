@@ -22,6 +22,7 @@ libmpfr-dev
 python3-gmpy2
 dpkg-dev
 lintian
+strace
 "
 
 missing=""

@@ -66,6 +66,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        QStringList buttons;
     };
 
     explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
@@ -76,7 +77,10 @@ public:
             if (!box || box == answered)
                 return;
             answered = box;
-            boxes.push_back({box->windowTitle(), box->text(), box->icon()});
+            QStringList buttons;
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            boxes.push_back({box->windowTitle(), box->text(), box->icon(), buttons});
             if (QAbstractButton *button = box->button(answer))
                 button->click();
             else

@@ -11,6 +11,10 @@
 
 #include <functional>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #ifndef BELTWRIGHT_CLI
 #error "BELTWRIGHT_CLI must name the built command-line program"
 #endif
@@ -75,7 +79,7 @@ QByteArray coreCatalogue(Settings const &settings, unsigned seed)
     generator.generate(progress);
     SaveResult const result = generator.save(path.toStdString(), progress);
     if (!result.ok)
-        return QByteArray("<core save failed: ") + result.message.c_str() + ">";
+        return QByteArray("<core save failed: ") + saveStepName(result.error.step) + ">";
     return readFile(path);
 }
 
@@ -92,6 +96,17 @@ QStringList dirEntries(QString const &path)
 }
 
 using Edit = std::function<void(Settings &)>;
+
+// Runs the program as the unprivileged user 65534 when the test runs as root.
+class UnprivilegedProcess : public QProcess {
+protected:
+    void setupChildProcess() override
+    {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+    }
+};
 
 } // namespace
 
@@ -408,7 +423,11 @@ private slots:
         row("line break in center", {"--center", "Sol\nBarycenter \"X\""}, "--center");
         row("barycenter without mass", {"--preset", "ebelt-em", "--total-mass", "0"},
             "--total-mass");
-        row("barycenter on default", {"--barycenter"}, "--total-mass");
+        row("barycenter on default", {"--barycenter", "--center", "Sol"}, "--total-mass");
+        row("backslash in name", {"--preset", "vulcanoids", "--name", "V\\S"}, "--name");
+        row("backslash in center", {"--preset", "vulcanoids", "--center", "Sol\\"}, "--center");
+        row("empty center", {"--preset", "vulcanoids", "--center", ""}, "--center");
+        row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");
     }
@@ -449,6 +468,11 @@ private slots:
             QVERIFY2(presets.contains(info.shortName.data()), presets.constData());
         QByteArray const seed = runCli({"--seed", "-5"}).err;
         QVERIFY2(seed.contains("4294967295"), seed.constData());
+        QByteArray const backslash = runCli({"--preset", "vulcanoids", "--name", "a\\b"}).err;
+        QVERIFY2(backslash.contains("backslash") && backslash.contains("escape"),
+                 backslash.constData());
+        QByteArray const center = runCli({"--number", "1"}).err;
+        QVERIFY2(center.contains("empty") && center.contains("--center Sol"), center.constData());
     }
 
     void notUtf8IsRefused()
@@ -461,23 +485,81 @@ private slots:
         QVERIFY2(run.err.contains("UTF-8"), run.err.constData());
     }
 
+    // Outputs that cannot be written: refused before a body is drawn, in the
+    // words of a failed save, status 1, nothing written.
+
+    void refusesOutputBeforeGenerating_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the temporary directory
+        QTest::addColumn<bool>("unprivileged");
+        QTest::addColumn<QString>("message"); // %1: the target's path
+        QTest::newRow("directory") << "sub" << false << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("missing directory")
+            << "no/such/belt.sc" << false << "Cannot create \"%1\": No such file or directory.";
+        QTest::newRow("parent is a file")
+            << "old.sc/belt.sc" << false << "Cannot create \"%1\": Not a directory.";
+        QTest::newRow("unwritable directory")
+            << "old.sc" << true << "Cannot create \"%1\": Permission denied.";
+    }
+    void refusesOutputBeforeGenerating()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, unprivileged);
+        QFETCH(QString, message);
+        static double const generation = [] {
+            QElapsedTimer clock;
+            clock.start();
+            Run const run = runCli({"--preset", "oort-cloud", "--number", "1000000", "--seed", "1",
+                                    "-q", "-o", "/dev/null"});
+            return run.exitCode == 0 ? double(clock.elapsed()) : -1.0;
+        }();
+        QVERIFY(generation > 0);
+
+        QTemporaryDir dir;
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(dir.filePath("old.sc"), oldText);
+        QDir(dir.path()).mkdir("sub");
+        QString const path = dir.filePath(target);
+        QStringList const options = {"--preset", "oort-cloud", "--number", "1000000", "-o", path};
+
+        QElapsedTimer clock;
+        clock.start();
+        Run run;
+        if (unprivileged) {
+            // Root writes anywhere: the program runs as an ordinary user.
+            if (geteuid() == 0)
+                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
+            else
+                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0555) == 0);
+            UnprivilegedProcess process;
+            process.start(BELTWRIGHT_CLI, options);
+            QVERIFY(process.waitForFinished(60000));
+            run.exitCode = process.exitCode();
+            run.out = process.readAllStandardOutput();
+            run.err = process.readAllStandardError();
+            chmod(dir.path().toLocal8Bit().constData(), 0700);
+        } else {
+            run = runCli(options);
+        }
+        double const refusal = double(clock.elapsed());
+
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QString::fromUtf8(run.err), "beltwright-cli: " + message.arg(path) + "\n");
+        QVERIFY2(
+            refusal < generation / 4,
+            qPrintable(QString("%1 ms to refuse, %2 ms to generate").arg(refusal).arg(generation)));
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
+        QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
+        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+    }
+
     // Failed saves: status 1, path and reason, an existing file intact.
 
-    void failedSaveLeavesFileIntact()
+    void failedWriteLeavesFileIntact()
     {
-        QTemporaryDir dir;
-        QString const missing = dir.filePath("no/such/dir/belt.sc");
-        Run const noDir = runCli({"--preset", "vulcanoids", "-q", "-o", missing});
-        QCOMPARE(noDir.exitCode, 1);
-        QVERIFY2(noDir.err.contains(missing.toUtf8()), noDir.err.constData());
-        QVERIFY2(noDir.err.contains("No such file or directory"), noDir.err.constData());
-        QVERIFY(noDir.out.isEmpty());
-
-        Run const isDir = runCli({"--preset", "vulcanoids", "-q", "-o", dir.path()});
-        QCOMPARE(isDir.exitCode, 1);
-        QVERIFY2(isDir.err.contains("Is a directory"), isDir.err.constData());
-
         // A file size limit makes the write itself fail, as a full disk would.
+        QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
         writeFile(existing, oldText);
@@ -487,8 +569,8 @@ private slots:
                                    "--seed 1 -q -o \"$1\"",
                                    BELTWRIGHT_CLI, existing});
         QCOMPARE(tooBig.exitCode, 1);
-        QVERIFY2(tooBig.err.contains(existing.toUtf8()), tooBig.err.constData());
-        QVERIFY2(tooBig.err.contains("too large"), tooBig.err.constData());
+        QCOMPARE(tooBig.err,
+                 "beltwright-cli: Cannot write \"" + existing.toUtf8() + "\": File too large.\n");
         QCOMPARE(readFile(existing), oldText);
         QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
     }

@@ -175,6 +175,83 @@ private slots:
         QCOMPARE(statusLabel(*window)->text(), QString("Bereit"));
     }
 
+    void boxesInGerman_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("center");
+        QTest::addColumn<QString>("target"); // %1: the temporary directory
+        QTest::addColumn<QString>("text");   // %1: the temporary directory
+        QString const unsaved = "Der Katalog konnte nicht gespeichert werden.\n\n";
+        QString const refused = "Es wurde kein Gürtel erzeugt: Mit diesen Einstellungen könnte "
+                                "der Katalog nicht gelesen werden.\n\n\u2022 ";
+        QTest::newRow("missing folder")
+            << "VS"
+            << "Sol"
+            << "%1/fehlt/belt.sc"
+            << unsaved + "„%1/fehlt/belt.sc“ kann nicht angelegt werden: Datei oder Verzeichnis "
+                         "nicht gefunden.";
+        QTest::newRow("failed save")
+            << "VS"
+            << "Sol"
+            << "/dev/full"
+            << unsaved + "„/dev/full“ kann nicht geschrieben werden: Auf dem Gerät ist kein "
+                         "Speicherplatz mehr verfügbar.";
+        QTest::newRow("backslash")
+            << "V\\S"
+            << "Sol"
+            << "%1/belt.sc"
+            << refused + "Objektname enthält einen umgekehrten Schrägstrich (Backslash), den das "
+                         "Leseprogramm des Katalogs als Beginn einer Escape-Sequenz liest: "
+                         "Entfernen Sie ihn.";
+        QTest::newRow("empty center")
+            << "VS"
+            << ""
+            << "%1/belt.sc"
+            << refused + "Zentralobjekt ist leer: Jeder Körper würde einen leeren Mutterkörper "
+                         "nennen, den das Leseprogramm des Katalogs nicht findet, sodass keiner "
+                         "geladen würde. Geben Sie das Objekt ein, um das die Körper kreisen.";
+    }
+    void boxesInGerman()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, center);
+        QFETCH(QString, target);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        window->setFileChooser([&](QWidget *) { return target.replace("%1", dir.path()); });
+        window->setSeed(1);
+        actionWithText(w<QMenu>("menu_loadPreset"), "Vulcanoids")->trigger();
+        w<QLineEdit>("lineEdit_beltName")->setText(name);
+        w<QLineEdit>("lineEdit_beltCenter")->setText(center);
+        BoxAnswerer answerer;
+        w<QPushButton>("pushButton_generate")->click();
+        QVERIFY(followRun(*window).ended);
+        QTRY_COMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Warning);
+        QCOMPARE(answerer.boxes[0].text, text.replace("%1", dir.path()));
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
+    void closingQuestionInGerman()
+    {
+        QTemporaryDir dir;
+        window->setFileChooser([&](QWidget *) { return dir.filePath("belt.sc"); });
+        window->setSeed(1);
+        actionWithText(w<QMenu>("menu_loadPreset"), "Oort Cloud")->trigger();
+        w<QSpinBox>("spinBox_number")->setValue(400000);
+        w<QPushButton>("pushButton_generate")->click();
+        BoxAnswerer answerer(QMessageBox::Yes);
+        QVERIFY(window->close());
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Question);
+        QCOMPARE(
+            answerer.boxes[0].text,
+            QString("Es wird gerade ein Gürtel erzeugt. Anhalten und das Fenster schliessen?"));
+        answerer.boxes[0].buttons.sort();
+        QCOMPARE(answerer.boxes[0].buttons, (QStringList{"&Ja", "&Nein"}));
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
     void creditsFollowTheLanguage()
     {
         BoxAnswerer answerer;

@@ -128,18 +128,41 @@ private slots:
         QVERIFY(entries(dir.path()).isEmpty());
     }
 
+    void failedSaveIsShown_data()
+    {
+        QTest::addColumn<QString>("path"); // %1: the temporary directory
+        QTest::addColumn<bool>("runs");    // false: refused before generating
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing directory")
+            << "%1/missing/belt.sc" << false
+            << "Cannot create \"%1/missing/belt.sc\": No such file or directory.";
+        QTest::newRow("folder as target")
+            << "%1" << false << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("full device")
+            << "/dev/full" << true << "Cannot write \"/dev/full\": No space left on device.";
+    }
     void failedSaveIsShown()
     {
-        target = dir.filePath("missing/belt.sc");
+        QFETCH(QString, path);
+        QFETCH(bool, runs);
+        QFETCH(QString, text);
+        target = QString(path).replace("%1", dir.path());
         useBelt("Vulcanoids", 100);
         BoxAnswerer answerer;
         generate();
-        QVERIFY(followRun(*window).ended);
+        if (runs) {
+            QVERIFY(followRun(*window).ended);
+        } else {
+            // The box came before any run: the status never left "Ready".
+            QCOMPARE(answerer.boxes.size(), 1);
+            QCOMPARE(statusLabel(*window)->text(), QString("Ready"));
+        }
         QTRY_COMPARE(answerer.boxes.size(), 1);
         BoxAnswerer::Box const box = answerer.boxes[0];
         QCOMPARE(box.icon, QMessageBox::Warning);
-        QVERIFY2(box.text.contains("\"" + target + "\""), qPrintable(box.text));
-        QVERIFY2(box.text.contains("No such file or directory"), qPrintable(box.text));
+        QCOMPARE(box.text,
+                 "The catalogue could not be saved.\n\n" + text.replace("%1", dir.path()));
+        QCOMPARE(choices, 1);
         QVERIFY(idle());
         QVERIFY(entries(dir.path()).isEmpty());
     }
@@ -159,7 +182,8 @@ private slots:
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.text.count("\u2022 "), 3);
         QVERIFY2(box.text.contains("Belt name contains a double quote"), qPrintable(box.text));
-        QVERIFY2(box.text.contains("Center object contains a double quote"), qPrintable(box.text));
+        QVERIFY2(box.text.contains("Center object contains a control character"),
+                 qPrintable(box.text));
         QVERIFY2(box.text.contains("Total mass must be"), qPrintable(box.text));
 
         // No file asked for, nothing started, the form as it was.
@@ -173,6 +197,56 @@ private slots:
         QCOMPARE(after.beltName, before.beltName);
         QCOMPARE(after.barycenter, before.barycenter);
         QCOMPARE(after.number, before.number);
+    }
+
+    void namesTheReaderCannotLoad_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("center");
+        QTest::addColumn<QString>("problem"); // empty: no refusal
+        QTest::newRow("backslash in name")
+            << "V\\S"
+            << "Sol"
+            << "Belt name contains a backslash, which the catalogue's reader takes as the start "
+               "of an escape: remove it.";
+        QTest::newRow("backslash in center")
+            << "VS"
+            << "C:\\Sol"
+            << "Center object contains a backslash, which the catalogue's reader takes as the "
+               "start of an escape: remove it.";
+        QTest::newRow("empty center") << "VS"
+                                      << ""
+                                      << "Center object is empty: every body would name an empty "
+                                         "parent, which the catalogue's reader cannot find, so "
+                                         "none of them would load. Enter the object the bodies "
+                                         "orbit.";
+        QTest::newRow("empty name") << ""
+                                    << "Sol"
+                                    << "";
+    }
+    void namesTheReaderCannotLoad()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, center);
+        QFETCH(QString, problem);
+        useBelt("Vulcanoids", 5);
+        w<QLineEdit>("lineEdit_beltName")->setText(name);
+        w<QLineEdit>("lineEdit_beltCenter")->setText(center);
+        BoxAnswerer answerer;
+        generate();
+        if (problem.isEmpty()) {
+            QVERIFY(followRun(*window).ended);
+            QVERIFY(answerer.boxes.isEmpty());
+            QVERIFY(readFile(target).find(" \" 1\"\n{\n") != std::string::npos);
+            return;
+        }
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].text, "No belt was generated: the catalogue could not be read "
+                                         "with these settings.\n\n\u2022 " +
+                                             problem);
+        QCOMPARE(choices, 0);
+        QVERIFY(idle());
+        QVERIFY(entries(dir.path()).isEmpty());
     }
 
     void boundsInTheWrongOrderAreNotRefused()

@@ -32,6 +32,8 @@ QList<SettingsProblem::Field> fieldsOf(Settings const &settings)
 
 } // namespace
 
+Q_DECLARE_METATYPE(SettingsProblem)
+
 class SettingsTest : public QObject {
     Q_OBJECT
 
@@ -152,7 +154,7 @@ private slots:
         }
         Settings unicode(Settings::Vulcanoids);
         unicode.beltName = "Kuiper \xE2\x8A\x95 \xC3\xA4";
-        unicode.beltCenter = "";
+        unicode.beltCenter = "/ \xC3\xA4";
         QVERIFY(fieldsOf(unicode).isEmpty());
 
         Settings bounds(Settings::Vulcanoids);
@@ -170,16 +172,52 @@ private slots:
         QVERIFY(fieldsOf(reversed).isEmpty());
     }
 
-    void problemsNameTheField()
+    void problemsNameFieldAndKind_data()
     {
-        Settings s(Settings::EarthMoonBelt);
-        s.totalMass = 0;
-        s.beltCenter = "x\ny";
+        using P = SettingsProblem;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("center");
+        QTest::addColumn<QList<P>>("expected");
+        QTest::newRow("backslash in name") << "V\\S"
+                                           << "Sol" << QList<P>{{P::BeltName, P::Backslash}};
+        QTest::newRow("backslash in center") << "VS"
+                                             << "Sol\\" << QList<P>{{P::BeltCenter, P::Backslash}};
+        QTest::newRow("empty center") << "VS"
+                                      << "" << QList<P>{{P::BeltCenter, P::EmptyCenter}};
+        QTest::newRow("empty name") << ""
+                                    << "Sol" << QList<P>{};
+        QTest::newRow("every kind, in order") << "\t\\\""
+                                              << "\\\n"
+                                              << QList<P>{{P::BeltName, P::DoubleQuote},
+                                                          {P::BeltName, P::Backslash},
+                                                          {P::BeltName, P::ControlCharacter},
+                                                          {P::BeltCenter, P::Backslash},
+                                                          {P::BeltCenter, P::ControlCharacter}};
+    }
+    void problemsNameFieldAndKind()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, center);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.beltName = name.toStdString();
+        s.beltCenter = center.toStdString();
         auto const problems = checkSettings(s);
-        QCOMPARE(problems.size(), std::size_t(2));
-        QVERIFY(problems[0].message.find("Center object") == 0);
-        QVERIFY(problems[1].message.find("Total mass") == 0);
-        QVERIFY(problems[1].message.find("above 0") != std::string::npos);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+
+        // The mass comes after the names, the bounds after the mass.
+        s.barycenter = true;
+        s.totalMass = 0;
+        s.epoch = std::numeric_limits<double>::quiet_NaN();
+        auto const more = checkSettings(s);
+        QCOMPARE(int(more.size()), expected.size() + 2);
+        QCOMPARE(more[std::size_t(expected.size())].kind, SettingsProblem::NoPositiveMass);
+        QCOMPARE(more.back().field, SettingsProblem::Epoch);
+        QCOMPARE(more.back().kind, SettingsProblem::NotFinite);
     }
 };
 

@@ -4,6 +4,46 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>&quot;%1&quot; was replaced, but its folder could not be synced to the disk: %2. A system crash now could lose the new catalogue.</source>
+        <translation>„%1“ wurde ersetzt, aber sein Ordner kann nicht auf dem Datenträger gesichert werden: %2. Bei einem Systemabsturz könnte der neue Katalog jetzt noch verloren gehen.</translation>
+    </message>
+    <message>
+        <source>%1 contains a backslash, which the catalogue&apos;s reader takes as the start of an escape: remove it.</source>
+        <translation>%1 enthält einen umgekehrten Schrägstrich (Backslash), den das Leseprogramm des Katalogs als Beginn einer Escape-Sequenz liest: Entfernen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>%1 contains a control character (such as a line break or a tab): remove it.</source>
+        <translation>%1 enthält ein Steuerzeichen (etwa einen Zeilenumbruch oder einen Tabulator): Entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>%1 contains a double quote, which would end the name early in the catalogue: remove it.</source>
+        <translation>%1 enthält ein doppeltes Anführungszeichen, das den Namen im Katalog vorzeitig beenden würde: Entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: every body would name an empty parent, which the catalogue&apos;s reader cannot find, so none of them would load. Enter the object the bodies orbit.</source>
+        <translation>%1 ist leer: Jeder Körper würde einen leeren Mutterkörper nennen, den das Leseprogramm des Katalogs nicht findet, sodass keiner geladen würde. Geben Sie das Objekt ein, um das die Körper kreisen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number: enter a finite value.</source>
+        <translation>%1 ist keine endliche Zahl: Geben Sie einen endlichen Wert ein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a finite number above 0 when the center object is a barycenter: enter the total mass of the main objects, or clear Barycenter.</source>
+        <translation>%1 muss eine endliche Zahl über 0 sein, wenn das Zentralobjekt ein Barycenter ist: Geben Sie die totale Masse der Hauptobjekte ein oder wählen Sie Barycenter ab.</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>A belt is being generated. Stop it and close the window?</source>
+        <translation>Es wird gerade ein Gürtel erzeugt. Anhalten und das Fenster schliessen?</translation>
+    </message>
+    <message>
         <source>Belt inner radius</source>
         <translation>Innerer Radius</translation>
     </message>
@@ -16,8 +56,44 @@
         <translation>Äusserer Radius</translation>
     </message>
     <message>
+        <source>Cannot create &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot finish writing &quot;%1&quot;: %2.</source>
+        <translation>Das Schreiben von „%1“ kann nicht abgeschlossen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot set the permissions of &quot;%1&quot;: %2.</source>
+        <translation>Die Zugriffsrechte von „%1“ können nicht gesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot sync &quot;%1&quot; to the disk: %2.</source>
+        <translation>„%1“ kann nicht auf dem Datenträger gesichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
         <source>Center object</source>
         <translation>Zentralobjekt</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Das Gerät oder die Ressource ist belegt</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Der zugewiesene Speicherplatz (Quota) ist überschritten</translation>
     </message>
     <message>
         <source>Earth mass</source>
@@ -28,12 +104,28 @@
         <translation>Epoche</translation>
     </message>
     <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Die Datei ist zu gross</translation>
+    </message>
+    <message>
         <source>Generate</source>
         <translation>Generiere</translation>
     </message>
     <message>
         <source>Generating</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Eingabe-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
     </message>
     <message>
         <source>Is the center object a barycenter?</source>
@@ -72,8 +164,36 @@
         <translation>Objektname - Eine laufende Nummer wird angefügt</translation>
     </message>
     <message>
+        <source>No belt was generated: the catalogue could not be read with these settings.</source>
+        <translation>Es wurde kein Gürtel erzeugt: Mit diesen Einstellungen könnte der Katalog nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No output file was given.</source>
+        <translation>Es wurde keine Ausgabedatei angegeben.</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr verfügbar</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
         <source>Number of objects</source>
         <translation>Anzahl der Objekte</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
     </message>
     <message>
         <source>Positive and negative bounds</source>
@@ -82,6 +202,10 @@
     <message>
         <source>Python version and enhancements</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -98,6 +222,14 @@
     <message>
         <source>Solar mass</source>
         <translation>Sonnenmassen</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be saved.</source>
+        <translation>Der Katalog konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
     </message>
     <message>
         <source>Total mass</source>

@@ -7,6 +7,7 @@
 #include "SettingsCheck.h"
 #include "ui_MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,8 +33,10 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -274,10 +277,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         // The run goes on under the question, but its file is not replaced
         // before the answer.
         holdReplacement(true);
-        QMessageBox::StandardButton const answer = QMessageBox::question(
-            this, windowTitle(), tr("A belt is being generated. Stop it and close the window?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        QMessageBox question(QMessageBox::Question, windowTitle(),
+                             tr("A belt is being generated. Stop it and close the window?"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::No);
+        // The toolkit's own button texts are not translated by our catalogue.
+        question.button(QMessageBox::Yes)->setText(tr("&Yes"));
+        question.button(QMessageBox::No)->setText(tr("&No"));
+        if (question.exec() != QMessageBox::Yes) {
             holdReplacement(false);
             event->ignore();
             return;
@@ -303,6 +310,11 @@ void MainWindow::generate()
     QString const path = chooseFile(this);
     if (path.isEmpty())
         return;
+    // A file that cannot be written is reported now, not after the wait.
+    if (auto const refused = CatalogueFile::check(path.toUtf8().toStdString())) {
+        showSaveError(*refused);
+        return;
+    }
 
     ui->pushButton_generate->setEnabled(false);
     finished = false;
@@ -331,7 +343,7 @@ void MainWindow::generate()
         // A belt cut short holds fewer bodies (possibly none); it must not
         // replace the file.
         if (stopRequested)
-            saveResult = SaveResult{false, true, "The run was stopped."};
+            saveResult = SaveResult{false, true, {}};
         else
             saveResult = generator->save(path, progress, &stopRequested);
         // Freeing a million bodies takes a while: do it here, so that the join
@@ -353,9 +365,7 @@ void MainWindow::check()
         progressBar->hide();
         ui->pushButton_generate->setEnabled(true);
         if (!saveResult.ok && !saveResult.stopped)
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("The catalogue could not be saved.") + "\n\n" +
-                                     QString::fromStdString(saveResult.message));
+            showSaveError(saveResult.error);
     } else if (savingStarted) {
         savingStarted = false;
         statusLabel->setText(tr("Saving"));
@@ -430,9 +440,106 @@ bool MainWindow::refuseProblems(Settings const &settings)
     QString text = tr("No belt was generated: the catalogue could not be read with these "
                       "settings.");
     for (SettingsProblem const &problem : problems)
-        text += "\n\n\u2022 " + QString::fromStdString(problem.message);
+        text += "\n\n\u2022 " + problemText(problem);
     QMessageBox::warning(this, windowTitle(), text);
     return true;
+}
+
+QString MainWindow::problemText(SettingsProblem const &problem) const
+{
+    QString field;
+    switch (problem.field) {
+    case SettingsProblem::BeltName: field = tr("Belt name"); break;
+    case SettingsProblem::BeltCenter: field = tr("Center object"); break;
+    case SettingsProblem::TotalMass: field = tr("Total mass"); break;
+    case SettingsProblem::InnerRadius: field = tr("Belt inner radius"); break;
+    case SettingsProblem::OuterRadius: field = tr("Belt outer radius"); break;
+    case SettingsProblem::MinRadius: field = tr("Min radius"); break;
+    case SettingsProblem::MaxRadius: field = tr("Max radius"); break;
+    case SettingsProblem::MinEccentricity: field = tr("Min eccentricity"); break;
+    case SettingsProblem::MaxEccentricity: field = tr("Max eccentricity"); break;
+    case SettingsProblem::MaxInclination: field = tr("Max inclination"); break;
+    case SettingsProblem::Epoch: field = tr("Epoch"); break;
+    }
+    switch (problem.kind) {
+    case SettingsProblem::DoubleQuote:
+        return tr("%1 contains a double quote, which would end the name early in the catalogue: "
+                  "remove it.")
+            .arg(field);
+    case SettingsProblem::Backslash:
+        return tr("%1 contains a backslash, which the catalogue's reader takes as the start of "
+                  "an escape: remove it.")
+            .arg(field);
+    case SettingsProblem::ControlCharacter:
+        return tr("%1 contains a control character (such as a line break or a tab): remove it.")
+            .arg(field);
+    case SettingsProblem::EmptyCenter:
+        return tr("%1 is empty: every body would name an empty parent, which the catalogue's "
+                  "reader cannot find, so none of them would load. Enter the object the bodies "
+                  "orbit.")
+            .arg(field);
+    case SettingsProblem::NoPositiveMass:
+        return tr("%1 must be a finite number above 0 when the center object is a barycenter: "
+                  "enter the total mass of the main objects, or clear Barycenter.")
+            .arg(field);
+    case SettingsProblem::NotFinite:
+        return tr("%1 is not a finite number: enter a finite value.").arg(field);
+    }
+    return field;
+}
+
+void MainWindow::showSaveError(SaveError const &error)
+{
+    QString const path = QString::fromStdString(error.path);
+    QString const reason = systemErrorText(error.code);
+    QString detail;
+    switch (error.step) {
+    case SaveError::NoPath: detail = tr("No output file was given."); break;
+    case SaveError::Open: detail = tr("Cannot open \"%1\": %2.").arg(path, reason); break;
+    case SaveError::Create: detail = tr("Cannot create \"%1\": %2.").arg(path, reason); break;
+    case SaveError::Permissions:
+        detail = tr("Cannot set the permissions of \"%1\": %2.").arg(path, reason);
+        break;
+    case SaveError::Write: detail = tr("Cannot write \"%1\": %2.").arg(path, reason); break;
+    case SaveError::Sync:
+        detail = tr("Cannot sync \"%1\" to the disk: %2.").arg(path, reason);
+        break;
+    case SaveError::Close:
+        detail = tr("Cannot finish writing \"%1\": %2.").arg(path, reason);
+        break;
+    case SaveError::Replace: detail = tr("Cannot replace \"%1\": %2.").arg(path, reason); break;
+    case SaveError::SyncDirectory:
+        // The file is in place already; only its safety is in doubt.
+        QMessageBox::warning(this, windowTitle(),
+                             tr("\"%1\" was replaced, but its folder could not be synced to the "
+                                "disk: %2. A system crash now could lose the new catalogue.")
+                                 .arg(path, reason));
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(),
+                         tr("The catalogue could not be saved.") + "\n\n" + detail);
+}
+
+// The system's reasons that a save meets in practice, in the window's
+// language; any other in the system's words.
+QString MainWindow::systemErrorText(int code) const
+{
+    switch (code) {
+    case ENOENT: return tr("No such file or directory");
+    case EACCES: return tr("Permission denied");
+    case EPERM: return tr("Operation not permitted");
+    case EISDIR: return tr("Is a directory");
+    case ENOTDIR: return tr("Not a directory");
+    case ENOSPC: return tr("No space left on device");
+    case EDQUOT: return tr("Disk quota exceeded");
+    case EFBIG: return tr("File too large");
+    case EROFS: return tr("Read-only file system");
+    case EIO: return tr("Input/output error");
+    case ENAMETOOLONG: return tr("File name too long");
+    case ELOOP: return tr("Too many levels of symbolic links");
+    case EBUSY: return tr("Device or resource busy");
+    }
+    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
 }
 
 void MainWindow::stopRun()

@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "Orbit.h"
 #include "Settings.h"
+#include "SettingsCheck.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -73,6 +74,9 @@ private:
     void showCredits();
     void toggleMassUnit(bool earthMasses);
     bool refuseProblems(Settings const &settings);
+    QString problemText(SettingsProblem const &problem) const;
+    void showSaveError(SaveError const &error);
+    QString systemErrorText(int code) const;
     void stopRun();
     void keepFixedSize();
     void fitTotalMassField();

@@ -281,6 +281,31 @@ char const *optionOf(SettingsProblem::Field field)
     return "--help";
 }
 
+std::string problemText(SettingsProblem const &problem)
+{
+    std::string const option = optionOf(problem.field);
+    switch (problem.kind) {
+    case SettingsProblem::DoubleQuote:
+        return option + ": the name contains a double quote, which would end it early in the "
+                        "catalogue: remove it";
+    case SettingsProblem::Backslash:
+        return option + ": the name contains a backslash, which the catalogue's reader takes as "
+                        "the start of an escape: remove it";
+    case SettingsProblem::ControlCharacter:
+        return option + ": the name contains a control character (such as a line break or a "
+                        "tab): remove it";
+    case SettingsProblem::EmptyCenter:
+        return option + ": the center object is empty, and every body names it as its parent, so "
+                        "none could be loaded: give the object the bodies orbit (for example "
+                        "--center Sol), or start from a --preset";
+    case SettingsProblem::NoPositiveMass:
+        return option + ": the center object is a barycenter, so the total mass must be above 0: "
+                        "give the total mass of the main objects, or use --no-barycenter";
+    case SettingsProblem::NotFinite: return option + ": not a finite number: give a finite value";
+    }
+    return option + ": not accepted";
+}
+
 } // namespace
 
 Request parseCommandLine(QStringList const &arguments)
@@ -411,14 +436,8 @@ Request parseCommandLine(QStringList const &arguments)
         return refusal(read.error);
 
     auto const problems = checkSettings(settings);
-    if (!problems.empty()) {
-        SettingsProblem const &problem = problems.front();
-        if (problem.field == SettingsProblem::TotalMass)
-            return refusal("--total-mass: the center object is a barycenter, so the total mass "
-                           "must be above 0: give the total mass of the main objects, or use "
-                           "--no-barycenter");
-        return refusal(std::string(optionOf(problem.field)) + ": " + problem.message);
-    }
+    if (!problems.empty())
+        return refusal(problemText(problems.front()));
     return request;
 }
 
@@ -467,4 +486,26 @@ std::string presetListing()
         line("epoch", numberText(s.epoch) + " (Julian date)");
     }
     return text;
+}
+
+std::string saveErrorText(SaveError const &error)
+{
+    std::string const path = quoted(error.path);
+    std::string const reason = std::error_code(error.code, std::generic_category()).message();
+    switch (error.step) {
+    case SaveError::NoPath: return "No output file was given.";
+    case SaveError::Open: return "Cannot open " + path + ": " + reason + ".";
+    case SaveError::Create: return "Cannot create " + path + ": " + reason + ".";
+    case SaveError::Permissions:
+        return "Cannot set the permissions of " + path + ": " + reason + ".";
+    case SaveError::Write: return "Cannot write " + path + ": " + reason + ".";
+    case SaveError::Sync: return "Cannot sync " + path + " to the disk: " + reason + ".";
+    case SaveError::Close: return "Cannot finish writing " + path + ": " + reason + ".";
+    case SaveError::Replace: return "Cannot replace " + path + ": " + reason + ".";
+    case SaveError::SyncDirectory:
+        return path +
+               " was replaced, but its directory could not be synced to the disk: " + reason +
+               ". A system crash now could lose the new catalogue.";
+    }
+    return "Cannot save " + path + ": " + reason + ".";
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CatalogueFile.h"
 #include "Settings.h"
 
 #include <QStringList>
@@ -39,3 +40,7 @@ bool asksForPreview(QStringList const &arguments);
 // Every preset with all its values, as option names and values that give the
 // same record when passed back.
 std::string presetListing();
+
+// A failed save, or an output refused before generating, in this program's
+// words: one line without a newline, naming the path and the system's reason.
+std::string saveErrorText(SaveError const &error);

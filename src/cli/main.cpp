@@ -100,6 +100,18 @@ int writePreview(Generator const &generator, Request const &request, unsigned in
 
 int generateBelt(Request const &request)
 {
+    // An output that cannot be written is refused before any body is drawn,
+    // with the message its save would give.
+    bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
+    for (std::string const *path : {&request.outputPath, &request.previewPath}) {
+        if (path->empty() || (path == &request.outputPath && !request.writeCatalogue))
+            continue;
+        if (auto const refused = CatalogueFile::check(*path)) {
+            printError(saveErrorText(*refused));
+            return exitFailed;
+        }
+    }
+
     unsigned int seed = 0;
     if (request.seed) {
         seed = *request.seed;
@@ -112,7 +124,6 @@ int generateBelt(Request const &request)
     if (!request.quiet)
         std::fprintf(stderr, "seed: %u\n", seed);
 
-    bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
     // Progress on the terminal that also shows the catalogue would garble both.
     bool const showProgress =
         !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));
@@ -162,7 +173,7 @@ int generateBelt(Request const &request)
         return exitFailed;
     }
     if (!result) {
-        printError(result.message);
+        printError(saveErrorText(result.error));
         return exitFailed;
     }
     if (!request.previewPath.empty())

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +16,14 @@
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 20;
+// Writeback of the text is started whenever this much more has been written,
+// and the text is synced on a helper thread whenever flushStep more has been:
+// started writeback alone leaves the disk's cache to be flushed at the end, in
+// one wait as long as the file is large.
+constexpr std::uint64_t writebackStep = 1 << 20;
+constexpr std::uint64_t flushStep = 32 << 20;
+
+std::atomic<bool> syncingEnabled{true};
 
 std::string directoryOf(std::string const &path)
 {
@@ -45,7 +57,104 @@ std::string followLinks(std::string path)
     return path;
 }
 
+// A file system that cannot sync a file or directory says so with these; the
+// data then cannot be made any safer than the system keeps it.
+bool syncUnsupported(int code)
+{
+    return code == EINVAL || code == ENOTSUP;
+}
+
 } // namespace
+
+// Syncs a file on its own thread whenever asked, so that the wait overlaps the
+// writing of more text. Stopped before the file is closed.
+class CatalogueFile::Syncer {
+public:
+    explicit Syncer(int fd)
+        : fd(fd)
+        , thread([this] { run(); })
+    {}
+    ~Syncer() { finish(); }
+
+    void request()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            pending = true;
+        }
+        wake.notify_one();
+    }
+
+    // Waits for a sync under way and ends the thread; returns the error of a
+    // failed sync, which a later sync of the same file would no longer report.
+    int finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stopping = true;
+        }
+        wake.notify_one();
+        if (thread.joinable())
+            thread.join();
+        return error;
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            wake.wait(lock, [this] { return pending || stopping; });
+            if (stopping)
+                return;
+            pending = false;
+            lock.unlock();
+            int const code = ::fdatasync(fd) == 0 ? 0 : errno;
+            lock.lock();
+            if (code != 0 && !syncUnsupported(code)) {
+                error = code;
+                return;
+            }
+        }
+    }
+
+    int const fd;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool pending = false;
+    bool stopping = false;
+    int error = 0;
+    std::thread thread; // last, so that it starts once the rest is ready
+};
+
+char const *saveStepName(SaveError::Step step)
+{
+    switch (step) {
+    case SaveError::NoPath: return "no path";
+    case SaveError::Open: return "open";
+    case SaveError::Create: return "create";
+    case SaveError::Permissions: return "permissions";
+    case SaveError::Write: return "write";
+    case SaveError::Sync: return "sync";
+    case SaveError::Close: return "close";
+    case SaveError::Replace: return "replace";
+    case SaveError::SyncDirectory: return "sync directory";
+    }
+    return "?";
+}
+
+void CatalogueFile::setSyncing(bool on)
+{
+    syncingEnabled.store(on);
+}
+
+std::optional<SaveError> CatalogueFile::check(std::string const &path)
+{
+    CatalogueFile file(path);
+    if (!file.openPath(true))
+        return file.error();
+    return std::nullopt; // the destructor removes the temporary file
+}
 
 CatalogueFile::CatalogueFile(std::string path)
     : path(std::move(path))
@@ -62,11 +171,21 @@ CatalogueFile::~CatalogueFile()
     discard();
 }
 
-void CatalogueFile::fail(char const *what, int code)
+bool CatalogueFile::finishSyncing()
+{
+    if (!syncer)
+        return true;
+    int const code = syncer->finish();
+    syncer.reset();
+    if (code != 0)
+        fail(SaveError::Sync, code);
+    return code == 0;
+}
+
+void CatalogueFile::fail(SaveError::Step step, int code)
 {
     failed = true;
-    errorText = std::string(what) + " \"" + path +
-                "\": " + std::error_code(code, std::generic_category()).message() + ".";
+    lastError = SaveError{step, path, code};
 }
 
 bool CatalogueFile::open()
@@ -75,9 +194,16 @@ bool CatalogueFile::open()
         buffer.reserve(bufferSize);
         return fd >= 0;
     }
+    if (!openPath(false))
+        return false;
+    buffer.reserve(bufferSize);
+    return true;
+}
+
+bool CatalogueFile::openPath(bool probe)
+{
     if (path.empty()) {
-        failed = true;
-        errorText = "No output file was given.";
+        fail(SaveError::NoPath, 0);
         return false;
     }
     targetPath = followLinks(path);
@@ -85,17 +211,23 @@ bool CatalogueFile::open()
     struct stat st;
     bool const exists = stat(targetPath.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
-        fail("Cannot write", EISDIR);
+        fail(SaveError::Write, EISDIR);
         return false;
     }
     if (exists && !S_ISREG(st.st_mode)) {
         // A device or a pipe cannot be renamed over: write to it as it is.
+        if (probe) {
+            if (faccessat(AT_FDCWD, targetPath.c_str(), W_OK, AT_EACCESS) != 0) {
+                fail(SaveError::Open, errno);
+                return false;
+            }
+            return true;
+        }
         fd = ::open(targetPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0) {
-            fail("Cannot open", errno);
+            fail(SaveError::Open, errno);
             return false;
         }
-        buffer.reserve(bufferSize);
         return true;
     }
 
@@ -111,7 +243,7 @@ bool CatalogueFile::open()
     }
     if (fd < 0) {
         tempPath.clear();
-        fail("Cannot create", errno);
+        fail(SaveError::Create, errno);
         return false;
     }
     if (exists) {
@@ -120,31 +252,55 @@ bool CatalogueFile::open()
             // Only the owner's own group may be kept by an ordinary user; that is fine.
         }
         if (fchmod(fd, st.st_mode & 07777) != 0) {
-            fail("Cannot set the permissions of", errno);
+            fail(SaveError::Permissions, errno);
             discard();
             return false;
         }
     }
-    buffer.reserve(bufferSize);
+    syncing = !probe && syncingEnabled.load();
     return true;
 }
 
 bool CatalogueFile::writeAll(char const *data, std::size_t size)
 {
     while (size > 0) {
-        ssize_t const written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
+        ssize_t const count = ::write(fd, data, size);
+        if (count < 0 && errno == EINTR)
             continue;
-        if (written <= 0) {
-            fail("Cannot write", written < 0 ? errno : EIO);
+        if (count <= 0) {
+            fail(SaveError::Write, count < 0 ? errno : EIO);
             return false;
         }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        data += count;
+        size -= static_cast<std::size_t>(count);
+        written += static_cast<std::uint64_t>(count);
     }
+    if (syncing && written - writebackFrom >= writebackStep)
+        startWriteback();
     return true;
 }
 
+// Asks the system to start writing what has been written so far, without
+// waiting for it, and now and then has the helper sync it. A failure of
+// sync_file_range is only a lost head start: the syncs report what really
+// went wrong.
+void CatalogueFile::startWriteback()
+{
+    sync_file_range(fd, static_cast<off64_t>(writebackFrom),
+                    static_cast<off64_t>(written - writebackFrom), SYNC_FILE_RANGE_WRITE);
+    writebackFrom = written;
+    if (written - flushedFrom < flushStep)
+        return;
+    flushedFrom = written;
+    if (!syncer) {
+        try {
+            syncer = std::make_unique<Syncer>(fd);
+        } catch (std::system_error const &) {
+            return; // no thread to spare: the sync in commit() does it all
+        }
+    }
+    syncer->request();
+}
 bool CatalogueFile::flushBuffer()
 {
     if (failed || fd < 0)
@@ -193,26 +349,59 @@ bool CatalogueFile::commit()
     }
     if (borrowed)
         return true;
+    // The text must be on the disk before the name points to it; otherwise a
+    // crash after the rename could leave the target empty or cut short.
+    if (!finishSyncing()) {
+        discard();
+        return false;
+    }
+    if (syncing && ::fsync(fd) != 0 && !syncUnsupported(errno)) {
+        fail(SaveError::Sync, errno);
+        discard();
+        return false;
+    }
     int const closed = ::close(fd);
     fd = -1;
     if (closed != 0) {
-        fail("Cannot finish writing", errno);
+        fail(SaveError::Close, errno);
         discard();
         return false;
     }
     if (!tempPath.empty()) {
         if (rename(tempPath.c_str(), targetPath.c_str()) != 0) {
-            fail("Cannot replace", errno);
+            fail(SaveError::Replace, errno);
             discard();
             return false;
         }
         tempPath.clear();
+        if (syncing && !syncDirectory())
+            return false;
     }
     return true;
 }
 
+// Puts the rename itself on the disk.
+bool CatalogueFile::syncDirectory()
+{
+    int const directory =
+        ::open(directoryOf(targetPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A directory that may be written but not read cannot be opened to sync
+    // it; the rename then reaches the disk with the system's next writeback.
+    if (directory < 0)
+        return true;
+    bool const ok = ::fsync(directory) == 0 || syncUnsupported(errno);
+    if (!ok)
+        fail(SaveError::SyncDirectory, errno);
+    ::close(directory);
+    return ok;
+}
+
 void CatalogueFile::discard()
 {
+    if (syncer) {
+        syncer->finish(); // it must be done with fd before fd is closed
+        syncer.reset();
+    }
     if (fd >= 0 && !borrowed)
         ::close(fd);
     fd = -1;

@@ -272,18 +272,18 @@ SaveResult Generator::save(std::string const &path, std::atomic<int> &progress,
                            std::atomic<bool> const *stop)
 {
     CatalogueFile file(path);
-    return writeBodies(file, path, progress, stop);
+    return writeBodies(file, progress, stop);
 }
 
 SaveResult Generator::save(int descriptor, std::string const &name, std::atomic<int> &progress,
                            std::atomic<bool> const *stop)
 {
     CatalogueFile file(descriptor, name);
-    return writeBodies(file, name, progress, stop);
+    return writeBodies(file, progress, stop);
 }
 
-SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
-                                  std::atomic<int> &progress, std::atomic<bool> const *stop)
+SaveResult Generator::writeBodies(CatalogueFile &file, std::atomic<int> &progress,
+                                  std::atomic<bool> const *stop)
 {
     if (!file.open())
         return {false, false, file.error()};
@@ -300,9 +300,7 @@ SaveResult Generator::writeBodies(CatalogueFile &file, std::string const &name,
         outcome = CatalogueWriter::Outcome::Stopped;
     switch (outcome) {
     case CatalogueWriter::Outcome::Written: break;
-    case CatalogueWriter::Outcome::Stopped:
-        file.discard();
-        return {false, true, "Saving \"" + name + "\" was stopped; the file was not changed."};
+    case CatalogueWriter::Outcome::Stopped: file.discard(); return {false, true, {}};
     case CatalogueWriter::Outcome::WriteFailed: return {false, false, file.error()};
     }
     if (!file.commit())

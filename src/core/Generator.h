@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BaseAsteroid.h"
+#include "CatalogueFile.h"
 #include "Orbit.h"
 #include "Settings.h"
 
@@ -16,7 +17,7 @@
 struct SaveResult {
     bool ok = true;
     bool stopped = false; // a stop request ended it; nothing was changed
-    std::string message;  // English, names the path and the system's reason
+    SaveError error;      // when neither ok nor stopped
     explicit operator bool() const { return ok; }
 };
 
@@ -117,8 +118,8 @@ private:
     double canonical();
 
     std::string bodyName(unsigned int id) const;
-    SaveResult writeBodies(class CatalogueFile &file, std::string const &name,
-                           std::atomic<int> &progress, std::atomic<bool> const *stop);
+    SaveResult writeBodies(CatalogueFile &file, std::atomic<int> &progress,
+                           std::atomic<bool> const *stop);
 
     double maxRotationPeriod;
     double minRotationPeriod;

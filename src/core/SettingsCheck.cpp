@@ -2,18 +2,29 @@
 #include "SettingsCheck.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
-// A double quote would end the quoted name early; a line break or any other
-// control character would let the name spill into catalogue text.
-bool breaksQuotedName(std::string const &text)
+// Characters that a quoted name in the catalogue cannot carry: a double quote
+// would end it early, a backslash would start an escape in the reader, and a
+// line break or any other control character would let the name spill into
+// catalogue text.
+void checkName(std::vector<SettingsProblem> &problems, SettingsProblem::Field field,
+               std::string const &text)
 {
+    bool quote = false, backslash = false, control = false;
     for (unsigned char c : text) {
-        if (c == '"' || c < 0x20 || c == 0x7f)
-            return true;
+        quote = quote || c == '"';
+        backslash = backslash || c == '\\';
+        control = control || c < 0x20 || c == 0x7f;
     }
-    return false;
+    if (quote)
+        problems.push_back({field, SettingsProblem::DoubleQuote});
+    if (backslash)
+        problems.push_back({field, SettingsProblem::Backslash});
+    if (control)
+        problems.push_back({field, SettingsProblem::ControlCharacter});
 }
 
 } // namespace
@@ -21,40 +32,31 @@ bool breaksQuotedName(std::string const &text)
 std::vector<SettingsProblem> checkSettings(Settings const &settings)
 {
     std::vector<SettingsProblem> problems;
-    auto checkName = [&](SettingsProblem::Field field, std::string const &text, char const *label) {
-        if (breaksQuotedName(text))
-            problems.push_back({field, std::string(label) +
-                                           " contains a double quote or a control character "
-                                           "(such as a line break or a tab): remove it."});
-    };
-    checkName(SettingsProblem::BeltName, settings.beltName, "Belt name");
-    checkName(SettingsProblem::BeltCenter, settings.beltCenter, "Center object");
+    checkName(problems, SettingsProblem::BeltName, settings.beltName);
+    if (settings.beltCenter.empty())
+        problems.push_back({SettingsProblem::BeltCenter, SettingsProblem::EmptyCenter});
+    checkName(problems, SettingsProblem::BeltCenter, settings.beltCenter);
 
     if (settings.barycenter && !(std::isfinite(settings.totalMass) && settings.totalMass > 0))
-        problems.push_back({SettingsProblem::TotalMass,
-                            "Total mass must be a finite number above 0 when the center object "
-                            "is a barycenter: enter the total mass of the main objects, or clear "
-                            "Barycenter."});
+        problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
 
     struct Bound {
         SettingsProblem::Field field;
         double value;
-        char const *label;
     };
     Bound const bounds[] = {
-        {SettingsProblem::InnerRadius, settings.innerRadius, "Belt inner radius"},
-        {SettingsProblem::OuterRadius, settings.outerRadius, "Belt outer radius"},
-        {SettingsProblem::MinRadius, settings.minRadius, "Min radius"},
-        {SettingsProblem::MaxRadius, settings.maxRadius, "Max radius"},
-        {SettingsProblem::MinEccentricity, settings.minEccentricity, "Min eccentricity"},
-        {SettingsProblem::MaxEccentricity, settings.maxEccentricity, "Max eccentricity"},
-        {SettingsProblem::MaxInclination, settings.maxInclination, "Max inclination"},
-        {SettingsProblem::Epoch, settings.epoch, "Epoch"},
+        {SettingsProblem::InnerRadius, settings.innerRadius},
+        {SettingsProblem::OuterRadius, settings.outerRadius},
+        {SettingsProblem::MinRadius, settings.minRadius},
+        {SettingsProblem::MaxRadius, settings.maxRadius},
+        {SettingsProblem::MinEccentricity, settings.minEccentricity},
+        {SettingsProblem::MaxEccentricity, settings.maxEccentricity},
+        {SettingsProblem::MaxInclination, settings.maxInclination},
+        {SettingsProblem::Epoch, settings.epoch},
     };
     for (auto const &bound : bounds) {
         if (!std::isfinite(bound.value))
-            problems.push_back({bound.field, std::string(bound.label) +
-                                                 " is not a finite number: enter a finite value."});
+            problems.push_back({bound.field, SettingsProblem::NotFinite});
     }
     return problems;
 }

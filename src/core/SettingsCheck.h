@@ -3,10 +3,10 @@
 
 #include "Settings.h"
 
-#include <string>
 #include <vector>
 
-// A setting that would make a catalogue the reader cannot load.
+// A setting that would make a catalogue the reader cannot load: the field and
+// the kind of problem. The front ends word it.
 struct SettingsProblem {
     enum Field {
         BeltName,
@@ -21,10 +21,20 @@ struct SettingsProblem {
         MaxInclination,
         Epoch,
     };
+    enum Kind {
+        DoubleQuote,      // would end the quoted name early
+        Backslash,        // the reader takes it as the start of an escape
+        ControlCharacter, // a line break, a tab or another control character
+        EmptyCenter,      // every body would name an empty parent
+        NoPositiveMass,   // a barycenter without a finite total mass above 0
+        NotFinite,        // infinite or not a number
+    };
     Field field;
-    std::string message; // one English sentence: the field and what to change
+    Kind kind;
 };
 
-// The problems of a record, in form order; empty when a run may start. Bounds
-// in the wrong order are not problems: the generator takes the lower bound.
+// The problems of a record, in form order, and for a name in the order of the
+// kinds above; empty when a run may start. Bounds in the wrong order are not
+// problems: the generator takes the lower bound. An empty belt name is none
+// either: the bodies are then named by their numbers.
 std::vector<SettingsProblem> checkSettings(Settings const &settings);

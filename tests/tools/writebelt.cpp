@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 int main(int argc, char **argv)
@@ -27,7 +28,8 @@ int main(int argc, char **argv)
     generator.generate(progress);
     SaveResult const result = generator.save(argv[3], progress);
     if (!result.ok) {
-        std::fprintf(stderr, "writebelt: %s\n", result.message.c_str());
+        std::fprintf(stderr, "writebelt: %s %s: %s\n", saveStepName(result.error.step),
+                     result.error.path.c_str(), std::strerror(result.error.code));
         return 1;
     }
     return 0;
