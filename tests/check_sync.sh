@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The system calls of a save, in order, as strace sees them: writeback of the
 # text starts while it is written, every sync of the text (some on a helper
 # thread while more is written) ends before the rename, and the directory is
