@@ -5,6 +5,7 @@
 //
 //   guistall [--number N] [--dir DIR]
 
+#include "EventLoopWatch.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -43,34 +44,17 @@ int main(int argc, char **argv)
         return 1;
     count->setValue(number);
 
-    QElapsedTimer clock;
-    qint64 last = 0, longest = 0, over50 = 0, ticks = 0;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        qint64 const now = clock.elapsed();
-        qint64 const gap = now - last;
-        last = now;
-        ++ticks;
-        longest = std::max(longest, gap);
-        over50 += gap > 50;
-        if (generate->isEnabled()) {
-            tick.stop();
-            application.quit();
-        }
-    });
+    EventLoopWatch watch([&] { return generate->isEnabled(); });
     QTimer::singleShot(0, [&] {
-        clock.start();
-        tick.start();
+        watch.start([&] { application.quit(); });
         generate->click(); // returns once the worker has started
     });
     application.exec();
 
     std::printf("window run of %d bodies: %.2f s, %lld ticks, longest event-loop gap %lld ms "
                 "(target at most 50 ms): %s; gaps over 50 ms: %lld\n",
-                number, clock.elapsed() / 1000.0, ticks, longest, longest <= 50 ? "met" : "NOT MET",
-                over50);
+                number, watch.seconds(), watch.ticks, watch.longest,
+                watch.longest <= 50 ? "met" : "NOT MET", watch.over50);
     QFile::remove(path);
-    return longest <= 50 ? 0 : 1;
+    return watch.longest <= 50 ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 //
 //   previewstall [--number N]
 
+#include "EventLoopWatch.h"
 #include "MainWindow.h"
 #include "PreviewWindow.h"
 
@@ -38,24 +39,10 @@ int main(int argc, char **argv)
     if (!count || !plot)
         return 1;
 
-    QElapsedTimer clock;
-    qint64 last = 0, longest = 0, over50 = 0, ticks = 0;
     bool started = false;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        qint64 const now = clock.elapsed();
-        qint64 const gap = now - last;
-        last = now;
-        ++ticks;
-        longest = std::max(longest, gap);
-        over50 += gap > 50;
+    EventLoopWatch watch([&] {
         auto const shown = preview->shownPreview();
-        if (started && !preview->busy() && shown && shown->bodyCount() == std::size_t(number)) {
-            tick.stop();
-            application.quit();
-        }
+        return started && !preview->busy() && shown && shown->bodyCount() == std::size_t(number);
     });
     // Start from the small belt's picture, as a user changing the count would.
     QTimer::singleShot(0, [&] {
@@ -63,13 +50,12 @@ int main(int argc, char **argv)
         settle.start();
         while ((preview->busy() || !preview->shownPreview()) && settle.elapsed() < 30000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        clock.start();
-        tick.start();
+        watch.start([&] { application.quit(); });
         started = true;
         count->setValue(number);
     });
     application.exec();
-    double const seconds = clock.elapsed() / 1000.0;
+    double const seconds = watch.seconds();
 
     // One drawing of the picture at the window's size, as a paint event does.
     QElapsedTimer paint;
@@ -84,7 +70,8 @@ int main(int argc, char **argv)
     std::printf("preview of %d bodies: shown after %.2f s, %lld ticks, longest event-loop gap "
                 "%lld ms (target at most 50 ms): %s; gaps over 50 ms: %lld; drawing the "
                 "%dx%d picture: %lld ms\n",
-                number, seconds, ticks, longest, longest <= 50 ? "met" : "NOT MET", over50,
-                plot->width(), plot->height(), fastest);
-    return longest <= 50 ? 0 : 1;
+                number, seconds, watch.ticks, watch.longest,
+                watch.longest <= 50 ? "met" : "NOT MET", watch.over50, plot->width(),
+                plot->height(), fastest);
+    return watch.longest <= 50 ? 0 : 1;
 }
