@@ -122,7 +122,8 @@ struct Tables {
     }
 };
 
-Tables const &tables()
+// Inlined, so that a call costs only the check that the tables exist.
+[[gnu::always_inline]] inline Tables const &tables()
 {
     static Tables const instance;
     return instance;
@@ -240,18 +241,8 @@ bool settle(Evaluation const &v, double &result)
 
 std::atomic<std::uint64_t> preciseRuns{0};
 
-} // namespace
-
-namespace detail {
-
-Evaluation evaluateLog(double x, int stage)
-{
-    Tables const &tab = tables();
-    Reduced const r = reduce(x, tab);
-    return stage == 0 ? quick(r, tab) : precise(r, tab);
-}
-
-bool fastLog(double x, double &result)
+// Inlined into log(), which runs millions of times a belt.
+[[gnu::always_inline]] inline bool settleLog(double x, double &result)
 {
     if (!(x > 0) || x == std::numeric_limits<double>::infinity()) {
         // NaN stays NaN, +inf stays +inf, 0 gives -inf and negatives NaN.
@@ -275,6 +266,22 @@ bool fastLog(double x, double &result)
     return settle(precise(r, tab), result);
 }
 
+} // namespace
+
+namespace detail {
+
+Evaluation evaluateLog(double x, int stage)
+{
+    Tables const &tab = tables();
+    Reduced const r = reduce(x, tab);
+    return stage == 0 ? quick(r, tab) : precise(r, tab);
+}
+
+bool fastLog(double x, double &result)
+{
+    return settleLog(x, result);
+}
+
 double accurateLog(double x)
 {
     std::lock_guard<std::mutex> lock(precisionLock);
@@ -292,7 +299,7 @@ double accurateLog(double x)
 double log(double x)
 {
     double result;
-    if (detail::fastLog(x, result))
+    if (settleLog(x, result))
         return result;
     fallbacks.fetch_add(1, std::memory_order_relaxed);
     return detail::accurateLog(x);
