@@ -57,6 +57,25 @@ struct PowersOfTen {
     }
 };
 constexpr PowersOfTen powersOfTen;
+
+// 10^n as doubles, near enough for a first guess of a number's decimal
+// exponent, from 10^-40 on.
+constexpr int lowestPower = -40;
+struct PowersAsDoubles {
+    double value[64];
+    constexpr PowersAsDoubles()
+        : value()
+    {
+        double x = 1;
+        for (int n = 0; n > lowestPower; --n)
+            x /= 10;
+        for (double &v : value) {
+            v = x;
+            x *= 10;
+        }
+    }
+};
+constexpr PowersAsDoubles powersAsDoubles;
 constexpr std::uint64_t e18 = 1000000000000000000ull;
 
 // round(m 2^e 10^k), ties to even, exactly, when it is below 2^64; false when
@@ -99,25 +118,30 @@ bool scaledRound(std::uint64_t m, int e, int k, std::uint64_t &result)
     return true;
 }
 
-// The digits of a 19-digit integer, most significant first.
+constexpr char digitPairs[] = "00010203040506070809101112131415161718192021222324"
+                              "25262728293031323334353637383940414243444546474849"
+                              "50515253545556575859606162636465666768697071727374"
+                              "75767778798081828384858687888990919293949596979899";
+
+void eightDigits(char *out, std::uint32_t v)
+{
+    std::uint32_t const high = v / 10000, low = v % 10000;
+    std::memcpy(out, digitPairs + 2 * (high / 100), 2);
+    std::memcpy(out + 2, digitPairs + 2 * (high % 100), 2);
+    std::memcpy(out + 4, digitPairs + 2 * (low / 100), 2);
+    std::memcpy(out + 6, digitPairs + 2 * (low % 100), 2);
+}
+
+// The digits of a 19-digit integer, most significant first: 3 + 8 + 8, so
+// that all but one division work on 32 bits.
 void nineteenDigits(char *out, std::uint64_t d)
 {
-    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324"
-                                    "25262728293031323334353637383940414243444546474849"
-                                    "50515253545556575859606162636465666768697071727374"
-                                    "75767778798081828384858687888990919293949596979899";
-    std::uint64_t const high = d / 100000000000ull; // 8 digits
-    std::uint64_t low = d % 100000000000ull;        // 11 digits
-    std::uint32_t top = std::uint32_t(high);
-    for (int i = 6; i >= 0; i -= 2) {
-        std::memcpy(out + i, pairs + 2 * (top % 100), 2);
-        top /= 100;
-    }
-    for (int i = 17; i >= 8; i -= 2) {
-        std::memcpy(out + i, pairs + 2 * (low % 100), 2);
-        low /= 100;
-    }
-    out[8] = char('0' + low);
+    std::uint64_t const top = d / 100000000;
+    std::uint32_t const head = std::uint32_t(top / 100000000);
+    out[0] = char('0' + head / 100);
+    std::memcpy(out + 1, digitPairs + 2 * (head % 100), 2);
+    eightDigits(out + 3, std::uint32_t(top - std::uint64_t(head) * 100000000));
+    eightDigits(out + 11, std::uint32_t(d - top * 100000000));
 }
 
 // %.19g for the normal doubles whose 19 digits lie within 10^38 of the
@@ -132,18 +156,29 @@ char *writeNumberQuickly(char *out, double value)
         return nullptr; // zeros, subnormals, infinities and NaN
     std::uint64_t const m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
     int const e = biased - 1075;
-    // floor(log10 |value|) is this or one less.
-    int decimalExponent = int((std::int64_t(biased - 1023) * 78913) >> 18) + 1;
+    // floor(log10 |value|), guessed from the binary exponent and a table of
+    // powers of ten; a wrong guess shows in the count of digits and is
+    // corrected.
+    int decimalExponent = int((std::int64_t(biased - 1023) * 78913) >> 18);
+    int const next = decimalExponent + 1 - lowestPower;
+    if (next >= 0 && next < int(sizeof powersAsDoubles.value / sizeof(double)) &&
+        std::fabs(value) >= powersAsDoubles.value[next])
+        ++decimalExponent;
     std::uint64_t d = 0;
-    for (int attempt = 0; attempt < 2; ++attempt, --decimalExponent) {
+    for (int attempt = 0;; ++attempt) {
         int const k = 18 - decimalExponent;
-        if (k < 0 || k > maxScale || !scaledRound(m, e, k, d))
+        if (attempt == 3 || k < 0 || k > maxScale)
             return nullptr;
-        if (d >= e18)
-            break;
+        if (!scaledRound(m, e, k, d) || d > 10 * e18) {
+            ++decimalExponent; // 20 digits or more
+            continue;
+        }
+        if (d < e18) {
+            --decimalExponent; // 18 digits or fewer
+            continue;
+        }
+        break;
     }
-    if (d < e18)
-        return nullptr;
     if (d == 10 * e18) { // rounded up to the next power of ten
         d = e18;
         ++decimalExponent;
