@@ -5,7 +5,8 @@
 // save without the sync, beside what dd needs to put as many bytes on the disk.
 //
 //   beltbench [--number N] [--seed S] [--runs R] [--dir DIR]
-//   beltbench job core|core-nosync|reference|none FILE N SEED   (one measured job)
+//   beltbench job core|core-nosync|overlap|overlap-nosync|reference|none FILE N SEED
+//                                                      (one measured job)
 
 #include "CorrectRounding.h"
 #include "Generator.h"
@@ -43,6 +44,23 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
 
     auto start = Clock::now();
     Generator generator(settings, seed);
+    if (writer == "overlap" || writer == "overlap-nosync") {
+        // As beltwright-cli saves: written while it is generated.
+        CatalogueFile::setSyncing(writer != "overlap-nosync");
+        std::atomic<int> saved{0};
+        SaveResult const result = generator.generateAndSave(path, progress, saved);
+        double const seconds = secondsSince(start);
+        if (!result.ok)
+            std::fprintf(stderr, "beltbench: %s %s: %s\n", saveStepName(result.error.step),
+                         result.error.path.c_str(), std::strerror(result.error.code));
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        // Generating and saving overlap: the whole time counts as saving.
+        std::printf("%.6f %.6f %ld %llu %llu\n", 0.0, seconds, usage.ru_maxrss,
+                    static_cast<unsigned long long>(CorrectRounding::preciseCount()),
+                    static_cast<unsigned long long>(CorrectRounding::fallbackCount()));
+        return result.ok ? 0 : 1;
+    }
     generator.generate(progress);
     double const generateSeconds = secondsSince(start);
 
@@ -206,14 +224,14 @@ int main(int argc, char **argv)
     std::string const referencePath = dir + "/beltbench-reference.sc";
     std::string const ddPath = dir + "/beltbench-dd";
     std::vector<double> coreGenerate, coreSave, coreJob, refGenerate, refSave, refJob;
-    std::vector<double> durableSave, durableJob, ddSeconds, coreProcess, refProcess, cliProcess;
+    std::vector<double> durableJob, overlappedJob, ddSeconds, coreProcess, refProcess, cliProcess;
     long corePeak = 0, refPeak = 0;
     unsigned long long precise = 0, fallbacks = 0;
     std::uint64_t bytes = 0;
     std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores, files in %s\n", number,
                 seed, runs, sysconf(_SC_NPROCESSORS_ONLN), dir.c_str());
     for (int run = 0; run < runs; ++run) {
-        Sample core, unsynced, reference;
+        Sample core, unsynced, overlapped, reference;
         // Each job starts with no file of its own and no dirty pages of the
         // previous one, so that neither pays for freeing or flushing the
         // other's output. They alternate so that drifting load hits all.
@@ -225,9 +243,11 @@ int main(int argc, char **argv)
         bool ok = spawnJob("reference", referencePath, number, seed, reference);
         fresh(unsyncedPath);
         ok = ok && spawnJob("core-nosync", unsyncedPath, number, seed, unsynced);
+        fresh(unsyncedPath);
+        ok = ok && spawnJob("overlap-nosync", unsyncedPath, number, seed, overlapped);
         std::remove(unsyncedPath.c_str());
         fresh(corePath);
-        ok = ok && spawnJob("core", corePath, number, seed, core);
+        ok = ok && spawnJob("overlap", corePath, number, seed, core);
         if (!ok) {
             std::fprintf(stderr, "beltbench: a job failed\n");
             return 1;
@@ -251,17 +271,17 @@ int main(int argc, char **argv)
         }
         cliProcess.push_back(cli);
 #endif
-        coreProcess.push_back(unsynced.process);
+        coreProcess.push_back(overlapped.process);
         refProcess.push_back(reference.process);
         coreGenerate.push_back(unsynced.generate);
         coreSave.push_back(unsynced.save);
         coreJob.push_back(unsynced.generate + unsynced.save);
-        durableSave.push_back(core.save);
-        durableJob.push_back(core.generate + core.save);
+        durableJob.push_back(core.save);
+        overlappedJob.push_back(overlapped.save);
         refGenerate.push_back(reference.generate);
         refSave.push_back(reference.save);
         refJob.push_back(reference.generate + reference.save);
-        corePeak = std::max(corePeak, unsynced.peakKiB);
+        corePeak = std::max({corePeak, unsynced.peakKiB, overlapped.peakKiB, core.peakKiB});
         precise = unsynced.precise;
         fallbacks = unsynced.fallbacks;
         refPeak = std::max(refPeak, reference.peakKiB);
@@ -278,19 +298,20 @@ int main(int argc, char **argv)
     row("generate", coreGenerate, refGenerate);
     row("save", coreSave, refSave);
     row("whole job", coreJob, refJob);
-    row("start to exit", coreProcess, refProcess);
+    // The core as beltwright-cli runs it, saving while it generates.
+    row("overlapped, in process", overlappedJob, refJob);
+    row("overlapped, start→exit", coreProcess, refProcess);
     std::printf("%-22s %12.1f %12s %12.1f\n", "peak resident MiB", corePeak / 1024.0, "",
                 refPeak / 1024.0);
 
-    std::printf("\nThe core's durable save, %.1f MiB:\n", double(bytes) / (1 << 20));
+    std::printf("\nThe core's durable save, %.1f MiB, saving while it generates:\n",
+                double(bytes) / (1 << 20));
     std::printf("%-22s %12s %12s\n", "seconds", "min", "median");
     auto single = [](char const *name, std::vector<double> const &v) {
         std::printf("%-22s %12.3f %12.3f\n", name, minimum(v), median(v));
     };
-    single("save, synced", durableSave);
-    single("save, not synced", coreSave);
     single("whole job, synced", durableJob);
-    single("whole job, not synced", coreJob);
+    single("whole job, not synced", overlappedJob);
     single("dd bs=1M conv=fsync", ddSeconds);
     if (!cliProcess.empty())
         single("beltwright-cli, synced", cliProcess);
@@ -299,11 +320,11 @@ int main(int argc, char **argv)
     double const processRatio = median(refProcess) / median(coreProcess);
     double const saveRatio = median(refSave) / median(coreSave);
     double const memoryRatio = double(corePeak) / double(refPeak);
-    double const syncCost = median(durableJob) / median(coreJob);
+    double const syncCost = median(durableJob) / median(overlappedJob);
     bool const identical = sameBytes(corePath, referencePath);
     std::printf("\nwhole job   %.2fx faster (target at least 5x)   %s\n", jobRatio,
                 jobRatio >= 5 ? "met" : "NOT MET");
-    std::printf("start→exit  %.2fx faster (target at least 5x)   %s\n", processRatio,
+    std::printf("start→exit  %.2fx faster, overlapped (target at least 5x)   %s\n", processRatio,
                 processRatio >= 5 ? "met" : "NOT MET");
     std::printf("save        %.2fx faster (target at least 6x)   %s\n", saveRatio,
                 saveRatio >= 6 ? "met" : "NOT MET");

@@ -141,6 +141,63 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
     }
 
+    // Saving while the belt is generated writes the same bytes as generating
+    // and then saving, in order and in parallel, and a stop at any point while
+    // generating keeps the old file.
+    void savingWhileGenerating_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("stopAtPercent"); // -1: no stop
+        QTest::newRow("empty") << 0 << -1;
+        QTest::newRow("one body") << 1 << -1;
+        QTest::newRow("in order") << 3000 << -1;
+        QTest::newRow("two threads, blocks in parallel") << 60001 << -1;
+        QTest::newRow("stopped before the first body") << 60001 << 0;
+        QTest::newRow("stopped half-way") << 60001 << 50;
+    }
+    void savingWhileGenerating()
+    {
+        QFETCH(int, number);
+        QFETCH(int, stopAtPercent);
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, oldText);
+        Settings settings(Settings::OortCloud);
+        settings.number = std::uint32_t(number);
+        Generator generator(settings, 9);
+        std::atomic<int> generated{0}, saved{0};
+        std::atomic<bool> stop{stopAtPercent == 0};
+        std::thread watcher([&] {
+            while (stopAtPercent > 0 && !stop && generated.load() < stopAtPercent)
+                std::this_thread::yield();
+            stop = stop || stopAtPercent > 0;
+        });
+        SaveResult const result =
+            generator.generateAndSave(path.toStdString(), generated, saved, &stop);
+        stop = true;
+        watcher.join();
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        if (stopAtPercent >= 0) {
+            QVERIFY(!result.ok && result.stopped);
+            QCOMPARE(readFile(path), oldText);
+            return;
+        }
+        QVERIFY2(result.ok, described(result.error).c_str());
+        QCOMPARE(std::uint64_t(generator.bodies().size()), std::uint64_t(number));
+        QVERIFY(readFile(path) == textOf(generator));
+        if (number > 0)
+            QCOMPARE(saved.load(), 100);
+    }
+
+    void savingWhileGeneratingReportsAFailedWrite()
+    {
+        Generator generator(Settings(Settings::Vulcanoids), 1);
+        std::atomic<int> generated{0}, saved{0};
+        SaveResult const result = generator.generateAndSave("/dev/full", generated, saved);
+        QVERIFY(!result.ok && !result.stopped);
+        QCOMPARE(result.error.code, ENOSPC);
+    }
+
     void emptyBeltGivesAnEmptyFile()
     {
         QTemporaryDir dir;

@@ -134,7 +134,17 @@ int generateBelt(Request const &request)
     std::atomic<int> progress{0};
     bool completed = false;
     SaveResult result;
+    // A file is written while the belt is generated, so that the disk works
+    // meanwhile; its progress shows once the belt is complete.
+    bool const overlapped = request.writeCatalogue && !toStandardOutput;
+    std::atomic<int> saved{0};
     auto run = [&] {
+        if (overlapped) {
+            result = generator.generateAndSave(request.outputPath, progress, saved, &stopRequested);
+            completed = !result.stopped;
+            phase.store(Done);
+            return;
+        }
         generator.generate(progress, &stopRequested);
         if (!stopRequested.load() && !request.writeCatalogue) {
             completed = true;
@@ -154,7 +164,10 @@ int generateBelt(Request const &request)
         ProgressLine line;
         std::thread worker(run);
         while (phase.load() != Done) {
-            line.show(Phase(phase.load()), progress.load());
+            if (overlapped && progress.load() >= 100)
+                line.show(Saving, saved.load());
+            else
+                line.show(Phase(phase.load()), progress.load());
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         worker.join();

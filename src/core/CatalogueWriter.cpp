@@ -38,17 +38,58 @@ bool stopRequested(std::atomic<bool> const *stop)
 
 } // namespace
 
+void BodyCount::publish(std::size_t built)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        count = built;
+    }
+    changed.notify_all();
+}
+
+void BodyCount::finish()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+    }
+    changed.notify_all();
+}
+
+std::size_t BodyCount::waitFor(std::size_t wanted)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return count >= wanted || finished; });
+    return count;
+}
+
 CatalogueWriter::CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                                  std::uint64_t number)
     : bodies(bodies)
     , number(number)
+    , expected(bodies.size())
 {}
+
+CatalogueWriter::CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
+                                 std::uint64_t number, BodyCount &arriving)
+    : bodies(bodies)
+    , number(number)
+    , arriving(&arriving)
+    , expected(number)
+{}
+
+std::size_t CatalogueWriter::available(std::size_t end) const
+{
+    // The list is not read for its size while it grows: only the elements
+    // that the count has published.
+    return arriving ? std::min(end, arriving->waitFor(end)) : end;
+}
 
 CatalogueWriter::Outcome CatalogueWriter::write(std::ostream &out, std::atomic<int> &progress,
                                                 std::atomic<bool> const *stop)
 {
     unsigned const cores = std::thread::hardware_concurrency();
-    if (cores < 2 || bodies.size() < 4 * blockSize)
+    if (cores < 2 || expected < 4 * blockSize)
         return writeInOrder(out, progress, stop);
     return writeInParallel(out, progress, stop, cores);
 }
@@ -57,14 +98,13 @@ CatalogueWriter::Outcome CatalogueWriter::writeInOrder(std::ostream &out,
                                                        std::atomic<int> &progress,
                                                        std::atomic<bool> const *stop)
 {
-    std::uint64_t done = 0;
-    for (auto const &body : bodies) {
-        if (stopRequested(stop))
+    for (std::size_t i = 0; i < expected; ++i) {
+        if (stopRequested(stop) || available(i + 1) <= i)
             return Outcome::Stopped;
-        body->print(out);
+        bodies[i]->print(out);
         if (!out)
             return Outcome::WriteFailed;
-        progress.store(Generator::progressPercent(++done, number));
+        progress.store(Generator::progressPercent(i + 1, number));
     }
     return Outcome::Written;
 }
@@ -74,13 +114,14 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
                                                           std::atomic<bool> const *stop,
                                                           unsigned formatters)
 {
-    std::size_t const blockCount = (bodies.size() + blockSize - 1) / blockSize;
+    std::size_t const blockCount = (expected + blockSize - 1) / blockSize;
 
     // A ring of slots: block b is formatted into slot b % ring once the writer
     // has taken block b - ring out of it.
     struct Slot {
         BlockBuffer buffer;
         std::size_t block = 0; // the block this slot may hold next
+        std::size_t end = 0;   // the end of the bodies it holds
         bool ready = false;
     };
     std::size_t const ring = 2 * std::size_t(formatters);
@@ -107,12 +148,13 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             }
             slot.buffer.text.clear();
             std::ostream os(&slot.buffer);
-            std::size_t const end = std::min(bodies.size(), (b + 1) * blockSize);
+            std::size_t const end = available(std::min(expected, (b + 1) * blockSize));
             for (std::size_t i = b * blockSize; i < end; ++i)
                 bodies[i]->print(os);
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 slot.ready = true;
+                slot.end = end;
             }
             changed.notify_all();
         }
@@ -131,7 +173,9 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             std::unique_lock<std::mutex> lock(mutex);
             changed.wait(lock, [&] { return slot.ready; });
         }
-        if (stopRequested(stop)) {
+        std::size_t const end = slot.end;
+        // A stop, or a belt that ended short of its number, keeps the old file.
+        if (stopRequested(stop) || end < std::min(expected, (b + 1) * blockSize)) {
             outcome = Outcome::Stopped;
             break;
         }
@@ -140,7 +184,6 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             outcome = Outcome::WriteFailed;
             break;
         }
-        std::size_t const end = std::min(bodies.size(), (b + 1) * blockSize);
         for (std::size_t i = b * blockSize; i < end; ++i)
             progress.store(Generator::progressPercent(++done, number));
         {

@@ -4,10 +4,30 @@
 #include "BaseAsteroid.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <vector>
+
+// How many bodies another thread has built so far, for a writer that starts
+// before the belt is complete.
+class BodyCount {
+public:
+    void publish(std::size_t count);
+    // No more bodies will come (the belt is complete, or was stopped).
+    void finish();
+    // Waits until at least wanted bodies are there or no more will come, and
+    // returns how many there are.
+    std::size_t waitFor(std::size_t wanted);
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t count = 0;
+    bool finished = false;
+};
 
 // Writes a belt's bodies to a stream in list order. A large belt is formatted
 // on every core, block by block, each block through the bodies' print() into a
@@ -18,6 +38,11 @@ public:
     enum class Outcome { Written, WriteFailed, Stopped };
 
     CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::uint64_t number);
+    // Writes number bodies while they are still being built: each is written
+    // once arriving counts it. Fewer than number in the end means the belt
+    // was stopped, and so is the writing.
+    CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::uint64_t number,
+                    BodyCount &arriving);
 
     // Stores the percentage of number written after each body. A set stop flag
     // ends the writing between two bodies or blocks.
@@ -31,6 +56,12 @@ private:
     Outcome writeInParallel(std::ostream &out, std::atomic<int> &progress,
                             std::atomic<bool> const *stop, unsigned formatters);
 
+    // The end of the bodies up to index end, once they are there; fewer if
+    // the belt ended before.
+    std::size_t available(std::size_t end) const;
+
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies;
     std::uint64_t number;
+    BodyCount *arriving = nullptr;
+    std::size_t expected; // bodies to write
 };

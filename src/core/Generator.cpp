@@ -197,6 +197,8 @@ void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> co
         Orbit const orbit = finishOrbit(draws);
         asteroids.push_back(binary ? makeBinaryAsteroid(id, orbit) : makeAsteroid(id, orbit));
         progress.store(progressPercent(id, number));
+        if (arrivals)
+            arrivals->publish(id);
     }
 }
 
@@ -238,6 +240,8 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
                 std::lock_guard<std::mutex> lock(mutex);
                 built = next;
             }
+            if (arrivals)
+                arrivals->publish(next);
             changed.notify_all();
         }
     });
@@ -282,6 +286,26 @@ SaveResult Generator::save(int descriptor, std::string const &name, std::atomic<
     return writeBodies(file, progress, stop);
 }
 
+SaveResult Generator::generateAndSave(std::string const &path, std::atomic<int> &generated,
+                                      std::atomic<int> &saved, std::atomic<bool> const *stop)
+{
+    CatalogueFile file(path);
+    if (!file.open())
+        return {false, false, file.error()};
+    BodyCount arriving;
+    arrivals = &arriving;
+    std::thread generating([&] {
+        generate(generated, stop);
+        arriving.finish();
+    });
+    std::ostream out(&file);
+    auto const outcome =
+        CatalogueWriter(asteroids, settings.number, arriving).write(out, saved, stop);
+    generating.join();
+    arrivals = nullptr;
+    return finishSave(file, out, outcome, stop);
+}
+
 SaveResult Generator::writeBodies(CatalogueFile &file, std::atomic<int> &progress,
                                   std::atomic<bool> const *stop)
 {
@@ -289,7 +313,13 @@ SaveResult Generator::writeBodies(CatalogueFile &file, std::atomic<int> &progres
         return {false, false, file.error()};
 
     std::ostream out(&file);
-    auto outcome = CatalogueWriter(asteroids, settings.number).write(out, progress, stop);
+    auto const outcome = CatalogueWriter(asteroids, settings.number).write(out, progress, stop);
+    return finishSave(file, out, outcome, stop);
+}
+
+SaveResult Generator::finishSave(CatalogueFile &file, std::ostream &out,
+                                 CatalogueWriter::Outcome outcome, std::atomic<bool> const *stop)
+{
     if (outcome == CatalogueWriter::Outcome::Written && beforeReplace) {
         out.flush();
         beforeReplace();

@@ -3,11 +3,13 @@
 
 #include "BaseAsteroid.h"
 #include "CatalogueFile.h"
+#include "CatalogueWriter.h"
 #include "Orbit.h"
 #include "Settings.h"
 
 #include <atomic>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <random>
 #include <string>
@@ -43,6 +45,13 @@ public:
     // output; name stands for it in messages.
     SaveResult save(int descriptor, std::string const &name, std::atomic<int> &progress,
                     std::atomic<bool> const *stop = nullptr);
+
+    // Generates the belt and saves it to path at once: each block of bodies
+    // is written as soon as it is built, so that the disk works while the
+    // belt is drawn. The same bytes as generate() and then save(); generated
+    // and saved take the percentages of the two.
+    SaveResult generateAndSave(std::string const &path, std::atomic<int> &generated,
+                               std::atomic<int> &saved, std::atomic<bool> const *stop = nullptr);
 
     // Called by a save once the whole catalogue is in the temporary file, just
     // before it replaces the file: it may wait, and a stop set meanwhile still
@@ -118,6 +127,8 @@ private:
     double canonical();
 
     std::string bodyName(unsigned int id) const;
+    SaveResult finishSave(CatalogueFile &file, std::ostream &out, CatalogueWriter::Outcome outcome,
+                          std::atomic<bool> const *stop);
     SaveResult writeBodies(CatalogueFile &file, std::atomic<int> &progress,
                            std::atomic<bool> const *stop);
 
@@ -130,6 +141,7 @@ private:
     std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
     std::mt19937 engine;
     std::function<void()> beforeReplace;
+    BodyCount *arrivals = nullptr; // set while a writer follows the generation
 
     friend class GeneratorProbe; // tests reach the draws through it
 };
