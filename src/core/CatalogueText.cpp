@@ -2,6 +2,7 @@
 #include "CatalogueText.h"
 
 #include "CorrectRounding.h"
+#include "WideInteger.h"
 
 #include <algorithm>
 #include <charconv>
@@ -42,7 +43,7 @@ char *line(char *out, double value)
 
 namespace {
 
-__extension__ typedef unsigned __int128 U128; // GCC and Clang on 64-bit targets
+using WideInteger::U128;
 
 constexpr int maxScale = 38; // 10^38 is the largest power of ten below 2^128
 
@@ -82,39 +83,19 @@ constexpr std::uint64_t e18 = 1000000000000000000ull;
 // it is not.
 bool scaledRound(std::uint64_t m, int e, int k, std::uint64_t &result)
 {
-    // N = m 10^k in three words (m < 2^53, 10^k < 2^127).
-    U128 const p = powersOfTen.value[k];
-    U128 const low = U128(m) * std::uint64_t(p);
-    U128 const high = U128(m) * std::uint64_t(p >> 64) + (low >> 64);
-    std::uint64_t const w[3] = {std::uint64_t(low), std::uint64_t(high), std::uint64_t(high >> 64)};
+    WideInteger::U192 const n = WideInteger::multiply(m, powersOfTen.value[k]);
     if (e >= 0) {
-        if (e >= 64 || w[2] || w[1] || (e > 0 && w[0] >> (64 - e)))
+        if (e >= 64 || n.w[2] || n.w[1] || (e > 0 && n.w[0] >> (64 - e)))
             return false;
-        result = w[0] << e;
+        result = n.w[0] << e;
         return true;
     }
-    int const s = -e;
-    int const length = w[2]   ? 192 - __builtin_clzll(w[2])
-                       : w[1] ? 128 - __builtin_clzll(w[1])
-                              : 64 - __builtin_clzll(w[0] | 1);
-    if (length - s > 64 || s >= 192)
+    if (n.bitLength() + e > 64)
         return false;
-    // q = N >> s; the rounding bit is bit s - 1, the sticky bits those below.
-    int const word = s / 64, shift = s % 64;
-    std::uint64_t q = w[word] >> shift;
-    if (shift && word < 2)
-        q |= w[word + 1] << (64 - shift);
-    int const r = s - 1;
-    bool const roundBit = (w[r / 64] >> (r % 64)) & 1;
-    bool sticky = (w[r / 64] & ((std::uint64_t(1) << (r % 64)) - 1)) != 0;
-    for (int i = 0; i < r / 64; ++i)
-        sticky = sticky || w[i] != 0;
-    if (roundBit && (sticky || (q & 1))) {
-        if (q == ~std::uint64_t(0))
-            return false;
-        ++q;
-    }
-    result = q;
+    U128 const q = WideInteger::roundedShift(n, -e);
+    if (q >> 64)
+        return false;
+    result = std::uint64_t(q);
     return true;
 }
 

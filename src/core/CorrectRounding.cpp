@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CorrectRounding.h"
 
+#include "WideInteger.h"
+
 #include <mpfr.h>
 
 #include <algorithm>
@@ -319,44 +321,6 @@ std::uint64_t preciseCount()
 // The cube is exact in integers: a 53-bit significand cubed has at most 159
 // bits, rounded here once to 53 (or fewer, below the normal range).
 
-namespace {
-
-struct Wide { // a 192-bit unsigned integer, least significant word first
-    std::uint64_t w[3];
-
-    int bitLength() const
-    {
-        for (int k = 2; k >= 0; --k)
-            if (w[k])
-                return 64 * k + 64 - __builtin_clzll(w[k]);
-        return 0;
-    }
-    // The low 64 bits of this >> s.
-    std::uint64_t shiftedRight(int s) const
-    {
-        if (s >= 192)
-            return 0;
-        int const k = s / 64, r = s % 64;
-        std::uint64_t const lo = w[k];
-        std::uint64_t const hi = k + 1 < 3 ? w[k + 1] : 0;
-        return r ? (lo >> r) | (hi << (64 - r)) : lo;
-    }
-    bool bit(int s) const { return s < 192 && (w[s / 64] >> (s % 64)) & 1; }
-    // Whether any of the bits below s is set.
-    bool anyBelow(int s) const
-    {
-        for (int k = 0; k < 3 && 64 * k < s; ++k) {
-            std::uint64_t const word =
-                s >= 64 * (k + 1) ? w[k] : w[k] & ((std::uint64_t(1) << (s - 64 * k)) - 1);
-            if (word)
-                return true;
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 double cube(double x)
 {
     std::uint64_t const bits = bitsOf(x);
@@ -376,27 +340,16 @@ double cube(double x)
         E = -1074;
     }
 
-    __extension__ typedef unsigned __int128 U128; // GCC and Clang on 64-bit targets
-    U128 const square = U128(M) * M;
-    U128 const low = U128(std::uint64_t(square)) * M;
-    U128 const high = U128(std::uint64_t(square >> 64)) * M + (low >> 64);
-    Wide const P{{std::uint64_t(low), std::uint64_t(high), std::uint64_t(high >> 64)}};
+    using namespace WideInteger;
+    U192 const P = multiply(M, U128(M) * M);
 
-    // Keep 53 bits, or only those at or above 2^-1074 for a subnormal result.
-    int const L = P.bitLength();
-    int s = std::max(L - 53, -1074 - 3 * E);
-    std::uint64_t q;
-    if (s <= 0) {
-        q = P.w[0] << -s; // cannot happen for a cube, but exact if it did
-        s = 0;
-    } else {
-        q = P.shiftedRight(s);
-        if (P.bit(s - 1) && (P.anyBelow(s - 1) || (q & 1)))
-            ++q;
-        if (q >> 53) { // rounded up to the next power of two
-            q >>= 1;
-            ++s;
-        }
+    // Keep 53 bits, or only those at or above 2^-1074 for a subnormal result;
+    // for every double s is positive.
+    int s = std::max(P.bitLength() - 53, -1074 - 3 * E);
+    std::uint64_t q = std::uint64_t(roundedShift(P, s));
+    if (q >> 53) { // rounded up to the next power of two
+        q >>= 1;
+        ++s;
     }
     // With q in [2^52, 2^53) the exponent field is s + 3E + 1075; for a
     // subnormal result s + 3E = -1074 and q holds the field's carry itself.
