@@ -103,7 +103,8 @@ int generateBelt(Request const &request)
     // An output that cannot be written is refused before any body is drawn,
     // with the message its save would give.
     bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
-    for (std::string const *path : {&request.outputPath, &request.previewPath}) {
+    for (std::string const *path :
+         {&request.outputPath, &request.previewPath, &request.saveRecipePath}) {
         if (path->empty() || (path == &request.outputPath && !request.writeCatalogue))
             continue;
         if (auto const refused = CatalogueFile::check(*path)) {
@@ -189,8 +190,16 @@ int generateBelt(Request const &request)
         printError(saveErrorText(result.error));
         return exitFailed;
     }
-    if (!request.previewPath.empty())
-        return writePreview(generator, request, seed);
+    if (!request.previewPath.empty()) {
+        if (int const status = writePreview(generator, request, seed))
+            return status;
+    }
+    if (!request.saveRecipePath.empty()) {
+        if (auto const failed = writeRecipe(request.saveRecipePath, recipeOf(request, seed))) {
+            printError(saveErrorText(*failed));
+            return exitFailed;
+        }
+    }
     return 0;
 }
 
