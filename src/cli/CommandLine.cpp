@@ -544,12 +544,11 @@ std::string recipeErrorText(RecipeError const &error, std::string const &path)
     case RecipeError::CannotRead:
         return "cannot read " + quoted(path) + ": " +
                std::error_code(error.code, std::generic_category()).message();
-    case RecipeError::TooLarge:
-        return quoted(path) + " is not a recipe: it is far larger than one";
+    case RecipeError::TooLarge: return quoted(path) + " is not a recipe: it is far larger than one";
     case RecipeError::NotUtf8: return where + "the line is not UTF-8 text";
     case RecipeError::NoVersion:
-        return where + "a recipe starts with the line '" + std::string(Recipe::versionKey) +
-               " = " + std::to_string(Recipe::version) + "'";
+        return where + "a recipe starts with the line '" + std::string(Recipe::versionKey) + " = " +
+               std::to_string(Recipe::version) + "'";
     case RecipeError::UnknownVersion:
         return where + "recipe version " + value + " is not known: this program reads version " +
                std::to_string(Recipe::version);
@@ -562,11 +561,10 @@ std::string recipeErrorText(RecipeError const &error, std::string const &path)
         return where + "unknown key " + key + ": the keys are " + known;
     }
     case RecipeError::DuplicateKey:
-        return where + error.key + " is given again (first on line " + std::to_string(error.firstLine) +
-               "): keep one";
+        return where + error.key + " is given again (first on line " +
+               std::to_string(error.firstLine) + "): keep one";
     case RecipeError::MissingKey:
-        return where + "the recipe has no " + error.key + ": add a line '" + error.key +
-               " = ...'";
+        return where + "the recipe has no " + error.key + ": add a line '" + error.key + " = ...'";
     case RecipeError::BadValue: break;
     }
     std::string accepted;
@@ -587,7 +585,6 @@ std::string recipeErrorText(RecipeError const &error, std::string const &path)
     case RecipeError::TrueOrFalse: accepted = "give true or false"; break;
     }
     // A name is shown as written, so that missing quotes show.
-    std::string const found =
-        error.accepted == RecipeError::Text ? escaped(error.value) : value;
+    std::string const found = error.accepted == RecipeError::Text ? escaped(error.value) : value;
     return where + error.key + ": " + found + " is not accepted: " + accepted;
 }

@@ -95,9 +95,9 @@ bool readWhole(std::string_view text, std::uint64_t maximum, std::uint64_t &targ
     return true;
 }
 
-template <typename Enum, std::size_t N>
-bool readWord(std::string_view text, std::array<ChoiceWord<Enum>, N> const &words, Enum &target,
-              RecipeError &error)
+template <typename Enum, std::size_t N> bool readWord(std::string_view text,
+                                                      std::array<ChoiceWord<Enum>, N> const &words,
+                                                      Enum &target, RecipeError &error)
 {
     error.accepted = RecipeError::Word;
     for (auto const &choice : words)
@@ -320,9 +320,10 @@ std::vector<std::string_view> recipeKeys()
 
 std::string recipeText(Recipe const &recipe)
 {
-    std::string text = "# Beltwright recipe: the settings and seed of one belt, which make it\n"
-                       "# again byte for byte (beltwright-cli --recipe FILE). Lines are\n"
-                       "# key = value, names in double quotes; lines starting with # are comments.\n";
+    std::string text =
+        "# Beltwright recipe: the settings and seed of one belt, which make it\n"
+        "# again byte for byte (beltwright-cli --recipe FILE). Lines are\n"
+        "# key = value, names in double quotes; lines starting with # are comments.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
     for (Key const &key : keys())
         text += std::string(key.name) + " = " + key.write(recipe) + "\n";
