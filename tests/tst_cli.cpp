@@ -715,6 +715,37 @@ private slots:
         QCOMPARE(dirEntries(dir.path()), expected);
     }
 
+    // The command line a recipe gives, run by a shell, makes the recipe's belt.
+    void commandLineRebuildsTheBelt_data()
+    {
+        QTest::addColumn<Recipe>("recipe");
+        QTest::addRow("oort-cloud") << recipeOf(Settings(Settings::OortCloud), 4294967295u);
+        Recipe shell = recipeOf(Settings(Settings::EarthMoonBelt), 0);
+        shell.settings.beltName = "It's $HOME `id` *; ☄";
+        shell.settings.beltCenter = "-Earth Moon";
+        shell.settings.totalMass = 1.0123;
+        shell.massUnit = Recipe::EarthMasses;
+        QTest::addRow("shell characters, earth masses") << shell;
+        shell.settings.beltName.clear();
+        shell.settings.barycenter = false;
+        QTest::addRow("empty name, no barycenter") << shell;
+    }
+
+    void commandLineRebuildsTheBelt()
+    {
+        QFETCH(Recipe, recipe);
+        QTemporaryDir dir;
+        QVERIFY(!writeRecipe(dir.filePath("r.belt").toStdString(), recipe));
+        std::string const line = recipeCommandLine(recipe, BELTWRIGHT_CLI);
+        Run const fromLine = runProgram("sh", {"-c", QString::fromStdString(line) + " -o a.sc"},
+                                        dir.path());
+        Run const fromRecipe = runCli({"--recipe", "r.belt", "-o", "b.sc"}, dir.path());
+        QCOMPARE(fromLine.exitCode, 0);
+        QCOMPARE(fromLine.err, fromRecipe.err);
+        QCOMPARE(readFile(dir.filePath("a.sc")), readFile(dir.filePath("b.sc")));
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"a.sc", "b.sc", "r.belt"}));
+    }
+
     void badRecipeIsRefused_data()
     {
         QTest::addColumn<QByteArray>("text"); // of r.belt; none when empty

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Recipe.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -21,6 +22,7 @@ struct Key {
     std::string_view name;
     Reader read;
     Writer write;
+    std::string Settings::*text = nullptr; // of a name, which the file quotes
 };
 
 std::string_view trimmed(std::string_view text)
@@ -221,12 +223,14 @@ std::vector<Key> const &keys()
          [](std::string_view text, Recipe &recipe, RecipeError &error) {
              return readText(text, recipe.settings.beltName, error);
          },
-         [](Recipe const &recipe) { return quotedText(recipe.settings.beltName); }},
+         [](Recipe const &recipe) { return quotedText(recipe.settings.beltName); },
+         &Settings::beltName},
         {"center",
          [](std::string_view text, Recipe &recipe, RecipeError &error) {
              return readText(text, recipe.settings.beltCenter, error);
          },
-         [](Recipe const &recipe) { return quotedText(recipe.settings.beltCenter); }},
+         [](Recipe const &recipe) { return quotedText(recipe.settings.beltCenter); },
+         &Settings::beltCenter},
         {"barycenter",
          [](std::string_view text, Recipe &recipe, RecipeError &error) {
              return readTrueOrFalse(text, recipe.settings.barycenter, error);
@@ -308,6 +312,34 @@ std::string numberText(double value)
         whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
               : std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string shellQuoted(std::string const &word)
+{
+    auto const plain = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               std::string_view("%+,-./:=@_").find(c) != std::string_view::npos;
+    };
+    if (!word.empty() && std::all_of(word.begin(), word.end(), plain))
+        return word;
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
+{
+    std::string line = shellQuoted(program);
+    for (Key const &key : keys()) {
+        if (key.name == "barycenter") {
+            line += recipe.settings.barycenter ? " --barycenter" : " --no-barycenter";
+            continue;
+        }
+        line += " --" + std::string(key.name) + " ";
+        line += shellQuoted(key.text ? recipe.settings.*key.text : key.write(recipe));
+    }
+    return line;
 }
 
 std::vector<std::string_view> recipeKeys()

@@ -75,6 +75,14 @@ std::variant<Recipe, RecipeError> readRecipe(std::string const &path);
 // only by the complete new text, and never left half written.
 std::optional<SaveError> writeRecipe(std::string const &path, Recipe const &recipe);
 
+// The command line that makes the same belt: program and the option of every
+// key with its value, each word quoted for a POSIX shell where it needs it.
+std::string recipeCommandLine(Recipe const &recipe, std::string const &program = "beltwright-cli");
+
+// A word for a POSIX shell: as it is when it holds only characters that no
+// shell treats specially, else in single quotes.
+std::string shellQuoted(std::string const &word);
+
 // Every key of a recipe, in the order it is written.
 std::vector<std::string_view> recipeKeys();
 
