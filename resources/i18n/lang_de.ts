@@ -271,6 +271,10 @@
 <context>
     <name>BeltPlot</name>
     <message>
+        <source>seed %1</source>
+        <translation>Seed %1</translation>
+    </message>
+    <message>
         <source>Seen from above</source>
         <translation>Von oben gesehen</translation>
     </message>

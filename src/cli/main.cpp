@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <atomic>
 #include <chrono>
@@ -78,21 +77,18 @@ private:
     int shownPercent = -1;
 };
 
-// The preview's size in pixels: room for four panels with readable labels.
-QSize const previewSize(1000, 1000);
-
 // Draws the belt into a PNG file, which is replaced only once the picture is
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    BeltPreview const preview(generator.bodies());
     QImage const image =
-        BeltPlot::image(preview, previewSize, QString::fromStdString(request.settings.beltCenter),
-                        QStringLiteral("seed %1").arg(seed), QLocale(QLocale::English));
-    QSaveFile file(QString::fromStdString(request.previewPath));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        BeltPlot::picture(BeltPreview(generator.bodies()),
+                          QString::fromStdString(request.settings.beltCenter), seed,
+                          QLocale(QLocale::English));
+    QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));
+    if (!failed.isEmpty()) {
         printError("cannot write the preview \"" + request.previewPath +
-                   "\": " + file.errorString().toStdString());
+                   "\": " + failed.toStdString());
         return exitFailed;
     }
     return 0;
