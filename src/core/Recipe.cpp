@@ -89,7 +89,8 @@ bool readWhole(std::string_view text, std::uint64_t maximum, std::uint64_t &targ
                RecipeError &error)
 {
     error.accepted = RecipeError::WholeNumber;
-    error.range = {0.0, double(maximum)};
+    error.range = FieldRange{};
+    error.range.maximum = double(maximum);
     std::uint64_t value = 0;
     if (readNumberText(text, value) != std::errc() || value > maximum)
         return false;

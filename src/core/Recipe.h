@@ -55,7 +55,7 @@ struct RecipeError {
     std::string value;
     int firstLine = 0;
     Accepted accepted = Number;
-    FieldRange range{0.0, 0.0};          // of a Number or a WholeNumber
+    FieldRange range{};                  // of a Number or a WholeNumber
     std::vector<std::string_view> words; // of a Word
     int code = 0;                        // errno, for CannotRead
 };
