@@ -230,9 +230,9 @@ private slots:
                })
             << QStringList{"--min-eccentricity 1.5: every orbit will be open (an eccentricity of "
                            "1 or more), and a reader of orbital elements cannot place them"};
-        QTest::newRow("equal bounds") << QStringList{"--inner", "0.18"}
-                                      << Edit([](Settings &s) { s.innerRadius = 0.18; })
-                                      << QStringList{};
+        QTest::newRow("equal bounds")
+            << QStringList{"--inner", "0.18"} << Edit([](Settings &s) { s.innerRadius = 0.18; })
+            << QStringList{};
     }
     void oddBoundsAreWarnedOf()
     {
@@ -241,7 +241,10 @@ private slots:
         QFETCH(QStringList, warnings);
         Settings settings(Settings::Vulcanoids);
         edit(settings);
-        options << "--preset" << "vulcanoids" << "--seed" << "9";
+        options << "--preset"
+                << "vulcanoids"
+                << "--seed"
+                << "9";
         QString expected;
         for (QString const &warning : warnings)
             expected += "beltwright-cli: warning: " + warning + "\n";

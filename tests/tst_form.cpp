@@ -473,8 +473,10 @@ private slots:
              {Shown{"en_US", "0.50 AU", "12.00 AU"}, Shown{"de_DE", "0,50 AU", "12,00 AU"}}) {
             QTest::addRow("%s 0.5", locale) << locale << "0.5" << 0.5 << half;
             QTest::addRow("%s 0,5", locale) << locale << "0,5" << 0.5 << half;
-            QTest::addRow("%s 1.234,5", locale) << locale << "1.234,5" << unreadable << "1.234,5 AU";
-            QTest::addRow("%s 1,234.5", locale) << locale << "1,234.5" << unreadable << "1,234.5 AU";
+            QTest::addRow("%s 1.234,5", locale)
+                << locale << "1.234,5" << unreadable << "1.234,5 AU";
+            QTest::addRow("%s 1,234.5", locale)
+                << locale << "1,234.5" << unreadable << "1,234.5 AU";
             QTest::addRow("%s 12", locale) << locale << "12" << 12.0 << twelve;
             QTest::addRow("%s letters", locale) << locale << "0.5x" << unreadable << "0.5x AU";
         }
@@ -498,11 +500,15 @@ private slots:
         QCOMPARE(field->readable(), !std::isnan(value));
         if (!std::isnan(value))
             QCOMPARE(field->value(), value);
-        QColor const ground = w<QWidget>("doubleSpinBox_outerRadius")->palette().color(QPalette::Base);
+        QColor const ground =
+            w<QWidget>("doubleSpinBox_outerRadius")->palette().color(QPalette::Base);
         QCOMPARE(field->palette().color(QPalette::Base) != ground, std::isnan(value));
 
         int choices = 0;
-        window->setFileChooser([&](QWidget *) { ++choices; return QString(); });
+        window->setFileChooser([&](QWidget *) {
+            ++choices;
+            return QString();
+        });
         BoxAnswerer answerer;
         w<QPushButton>("pushButton_generate")->click();
         QCOMPARE(choices, std::isnan(value) ? 0 : 1);
@@ -517,9 +523,15 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("radius");
         QTest::addColumn<QString>("mass");
-        QTest::newRow("German") << "action_german" << "0,15 AU" << "0,00000304010621889297 M\u2299";
-        QTest::newRow("French") << "action_french" << "0,15 AU" << "0,00000304010621889297 M\u2299";
-        QTest::newRow("English") << "action_english" << "0.15 AU" << "0.00000304010621889297 M\u2299";
+        QTest::newRow("German") << "action_german"
+                                << "0,15 AU"
+                                << "0,00000304010621889297 M\u2299";
+        QTest::newRow("French") << "action_french"
+                                << "0,15 AU"
+                                << "0,00000304010621889297 M\u2299";
+        QTest::newRow("English") << "action_english"
+                                 << "0.15 AU"
+                                 << "0.00000304010621889297 M\u2299";
     }
     void numbersFollowTheLanguage()
     {
@@ -586,7 +598,8 @@ private slots:
         PreviewWindow *preview = window->showPreview();
         for (QString const &change : changes) {
             QStringList const parts = change.split('=');
-            w<QDoubleSpinBox>(qPrintable("doubleSpinBox_" + parts[0]))->setValue(parts[1].toDouble());
+            w<QDoubleSpinBox>(qPrintable("doubleSpinBox_" + parts[0]))
+                ->setValue(parts[1].toDouble());
         }
         QStringList markedNow;
         QStringList tips;

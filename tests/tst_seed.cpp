@@ -168,8 +168,7 @@ private slots:
             for (unsigned seed : {42u, 5489u, 4294967295u})
                 QTest::addRow("%s/%u", info.shortName.data(), seed)
                     << QString::fromUtf8(info.menuText.data(), int(info.menuText.size()))
-                    << QString::fromUtf8(info.shortName.data(), int(info.shortName.size()))
-                    << seed;
+                    << QString::fromUtf8(info.shortName.data(), int(info.shortName.size())) << seed;
         }
     }
     void presetGivesTheCommandLinesBytes()

@@ -78,7 +78,8 @@ double DecimalField::valueFromText(QString const &text) const
 }
 
 // No guess at what unreadable text meant: it stays as it is.
-void DecimalField::fixup(QString &) const {}
+void DecimalField::fixup(QString &) const
+{}
 
 void DecimalField::focusOutEvent(QFocusEvent *event)
 {

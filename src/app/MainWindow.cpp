@@ -273,8 +273,8 @@ void MainWindow::loadPreset(const Settings &settings)
 void MainWindow::menuClicked(QAction *action)
 {
     QVariant const preset = action->data();
-    loadPreset(presetSettings(preset.isValid() ? Settings::Preset(preset.toInt())
-                                               : Settings::Vulcanoids));
+    loadPreset(
+        presetSettings(preset.isValid() ? Settings::Preset(preset.toInt()) : Settings::Vulcanoids));
 }
 
 void MainWindow::switchLanguage(QString const &catalogue, QLocale::Language language)
@@ -309,8 +309,8 @@ std::optional<std::uint32_t> MainWindow::seedForRun()
         return seed;
     if (auto const drawn = RandomSource::drawSeed())
         return drawn;
-    WindowMessages::show(this, WindowMessages::noSystemSeed(previewAction->shortcut().toString(
-                                   QKeySequence::NativeText)));
+    WindowMessages::show(this, WindowMessages::noSystemSeed(
+                                   previewAction->shortcut().toString(QKeySequence::NativeText)));
     return std::nullopt;
 }
 

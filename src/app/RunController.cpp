@@ -23,8 +23,7 @@ RunController::~RunController()
     }
 }
 
-void RunController::generate(Settings const &settings, std::string const &path,
-                             std::uint32_t seed)
+void RunController::generate(Settings const &settings, std::string const &path, std::uint32_t seed)
 {
     if (worker.joinable())
         return;

@@ -61,8 +61,7 @@ SettingsForm::SettingsForm(QMainWindow *window)
 
     ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
     ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
-    connect(ui->radioButton_earthMass, &QRadioButton::toggled, this,
-            &SettingsForm::toggleMassUnit);
+    connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
 
     ui->pushButton_resetEpoch->setIcon(QIcon(QPixmap(QStringLiteral(":/images/reset.png"))));
     ui->pushButton_resetEpoch->setIconSize(QSize(15, 15));
@@ -207,8 +206,7 @@ void SettingsForm::followChanges()
         connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
                 &SettingsForm::changed);
     for (auto *box : form->findChildren<QComboBox *>())
-        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                &SettingsForm::changed);
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &SettingsForm::changed);
     for (auto *edit : {ui->lineEdit_beltName, ui->lineEdit_beltCenter})
         connect(edit, &QLineEdit::textChanged, this, &SettingsForm::changed);
     for (auto *button : form->findChildren<QAbstractButton *>())

@@ -321,11 +321,13 @@ std::string warningText(SettingsWarning const &warning)
         return what + "every orbit will have an eccentricity of " + value;
     }
     case SettingsWarning::SomeOrbitsOpen:
-        return option + " " + value + ": orbits with an eccentricity of 1 or more are open, and a "
-                                      "reader of orbital elements cannot place them";
+        return option + " " + value +
+               ": orbits with an eccentricity of 1 or more are open, and a "
+               "reader of orbital elements cannot place them";
     case SettingsWarning::AllOrbitsOpen:
-        return option + " " + value + ": every orbit will be open (an eccentricity of 1 or more), "
-                                      "and a reader of orbital elements cannot place them";
+        return option + " " + value +
+               ": every orbit will be open (an eccentricity of 1 or more), "
+               "and a reader of orbital elements cannot place them";
     }
     return option + ": odd bounds";
 }

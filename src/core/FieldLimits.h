@@ -22,7 +22,7 @@ struct FieldRange {
 namespace FieldLimits {
 
 inline constexpr std::uint32_t maxNumber = 1000000;
-inline constexpr FieldRange totalMass{0.0, 1e35, 20};  // in the unit the user chose
+inline constexpr FieldRange totalMass{0.0, 1e35, 20}; // in the unit the user chose
 inline constexpr FieldRange beltRadius{0.0, 1e21, 2}; // AU
 inline constexpr FieldRange bodyRadius{0.0, 1e21, 2}; // km
 inline constexpr FieldRange eccentricity{0.0, 99.99, 5};

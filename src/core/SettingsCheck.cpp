@@ -77,15 +77,16 @@ std::vector<SettingsWarning> checkWarnings(Settings const &s)
     // The generator clamps to the upper bound first, then to the lower one.
     for (Pair const &pair : pairs) {
         if (pair.lower > pair.upper)
-            warnings.push_back(
-                {SettingsWarning::ReversedBounds, pair.lowerField, pair.upperField, pair.lower,
-                 pair.upper});
+            warnings.push_back({SettingsWarning::ReversedBounds, pair.lowerField, pair.upperField,
+                                pair.lower, pair.upper});
     }
     if (s.minEccentricity >= 1)
         warnings.push_back({SettingsWarning::AllOrbitsOpen, SettingsProblem::MinEccentricity,
-                            SettingsProblem::MinEccentricity, s.minEccentricity, s.minEccentricity});
+                            SettingsProblem::MinEccentricity, s.minEccentricity,
+                            s.minEccentricity});
     else if (s.maxEccentricity >= 1)
         warnings.push_back({SettingsWarning::SomeOrbitsOpen, SettingsProblem::MaxEccentricity,
-                            SettingsProblem::MaxEccentricity, s.maxEccentricity, s.maxEccentricity});
+                            SettingsProblem::MaxEccentricity, s.maxEccentricity,
+                            s.maxEccentricity});
     return warnings;
 }
