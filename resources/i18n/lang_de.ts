@@ -268,8 +268,8 @@
         <translation>Aus der Zufallsquelle des Systems konnte kein Startwert gezogen werden, daher wurde kein Gürtel generiert. Geben Sie in der Gürtelvorschau (%1) einen Startwert ein, um einen zu generieren.</translation>
     </message>
     <message>
-        <source>No belt was generated: these fields hold text that cannot be read as a number in their range: %1.</source>
-        <translation>Es wurde kein Gürtel erzeugt: Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1.</translation>
+        <source>No belt was generated: these fields hold text that cannot be read as a number in their range: %1. Write a number with one decimal point (a point or a comma), without digit grouping and with no more decimals than the field shows.</source>
+        <translation>Es wurde kein Gürtel erzeugt: Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1. Schreiben Sie eine Zahl mit einem Dezimaltrennzeichen (Punkt oder Komma), ohne Zifferngruppen und mit nicht mehr Nachkommastellen, als das Feld zeigt.</translation>
     </message>
     <message>
         <source>%1 is above %2: every body will orbit at %3 AU.</source>

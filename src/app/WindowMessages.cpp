@@ -38,7 +38,8 @@ QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems)
 QString WindowMessages::unreadable(QStringList const &fields)
 {
     return tr("No belt was generated: these fields hold text that cannot be read as a number "
-              "in their range: %1.")
+              "in their range: %1. Write a number with one decimal point (a point or a comma), "
+              "without digit grouping and with no more decimals than the field shows.")
         .arg(fields.join(QStringLiteral(", ")));
 }
 
