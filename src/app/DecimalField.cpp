@@ -20,7 +20,7 @@ bool DecimalField::readable() const
     return validate(text, position) == QValidator::Acceptable;
 }
 
-// The digits, at most one decimal point (either sign) and no more decimals
+// The digits, at most one decimal point (a point, a comma or the locale's own) and no more decimals
 // than the field keeps; complete when a number can be read from it.
 bool DecimalField::parse(QString const &text, double &value, bool &complete) const
 {
@@ -38,10 +38,10 @@ bool DecimalField::parse(QString const &text, double &value, bool &complete) con
     int points = 0, digits = 0, decimalsTyped = 0;
     QString plain;
     for (QChar c : number) {
-        if (c >= '0' && c <= '9') {
+        if (c.isDigit()) { // the locale may show digits of its own script
             ++digits;
             decimalsTyped += points;
-            plain += c;
+            plain += QChar('0' + c.digitValue());
         } else if (c == '.' || c == ',' || c == ownPoint) {
             ++points;
             plain += '.';
