@@ -146,10 +146,7 @@ void MainWindow::createActions()
     aboutAction->setObjectName("action_about");
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    ui.pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    // Escape stops a run; the button and its key work only while it is shown.
     stopButton->setObjectName("pushButton_stop");
-    stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 // The form's three menus come with it; the file menu goes before them and the
@@ -515,6 +512,10 @@ void MainWindow::retranslateAdditions()
     savePictureAction->setText(tr("Save &Picture…"));
     aboutAction->setText(tr("&About Beltwright"));
     stopButton->setText(tr("Stop"));
+    // A button's text sets its shortcut (to its mnemonic): the keys come after
+    // the texts. Escape stops a run; it works only while the button is shown.
+    stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    ui.pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     stopButton->setToolTip(
         tr("Stop the run (%1): an existing file is left as it was")
             .arg(stopButton->shortcut().toString(QKeySequence::NativeText)));
