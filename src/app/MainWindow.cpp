@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -70,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     , statusLabel(new QLabel(this))
     , seedLabel(new QLabel(this))
     , savedLabel(new QLabel(this))
-    , stopButton(new QPushButton(this))
+    , stopButton(new QToolButton(this))
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(applicationIcon());
@@ -85,7 +86,7 @@ MainWindow::MainWindow(QWidget *parent)
             [this](RunController::Phase phase) { showPhase(phase == RunController::Saving); });
     connect(run, &RunController::progressChanged, progressBar, &QProgressBar::setValue);
     connect(run, &RunController::ended, this, &MainWindow::runEnded);
-    connect(stopButton, &QPushButton::clicked, run, &RunController::requestStop);
+    connect(stopButton, &QToolButton::clicked, run, &RunController::requestStop);
     retranslateAdditions();
 
     QString const language = QLocale::system().name().left(2);
@@ -146,7 +147,7 @@ void MainWindow::createActions()
     aboutAction->setObjectName("action_about");
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    stopButton->setObjectName("pushButton_stop");
+    stopButton->setObjectName("toolButton_stop");
 }
 
 // The form's three menus come with it; the file menu goes before them and the
@@ -175,12 +176,17 @@ void MainWindow::createStatusBar()
                                ";}QStatusBar QProgressBar { margin-right: 2px;}QStatusBar QLabel "
                                "{ margin-left: 1px;} ");
     statusBar()->addPermanentWidget(statusLabel);
-    // What the last save did, beside the status text.
+    // What the last save did, beside the status text; empty until then. It
+    // takes the room the status text took, so that the text stays on the left.
     savedLabel->setObjectName("label_saved");
+    // A long file name is cut off rather than pushing the seed out of sight.
+    savedLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addPermanentWidget(savedLabel, 1);
-    savedLabel->hide();
     statusBar()->addPermanentWidget(progressBar, 2);
     statusBar()->addPermanentWidget(stopButton);
+    // The status bar takes the height of its tallest widget, shown or not:
+    // the button must not make it taller than the text.
+    stopButton->setMaximumHeight(statusLabel->sizeHint().height());
     stopButton->hide();
     progressBar->hide();
     progressBar->setMaximumHeight(15);
@@ -315,7 +321,7 @@ void MainWindow::setLastSave(std::function<QString()> text)
 {
     lastSaveText = std::move(text);
     savedLabel->setText(lastSaveText ? lastSaveText() : QString());
-    savedLabel->setVisible(bool(lastSaveText));
+    savedLabel->setToolTip(savedLabel->text());
 }
 
 // The stem the file dialogs propose: the belt name.
@@ -523,8 +529,7 @@ void MainWindow::retranslateAdditions()
         tr("Generate the belt and save it as a catalogue (%1)")
             .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
     ui.pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
-    if (lastSaveText)
-        savedLabel->setText(lastSaveText());
+    setLastSave(lastSaveText);
     if (lastSeed)
         seedLabel->setText(tr("Seed: %1").arg(*lastSeed));
     formChanged();

@@ -21,7 +21,7 @@ class QEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class QPushButton;
+class QToolButton;
 class QTranslator;
 class RunController;
 class SettingsForm;
@@ -102,7 +102,7 @@ private:
     QLabel *statusLabel;
     QLabel *seedLabel;
     QLabel *savedLabel;
-    QPushButton *stopButton;
+    QToolButton *stopButton;
     QMenu *fileMenu = nullptr;
     QAction *openRecipeAction = nullptr;
     QAction *saveRecipeAction = nullptr;

@@ -354,9 +354,9 @@ std::vector<std::string_view> recipeKeys()
 std::string recipeText(Recipe const &recipe)
 {
     std::string text =
-        "# Beltwright recipe: the settings and seed of one belt, which make it\n"
-        "# again byte for byte (beltwright-cli --recipe FILE). Lines are\n"
-        "# key = value, names in double quotes; lines starting with # are comments.\n";
+        "# Beltwright recipe: the settings and seed of one belt. File > Open Recipe in\n"
+        "# the window or beltwright-cli --recipe FILE makes it again, byte for byte.\n"
+        "# Lines are key = value, names in double quotes; # starts a comment line.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
     for (Key const &key : keys())
         text += std::string(key.name) + " = " + key.write(recipe) + "\n";
