@@ -799,8 +799,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(!writeRecipe(dir.filePath("r.belt").toStdString(), recipe));
         std::string const line = recipeCommandLine(recipe, BELTWRIGHT_CLI);
-        Run const fromLine = runProgram("sh", {"-c", QString::fromStdString(line) + " -o a.sc"},
-                                        dir.path());
+        Run const fromLine =
+            runProgram("sh", {"-c", QString::fromStdString(line) + " -o a.sc"}, dir.path());
         Run const fromRecipe = runCli({"--recipe", "r.belt", "-o", "b.sc"}, dir.path());
         QCOMPARE(fromLine.exitCode, 0);
         QCOMPARE(fromLine.err, fromRecipe.err);

@@ -122,8 +122,7 @@ private slots:
         w<QAction>("action_openRecipe")->trigger();
         QVERIFY(generated());
         QVERIFY(answerer.boxes.isEmpty());
-        QByteArray const cli =
-            runProgram(BELTWRIGHT_CLI, {"--recipe", opened, "-q"});
+        QByteArray const cli = runProgram(BELTWRIGHT_CLI, {"--recipe", opened, "-q"});
         QVERIFY(QByteArray::fromStdString(readFile(path("window.sc"))) == cli);
 
         w<QAction>("action_saveRecipe")->trigger();
@@ -150,8 +149,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("said");
-        QByteArray const good = QByteArray::fromStdString(
-            recipeText(recipeOf(presetSettings(Settings::OortCloud), 3)));
+        QByteArray const good =
+            QByteArray::fromStdString(recipeText(recipeOf(presetSettings(Settings::OortCloud), 3)));
         QTest::newRow("unknown key")
             << QByteArray(good).replace("number = 2000\n", "number = 2000\ncolour = red\n")
             << "Line 12: unknown key \"colour\"";
@@ -219,11 +218,14 @@ private slots:
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("status");
-        QTest::newRow("grouped count")
-            << 10000 << 1u << "vulcanoids.sc" << "Saved 14,040 entries to vulcanoids.sc";
-        QTest::newRow("one binary") << 1 << 5u << "binary.sc" << "Saved 3 entries to binary.sc";
-        QTest::newRow("one single body") << 1 << 2u << "one.sc" << "Saved 1 entry to one.sc";
-        QTest::newRow("no bodies") << 0 << 1u << "none.sc" << "Saved 0 entries to none.sc";
+        QTest::newRow("grouped count") << 10000 << 1u << "vulcanoids.sc"
+                                       << "Saved 14,040 entries to vulcanoids.sc";
+        QTest::newRow("one binary") << 1 << 5u << "binary.sc"
+                                    << "Saved 3 entries to binary.sc";
+        QTest::newRow("one single body") << 1 << 2u << "one.sc"
+                                         << "Saved 1 entry to one.sc";
+        QTest::newRow("no bodies") << 0 << 1u << "none.sc"
+                                   << "Saved 0 entries to none.sc";
     }
     void statusNamesFileAndCount()
     {

@@ -23,8 +23,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <algorithm>
@@ -367,7 +367,8 @@ void MainWindow::saveRecipe()
         return;
     if (auto const failed = writeRecipe(path.toUtf8().toStdString(), form->recipe(*shown)))
         return WindowMessages::show(this, WindowMessages::recipeNotSaved(*failed));
-    setLastSave([file = QFileInfo(path).fileName()] { return tr("Saved the recipe to %1").arg(file); });
+    setLastSave(
+        [file = QFileInfo(path).fileName()] { return tr("Saved the recipe to %1").arg(file); });
 }
 
 // The picture that beltwright-cli --preview draws of the form and the seed.
@@ -384,14 +385,15 @@ void MainWindow::savePicture()
     Settings const settings = form->settings();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto const preview = BeltPreview::ofBelt(settings, *shown, nullptr);
-    QString const failed = BeltPlot::savePng(
-        BeltPlot::picture(*preview, QString::fromStdString(settings.beltCenter), *shown,
-                          numberLocale),
-        path);
+    QString const failed =
+        BeltPlot::savePng(BeltPlot::picture(*preview, QString::fromStdString(settings.beltCenter),
+                                            *shown, numberLocale),
+                          path);
     QApplication::restoreOverrideCursor();
     if (!failed.isEmpty())
         return WindowMessages::show(this, WindowMessages::pictureNotSaved(path, failed));
-    setLastSave([file = QFileInfo(path).fileName()] { return tr("Saved the picture to %1").arg(file); });
+    setLastSave(
+        [file = QFileInfo(path).fileName()] { return tr("Saved the picture to %1").arg(file); });
 }
 
 void MainWindow::showAbout()
@@ -522,9 +524,8 @@ void MainWindow::retranslateAdditions()
     // the texts. Escape stops a run; it works only while the button is shown.
     stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
     ui.pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    stopButton->setToolTip(
-        tr("Stop the run (%1): an existing file is left as it was")
-            .arg(stopButton->shortcut().toString(QKeySequence::NativeText)));
+    stopButton->setToolTip(tr("Stop the run (%1): an existing file is left as it was")
+                               .arg(stopButton->shortcut().toString(QKeySequence::NativeText)));
     ui.pushButton_generate->setToolTip(
         tr("Generate the belt and save it as a catalogue (%1)")
             .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));

@@ -157,7 +157,8 @@ QString WindowMessages::recipeError(RecipeError const &error, QString const &pat
         break;
     }
     case RecipeError::DuplicateKey:
-        detail = tr("%1 is given again (first on line %2).").arg(text(error.key)).arg(error.firstLine);
+        detail =
+            tr("%1 is given again (first on line %2).").arg(text(error.key)).arg(error.firstLine);
         break;
     case RecipeError::MissingKey: detail = tr("the recipe has no %1.").arg(text(error.key)); break;
     case RecipeError::BadValue: {
@@ -181,8 +182,8 @@ QString WindowMessages::recipeError(RecipeError const &error, QString const &pat
         case RecipeError::Text: accepted = tr("give UTF-8 text in double quotes"); break;
         case RecipeError::TrueOrFalse: accepted = tr("give true or false"); break;
         }
-        detail = tr("%1: \"%2\" is not accepted: %3.")
-                     .arg(text(error.key), text(error.value), accepted);
+        detail =
+            tr("%1: \"%2\" is not accepted: %3.").arg(text(error.key), text(error.value), accepted);
         break;
     }
     }

@@ -81,10 +81,9 @@ private:
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    QImage const image =
-        BeltPlot::picture(BeltPreview(generator.bodies()),
-                          QString::fromStdString(request.settings.beltCenter), seed,
-                          QLocale(QLocale::English));
+    QImage const image = BeltPlot::picture(BeltPreview(generator.bodies()),
+                                           QString::fromStdString(request.settings.beltCenter),
+                                           seed, QLocale(QLocale::English));
     QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));
     if (!failed.isEmpty()) {
         printError("cannot write the preview \"" + request.previewPath +
