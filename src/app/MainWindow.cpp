@@ -474,9 +474,9 @@ QString MainWindow::problemText(SettingsProblem const &problem) const
         return tr("%1 contains a control character (such as a line break or a tab): remove it.")
             .arg(field);
     case SettingsProblem::EmptyCenter:
-        return tr("%1 is empty: every body would name an empty parent, which the catalogue's "
-                  "reader cannot find, so none of them would load. Enter the object the bodies "
-                  "orbit.")
+        return tr("%1 is empty or only spaces: every body would name an empty parent, which the "
+                  "catalogue's reader cannot find, so none of them would load. Enter the object "
+                  "the bodies orbit.")
             .arg(field);
     case SettingsProblem::NoPositiveMass:
         return tr("%1 must be a finite number above 0 when the center object is a barycenter: "
@@ -484,6 +484,14 @@ QString MainWindow::problemText(SettingsProblem const &problem) const
             .arg(field);
     case SettingsProblem::NotFinite:
         return tr("%1 is not a finite number: enter a finite value.").arg(field);
+    case SettingsProblem::PeriodOverflow:
+        return tr("%1 is too small for orbits out to %2: their periods would exceed the largest "
+                  "number a catalogue can hold. Enter a larger total mass or a smaller belt.")
+            .arg(field, tr("Belt outer radius"));
+    case SettingsProblem::MassOverflow:
+        return tr("%1 is too large: such bodies would weigh more than the largest number a "
+                  "catalogue can hold. Enter smaller radii.")
+            .arg(field);
     }
     return field;
 }
@@ -508,6 +516,11 @@ void MainWindow::showSaveError(SaveError const &error)
         detail = tr("Cannot finish writing \"%1\": %2.").arg(path, reason);
         break;
     case SaveError::Replace: detail = tr("Cannot replace \"%1\": %2.").arg(path, reason); break;
+    case SaveError::NotFinite:
+        detail = tr("Cannot write \"%1\": a body got an infinite or undefined number, which the "
+                    "catalogue's reader cannot take. Nothing was saved.")
+                     .arg(path);
+        break;
     case SaveError::SyncDirectory:
         // The file is in place already; only its safety is in doubt.
         QMessageBox::warning(this, windowTitle(),
