@@ -97,6 +97,31 @@ QStringList dirEntries(QString const &path)
 
 using Edit = std::function<void(Settings &)>;
 
+// A copy of the program where user 65534 can run it: the build tree may lie
+// in a folder that others cannot enter (a clone in /root, or in mktemp -d).
+// Empty, with the reason in why, when no such place can be made.
+QString programForOthers(QString &why)
+{
+    static QTemporaryDir place;
+    QString const copy = place.filePath("beltwright-cli");
+    if (!QFile::exists(copy) &&
+        (!place.isValid() || chmod(QFile::encodeName(place.path()).constData(), 0755) != 0 ||
+         !QFile::copy(BELTWRIGHT_CLI, copy) ||
+         chmod(QFile::encodeName(copy).constData(), 0755) != 0)) {
+        why = "cannot copy the program to " + place.path();
+        return {};
+    }
+    for (QDir folder(place.path()); !folder.isRoot(); folder.cdUp()) {
+        struct stat st;
+        if (stat(QFile::encodeName(folder.path()).constData(), &st) != 0 ||
+            (st.st_mode & S_IXOTH) == 0) {
+            why = "other users cannot enter " + folder.path() + ", where temporary files go";
+            return {};
+        }
+    }
+    return copy;
+}
+
 // Runs the program as the unprivileged user 65534 when the test runs as root.
 class UnprivilegedProcess : public QProcess {
 protected:
@@ -491,21 +516,41 @@ private slots:
     void refusesOutputBeforeGenerating_data()
     {
         QTest::addColumn<QString>("target"); // relative to the temporary directory
+        // Run as user 65534, who owns fileOwner's files when that is 65534;
+        // a test that does not run as root runs the program as itself.
         QTest::addColumn<bool>("unprivileged");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode"); // of old.sc
+        QTest::addColumn<bool>("fileOfOther"); // old.sc belongs to neither user nor folder
         QTest::addColumn<QString>("message"); // %1: the target's path
-        QTest::newRow("directory") << "sub" << false << "Cannot write \"%1\": Is a directory.";
-        QTest::newRow("missing directory")
-            << "no/such/belt.sc" << false << "Cannot create \"%1\": No such file or directory.";
-        QTest::newRow("parent is a file")
-            << "old.sc/belt.sc" << false << "Cannot create \"%1\": Not a directory.";
-        QTest::newRow("unwritable directory")
-            << "old.sc" << true << "Cannot create \"%1\": Permission denied.";
+        QTest::newRow("directory")
+            << "sub" << false << 0700 << 0644 << false << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("missing directory") << "no/such/belt.sc" << false << 0700 << 0644 << false
+                                           << "Cannot create \"%1\": No such file or directory.";
+        QTest::newRow("parent is a file") << "old.sc/belt.sc" << false << 0700 << 0644 << false
+                                          << "Cannot create \"%1\": Not a directory.";
+        QTest::newRow("unwritable directory") << "old.sc" << true << 0555 << 0666 << false
+                                              << "Cannot create \"%1\": Permission denied.";
+        QTest::newRow("read-only file") << "old.sc" << true << 0777 << 0444 << false
+                                        << "Cannot replace \"%1\": Permission denied.";
+        QTest::newRow("another user's file in a sticky folder")
+            << "old.sc" << true << 01777 << 0666 << true
+            << "Cannot replace \"%1\": Operation not permitted.";
     }
     void refusesOutputBeforeGenerating()
     {
         QFETCH(QString, target);
         QFETCH(bool, unprivileged);
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(bool, fileOfOther);
         QFETCH(QString, message);
+        bool const root = geteuid() == 0;
+        if (fileOfOther && !root)
+            QSKIP("only root can give a file to another user");
+        QString program = BELTWRIGHT_CLI, why;
+        if (unprivileged && root && (program = programForOthers(why)).isEmpty())
+            QSKIP(qPrintable("the program cannot run as another user: " + why));
         static double const generation = [] {
             QElapsedTimer clock;
             clock.start();
@@ -517,8 +562,16 @@ private slots:
 
         QTemporaryDir dir;
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(dir.filePath("old.sc"), oldText);
+        QString const old = dir.filePath("old.sc");
+        writeFile(old, oldText);
         QDir(dir.path()).mkdir("sub");
+        // Without root the program runs as the owner, who then stands for others.
+        auto const asOwner = [root](int mode) {
+            return mode_t(root ? mode : (mode & ~0700) | ((mode & 07) << 6));
+        };
+        QVERIFY(chmod(QFile::encodeName(old).constData(), asOwner(fileMode)) == 0);
+        if (unprivileged && root && !fileOfOther)
+            QVERIFY(chown(QFile::encodeName(old).constData(), 65534, 65534) == 0);
         QString const path = dir.filePath(target);
         QStringList const options = {"--preset", "oort-cloud", "--number", "1000000", "-o", path};
 
@@ -526,18 +579,14 @@ private slots:
         clock.start();
         Run run;
         if (unprivileged) {
-            // Root writes anywhere: the program runs as an ordinary user.
-            if (geteuid() == 0)
-                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
-            else
-                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0555) == 0);
+            QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), asOwner(folderMode)) == 0);
             UnprivilegedProcess process;
-            process.start(BELTWRIGHT_CLI, options);
+            process.start(program, options);
             QVERIFY(process.waitForFinished(60000));
             run.exitCode = process.exitCode();
             run.out = process.readAllStandardOutput();
             run.err = process.readAllStandardError();
-            chmod(dir.path().toLocal8Bit().constData(), 0700);
+            chmod(QFile::encodeName(dir.path()).constData(), 0700);
         } else {
             run = runCli(options);
         }
@@ -551,7 +600,7 @@ private slots:
             qPrintable(QString("%1 ms to refuse, %2 ms to generate").arg(refusal).arg(generation)));
         QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
         QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
-        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+        QCOMPARE(readFile(old), oldText);
     }
 
     // Failed saves: status 1, path and reason, an existing file intact.
