@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
 
 #include <grp.h>
@@ -452,6 +453,14 @@ private slots:
         row("backslash in name", {"--preset", "vulcanoids", "--name", "V\\S"}, "--name");
         row("backslash in center", {"--preset", "vulcanoids", "--center", "Sol\\"}, "--center");
         row("empty center", {"--preset", "vulcanoids", "--center", ""}, "--center");
+        row("center of spaces", {"--preset", "vulcanoids", "--center", "   "}, "--center");
+        row("periods beyond any number",
+            {"--preset", "vulcanoids", "--barycenter", "--total-mass", "1e-300", "--inner", "1e21",
+             "--outer", "1e21"},
+            "--total-mass");
+        row("earth masses too small for solar ones",
+            {"--preset", "ebelt-em", "--mass-unit", "earth", "--total-mass", "1e-320"},
+            "--total-mass");
         row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");
@@ -520,9 +529,9 @@ private slots:
         // a test that does not run as root runs the program as itself.
         QTest::addColumn<bool>("unprivileged");
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<int>("fileMode"); // of old.sc
+        QTest::addColumn<int>("fileMode");     // of old.sc
         QTest::addColumn<bool>("fileOfOther"); // old.sc belongs to neither user nor folder
-        QTest::addColumn<QString>("message"); // %1: the target's path
+        QTest::addColumn<QString>("message");  // %1: the target's path
         QTest::newRow("directory")
             << "sub" << false << 0700 << 0644 << false << "Cannot write \"%1\": Is a directory.";
         QTest::newRow("missing directory") << "no/such/belt.sc" << false << 0700 << 0644 << false
@@ -631,6 +640,144 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("standard output"), run.err.constData());
         QVERIFY2(run.err.contains("No space left on device"), run.err.constData());
+    }
+
+    // Standard output by any of its names is written as it is: appended to
+    // where the shell appends, into a pipe, or into a process substitution.
+    void standardOutputByAnyName_data()
+    {
+        QTest::addColumn<QString>("script"); // $0 the program, $1 the file, $2 its output
+        QTest::addColumn<QByteArray>("before");
+        QByteArray const log = "previous log line\n";
+        QString const run = "\"$0\" --preset vulcanoids --seed 1 -q -o ";
+        for (QString spelling : {"-", "/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+            QTest::addRow("%s appended", qPrintable(spelling))
+                << "printf 'previous log line\\n' >\"$1\"; " + run + spelling + " >>\"$1\"" << log;
+            QTest::addRow("%s into a pipe", qPrintable(spelling))
+                << run + spelling + " | cat >\"$1\"" << QByteArray();
+        }
+        QTest::newRow("process substitution") << run + ">(cat >\"$1\"); wait $!" << QByteArray();
+    }
+    void standardOutputByAnyName()
+    {
+        QFETCH(QString, script);
+        QFETCH(QByteArray, before);
+        QByteArray const catalogue = runCli({"--preset", "vulcanoids", "--seed", "1", "-q"}).out;
+        QVERIFY(catalogue.startsWith("Barycenter \"VS 1\""));
+        QTemporaryDir dir;
+        QString const file = dir.filePath("log.txt");
+        Run const run = runProgram("/bin/bash", {"-c", script, BELTWRIGHT_CLI, file});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QCOMPARE(readFile(file), before + catalogue);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"log.txt"});
+    }
+
+    // A picture written over the catalogue would leave only the picture.
+    void previewIsNotTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("one name") << "belt.sc"
+                                  << "belt.sc" << true;
+        QTest::newRow("one name, spelt apart") << "./sub/../belt.sc"
+                                               << "belt.sc" << true;
+        QTest::newRow("through a link") << "link.sc"
+                                        << "belt.sc" << true;
+        QTest::newRow("a hard link of it") << "hard.sc"
+                                           << "belt.sc" << true;
+        QTest::newRow("two files") << "belt.sc"
+                                   << "belt.png" << false;
+        QTest::newRow("one name in two folders") << "sub/belt.sc"
+                                                 << "belt.sc" << false;
+    }
+    void previewIsNotTheCatalogue()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, preview);
+        QFETCH(bool, same);
+        QTemporaryDir dir;
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(dir.filePath("belt.sc"), oldText);
+        QDir(dir.path()).mkdir("sub");
+        QVERIFY(QFile::link("belt.sc", dir.filePath("link.sc")));
+        QVERIFY(link(QFile::encodeName(dir.filePath("belt.sc")).constData(),
+                     QFile::encodeName(dir.filePath("hard.sc")).constData()) == 0);
+        Run const run = runCli(
+            {"--preset", "vulcanoids", "--seed", "1", "-q", "-o", output, "--preview", preview},
+            dir.path());
+        if (!same) {
+            QCOMPARE(run.exitCode, 0);
+            return;
+        }
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith("beltwright-cli: --preview: "), run.err.constData());
+        QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"belt.sc", "hard.sc", "link.sc", "sub"}));
+    }
+
+    // Names up to the longest a folder takes are saved, beside their
+    // temporary file.
+    void longFileNamesAreSaved_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("250 bytes") << 250;
+        QTest::newRow("255 bytes, the most a name may have") << 255;
+    }
+    void longFileNamesAreSaved()
+    {
+        QFETCH(int, length);
+        QTemporaryDir dir;
+        QString const name = QString(length - 3, QChar('b')) + ".sc";
+        Run const run =
+            runCli({"--preset", "vulcanoids", "--seed", "1", "-q", "-o", name}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QCOMPARE(dirEntries(dir.path()), QStringList{name});
+        QVERIFY(readFile(dir.filePath(name)).startsWith("Barycenter \"VS 1\""));
+    }
+
+    // A run ended once part of the text is written leaves the folder as it
+    // was: the old catalogue and nothing else, whatever the signal.
+    void killedRunLeavesOnlyTheOldCatalogue_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void killedRunLeavesOnlyTheOldCatalogue()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        QString const existing = dir.filePath("belt.sc");
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(existing, oldText);
+        QProcess process;
+        process.start(BELTWRIGHT_CLI,
+                      {"--preset", "oort-cloud", "--number", "1000000", "-q", "-o", existing});
+        QVERIFY(process.waitForStarted());
+        // The process's count of bytes written shows when the first blocks are out.
+        QString const io = QString("/proc/%1/io").arg(process.processId());
+        QElapsedTimer clock;
+        clock.start();
+        qint64 written = 0;
+        while (written < (2 << 20) && clock.elapsed() < 20000 &&
+               process.state() == QProcess::Running) {
+            QRegularExpressionMatch const m =
+                QRegularExpression("wchar: (\\d+)").match(QString::fromLatin1(readFile(io)));
+            written = m.hasMatch() ? m.captured(1).toLongLong() : 0;
+            QTest::qWait(5);
+        }
+        if (process.state() != QProcess::Running)
+            QSKIP("the run ended before it could be interrupted");
+        QVERIFY2(written >= (2 << 20), "nothing was written within 20 seconds");
+        ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(readFile(existing), oldText);
     }
 
     void interruptedRunChangesNothing()

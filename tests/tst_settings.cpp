@@ -239,20 +239,20 @@ private slots:
         double const tiny = std::numeric_limits<double>::denorm_min();
         QTest::newRow("widest belt, tiniest mass")
             << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
-        QTest::newRow("subnormal mass") << true << tiny << 1.0 << 1.0 << 3.0
-                                        << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+        QTest::newRow("subnormal mass")
+            << true << tiny << 1.0 << 1.0 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
         QTest::newRow("inner bound above the outer decides")
             << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
-        QTest::newRow("no barycenter, no period") << false << 1e-300 << 1e21 << 1e21 << 3.0
-                                                  << QList<P>{};
-        QTest::newRow("a period just within") << true << 1e-245 << 1e21 << 1e21 << 3.0
-                                              << QList<P>{};
+        QTest::newRow("no barycenter, no period")
+            << false << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{};
+        QTest::newRow("a period just within")
+            << true << 1e-245 << 1e21 << 1e21 << 3.0 << QList<P>{};
         QTest::newRow("subnormal belt around a subnormal mass")
             << true << tiny << tiny << tiny << 3.0 << QList<P>{};
         QTest::newRow("largest bodies the fields allow")
             << false << 1.0 << 1.0 << 1.0 << 1e21 << QList<P>{};
-        QTest::newRow("bodies beyond the fields") << false << 1.0 << 1.0 << 1.0 << 1e103
-                                                  << QList<P>{{P::MaxRadius, P::MassOverflow}};
+        QTest::newRow("bodies beyond the fields")
+            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{P::MaxRadius, P::MassOverflow}};
     }
     void infiniteNumbersAreProblems()
     {
