@@ -432,33 +432,7 @@ private slots:
                  std::string("write \"standard output\": No space left on device"));
     }
 
-    // A name of an open descriptor writes to that descriptor as it is: the
-    // file behind it is neither truncated nor replaced, and stays open.
-    void descriptorNamesAreWrittenAsTheyAre_data()
-    {
-        QTest::addColumn<QString>("name"); // %1: the descriptor
-        QTest::newRow("/dev/fd") << "/dev/fd/%1";
-        QTest::newRow("/proc/self/fd") << "/proc/self/fd/%1";
-    }
-    void descriptorNamesAreWrittenAsTheyAre()
-    {
-        QFETCH(QString, name);
-        QTemporaryDir dir;
-        QString const path = dir.filePath("log.txt");
-        writeFile(path, std::string("head\n"));
-        int const fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_APPEND);
-        QVERIFY(fd >= 0);
-        auto generator = generatedBelt(30);
-        std::atomic<int> progress{0};
-        SaveResult const result = generator->save(name.arg(fd).toStdString(), progress);
-        QVERIFY2(result.ok, described(result.error).c_str());
-        QCOMPARE(::write(fd, "tail\n", 5), ssize_t(5)); // still open
-        ::close(fd);
-        QCOMPARE(readFile(path), "head\n" + textOf(*generator) + "tail\n");
-        QCOMPARE(entries(dir.path()), QStringList{"log.txt"});
-    }
-
-    // Files systems without unnamed files take a named temporary file: both
+    // File systems without unnamed files take a named temporary file: both
     // ways keep the mode, take the longest names and leave nothing behind.
     void bothKindsOfTemporaryFile_data()
     {

@@ -126,8 +126,8 @@ struct Options {
                             "N"};
     QCommandLineOption output{{"o", "output"},
                               "Write the catalogue to this file ('-' or no option: standard "
-                              "output). An existing file is replaced only by a complete "
-                              "catalogue.",
+                              "output; /dev/stdout and /dev/fd/N are written as they are). An "
+                              "existing file is replaced only by a complete catalogue.",
                               "file"};
     QCommandLineOption preview{"preview",
                                "Also draw the belt as a PNG picture: seen from above and "
