@@ -19,6 +19,7 @@
 #include <string>
 #include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +46,23 @@ void catchStopSignals()
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
         sigaction(signal, &action, nullptr);
+}
+
+// Whether path is the terminal that standard output shows.
+bool onTerminal(std::string const &path)
+{
+    struct stat named, shown;
+    return isatty(STDOUT_FILENO) && stat(path.c_str(), &named) == 0 &&
+           fstat(STDOUT_FILENO, &shown) == 0 && named.st_rdev == shown.st_rdev &&
+           named.st_ino == shown.st_ino;
+}
+
+// Stopped by a signal: end the way that signal ends a process.
+int endByStopSignal()
+{
+    std::signal(stopSignal, SIG_DFL);
+    std::raise(stopSignal);
+    return exitFailed;
 }
 
 void printError(std::string const &message)
@@ -95,6 +113,9 @@ int writePreview(Generator const &generator, Request const &request, unsigned in
 
 int generateBelt(Request const &request)
 {
+    // In place before any file is made, even the check's own, so that an
+    // interrupt lets it be removed.
+    catchStopSignals();
     // An output that cannot be written is refused before any body is drawn,
     // with the message its save would give.
     bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
@@ -107,6 +128,8 @@ int generateBelt(Request const &request)
             return exitFailed;
         }
     }
+    if (stopRequested.load())
+        return endByStopSignal();
 
     unsigned int seed = 0;
     if (request.seed) {
@@ -124,9 +147,9 @@ int generateBelt(Request const &request)
     }
 
     // Progress on the terminal that also shows the catalogue would garble both.
-    bool const showProgress =
-        !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));
-    catchStopSignals();
+    bool const showProgress = !request.quiet && isatty(STDERR_FILENO) &&
+                              !(request.writeCatalogue &&
+                                onTerminal(toStandardOutput ? "/dev/stdout" : request.outputPath));
 
     Generator generator(request.settings, seed);
     std::atomic<int> phase{Generating};
@@ -178,12 +201,8 @@ int generateBelt(Request const &request)
         run();
     }
 
-    if (!completed) {
-        // Stopped by a signal: end the way that signal ends a process.
-        std::signal(stopSignal, SIG_DFL);
-        std::raise(stopSignal);
-        return exitFailed;
-    }
+    if (!completed)
+        return endByStopSignal();
     if (!result) {
         printError(saveErrorText(result.error));
         return exitFailed;
