@@ -154,8 +154,6 @@ private slots:
         QTest::newRow("unknown key")
             << QByteArray(good).replace("number = 2000\n", "number = 2000\ncolour = red\n")
             << "Line 12: unknown key \"colour\"";
-        QTest::newRow("no seed") << QByteArray(good).replace("seed = 3\n", "")
-                                 << "Line 20: the recipe has no seed.";
         QTest::newRow("decimal comma")
             << QByteArray(good).replace("inner = 5000\n", "inner = 5000,5\n")
             << "Line 12: inner: \"5000,5\" is not accepted: give a number from 0 to 1e+21";
