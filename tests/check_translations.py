@@ -18,8 +18,9 @@ import xml.etree.ElementTree as ET
 STAY_ENGLISH = {
     ("MainWindow", "Beltwright"),
     ("MainWindow", "Credits"),
+    ("MainWindow", "&Credits"),
+    ("MainWindow", "&Info"),
     ("MainWindow", "Barycenter"),
-    ("MainWindow", "Info"),
     ("MainWindow", "Asteroid"),
     ("MainWindow", "Comet"),
     ("MainWindow", "SC file (*.sc)"),

@@ -4,6 +4,7 @@
 #include "FieldLimits.h"
 #include "Generator.h"
 #include "Presets.h"
+#include "Recipe.h"
 #include "Settings.h"
 
 #include <QImage>
@@ -98,6 +99,14 @@ QStringList dirEntries(QString const &path)
 
 using Edit = std::function<void(Settings &)>;
 
+Recipe recipeOf(Settings const &settings, std::uint32_t seed)
+{
+    Recipe recipe;
+    recipe.settings = settings;
+    recipe.seed = seed;
+    return recipe;
+}
+
 // A copy of the program where user 65534 can run it: the build tree may lie
 // in a folder that others cannot enter (a clone in /root, or in mktemp -d).
 // Empty, with the reason in why, when no such place can be made.
@@ -137,6 +146,7 @@ protected:
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Recipe)
 
 class CliTest : public QObject {
     Q_OBJECT
@@ -865,6 +875,147 @@ private slots:
         QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
     }
 
+    // Recipes: a recipe makes the belt of its settings and seed; options after
+    // it override it; a malformed one is refused with its line.
+
+    void recipeGivesTheSameBelt_data()
+    {
+        QTest::addColumn<Recipe>("recipe");
+        QTest::addColumn<QStringList>("after");   // options after --recipe
+        QTest::addColumn<QStringList>("options"); // the same belt without a recipe
+        Recipe const vulcanoids = recipeOf(Settings(Settings::Vulcanoids), 11);
+        QStringList const fields = {"--number", "50", "--name", "Ŝtelo", "--plane", "equator"};
+        QTest::addRow("fields override")
+            << vulcanoids << fields
+            << QStringList{"--preset", "vulcanoids", "--seed", "11"} + fields;
+        QTest::addRow("seed overrides") << vulcanoids << QStringList{"--seed", "12"}
+                                        << QStringList{"--preset", "vulcanoids", "--seed", "12"};
+        Recipe earth = recipeOf(Settings(Settings::EarthMoonBelt), 3);
+        earth.settings.totalMass = 1.0123;
+        earth.massUnit = Recipe::EarthMasses;
+        QTest::addRow("earth masses")
+            << earth << QStringList()
+            << QStringList{"--preset",    "ebelt-em", "--total-mass", "1.0123",
+                           "--mass-unit", "earth",    "--seed",       "3"};
+        QTest::addRow("solar mass overrides")
+            << earth << QStringList{"--total-mass", "4e-6"}
+            << QStringList{"--preset", "ebelt-em", "--total-mass", "4e-6", "--seed", "3"};
+    }
+
+    void recipeGivesTheSameBelt()
+    {
+        QFETCH(Recipe, recipe);
+        QFETCH(QStringList, after);
+        QFETCH(QStringList, options);
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.belt");
+        QVERIFY(!writeRecipe(path.toStdString(), recipe));
+
+        Run const fromRecipe = runCli(QStringList{"--recipe", path} + after);
+        QCOMPARE(fromRecipe.exitCode, 0);
+        QVERIFY(!fromRecipe.out.isEmpty());
+        Run const fromOptions = runCli(options);
+        QCOMPARE(fromRecipe.out, fromOptions.out);
+        QCOMPARE(fromRecipe.err, fromOptions.err);
+    }
+
+    void savedRecipeRebuildsTheBelt_data()
+    {
+        QTest::addColumn<QStringList>("options"); // run in a folder that holds base.belt
+        QTest::addColumn<QByteArray>("line");     // the saved recipe holds it
+        QTest::newRow("drawn seed") << QStringList{"--preset", "oort-cloud", "--number", "300"}
+                                    << QByteArray("number = 300");
+        QTest::newRow("earth masses, utf-8 name")
+            << QStringList{"--preset",    "ebelt-em", "--total-mass", "2",
+                           "--mass-unit", "earth",    "--name",       "Ŝtelo ☄"}
+            << QByteArray("mass-unit = earth");
+        QTest::newRow("the recipe's seed")
+            << QStringList{"--recipe", "base.belt", "--number", "40"} << QByteArray("seed = 5");
+    }
+
+    void savedRecipeRebuildsTheBelt()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, line);
+        QTemporaryDir dir;
+        QVERIFY(!writeRecipe(dir.filePath("base.belt").toStdString(),
+                             recipeOf(Settings(Settings::Vulcanoids), 5)));
+
+        Run const made =
+            runCli(QStringList{"--save-recipe", "saved.belt", "-o", "a.sc"} + options, dir.path());
+        QCOMPARE(made.exitCode, 0);
+        QString const saved = "saved.belt";
+        QByteArray const text = readFile(dir.filePath(saved));
+        QVERIFY2(text.split('\n').contains(line), text.constData());
+        QVERIFY2(made.err.startsWith("seed: ") &&
+                     text.contains("\nseed = " + made.err.mid(6).trimmed() + "\n"),
+                 made.err.constData());
+
+        Run const again = runCli({"--recipe", saved, "-o", "b.sc"}, dir.path());
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.err, made.err);
+        QCOMPARE(readFile(dir.filePath("b.sc")), readFile(dir.filePath("a.sc")));
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"a.sc", "b.sc", "base.belt", "saved.belt"}));
+    }
+
+    void badRecipeIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text"); // of r.belt; none when empty
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        QByteArray const good =
+            QByteArray::fromStdString(recipeText(recipeOf(Settings(Settings::Vulcanoids), 7)));
+        auto row = [](char const *name, QByteArray const &text, QStringList const &options,
+                      int exitCode, char const *message) {
+            QTest::newRow(name) << text << options << exitCode << QString::fromUtf8(message);
+        };
+        row("unknown key",
+            QByteArray(good).replace("plane = ecliptic\n", "plane = ecliptic\ncolour = red\n"), {},
+            2, "--recipe: \"r.belt\", line 20: unknown key \"colour\": the keys are type, ");
+        row("no seed", QByteArray(good).replace("seed = 7\n", ""), {}, 2,
+            "--recipe: \"r.belt\", line 20: the recipe has no seed");
+        row("bad number", QByteArray(good).replace("max-radius = 3\n", "max-radius = 3 km\n"), {},
+            2, "line 15: max-radius: \"3 km\" is not accepted: give a number from 0 to 1e+21");
+        row("no file", "", {}, 2, "--recipe: cannot read \"r.belt\": No such file or directory");
+        row("with a preset", good, {"--preset", "vulcanoids"}, 2, "--recipe: give either");
+        row("name the reader cannot load", QByteArray(good).replace("\"VS\"", "\"V\\\"S\""), {}, 2,
+            "--name: the name contains a double quote");
+        row("recipe over the belt", good, {"--save-recipe", "belt.sc"}, 2,
+            "--save-recipe: names the same file as the belt");
+        row("recipe that cannot be written", good, {"--save-recipe", "no/r.belt"}, 1,
+            "Cannot create \"no/r.belt\": No such file or directory.");
+    }
+
+    void badRecipeIsRefused()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QStringList files = {"belt.sc"};
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(dir.filePath("belt.sc"), oldText);
+        if (!text.isEmpty()) {
+            writeFile(dir.filePath("r.belt"), text);
+            files << "r.belt";
+        }
+
+        Run const run = runCli(
+            QStringList{"--recipe", "r.belt", "--save-recipe", "saved.belt", "-o", "belt.sc"} +
+                options,
+            dir.path());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith("beltwright-cli: ") && run.err.count('\n') == 1,
+                 run.err.constData());
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+        QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
+        QCOMPARE(dirEntries(dir.path()), files);
+    }
+
     // Information: presets listing, help, version, progress.
 
     void listedPresetValuesGiveThePreset()
@@ -935,6 +1086,8 @@ private slots:
                                    "--plane",
                                    "--epoch",
                                    "--seed",
+                                   "--recipe",
+                                   "--save-recipe",
                                    "--output",
                                    "--quiet"})
             QVERIFY2(help.out.contains(option), option);

@@ -269,12 +269,14 @@ private slots:
                 list << (action->menu() ? action->menu()->objectName() : action->text());
             return list;
         };
-        // The form's three menus, then the preview's.
+        // The file menu, the form's three menus, then the preview's.
         QCOMPARE(texts(w<QMenuBar>("menubar")->actions()),
-                 (QStringList{"menu_loadPreset", "menu_language", "menu_info", "menu_preview"}));
+                 (QStringList{"menu_file", "menu_loadPreset", "menu_language", "menu_info",
+                              "menu_preview"}));
         QCOMPARE(texts(w<QMenu>("menu_language")->actions()),
-                 (QStringList{"English", "Deutsch", "Fran\u00e7ais"}));
-        QCOMPARE(texts(w<QMenu>("menu_info")->actions()), QStringList{"Credits"});
+                 (QStringList{"&English", "&Deutsch", "&Fran\u00e7ais"}));
+        QCOMPARE(texts(w<QMenu>("menu_info")->actions()),
+                 (QStringList{"&Credits", "&About Beltwright"}));
     }
 
     void credits()

@@ -16,7 +16,7 @@ struct Text {
 
 Text const retranslated[] = {
     {"MainWindow", "windowTitle", "Beltwright", "Beltwright"},
-    {"action_Credits", "text", "Credits", "Credits"},
+    {"action_Credits", "text", "&Credits", "&Credits"},
     {"label_objectType", "text", "Objekttyp", "Type of object"},
     {"label_beltName", "text", "Objektname", "Belt name"},
     {"lineEdit_beltName", "toolTip", "Objektname - Eine laufende Nummer wird angefügt",
@@ -44,9 +44,9 @@ Text const retranslated[] = {
     {"radioButton_solarMass", "text", "Sonnenmassen", "Solar mass"},
     {"radioButton_earthMass", "text", "Erdmassen", "Earth mass"},
     {"pushButton_generate", "text", "Generiere", "Generate"},
-    {"menu_loadPreset", "title", "Voreinstellungen", "Load preset"},
-    {"menu_info", "title", "Info", "Info"},
-    {"menu_language", "title", "Sprache", "Language"},
+    {"menu_loadPreset", "title", "&Voreinstellungen", "&Load preset"},
+    {"menu_info", "title", "&Info", "&Info"},
+    {"menu_language", "title", "&Sprache", "Lan&guage"},
 };
 
 } // namespace
@@ -119,7 +119,7 @@ private slots:
             languages << action->text();
             QVERIFY(!action->isCheckable());
         }
-        QCOMPARE(languages, (QStringList{"English", "Deutsch", "Fran\u00e7ais"}));
+        QCOMPARE(languages, (QStringList{"&English", "&Deutsch", "&Fran\u00e7ais"}));
         QVERIFY(w<QPushButton>("pushButton_resetEpoch")->text().isEmpty());
     }
 

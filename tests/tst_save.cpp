@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <cctype>
+
 #include <csignal>
 #include <cstring>
 #include <fstream>
@@ -185,9 +187,15 @@ private slots:
         }
         QVERIFY2(result.ok, described(result.error).c_str());
         QCOMPARE(std::uint64_t(generator.bodies().size()), std::uint64_t(number));
-        QVERIFY(readFile(path) == textOf(generator));
+        std::string const text = readFile(path);
+        QVERIFY(text == textOf(generator));
         if (number > 0)
             QCOMPARE(saved.load(), 100);
+        // Each entry starts a line with its kind: Asteroid, Barycenter, ...
+        std::uint64_t starts = 0;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            starts += (i == 0 || text[i - 1] == '\n') && std::isupper((unsigned char)text[i]);
+        QCOMPARE(result.entries, starts);
     }
 
     void savingWhileGeneratingReportsAFailedWrite()

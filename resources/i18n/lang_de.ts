@@ -144,12 +144,12 @@
         <translation>Ist das Zentralobjekt ein Barycenter?</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>Load preset</source>
-        <translation>Voreinstellungen</translation>
+        <source>&amp;Load preset</source>
+        <translation>&amp;Voreinstellungen</translation>
     </message>
     <message>
         <source>Max eccentricity</source>
@@ -264,12 +264,12 @@
         <translation>Startwert: %1</translation>
     </message>
     <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
+        <source>&amp;Preview</source>
+        <translation>V&amp;orschau</translation>
     </message>
     <message>
-        <source>Belt Preview and Seed…</source>
-        <translation>Gürtelvorschau und Startwert…</translation>
+        <source>&amp;Belt Preview and Seed…</source>
+        <translation>&amp;Gürtelvorschau und Startwert…</translation>
     </message>
     <message>
         <source>The belt preview holds no valid seed. Enter a seed from 0 to 4294967295 there, or close the preview to draw a new seed for each run.</source>
@@ -303,9 +303,165 @@
         <source>%1 is 1 or more: every orbit will be open, and a reader of orbital elements cannot place it.</source>
         <translation>%1 ist 1 oder mehr: Jede Bahn wird offen sein, und ein Leseprogramm für Bahnelemente kann sie nicht einordnen.</translation>
     </message>
+    <message>
+        <source>Recipe (*.belt)</source>
+        <translation>Rezept (*.belt)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved 1 entry to %1</source>
+        <translation>1 Eintrag in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved %1 entries to %2</source>
+        <translation>%1 Einträge in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was saved</source>
+        <translation>Abgebrochen: nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved the recipe to %1</source>
+        <translation>Rezept in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved the picture to %1</source>
+        <translation>Bild in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Recipe…</source>
+        <translation>Rezept ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Recipe…</source>
+        <translation>Rezept &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture…</source>
+        <translation>&amp;Bild speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;About Beltwright</source>
+        <translation>Ü&amp;ber Beltwright</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop the run (%1): an existing file is left as it was</source>
+        <translation>Den Lauf abbrechen (%1): eine bestehende Datei bleibt, wie sie war</translation>
+    </message>
+    <message>
+        <source>Generate the belt and save it as a catalogue (%1)</source>
+        <translation>Den Gürtel erzeugen und als Katalog speichern (%1)</translation>
+    </message>
+    <message>
+        <source>Set the epoch back to 2457395.5 (8 January 2016)</source>
+        <translation>Die Epoche auf 2457395,5 (8. Januar 2016) zurücksetzen</translation>
+    </message>
+    <message>
+        <source>The recipe &quot;%1&quot; could not be read: %2.</source>
+        <translation>Das Rezept „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recipe: it is far larger than one.</source>
+        <translation>„%1“ ist kein Rezept: die Datei ist viel zu gross dafür.</translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 text.</source>
+        <translation>die Zeile ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>a recipe starts with the line &quot;%1 = %2&quot;.</source>
+        <translation>ein Rezept beginnt mit der Zeile „%1 = %2“.</translation>
+    </message>
+    <message>
+        <source>recipe version %1 is not known; this program reads version %2.</source>
+        <translation>die Rezeptversion %1 ist unbekannt; dieses Programm liest Version %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting: write key = value, or start a comment with #.</source>
+        <translation>„%1“ ist keine Einstellung: schreiben Sie Schlüssel = Wert, oder beginnen Sie einen Kommentar mit #.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are %2.</source>
+        <translation>unbekannter Schlüssel „%1“; die Schlüssel sind %2.</translation>
+    </message>
+    <message>
+        <source>%1 is given again (first on line %2).</source>
+        <translation>%1 steht doppelt da (zuerst in Zeile %2).</translation>
+    </message>
+    <message>
+        <source>the recipe has no %1.</source>
+        <translation>dem Rezept fehlt %1.</translation>
+    </message>
+    <message>
+        <source>give a number from %1 to %2, with a decimal point</source>
+        <translation>erlaubt ist eine Zahl von %1 bis %2, mit Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>give a whole number from %1 to %2</source>
+        <translation>erlaubt ist eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>give one of %1</source>
+        <translation>erlaubt ist eines von %1</translation>
+    </message>
+    <message>
+        <source>give UTF-8 text in double quotes</source>
+        <translation>erlaubt ist UTF-8-Text in doppelten Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>give true or false</source>
+        <translation>erlaubt ist true oder false</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not accepted: %3.</source>
+        <translation>%1: „%2“ wird nicht angenommen: %3.</translation>
+    </message>
+    <message>
+        <source>The recipe &quot;%1&quot; could not be read. Line %2: %3</source>
+        <translation>Das Rezept „%1“ konnte nicht gelesen werden. Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>The form was left as it was.</source>
+        <translation>Das Formular bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>The form shows fewer decimals than the recipe gives for %1, and makes the belt of the values it shows. beltwright-cli --recipe makes the recipe&apos;s own belt.</source>
+        <translation>Das Formular zeigt bei %1 weniger Nachkommastellen, als das Rezept angibt, und erzeugt den Gürtel der angezeigten Werte. beltwright-cli --recipe erzeugt den Gürtel des Rezepts selbst.</translation>
+    </message>
+    <message>
+        <source>The recipe could not be saved.</source>
+        <translation>Das Rezept konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Das Bild konnte nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>These fields hold text that cannot be read as a number in their range: %1. Correct them first.</source>
+        <translation>Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1. Korrigieren Sie sie zuerst.</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>
+    <message>
+        <source>seed %1</source>
+        <translation>Seed %1</translation>
+    </message>
     <message>
         <source>Seen from above</source>
         <translation>Von oben gesehen</translation>
@@ -420,6 +576,45 @@
     <message>
         <source>Seed %1</source>
         <translation>Startwert %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Beltwright</source>
+        <translation>Über Beltwright</translation>
+    </message>
+    <message>
+        <source>Creates a belt of asteroids or comets around a central object and writes it as a catalogue script.</source>
+        <translation>Erzeugt einen Gürtel aus Asteroiden oder Kometen um ein Zentralobjekt und schreibt ihn als Katalogskript.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder jede spätere Version (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schliessen</translation>
+    </message>
+    <message>
+        <source>Close this box</source>
+        <translation>Dieses Fenster schliessen</translation>
+    </message>
+    <message>
+        <source>No belt has been generated in this session yet.</source>
+        <translation>In dieser Sitzung wurde noch kein Gürtel erzeugt.</translation>
+    </message>
+    <message>
+        <source>The last belt, seed %1, with its settings as a command line that makes it again:</source>
+        <translation>Der letzte Gürtel, Startwert %1, mit seinen Einstellungen als Befehlszeile, die ihn wieder erzeugt:</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the command line to the clipboard</source>
+        <translation>Die Befehlszeile in die Zwischenablage kopieren</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "AboutBox.h"
+#include "BeltPlot.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "RandomSource.h"
@@ -13,14 +15,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <algorithm>
@@ -46,19 +50,6 @@ QString ownName(QLocale::Language language)
     return name;
 }
 
-QString chooseSaveFile(QWidget *parent)
-{
-    QFileDialog dialog(parent);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QCoreApplication::translate("MainWindow", "SC file (*.sc)"));
-    dialog.setDefaultSuffix(QStringLiteral("sc"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    QStringList const files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
-
 void invalidateLayouts(QLayout *layout)
 {
     layout->invalidate();
@@ -79,7 +70,8 @@ MainWindow::MainWindow(QWidget *parent)
     , progressBar(new QProgressBar(this))
     , statusLabel(new QLabel(this))
     , seedLabel(new QLabel(this))
-    , chooseFile(chooseSaveFile)
+    , savedLabel(new QLabel(this))
+    , stopButton(new QToolButton(this))
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(applicationIcon());
@@ -94,6 +86,7 @@ MainWindow::MainWindow(QWidget *parent)
             [this](RunController::Phase phase) { showPhase(phase == RunController::Saving); });
     connect(run, &RunController::progressChanged, progressBar, &QProgressBar::setValue);
     connect(run, &RunController::ended, this, &MainWindow::runEnded);
+    connect(stopButton, &QToolButton::clicked, run, &RunController::requestStop);
     retranslateAdditions();
 
     QString const language = QLocale::system().name().left(2);
@@ -119,9 +112,9 @@ void MainWindow::createActions()
     connect(ui.menu_loadPreset, &QMenu::triggered, this, &MainWindow::menuClicked);
     connect(ui.action_Credits, &QAction::triggered, this, &MainWindow::showCredits);
 
-    ui.action_english->setText(QStringLiteral("English"));
-    ui.action_german->setText(ownName(QLocale::German));
-    ui.action_french->setText(ownName(QLocale::French));
+    ui.action_english->setText(QStringLiteral("&English"));
+    ui.action_german->setText('&' + ownName(QLocale::German));
+    ui.action_french->setText('&' + ownName(QLocale::French));
     connect(ui.action_english, &QAction::triggered, this,
             [this] { switchLanguage("lang_en", QLocale::English); });
     connect(ui.action_german, &QAction::triggered, this,
@@ -133,14 +126,47 @@ void MainWindow::createActions()
     previewAction->setObjectName("action_preview");
     previewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(previewAction, &QAction::triggered, this, &MainWindow::showPreview);
+    savePictureAction = new QAction(this);
+    savePictureAction->setObjectName("action_savePicture");
+    connect(savePictureAction, &QAction::triggered, this, &MainWindow::savePicture);
+
+    openRecipeAction = new QAction(this);
+    openRecipeAction->setObjectName("action_openRecipe");
+    openRecipeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openRecipeAction, &QAction::triggered, this, &MainWindow::openRecipe);
+    saveRecipeAction = new QAction(this);
+    saveRecipeAction->setObjectName("action_saveRecipe");
+    saveRecipeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveRecipeAction, &QAction::triggered, this, &MainWindow::saveRecipe);
+    quitAction = new QAction(this);
+    quitAction->setObjectName("action_quit");
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+
+    aboutAction = new QAction(this);
+    aboutAction->setObjectName("action_about");
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+
+    stopButton->setObjectName("toolButton_stop");
 }
 
-// The form's three menus come with it; the preview's follows them.
+// The form's three menus come with it; the file menu goes before them and the
+// preview's after.
 void MainWindow::createMenus()
 {
+    fileMenu = new QMenu(this);
+    fileMenu->setObjectName("menu_file");
+    fileMenu->addAction(openRecipeAction);
+    fileMenu->addAction(saveRecipeAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(quitAction);
+    menuBar()->insertMenu(menuBar()->actions().value(0), fileMenu);
+
     previewMenu = menuBar()->addMenu(QString());
     previewMenu->setObjectName("menu_preview");
     previewMenu->addAction(previewAction);
+    previewMenu->addAction(savePictureAction);
+    ui.menu_info->addAction(aboutAction);
 }
 
 void MainWindow::createStatusBar()
@@ -149,8 +175,19 @@ void MainWindow::createStatusBar()
     statusBar()->setStyleSheet("QStatusBar {border-top: 1px solid " + mid +
                                ";}QStatusBar QProgressBar { margin-right: 2px;}QStatusBar QLabel "
                                "{ margin-left: 1px;} ");
-    statusBar()->addPermanentWidget(statusLabel, 1);
+    statusBar()->addPermanentWidget(statusLabel);
+    // What the last save did, beside the status text; empty until then. It
+    // takes the room the status text took, so that the text stays on the left.
+    savedLabel->setObjectName("label_saved");
+    // A long file name is cut off rather than pushing the seed out of sight.
+    savedLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addPermanentWidget(savedLabel, 1);
     statusBar()->addPermanentWidget(progressBar, 2);
+    statusBar()->addPermanentWidget(stopButton);
+    // The status bar takes the height of its tallest widget, shown or not:
+    // the button must not make it taller than the text.
+    stopButton->setMaximumHeight(statusLabel->sizeHint().height());
+    stopButton->hide();
     progressBar->hide();
     progressBar->setMaximumHeight(15);
     progressBar->setTextVisible(false);
@@ -166,12 +203,17 @@ void MainWindow::createStatusBar()
 
 void MainWindow::setFileChooser(FileChooser chooser)
 {
-    chooseFile = chooser ? std::move(chooser) : FileChooser(chooseSaveFile);
+    chooseFile = std::move(chooser);
 }
 
 void MainWindow::setSeed(std::optional<unsigned int> newSeed)
 {
     seed = newSeed;
+}
+
+void MainWindow::setFileAsker(FileDialogs::Asker asker)
+{
+    dialogs.setAsker(std::move(asker));
 }
 
 Settings MainWindow::formSettings() const
@@ -230,7 +272,8 @@ void MainWindow::generate()
     if (!runSeed)
         return;
 
-    QString const path = chooseFile(this);
+    QString const path =
+        chooseFile ? chooseFile(this) : dialogs.ask(this, FileDialogs::Catalogue, beltStem());
     if (path.isEmpty())
         return;
     std::string const file = path.toUtf8().toStdString();
@@ -239,6 +282,9 @@ void MainWindow::generate()
         return WindowMessages::showSaveError(this, *refused);
 
     ui.pushButton_generate->setEnabled(false);
+    lastRun = form->recipe(*runSeed);
+    runFile = QFileInfo(path).fileName();
+    setLastSave({});
     lastSeed = *runSeed;
     seedLabel->setText(tr("Seed: %1").arg(*lastSeed));
     seedLabel->show();
@@ -249,15 +295,112 @@ void MainWindow::showPhase(bool saving)
 {
     statusLabel->setText(saving ? tr("Saving") : tr("Generating"));
     progressBar->show();
+    stopButton->show();
 }
 
 void MainWindow::runEnded(SaveResult const &result)
 {
     statusLabel->setText(tr("Ready"));
     progressBar->hide();
+    stopButton->hide();
     ui.pushButton_generate->setEnabled(true);
-    if (!result.ok && !result.stopped)
+    if (result.ok) {
+        setLastSave([this, entries = result.entries, file = runFile] {
+            return entries == 1 ? tr("Saved 1 entry to %1").arg(file)
+                                : tr("Saved %1 entries to %2")
+                                      .arg(numberLocale.toString(qulonglong(entries)), file);
+        });
+    } else if (result.stopped) {
+        setLastSave([] { return tr("Stopped: nothing was saved"); });
+    } else {
         WindowMessages::showSaveError(this, result.error);
+    }
+}
+
+void MainWindow::setLastSave(std::function<QString()> text)
+{
+    lastSaveText = std::move(text);
+    savedLabel->setText(lastSaveText ? lastSaveText() : QString());
+    savedLabel->setToolTip(savedLabel->text());
+}
+
+// The stem the file dialogs propose: the belt name.
+QString MainWindow::beltStem() const
+{
+    return ui.lineEdit_beltName->text();
+}
+
+bool MainWindow::refuseUnreadable()
+{
+    QStringList const unreadable = form->unreadableFields();
+    if (!unreadable.isEmpty())
+        WindowMessages::show(this, WindowMessages::unreadableNotKept(unreadable));
+    return !unreadable.isEmpty();
+}
+
+// A recipe fills the form and gives the preview its seed, which the next run
+// then uses.
+void MainWindow::openRecipe()
+{
+    QString const path = dialogs.ask(this, FileDialogs::OpenRecipe);
+    if (path.isEmpty())
+        return;
+    auto const reading = readRecipe(path.toUtf8().toStdString());
+    if (auto const *error = std::get_if<RecipeError>(&reading))
+        return WindowMessages::show(this, WindowMessages::recipeError(*error, path));
+    Recipe const &recipe = std::get<Recipe>(reading);
+    QStringList const rounded = form->load(recipe);
+    openPreview(recipe.seed);
+    if (!rounded.isEmpty())
+        WindowMessages::show(this, WindowMessages::roundedByForm(rounded));
+}
+
+void MainWindow::saveRecipe()
+{
+    if (refuseUnreadable())
+        return;
+    std::optional<std::uint32_t> const shown = seedOnShow();
+    if (!shown)
+        return;
+    QString const path = dialogs.ask(this, FileDialogs::SaveRecipe, beltStem());
+    if (path.isEmpty())
+        return;
+    if (auto const failed = writeRecipe(path.toUtf8().toStdString(), form->recipe(*shown)))
+        return WindowMessages::show(this, WindowMessages::recipeNotSaved(*failed));
+    setLastSave(
+        [file = QFileInfo(path).fileName()] { return tr("Saved the recipe to %1").arg(file); });
+}
+
+// The picture that beltwright-cli --preview draws of the form and the seed.
+void MainWindow::savePicture()
+{
+    if (refuseUnreadable())
+        return;
+    std::optional<std::uint32_t> const shown = seedOnShow();
+    if (!shown)
+        return;
+    QString const path = dialogs.ask(this, FileDialogs::Picture, beltStem());
+    if (path.isEmpty())
+        return;
+    Settings const settings = form->settings();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto const preview = BeltPreview::ofBelt(settings, *shown, nullptr);
+    QString const failed =
+        BeltPlot::savePng(BeltPlot::picture(*preview, QString::fromStdString(settings.beltCenter),
+                                            *shown, numberLocale),
+                          path);
+    QApplication::restoreOverrideCursor();
+    if (!failed.isEmpty())
+        return WindowMessages::show(this, WindowMessages::pictureNotSaved(path, failed));
+    setLastSave(
+        [file = QFileInfo(path).fileName()] { return tr("Saved the picture to %1").arg(file); });
+}
+
+void MainWindow::showAbout()
+{
+    auto *box = new AboutBox(lastRun, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::resetEpoch()
@@ -299,12 +442,8 @@ void MainWindow::showCredits()
 // from the system now, so that it is known before the run begins.
 std::optional<std::uint32_t> MainWindow::seedForRun()
 {
-    if (previewWindow && previewWindow->isVisible()) {
-        if (auto const shown = previewWindow->seed())
-            return shown;
-        WindowMessages::show(this, WindowMessages::noPreviewSeed());
-        return std::nullopt;
-    }
+    if (previewOpen())
+        return previewSeed();
     if (seed)
         return seed;
     if (auto const drawn = RandomSource::drawSeed())
@@ -314,13 +453,44 @@ std::optional<std::uint32_t> MainWindow::seedForRun()
     return std::nullopt;
 }
 
+// The seed a recipe or a picture is saved with: the preview's while it is
+// open, else the latest run's. Before the first run the preview opens with a
+// seed of its own, so that the seed saved is shown and the next run uses it.
+std::optional<std::uint32_t> MainWindow::seedOnShow()
+{
+    if (previewOpen())
+        return previewSeed();
+    if (lastSeed)
+        return lastSeed;
+    return openPreview(std::nullopt)->seed();
+}
+
+bool MainWindow::previewOpen() const
+{
+    return previewWindow && previewWindow->isVisible();
+}
+
+// The seed in the open preview; nothing, with a warning, while it holds none.
+std::optional<std::uint32_t> MainWindow::previewSeed()
+{
+    std::optional<std::uint32_t> const shown = previewWindow->seed();
+    if (!shown)
+        WindowMessages::show(this, WindowMessages::noPreviewSeed());
+    return shown;
+}
+
+// The belt of the latest run, if any; else a seed of its own.
 PreviewWindow *MainWindow::showPreview()
+{
+    return openPreview(lastSeed);
+}
+
+PreviewWindow *MainWindow::openPreview(std::optional<std::uint32_t> withSeed)
 {
     if (!previewWindow)
         previewWindow = new PreviewWindow(this);
-    // The belt of the latest run, if any; else a seed of its own.
-    if (lastSeed)
-        previewWindow->setSeed(*lastSeed);
+    if (withSeed)
+        previewWindow->setSeed(*withSeed);
     else if (!previewWindow->seed())
         previewWindow->drawSeed();
     previewWindow->show();
@@ -341,8 +511,26 @@ void MainWindow::formChanged()
 
 void MainWindow::retranslateAdditions()
 {
-    previewMenu->setTitle(tr("Preview"));
-    previewAction->setText(tr("Belt Preview and Seed…"));
+    fileMenu->setTitle(tr("&File"));
+    openRecipeAction->setText(tr("&Open Recipe…"));
+    saveRecipeAction->setText(tr("&Save Recipe…"));
+    quitAction->setText(tr("&Quit"));
+    previewMenu->setTitle(tr("&Preview"));
+    previewAction->setText(tr("&Belt Preview and Seed…"));
+    savePictureAction->setText(tr("Save &Picture…"));
+    aboutAction->setText(tr("&About Beltwright"));
+    stopButton->setText(tr("Stop"));
+    // A button's text sets its shortcut (to its mnemonic): the keys come after
+    // the texts. Escape stops a run; it works only while the button is shown.
+    stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    ui.pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    stopButton->setToolTip(tr("Stop the run (%1): an existing file is left as it was")
+                               .arg(stopButton->shortcut().toString(QKeySequence::NativeText)));
+    ui.pushButton_generate->setToolTip(
+        tr("Generate the belt and save it as a catalogue (%1)")
+            .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
+    ui.pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
+    setLastSave(lastSaveText);
     if (lastSeed)
         seedLabel->setText(tr("Seed: %1").arg(*lastSeed));
     formChanged();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FileDialogs.h"
 #include "Generator.h"
+#include "Recipe.h"
 #include "Settings.h"
 
 #include <QLocale>
@@ -19,6 +21,7 @@ class QEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QToolButton;
 class QTranslator;
 class RunController;
 class SettingsForm;
@@ -42,6 +45,9 @@ public:
     // while it is open, from the operating system otherwise.
     void setFileChooser(FileChooser chooser);
     void setSeed(std::optional<unsigned int> seed);
+    // Tests answer every file dialog (catalogues too, unless a file chooser
+    // is set) in its place.
+    void setFileAsker(FileDialogs::Asker asker);
 
     // The seed of the latest run, once there was one.
     std::optional<std::uint32_t> lastRunSeed() const { return lastSeed; }
@@ -71,6 +77,17 @@ private:
     void showPhase(bool saving);
     void runEnded(SaveResult const &result);
     std::optional<std::uint32_t> seedForRun();
+    std::optional<std::uint32_t> seedOnShow();
+    bool previewOpen() const;
+    std::optional<std::uint32_t> previewSeed();
+    PreviewWindow *openPreview(std::optional<std::uint32_t> withSeed);
+    void openRecipe();
+    void saveRecipe();
+    void savePicture();
+    void showAbout();
+    bool refuseUnreadable();
+    void setLastSave(std::function<QString()> text);
+    QString beltStem() const;
     void formChanged();
     void retranslateAdditions();
     void keepFixedSize();
@@ -84,11 +101,23 @@ private:
     QProgressBar *progressBar;
     QLabel *statusLabel;
     QLabel *seedLabel;
+    QLabel *savedLabel;
+    QToolButton *stopButton;
+    QMenu *fileMenu = nullptr;
+    QAction *openRecipeAction = nullptr;
+    QAction *saveRecipeAction = nullptr;
+    QAction *quitAction = nullptr;
     QMenu *previewMenu = nullptr;
     QAction *previewAction = nullptr;
+    QAction *savePictureAction = nullptr;
+    QAction *aboutAction = nullptr;
     PreviewWindow *previewWindow = nullptr;
 
-    FileChooser chooseFile;
+    FileDialogs dialogs;
+    FileChooser chooseFile; // empty: the catalogue dialog of dialogs
+    QString runFile;        // the file name of the latest run's catalogue
+    std::optional<Recipe> lastRun;
+    std::function<QString()> lastSaveText; // of the status bar, in the language of the moment
     std::optional<unsigned int> seed;
     std::optional<std::uint32_t> lastSeed;
 };

@@ -4,6 +4,7 @@
 #include "BeltPlot.h"
 #include "RandomSource.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
@@ -184,6 +185,11 @@ PreviewWindow::PreviewWindow(QWidget *parent)
                 display(std::move(preview), done);
             });
 
+    // Escape closes the preview as it closes a dialog.
+    auto *close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     retranslate();
     resize(820, 760);
 }

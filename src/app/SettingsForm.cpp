@@ -146,6 +146,41 @@ void SettingsForm::load(Settings const &s)
     ui->doubleSpinBox_epoch->setValue(s.epoch);
 }
 
+Recipe SettingsForm::recipe(std::uint32_t seed) const
+{
+    Recipe shown;
+    shown.settings = settings();
+    shown.settings.totalMass = ui->doubleSpinBox_totalMass->value();
+    shown.massUnit =
+        ui->radioButton_earthMass->isChecked() ? Recipe::EarthMasses : Recipe::SolarMasses;
+    shown.seed = seed;
+    return shown;
+}
+
+QStringList SettingsForm::load(Recipe const &recipe)
+{
+    load(recipe.settings);
+    if (recipe.massUnit == Recipe::EarthMasses) {
+        ui->radioButton_earthMass->setChecked(true);
+        ui->doubleSpinBox_totalMass->setValue(recipe.settings.totalMass);
+    }
+    Settings const &given = recipe.settings;
+    QStringList rounded;
+    for (auto [which, value] : {std::pair{SettingsProblem::TotalMass, given.totalMass},
+                                {SettingsProblem::InnerRadius, given.innerRadius},
+                                {SettingsProblem::OuterRadius, given.outerRadius},
+                                {SettingsProblem::MinRadius, given.minRadius},
+                                {SettingsProblem::MaxRadius, given.maxRadius},
+                                {SettingsProblem::MinEccentricity, given.minEccentricity},
+                                {SettingsProblem::MaxEccentricity, given.maxEccentricity},
+                                {SettingsProblem::MaxInclination, given.maxInclination},
+                                {SettingsProblem::Epoch, given.epoch}}) {
+        if (field(which)->value() != value)
+            rounded << labelOf(field(which));
+    }
+    return rounded;
+}
+
 void SettingsForm::resetEpoch()
 {
     ui->doubleSpinBox_epoch->setValue(defaultEpoch);
@@ -155,15 +190,19 @@ QStringList SettingsForm::unreadableFields() const
 {
     QStringList names;
     for (DecimalField *each : decimalFields()) {
-        if (!each->readable()) {
-            auto *label = qobject_cast<QLabel *>(ui->formLayout->labelForField(each));
-            // The compound rows hold their field in a layout of their own.
-            if (!label)
-                label = each == ui->doubleSpinBox_epoch ? ui->label_epoch : ui->label_totalMass;
-            names << label->text();
-        }
+        if (!each->readable())
+            names << labelOf(each);
     }
     return names;
+}
+
+QString SettingsForm::labelOf(DecimalField *field) const
+{
+    auto *label = qobject_cast<QLabel *>(ui->formLayout->labelForField(field));
+    // The compound rows hold their field in a layout of their own.
+    if (!label)
+        label = field == ui->doubleSpinBox_epoch ? ui->label_epoch : ui->label_totalMass;
+    return label->text();
 }
 
 QStringList SettingsForm::warningTexts() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Recipe.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
 
@@ -31,6 +32,11 @@ public:
     Settings settings() const;
     // Fills every field; the mass unit goes back to solar masses.
     void load(Settings const &settings);
+    // The form as it shows the belt, with the total mass in the unit chosen.
+    Recipe recipe(std::uint32_t seed) const;
+    // Fills every field and the mass unit. Returns the labels of the fields
+    // that show fewer decimals than the recipe gives, and so hold another value.
+    QStringList load(Recipe const &recipe);
     void resetEpoch();
 
     // Labels of the number fields that show text they cannot read.
@@ -52,6 +58,7 @@ private:
     void markWarnings();
     void fitTotalMassField();
     DecimalField *field(SettingsProblem::Field field) const;
+    QString labelOf(DecimalField *field) const;
     QList<DecimalField *> decimalFields() const;
 
     QMainWindow *window;

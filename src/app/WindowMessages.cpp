@@ -135,6 +135,101 @@ QString WindowMessages::saveError(SaveError const &error)
     return {};
 }
 
+QString WindowMessages::recipeError(RecipeError const &error, QString const &path)
+{
+    auto const text = [](std::string const &bytes) { return QString::fromStdString(bytes); };
+    auto const number = [](double value) { return QString::fromStdString(numberText(value)); };
+    QString detail;
+    switch (error.kind) {
+    case RecipeError::CannotRead:
+        return tr("The recipe \"%1\" could not be read: %2.").arg(path, systemError(error.code));
+    case RecipeError::TooLarge:
+        return tr("\"%1\" is not a recipe: it is far larger than one.").arg(path);
+    case RecipeError::NotUtf8: detail = tr("the line is not UTF-8 text."); break;
+    case RecipeError::NoVersion:
+        detail = tr("a recipe starts with the line \"%1 = %2\".")
+                     .arg(text(std::string(Recipe::versionKey)))
+                     .arg(Recipe::version);
+        break;
+    case RecipeError::UnknownVersion:
+        detail = tr("recipe version %1 is not known; this program reads version %2.")
+                     .arg(text(error.value))
+                     .arg(Recipe::version);
+        break;
+    case RecipeError::NotASetting:
+        detail = tr("\"%1\" is not a setting: write key = value, or start a comment with #.")
+                     .arg(text(error.value));
+        break;
+    case RecipeError::UnknownKey: {
+        QStringList keys;
+        for (std::string_view key : recipeKeys())
+            keys << QString::fromUtf8(key.data(), int(key.size()));
+        detail = tr("unknown key \"%1\"; the keys are %2.")
+                     .arg(text(error.key), keys.join(QStringLiteral(", ")));
+        break;
+    }
+    case RecipeError::DuplicateKey:
+        detail =
+            tr("%1 is given again (first on line %2).").arg(text(error.key)).arg(error.firstLine);
+        break;
+    case RecipeError::MissingKey: detail = tr("the recipe has no %1.").arg(text(error.key)); break;
+    case RecipeError::BadValue: {
+        QString accepted;
+        switch (error.accepted) {
+        case RecipeError::Number:
+            accepted = tr("give a number from %1 to %2, with a decimal point")
+                           .arg(number(error.range.minimum), number(error.range.maximum));
+            break;
+        case RecipeError::WholeNumber:
+            accepted = tr("give a whole number from %1 to %2")
+                           .arg(number(error.range.minimum), number(error.range.maximum));
+            break;
+        case RecipeError::Word: {
+            QStringList words;
+            for (std::string_view word : error.words)
+                words << QString::fromUtf8(word.data(), int(word.size()));
+            accepted = tr("give one of %1").arg(words.join(QStringLiteral(", ")));
+            break;
+        }
+        case RecipeError::Text: accepted = tr("give UTF-8 text in double quotes"); break;
+        case RecipeError::TrueOrFalse: accepted = tr("give true or false"); break;
+        }
+        detail =
+            tr("%1: \"%2\" is not accepted: %3.").arg(text(error.key), text(error.value), accepted);
+        break;
+    }
+    }
+    return tr("The recipe \"%1\" could not be read. Line %2: %3")
+               .arg(path)
+               .arg(error.line)
+               .arg(detail) +
+           "\n\n" + tr("The form was left as it was.");
+}
+
+QString WindowMessages::roundedByForm(QStringList const &fields)
+{
+    return tr("The form shows fewer decimals than the recipe gives for %1, and makes the belt "
+              "of the values it shows. beltwright-cli --recipe makes the recipe's own belt.")
+        .arg(fields.join(QStringLiteral(", ")));
+}
+
+QString WindowMessages::recipeNotSaved(SaveError const &error)
+{
+    return tr("The recipe could not be saved.") + "\n\n" + saveError(error);
+}
+
+QString WindowMessages::pictureNotSaved(QString const &path, QString const &reason)
+{
+    return tr("The picture could not be saved to \"%1\": %2").arg(path, reason);
+}
+
+QString WindowMessages::unreadableNotKept(QStringList const &fields)
+{
+    return tr("These fields hold text that cannot be read as a number in their range: %1. "
+              "Correct them first.")
+        .arg(fields.join(QStringLiteral(", ")));
+}
+
 QString WindowMessages::noPreviewSeed()
 {
     return tr("The belt preview holds no valid seed. Enter a seed from 0 to 4294967295 there, "

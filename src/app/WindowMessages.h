@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CatalogueFile.h"
+#include "Recipe.h"
 #include "SettingsCheck.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,14 @@ public:
     // Numbers in the locale the form shows them in.
     static QString warning(SettingsWarning const &warning, QLocale const &locale);
     static QString saveError(SaveError const &error);
+    // Why a file is not a recipe: its name, the line and what is wrong there.
+    static QString recipeError(RecipeError const &error, QString const &path);
+    // The form took a recipe, but these fields show its values rounded.
+    static QString roundedByForm(QStringList const &fields);
+    static QString recipeNotSaved(SaveError const &error);
+    static QString pictureNotSaved(QString const &path, QString const &reason);
+    // Fields whose text cannot be read, when the form is to be kept.
+    static QString unreadableNotKept(QStringList const &fields);
     static QString noPreviewSeed();
     static QString noSystemSeed(QString const &previewShortcut);
 

@@ -3,30 +3,17 @@
 
 #include "FieldLimits.h"
 #include "Presets.h"
+#include "Recipe.h"
 #include "SettingsCheck.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
 
 namespace {
-
-// Shortest text that reads back as the same double, so that listed values can
-// be passed back as options unchanged.
-std::string numberText(double value)
-{
-    char buffer[32];
-    // Whole numbers of moderate size in full: "10000000" rather than "1e+07".
-    bool const whole = std::floor(value) == value && std::fabs(value) < 1e15;
-    auto const result =
-        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-              : std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 std::string rangeText(FieldRange range)
 {
@@ -64,6 +51,15 @@ struct Options {
                                   ", or its menu text, in any case. Without it, start "
                                   "from empty names and zero bounds.",
                               "name"};
+    QCommandLineOption recipe{"recipe",
+                              "Start from a recipe file (.belt) that holds every setting and a "
+                              "seed; field options override its values, and --seed its seed. "
+                              "Not together with --preset.",
+                              "file"};
+    QCommandLineOption saveRecipe{"save-recipe",
+                                  "Also write the recipe of this belt, with the seed it was made "
+                                  "with, once the belt is written.",
+                                  "file"};
     QCommandLineOption listPresets{"list-presets", "Print the presets with all their values."};
     QCommandLineOption type{"type", "Object type: asteroid or comet.", "type"};
     QCommandLineOption name{"name", "Belt name, the stem of every body's name.", "text"};
@@ -185,16 +181,11 @@ public:
         std::string const text = valueOf(option);
         std::string const accepted =
             "give a number from " + rangeText(range) + (unit[0] ? std::string(" ") + unit : "");
-        char const *first = text.data();
-        char const *const last = first + text.size();
-        if (first != last && *first == '+')
-            ++first;
         double value = 0;
-        auto const result = std::from_chars(first, last, value);
-        if (result.ptr != last || first == last ||
-            (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
+        std::errc const read = readNumberText(text, value);
+        if (read == std::errc::invalid_argument) {
             refuse(option, quoted(text) + " is not a number: " + accepted);
-        } else if (result.ec == std::errc::result_out_of_range) {
+        } else if (read == std::errc::result_out_of_range) {
             refuse(option, text + " is out of range: " + accepted);
         } else if (!std::isfinite(value)) {
             refuse(option, quoted(text) + " is not a finite number: " + accepted);
@@ -211,16 +202,11 @@ public:
             return std::nullopt;
         std::string const text = valueOf(option);
         std::string const accepted = "give a whole number from 0 to " + std::to_string(maximum);
-        char const *first = text.data();
-        char const *const last = first + text.size();
-        if (first != last && *first == '+')
-            ++first;
         std::uint64_t value = 0;
-        auto const result = std::from_chars(first, last, value);
-        if (result.ptr != last || first == last ||
-            (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
+        std::errc const read = readNumberText(text, value);
+        if (read == std::errc::invalid_argument) {
             refuse(option, quoted(text) + " is not a whole number: " + accepted);
-        } else if (result.ec == std::errc::result_out_of_range || value > maximum) {
+        } else if (read == std::errc::result_out_of_range || value > maximum) {
             refuse(option, text + " is out of range: " + accepted);
         } else {
             return value;
@@ -351,6 +337,7 @@ Request parseCommandLine(QStringList const &arguments)
     QCommandLineOption const helpOption = parser.addHelpOption();
     QCommandLineOption const versionOption = parser.addVersionOption();
     parser.addOptions({options.preset,
+                       options.recipe,
                        options.listPresets,
                        options.type,
                        options.name,
@@ -372,6 +359,7 @@ Request parseCommandLine(QStringList const &arguments)
                        options.seed,
                        options.output,
                        options.preview,
+                       options.saveRecipe,
                        options.quiet});
 
     std::string const program = QFileInfo(arguments.value(0)).fileName().toStdString();
@@ -403,7 +391,18 @@ Request parseCommandLine(QStringList const &arguments)
 
     ValueReader read(parser);
     Settings &settings = request.settings;
-    if (parser.isSet(options.preset)) {
+    std::optional<Recipe> recipe;
+    if (parser.isSet(options.recipe)) {
+        std::string const path = read.valueOf(options.recipe);
+        if (parser.isSet(options.preset))
+            return refusal("--recipe: give either a recipe or a --preset to start from, not both");
+        auto reading = readRecipe(path);
+        if (auto const *error = std::get_if<RecipeError>(&reading))
+            return refusal("--recipe: " + recipeErrorText(*error, path));
+        recipe = std::get<Recipe>(std::move(reading));
+        settings = recipe->settings;
+        request.massUnit = recipe->massUnit;
+    } else if (parser.isSet(options.preset)) {
         if (auto const preset = findPreset(read.valueOf(options.preset)))
             settings = presetSettings(*preset);
         else
@@ -429,11 +428,16 @@ Request parseCommandLine(QStringList const &arguments)
         else if (unit != "solar")
             read.refuse(options.massUnit, quoted(unit) + " is not accepted: give solar or earth");
     }
-    double mass = settings.totalMass;
+    // The record keeps the mass as given, in its unit, until the options are
+    // read: a recipe's Earth masses stay Earth masses unless --total-mass
+    // gives another mass (in the unit of --mass-unit).
     read.number(options.totalMass, FieldLimits::totalMass,
-                earthMasses ? "Earth masses" : "solar masses", mass);
+                earthMasses ? "Earth masses" : "solar masses", settings.totalMass);
     if (parser.isSet(options.totalMass))
-        settings.totalMass = earthMasses ? mass * solMassOfEarth : mass;
+        request.massUnit = earthMasses ? Recipe::EarthMasses : Recipe::SolarMasses;
+    request.massInUnit = settings.totalMass;
+    if (request.massUnit == Recipe::EarthMasses)
+        settings.totalMass *= solMassOfEarth;
 
     if (auto const number = read.whole(options.number, FieldLimits::maxNumber))
         settings.number = static_cast<std::uint32_t>(*number);
@@ -449,6 +453,8 @@ Request parseCommandLine(QStringList const &arguments)
     read.number(options.epoch, FieldLimits::epoch, "(Julian date)", settings.epoch);
     if (auto const seed = read.whole(options.seed, 0xffffffffu))
         request.seed = static_cast<std::uint32_t>(*seed);
+    else if (recipe)
+        request.seed = recipe->seed;
 
     if (parser.isSet(options.output)) {
         std::string const path = read.valueOf(options.output);
@@ -472,6 +478,19 @@ Request parseCommandLine(QStringList const &arguments)
         read.refuse(options.preview, quoted(request.previewPath) +
                                          " is the catalogue's file (-o): give the picture a "
                                          "file of its own");
+    if (parser.isSet(options.saveRecipe)) {
+        std::string const path = read.valueOf(options.saveRecipe);
+        auto const isBelt = [&](std::string const &belt) {
+            return !belt.empty() && CatalogueFile::sameFile(belt, path);
+        };
+        if (path.empty())
+            read.refuse(options.saveRecipe, "the file name is empty: give the name of a file");
+        else if ((request.writeCatalogue && isBelt(request.outputPath)) ||
+                 isBelt(request.previewPath))
+            read.refuse(options.saveRecipe,
+                        "names the same file as the belt: give the recipe a name of its own");
+        request.saveRecipePath = path;
+    }
     if (!read.error.empty())
         return refusal(read.error);
 
@@ -554,4 +573,68 @@ std::string saveErrorText(SaveError const &error)
                ". A system crash now could lose the new catalogue.";
     }
     return "Cannot save " + path + ": " + reason + ".";
+}
+
+Recipe recipeOf(Request const &request, std::uint32_t seed)
+{
+    Recipe recipe;
+    recipe.settings = request.settings;
+    recipe.settings.totalMass = request.massInUnit;
+    recipe.massUnit = request.massUnit;
+    recipe.seed = seed;
+    return recipe;
+}
+
+std::string recipeErrorText(RecipeError const &error, std::string const &path)
+{
+    std::string const where = quoted(path) + ", line " + std::to_string(error.line) + ": ";
+    std::string const key = quoted(error.key);
+    std::string const value = quoted(error.value);
+    switch (error.kind) {
+    case RecipeError::CannotRead:
+        return "cannot read " + quoted(path) + ": " +
+               std::error_code(error.code, std::generic_category()).message();
+    case RecipeError::TooLarge: return quoted(path) + " is not a recipe: it is far larger than one";
+    case RecipeError::NotUtf8: return where + "the line is not UTF-8 text";
+    case RecipeError::NoVersion:
+        return where + "a recipe starts with the line '" + std::string(Recipe::versionKey) + " = " +
+               std::to_string(Recipe::version) + "'";
+    case RecipeError::UnknownVersion:
+        return where + "recipe version " + value + " is not known: this program reads version " +
+               std::to_string(Recipe::version);
+    case RecipeError::NotASetting:
+        return where + value + " is not a setting: write key = value, or start a comment with #";
+    case RecipeError::UnknownKey: {
+        std::string known;
+        for (std::string_view name : recipeKeys())
+            known += (known.empty() ? "" : ", ") + std::string(name);
+        return where + "unknown key " + key + ": the keys are " + known;
+    }
+    case RecipeError::DuplicateKey:
+        return where + error.key + " is given again (first on line " +
+               std::to_string(error.firstLine) + "): keep one";
+    case RecipeError::MissingKey:
+        return where + "the recipe has no " + error.key + ": add a line '" + error.key + " = ...'";
+    case RecipeError::BadValue: break;
+    }
+    std::string accepted;
+    switch (error.accepted) {
+    case RecipeError::Number: accepted = "give a number from " + rangeText(error.range); break;
+    case RecipeError::WholeNumber:
+        accepted = "give a whole number from " + rangeText(error.range);
+        break;
+    case RecipeError::Word:
+        for (std::size_t i = 0; i < error.words.size(); ++i) {
+            accepted += i == 0 ? "give " : i + 1 == error.words.size() ? " or " : ", ";
+            accepted += error.words[i];
+        }
+        break;
+    case RecipeError::Text:
+        accepted = "give UTF-8 text in double quotes (\\\" for a quote, \\\\ for a backslash)";
+        break;
+    case RecipeError::TrueOrFalse: accepted = "give true or false"; break;
+    }
+    // A name is shown as written, so that missing quotes show.
+    std::string const found = error.accepted == RecipeError::Text ? escaped(error.value) : value;
+    return where + error.key + ": " + found + " is not accepted: " + accepted;
 }

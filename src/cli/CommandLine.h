@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CatalogueFile.h"
+#include "Recipe.h"
 #include "Settings.h"
 
 #include <QStringList>
@@ -28,6 +29,10 @@ struct Request {
     std::string previewPath;    // empty: no picture
     bool writeCatalogue = true; // false when only the picture was asked for
     bool quiet = false;
+    std::string saveRecipePath; // empty: no recipe to write
+    // The total mass as given, which settings holds in solar masses.
+    Recipe::MassUnit massUnit = Recipe::SolarMasses;
+    double massInUnit = 0.0;
     std::string message; // the help text, or the refusal (one line, no newline)
     // Bounds taken as they stand though they make an odd belt, one line each.
     std::vector<std::string> warnings;
@@ -47,3 +52,11 @@ std::string presetListing();
 // A failed save, or an output refused before generating, in this program's
 // words: one line without a newline, naming the path and the system's reason.
 std::string saveErrorText(SaveError const &error);
+
+// The recipe of the belt a request makes with the given seed, the total mass
+// in the unit it was given in.
+Recipe recipeOf(Request const &request, std::uint32_t seed);
+
+// Why a file is not a recipe, in this program's words: one line without a
+// newline that names the file and the line.
+std::string recipeErrorText(RecipeError const &error, std::string const &path);

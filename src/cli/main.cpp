@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <atomic>
 #include <chrono>
@@ -96,21 +95,17 @@ private:
     int shownPercent = -1;
 };
 
-// The preview's size in pixels: room for four panels with readable labels.
-QSize const previewSize(1000, 1000);
-
 // Draws the belt into a PNG file, which is replaced only once the picture is
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    BeltPreview const preview(generator.bodies());
-    QImage const image =
-        BeltPlot::image(preview, previewSize, QString::fromStdString(request.settings.beltCenter),
-                        QStringLiteral("seed %1").arg(seed), QLocale(QLocale::English));
-    QSaveFile file(QString::fromStdString(request.previewPath));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    QImage const image = BeltPlot::picture(BeltPreview(generator.bodies()),
+                                           QString::fromStdString(request.settings.beltCenter),
+                                           seed, QLocale(QLocale::English));
+    QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));
+    if (!failed.isEmpty()) {
         printError("cannot write the preview \"" + request.previewPath +
-                   "\": " + file.errorString().toStdString());
+                   "\": " + failed.toStdString());
         return exitFailed;
     }
     return 0;
@@ -124,7 +119,8 @@ int generateBelt(Request const &request)
     // An output that cannot be written is refused before any body is drawn,
     // with the message its save would give.
     bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
-    for (std::string const *path : {&request.outputPath, &request.previewPath}) {
+    for (std::string const *path :
+         {&request.outputPath, &request.previewPath, &request.saveRecipePath}) {
         if (path->empty() || (path == &request.outputPath && !request.writeCatalogue))
             continue;
         if (auto const refused = CatalogueFile::check(*path)) {
@@ -211,8 +207,16 @@ int generateBelt(Request const &request)
         printError(saveErrorText(result.error));
         return exitFailed;
     }
-    if (!request.previewPath.empty())
-        return writePreview(generator, request, seed);
+    if (!request.previewPath.empty()) {
+        if (int const status = writePreview(generator, request, seed))
+            return status;
+    }
+    if (!request.saveRecipePath.empty()) {
+        if (auto const failed = writeRecipe(request.saveRecipePath, recipeOf(request, seed))) {
+            printError(saveErrorText(*failed));
+            return exitFailed;
+        }
+    }
     return 0;
 }
 

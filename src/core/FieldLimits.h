@@ -5,9 +5,11 @@
 #include "Orbit.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <system_error>
 
 // What users may enter for each setting: the ranges of the window's fields,
 // which the command line applies to its options as well, and the words that
@@ -71,4 +73,21 @@ constexpr std::string_view choiceWord(std::array<ChoiceWord<Enum>, N> const &wor
             return choice.word;
     }
     return {};
+}
+
+// Reads a number that is the whole of text, written as the C locale writes it
+// whatever the user's language, with an optional '+' in front. Gives
+// std::errc() when read, invalid_argument when text is no such number and
+// result_out_of_range when the number does not fit.
+template <typename Number> std::errc readNumberText(std::string_view text, Number &value)
+{
+    char const *first = text.data();
+    char const *const last = first + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    auto const result = std::from_chars(first, last, value);
+    if (first == last || result.ptr != last ||
+        (result.ec != std::errc() && result.ec != std::errc::result_out_of_range))
+        return std::errc::invalid_argument;
+    return result.ec;
 }

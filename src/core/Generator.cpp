@@ -344,7 +344,10 @@ SaveResult Generator::finishSave(CatalogueFile &file, std::ostream &out,
     }
     if (!file.commit())
         return {false, false, file.error()};
-    return {};
+    SaveResult written;
+    for (auto const &body : asteroids)
+        written.entries += dynamic_cast<BinaryAsteroid const *>(body.get()) ? 3 : 1;
+    return written;
 }
 
 template double Generator::gaussian<double>(double, double);

@@ -20,6 +20,9 @@ struct SaveResult {
     bool ok = true;
     bool stopped = false; // a stop request ended it; nothing was changed
     SaveError error;      // when neither ok nor stopped
+    // Entries written when ok: one per single body, three per binary (its
+    // barycenter and both components).
+    std::uint64_t entries = 0;
     explicit operator bool() const { return ok; }
 };
 

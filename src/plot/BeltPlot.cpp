@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -313,4 +314,20 @@ QImage BeltPlot::image(BeltPreview const &preview, QSize size, QString const &ce
     draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), preview, centre, caption, locale);
     painter.end();
     return image;
+}
+
+QImage BeltPlot::picture(BeltPreview const &preview, QString const &centre, std::uint32_t seed,
+                         QLocale const &locale)
+{
+    // Room for four panels with readable labels.
+    QSize const size(1000, 1000);
+    return image(preview, size, centre, tr("seed %1").arg(seed), locale);
+}
+
+QString BeltPlot::savePng(QImage const &image, QString const &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return file.errorString();
+    return {};
 }

@@ -10,6 +10,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <cstdint>
+
 class QPainter;
 
 // Draws a belt preview with QPainter: four panels with labelled axes, the
@@ -32,6 +34,15 @@ public:
     // The picture on a white image of the given size.
     static QImage image(BeltPreview const &preview, QSize size, QString const &centre,
                         QString const &caption = QString(), QLocale const &locale = QLocale::c());
+
+    // The picture of a belt as a file holds it: 1000 by 1000 pixels, with
+    // the seed as caption, so that the window and the command line save the
+    // same picture.
+    static QImage picture(BeltPreview const &preview, QString const &centre, std::uint32_t seed,
+                          QLocale const &locale);
+    // Saves an image as a PNG file that is replaced only once the picture is
+    // complete. Returns an empty string, or the reason it failed.
+    static QString savePng(QImage const &image, QString const &path);
 
     // A tick value as the axis labels show it: as many decimals as the tick
     // spacing needs, powers of ten for very large or very small numbers.

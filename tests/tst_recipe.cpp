@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Recipes: every setting and the seed survive a trip through the text to the
+// last bit, people's edits are read, and every malformed line is named.
+#include "FieldLimits.h"
+#include "Presets.h"
+#include "Recipe.h"
+
+#include <QtTest>
+
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+// Every field of a recipe, doubles to the bit, so that a comparison shows
+// which one differs.
+QStringList fieldsOf(Recipe const &recipe)
+{
+    Settings const &s = recipe.settings;
+    auto bits = [](double value) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%a", value);
+        return QString(text);
+    };
+    return {QString::number(s.objectType),
+            QString::fromStdString(s.beltName),
+            QString::fromStdString(s.beltCenter),
+            QString::number(s.barycenter),
+            bits(s.totalMass),
+            QString::number(recipe.massUnit),
+            QString::number(s.number),
+            bits(s.innerRadius),
+            bits(s.outerRadius),
+            bits(s.minRadius),
+            bits(s.maxRadius),
+            bits(s.minEccentricity),
+            bits(s.maxEccentricity),
+            bits(s.maxInclination),
+            QString::number(s.referencePlane),
+            bits(s.epoch),
+            QString::number(recipe.seed)};
+}
+
+Recipe recipeFrom(Settings const &settings, std::uint32_t seed,
+                  Recipe::MassUnit unit = Recipe::SolarMasses)
+{
+    Recipe recipe;
+    recipe.settings = settings;
+    recipe.massUnit = unit;
+    recipe.seed = seed;
+    return recipe;
+}
+
+// The recipe every malformed row starts from; its settings are on lines 5
+// (type) to 21 (seed), after three comment lines and the version line.
+Recipe const baseRecipe = recipeFrom(Settings(Settings::Vulcanoids), 7);
+
+// The base text with the line of one key replaced (by nothing: removed).
+QByteArray editedLine(QByteArray const &key, QByteArray const &replacement)
+{
+    QByteArray text;
+    for (QByteArray const &line : QByteArray::fromStdString(recipeText(baseRecipe)).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        if (!line.startsWith(key + " = "))
+            text += line + '\n';
+        else if (!replacement.isEmpty())
+            text += replacement + '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Recipe)
+Q_DECLARE_METATYPE(RecipeError::Kind)
+Q_DECLARE_METATYPE(RecipeError::Accepted)
+Q_DECLARE_METATYPE(Recipe::MassUnit)
+
+class RecipeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTripIsExact_data()
+    {
+        QTest::addColumn<Recipe>("recipe");
+        QTest::addColumn<QByteArray>("line"); // a line the text must hold, if given
+
+        for (auto const &info : presetTable)
+            QTest::addRow("%s", info.shortName.data())
+                << recipeFrom(Settings(info.preset), 5489) << QByteArray();
+        QTest::addRow("vulcanoids text") << baseRecipe << QByteArray("inner = 0.15");
+        QTest::addRow("ebelt-em mass") << recipeFrom(Settings(Settings::EarthMoonBelt), 1)
+                                       << QByteArray("total-mass = 3.0401062188929665e-06");
+
+        struct Field {
+            char const *key;
+            double Settings::*member;
+            FieldRange range;
+        };
+        for (Field const field :
+             {Field{"total-mass", &Settings::totalMass, FieldLimits::totalMass},
+              {"inner", &Settings::innerRadius, FieldLimits::beltRadius},
+              {"outer", &Settings::outerRadius, FieldLimits::beltRadius},
+              {"min-radius", &Settings::minRadius, FieldLimits::bodyRadius},
+              {"max-radius", &Settings::maxRadius, FieldLimits::bodyRadius},
+              {"min-eccentricity", &Settings::minEccentricity, FieldLimits::eccentricity},
+              {"max-eccentricity", &Settings::maxEccentricity, FieldLimits::eccentricity},
+              {"max-inclination", &Settings::maxInclination, FieldLimits::inclination},
+              {"epoch", &Settings::epoch, FieldLimits::epoch}}) {
+            double const smallestAbove = std::nextafter(field.range.minimum, field.range.maximum);
+            double const largestBelow = std::nextafter(field.range.maximum, field.range.minimum);
+            for (double const value :
+                 {field.range.minimum, smallestAbove, largestBelow, field.range.maximum}) {
+                Recipe recipe = baseRecipe;
+                recipe.settings.*field.member = value;
+                QTest::addRow("%s %a", field.key, value) << recipe << QByteArray();
+            }
+        }
+        Recipe awkward = baseRecipe;
+        awkward.settings.innerRadius = 0.1 + 0.2;
+        awkward.settings.outerRadius = 1.0 / 3.0;
+        QTest::addRow("awkward decimals") << awkward << QByteArray("inner = 0.30000000000000004");
+
+        Recipe edges = baseRecipe;
+        edges.settings.number = FieldLimits::maxNumber;
+        edges.seed = std::numeric_limits<std::uint32_t>::max();
+        edges.settings.objectType = BaseAsteroid::Comet;
+        edges.settings.referencePlane = Orbit::Extrasolar;
+        QTest::addRow("largest number and seed") << edges << QByteArray("seed = 4294967295");
+        edges.settings.number = 0;
+        edges.seed = 0;
+        edges.settings.referencePlane = Orbit::Equator;
+        QTest::addRow("no bodies, seed 0") << edges << QByteArray("number = 0");
+
+        Recipe earth = baseRecipe;
+        earth.settings.barycenter = true;
+        earth.settings.totalMass = 1.5;
+        earth.massUnit = Recipe::EarthMasses;
+        QTest::addRow("earth masses") << earth << QByteArray("mass-unit = earth");
+
+        Recipe named = baseRecipe;
+        named.settings.beltName = "Ŝtelo ☄ 小惑星 🪐";
+        named.settings.beltCenter = "Proxima Centauri";
+        QTest::addRow("utf-8 name") << named << QByteArray("name = \"Ŝtelo ☄ 小惑星 🪐\"");
+        named.settings.beltName = "V\"S\\";
+        named.settings.beltCenter = "\tS\nol\x1b\x7f ";
+        QTest::addRow("escapes") << named << QByteArray("name = \"V\\\"S\\\\\"");
+        named.settings.beltName.clear();
+        named.settings.beltCenter = "  Sol  ";
+        QTest::addRow("empty and padded names") << named << QByteArray("center = \"  Sol  \"");
+    }
+
+    void roundTripIsExact()
+    {
+        QFETCH(Recipe, recipe);
+        QFETCH(QByteArray, line);
+
+        std::string const text = recipeText(recipe);
+        if (!line.isEmpty())
+            QVERIFY2(QByteArray::fromStdString(text).split('\n').contains(line), text.c_str());
+        auto const read = parseRecipe(text);
+        auto const *back = std::get_if<Recipe>(&read);
+        QVERIFY2(back, text.c_str());
+        QCOMPARE(fieldsOf(*back), fieldsOf(recipe));
+        QCOMPARE(recipeText(*back), text);
+    }
+
+    // What a person's editor may do to a recipe still reads as the recipe.
+    void editsThatKeepTheRecipe_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QByteArray const text = QByteArray::fromStdString(recipeText(baseRecipe));
+        QList<QByteArray> lines = text.split('\n');
+        lines.removeAll(QByteArray());
+
+        QByteArray crlf = text;
+        QTest::addRow("windows line ends") << crlf.replace("\n", "\r\n");
+        QTest::addRow("byte order mark") << "\xef\xbb\xbf" + text;
+        QTest::addRow("no final line end") << text.chopped(1);
+        QByteArray reordered = lines[3] + '\n'; // the version line stays first
+        for (int i = lines.size() - 1; i > 3; --i)
+            reordered += lines[i] + '\n';
+        QTest::addRow("keys in another order") << reordered;
+        QByteArray spaced;
+        for (QByteArray const &line : lines)
+            spaced += "\t " + QByteArray(line).replace(" = ", "\t=  ") + "  \n\n# note\n";
+        QTest::addRow("blanks, tabs and comments") << spaced;
+        QTest::addRow("other spellings of numbers")
+            << editedLine("inner", "inner = 1.5e-1") + "# max-radius\n";
+        QTest::addRow("plus sign and hex escape")
+            << QByteArray(editedLine("number", "number = +200")).replace("\"VS\"", "\"V\\x53\"");
+    }
+
+    void editsThatKeepTheRecipe()
+    {
+        QFETCH(QByteArray, text);
+        auto const read = parseRecipe(text.toStdString());
+        auto const *recipe = std::get_if<Recipe>(&read);
+        QVERIFY2(recipe, text.constData());
+        QCOMPARE(fieldsOf(*recipe), fieldsOf(baseRecipe));
+    }
+
+    void malformedRecipeNamesTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<RecipeError::Kind>("kind");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<RecipeError::Accepted>("accepted");
+
+        using E = RecipeError;
+        auto row = [](char const *name, QByteArray const &text, E::Kind kind, int line,
+                      QString const &key = {}, E::Accepted accepted = E::Number) {
+            QTest::addRow("%s", name) << text << kind << line << key << accepted;
+        };
+        row("unknown key", editedLine("plane", "plane = ecliptic\ncolour = red"), E::UnknownKey, 20,
+            "colour");
+        row("unit after a number", editedLine("max-radius", "max-radius = 3 km"), E::BadValue, 15,
+            "max-radius");
+        row("above the range", editedLine("max-eccentricity", "max-eccentricity = 100"),
+            E::BadValue, 17, "max-eccentricity");
+        row("not a number", editedLine("epoch", "epoch = nan"), E::BadValue, 20, "epoch");
+        row("too many bodies", editedLine("number", "number = 1000001"), E::BadValue, 11, "number",
+            E::WholeNumber);
+        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 21, "seed",
+            E::WholeNumber);
+        row("unknown unit", editedLine("mass-unit", "mass-unit = kg"), E::BadValue, 10, "mass-unit",
+            E::Word);
+        row("unquoted name", editedLine("name", "name = VS"), E::BadValue, 6, "name", E::Text);
+        row("quote inside a name", editedLine("name", "name = \"V\"S\""), E::BadValue, 6, "name",
+            E::Text);
+        row("unknown escape", editedLine("name", "name = \"V\\qS\""), E::BadValue, 6, "name",
+            E::Text);
+        row("escape that is not utf-8", editedLine("center", "center = \"S\\xc3ol\""), E::BadValue,
+            7, "center", E::Text);
+        row("line that is not utf-8", editedLine("center", "center = \"S\xffol\""), E::NotUtf8, 7);
+        row("missing seed", editedLine("seed", ""), E::MissingKey, 20, "seed");
+        row("missing epoch", editedLine("epoch", ""), E::MissingKey, 20, "epoch");
+        row("key given twice", editedLine("outer", "outer = 0.18\nouter = 0.2"), E::DuplicateKey,
+            14, "outer");
+        row("version given twice", editedLine("seed", "seed = 7\nbeltwright-recipe = 1"),
+            E::DuplicateKey, 22, "beltwright-recipe");
+        row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, 4, "type");
+        row("unknown version", editedLine("beltwright-recipe", "beltwright-recipe = 2"),
+            E::UnknownVersion, 4, "beltwright-recipe");
+        row("empty file", "", E::NoVersion, 1);
+        row("catalogue instead of a recipe", "Asteroid \"VS 1\"\n{\n", E::NotASetting, 1);
+        row("line without equals sign", editedLine("barycenter", "barycenter true"), E::NotASetting,
+            8);
+    }
+
+    void malformedRecipeNamesTheLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(RecipeError::Kind, kind);
+        QFETCH(int, line);
+        QFETCH(QString, key);
+        QFETCH(RecipeError::Accepted, accepted);
+
+        auto const read = parseRecipe(text.toStdString());
+        auto const *error = std::get_if<RecipeError>(&read);
+        QVERIFY2(error, text.constData());
+        QCOMPARE(error->kind, kind);
+        QCOMPARE(error->line, line);
+        QCOMPARE(QString::fromStdString(error->key), key);
+        if (kind == RecipeError::BadValue)
+            QCOMPARE(error->accepted, accepted);
+        if (kind == RecipeError::DuplicateKey)
+            QCOMPARE(error->firstLine, key == "outer" ? 13 : 4);
+    }
+};
+
+QTEST_APPLESS_MAIN(RecipeTest)
+#include "tst_recipe.moc"

@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Recipes, Stop and the other conveniences of the window: a recipe opened in
+// the window makes the command line's bytes and is saved back unchanged, Stop
+// keeps the old file, the status bar tells what a save did, the About box's
+// command line makes the belt again, and the keyboard reaches it all.
+#include "AboutBox.h"
+#include "Presets.h"
+#include "PreviewWindow.h"
+#include "Recipe.h"
+#include "WindowProbe.h"
+
+#ifndef BELTWRIGHT_CLI
+#error "BELTWRIGHT_CLI must name the built command-line program"
+#endif
+
+namespace {
+
+std::string const oldText = "a catalogue from an earlier run\n";
+
+QByteArray runProgram(QString const &program, QStringList const &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return "<failed: " + process.readAllStandardError() + ">";
+    return process.readAllStandardOutput();
+}
+
+Recipe recipeOf(Settings const &settings, std::uint32_t seed,
+                Recipe::MassUnit unit = Recipe::SolarMasses)
+{
+    Recipe recipe;
+    recipe.settings = settings;
+    recipe.massUnit = unit;
+    recipe.seed = seed;
+    return recipe;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Recipe)
+
+class WindowRecipeTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+    // What the file dialogs answer, by kind, and the proposals they were given.
+    QMap<FileDialogs::Kind, QString> answers;
+    QList<QString> proposals;
+
+    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
+
+    QString path(char const *name) const { return dir.filePath(name); }
+
+    bool generated()
+    {
+        w<QPushButton>("pushButton_generate")->click();
+        return followRun(*window).ended;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir.isValid());
+        window = std::make_unique<MainWindow>();
+        window->show();
+        answers.clear();
+        proposals.clear();
+        window->setFileAsker([this](QWidget *, FileDialogs::Kind kind, QString const &proposal) {
+            proposals << proposal;
+            return answers.value(kind);
+        });
+    }
+    void cleanup()
+    {
+        window.reset();
+        for (QString const &name : entries(dir.path()))
+            QFile::remove(dir.filePath(name));
+    }
+
+    // Opened in the window, a recipe makes the command line's bytes, and the
+    // form saves it back as it was: form and recipe hold the same belt.
+    void recipeMakesTheCommandLinesBelt_data()
+    {
+        QTest::addColumn<Recipe>("recipe");
+        for (auto const &info : presetTable)
+            QTest::addRow("%s", info.shortName.data())
+                << recipeOf(presetSettings(info.preset), 5489);
+        Settings largest = presetSettings(Settings::Vulcanoids);
+        largest.beltName = "Ŝtelo ☄";
+        largest.barycenter = true;
+        largest.totalMass = FieldLimits::totalMass.maximum;
+        largest.number = 3000;
+        largest.innerRadius = largest.outerRadius = FieldLimits::beltRadius.maximum;
+        largest.minRadius = largest.maxRadius = FieldLimits::bodyRadius.maximum;
+        largest.minEccentricity = largest.maxEccentricity = FieldLimits::eccentricity.maximum;
+        largest.maxInclination = FieldLimits::inclination.maximum;
+        largest.referencePlane = Orbit::Extrasolar;
+        largest.epoch = FieldLimits::epoch.maximum;
+        QTest::addRow("largest values, earth masses")
+            << recipeOf(largest, 4294967295u, Recipe::EarthMasses);
+        Settings smallest = largest;
+        smallest.objectType = BaseAsteroid::Comet;
+        smallest.totalMass = 1e-20;
+        smallest.innerRadius = smallest.outerRadius = smallest.minRadius = smallest.maxRadius =
+            smallest.minEccentricity = smallest.maxEccentricity = smallest.maxInclination =
+                smallest.epoch = 0.0;
+        smallest.referencePlane = Orbit::Equator;
+        QTest::addRow("smallest values") << recipeOf(smallest, 0);
+    }
+    void recipeMakesTheCommandLinesBelt()
+    {
+        QFETCH(Recipe, recipe);
+        QString const opened = path("opened.belt");
+        QVERIFY(!writeRecipe(opened.toStdString(), recipe));
+        answers = {{FileDialogs::OpenRecipe, opened},
+                   {FileDialogs::Catalogue, path("window.sc")},
+                   {FileDialogs::SaveRecipe, path("saved.belt")}};
+
+        BoxAnswerer answerer;
+        w<QAction>("action_openRecipe")->trigger();
+        QVERIFY(generated());
+        QVERIFY(answerer.boxes.isEmpty());
+        QByteArray const cli = runProgram(BELTWRIGHT_CLI, {"--recipe", opened, "-q"});
+        QVERIFY(QByteArray::fromStdString(readFile(path("window.sc"))) == cli);
+
+        w<QAction>("action_saveRecipe")->trigger();
+        QCOMPARE(readFile(path("saved.belt")), recipeText(recipe));
+    }
+
+    // A value with more decimals than its field is shown rounded, and said so.
+    void recipeRoundedByTheForm()
+    {
+        Recipe recipe = recipeOf(presetSettings(Settings::Vulcanoids), 7);
+        recipe.settings.innerRadius = 0.123;
+        QVERIFY(!writeRecipe(path("r.belt").toStdString(), recipe));
+        answers = {{FileDialogs::OpenRecipe, path("r.belt")}};
+        BoxAnswerer answerer;
+        w<QAction>("action_openRecipe")->trigger();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY2(answerer.boxes[0].text.contains("Belt inner radius") &&
+                     !answerer.boxes[0].text.contains("Belt outer radius"),
+                 qPrintable(answerer.boxes[0].text));
+        QCOMPARE(window->formSettings().innerRadius, 0.12);
+    }
+
+    void malformedRecipeChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("said");
+        QByteArray const good =
+            QByteArray::fromStdString(recipeText(recipeOf(presetSettings(Settings::OortCloud), 3)));
+        QTest::newRow("unknown key")
+            << QByteArray(good).replace("number = 2000\n", "number = 2000\ncolour = red\n")
+            << "Line 12: unknown key \"colour\"";
+        QTest::newRow("decimal comma")
+            << QByteArray(good).replace("inner = 5000\n", "inner = 5000,5\n")
+            << "Line 12: inner: \"5000,5\" is not accepted: give a number from 0 to 1e+21";
+    }
+    void malformedRecipeChangesNothing()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, said);
+        writeFile(path("bad.belt"), text.toStdString());
+        answers = {{FileDialogs::OpenRecipe, path("bad.belt")}};
+        std::string const before = recipeText(recipeOf(window->formSettings(), 0));
+
+        BoxAnswerer answerer;
+        w<QAction>("action_openRecipe")->trigger();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY2(answerer.boxes[0].text.contains(said), qPrintable(answerer.boxes[0].text));
+        QCOMPARE(recipeText(recipeOf(window->formSettings(), 0)), before);
+        QVERIFY(!window->findChild<PreviewWindow *>());
+    }
+
+    // Stop half-way leaves the old file and no temporary file beside it.
+    void stopKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("button while generating") << "Generating" << false;
+        QTest::newRow("Escape while saving") << "Saving" << true;
+    }
+    void stopKeepsTheOldFile()
+    {
+        QFETCH(QString, phase);
+        QFETCH(bool, escape);
+        writeFile(path("belt.sc"), oldText);
+        answers = {{FileDialogs::Catalogue, path("belt.sc")}};
+        actionWithText(w<QMenu>("menu_loadPreset"), "Oort Cloud")->trigger();
+        w<QSpinBox>("spinBox_number")->setValue(400000);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(statusLabel(*window)->text(), phase, 30000);
+        auto *stop = w<QToolButton>("toolButton_stop");
+        QVERIFY(stop->isVisible());
+        if (escape)
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else
+            stop->click();
+        QVERIFY(followRun(*window).ended);
+
+        QCOMPARE(readFile(path("belt.sc")), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QVERIFY(stop->isHidden());
+        QCOMPARE(statusLabel(*window)->text(), QString("Ready"));
+        QCOMPARE(w<QLabel>("label_saved")->text(), QString("Stopped: nothing was saved"));
+    }
+
+    // After a save the status bar names the file and the entries written, and
+    // the next dialog proposes the belt's name in the folder just used.
+    void statusNamesFileAndCount_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("grouped count") << 10000 << 1u << "vulcanoids.sc"
+                                       << "Saved 14,040 entries to vulcanoids.sc";
+        QTest::newRow("one binary") << 1 << 5u << "binary.sc"
+                                    << "Saved 3 entries to binary.sc";
+        QTest::newRow("one single body") << 1 << 2u << "one.sc"
+                                         << "Saved 1 entry to one.sc";
+        QTest::newRow("no bodies") << 0 << 1u << "none.sc"
+                                   << "Saved 0 entries to none.sc";
+    }
+    void statusNamesFileAndCount()
+    {
+        QFETCH(int, number);
+        QFETCH(unsigned, seed);
+        QFETCH(QString, file);
+        QFETCH(QString, status);
+        window->setSeed(seed);
+        w<QSpinBox>("spinBox_number")->setValue(number);
+        w<QLineEdit>("lineEdit_beltName")->setText("V/S");
+        answers = {{FileDialogs::Catalogue, dir.filePath(file)}};
+        QVERIFY(generated());
+        QCOMPARE(statusLabel(*window)->text(), QString("Ready"));
+        QCOMPARE(w<QLabel>("label_saved")->text(), status);
+        QVERIFY(generated());
+        QCOMPARE(proposals, (QStringList{QDir::current().filePath("V-S.sc"), path("V-S.sc")}));
+    }
+
+    // The picture saved from the window is the command line's --preview.
+    void pictureIsTheCommandLinesPreview()
+    {
+        window->setSeed(42);
+        w<QSpinBox>("spinBox_number")->setValue(500);
+        answers = {{FileDialogs::Catalogue, path("belt.sc")},
+                   {FileDialogs::Picture, path("window.png")}};
+        QVERIFY(generated());
+        w<QAction>("action_savePicture")->trigger();
+        QCOMPARE(w<QLabel>("label_saved")->text(), QString("Saved the picture to window.png"));
+        QVERIFY(runProgram(BELTWRIGHT_CLI, {"--preset", "vulcanoids", "--number", "500", "--seed",
+                                            "42", "--preview", path("cli.png"), "-q"}) == "");
+        QVERIFY(readFile(path("window.png")) == readFile(path("cli.png")));
+    }
+
+    // The About box's command line, run by a shell, writes the last run's file.
+    void copiedCommandLineRebuildsTheCatalogue()
+    {
+        window->setSeed(77);
+        actionWithText(w<QMenu>("menu_loadPreset"), "eBelt-EM")->trigger();
+        w<QLineEdit>("lineEdit_beltName")->setText("It's $HOME ☄");
+        w<QRadioButton>("radioButton_earthMass")->setChecked(true);
+        w<QDoubleSpinBox>("doubleSpinBox_totalMass")->setValue(1.25);
+        answers = {{FileDialogs::Catalogue, path("window.sc")}};
+        QVERIFY(generated());
+
+        w<QAction>("action_about")->trigger();
+        auto *about = window->findChild<AboutBox *>();
+        QVERIFY(about);
+        QString const text = about->findChild<QLabel *>("label_about")->text();
+        QVERIFY(text.contains(BELTWRIGHT_VERSION) && text.contains("GPL-3.0-or-later"));
+        QVERIFY(about->findChild<QLabel *>("label_lastRun")->text().contains("seed 77"));
+        about->findChild<QPushButton *>("pushButton_copyCommand")->click();
+        QString const line = QApplication::clipboard()->text();
+        QVERIFY2(line.startsWith("beltwright-cli --type asteroid --name 'It'\\''s $HOME ☄' "),
+                 qPrintable(line));
+        QString const command =
+            QString(BELTWRIGHT_CLI) + line.mid(int(strlen("beltwright-cli"))) + " -q -o cli.sc";
+        QProcess shell;
+        shell.setWorkingDirectory(dir.path());
+        shell.start("sh", {"-c", command});
+        QVERIFY(shell.waitForFinished(60000) && shell.exitCode() == 0);
+        QVERIFY(readFile(path("cli.sc")) == readFile(path("window.sc")));
+    }
+
+    // Keys: Escape closes the preview, Ctrl+Q closes the window; every button
+    // says what it does.
+    void keyboardAndTooltips()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        PreviewWindow *preview = window->showPreview();
+        QApplication::setActiveWindow(preview);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QTest::keyClick(preview, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
+
+        QStringList silent;
+        for (QWidget *top : {static_cast<QWidget *>(window.get()), static_cast<QWidget *>(preview)})
+            for (QAbstractButton *button : top->findChildren<QAbstractButton *>())
+                if (button->toolTip().isEmpty() && !qobject_cast<QRadioButton *>(button) &&
+                    !button->objectName().startsWith("qt_"))
+                    silent << button->objectName();
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
+
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window->isVisible());
+    }
+};
+
+BELT_WINDOW_TEST_MAIN(WindowRecipeTest, "en_US.UTF-8")
+#include "tst_windowrecipe.moc"
