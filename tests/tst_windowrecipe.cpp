@@ -267,8 +267,9 @@ private slots:
         QVERIFY(readFile(path("cli.sc")) == readFile(path("window.sc")));
     }
 
-    // Keys: Escape closes the preview, Ctrl+Q closes the window.
-    void keyboard()
+    // Keys: Escape closes the preview, Ctrl+Q closes the window; every button
+    // says what it does.
+    void keyboardAndTooltips()
     {
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         PreviewWindow *preview = window->showPreview();
@@ -276,6 +277,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(preview));
         QTest::keyClick(preview, Qt::Key_Escape);
         QVERIFY(!preview->isVisible());
+
+        QStringList silent;
+        for (QWidget *top : {static_cast<QWidget *>(window.get()), static_cast<QWidget *>(preview)})
+            for (QAbstractButton *button : top->findChildren<QAbstractButton *>())
+                if (button->toolTip().isEmpty() && !qobject_cast<QRadioButton *>(button) &&
+                    !button->objectName().startsWith("qt_"))
+                    silent << button->objectName();
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
 
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
