@@ -100,14 +100,6 @@ private slots:
         largest.epoch = FieldLimits::epoch.maximum;
         QTest::addRow("largest values, earth masses")
             << recipeOf(largest, 4294967295u, Recipe::EarthMasses);
-        Settings smallest = largest;
-        smallest.objectType = BaseAsteroid::Comet;
-        smallest.totalMass = 1e-20;
-        smallest.innerRadius = smallest.outerRadius = smallest.minRadius = smallest.maxRadius =
-            smallest.minEccentricity = smallest.maxEccentricity = smallest.maxInclination =
-                smallest.epoch = 0.0;
-        smallest.referencePlane = Orbit::Equator;
-        QTest::addRow("smallest values") << recipeOf(smallest, 0);
     }
     void recipeMakesTheCommandLinesBelt()
     {
@@ -129,49 +121,39 @@ private slots:
         QCOMPARE(readFile(path("saved.belt")), recipeText(recipe));
     }
 
-    // A value with more decimals than its field is shown rounded, and said so.
-    void recipeRoundedByTheForm()
+    // A malformed recipe is named in one box and changes nothing; a value
+    // with more decimals than its field is shown rounded, and said so.
+    void openedRecipeIsToldInABox_data()
     {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<double>("inner"); // the form's afterwards
         Recipe recipe = recipeOf(presetSettings(Settings::Vulcanoids), 7);
         recipe.settings.innerRadius = 0.123;
-        QVERIFY(!writeRecipe(path("r.belt").toStdString(), recipe));
+        QByteArray const good = QByteArray::fromStdString(recipeText(recipe));
+        QTest::newRow("rounded") << good << "Belt inner radius" << 0.12;
+        QTest::newRow("unknown key")
+            << QByteArray(good).replace("number = 200\n", "number = 200\ncolour = red\n")
+            << "Line 12: unknown key \"colour\"" << 0.15;
+        QTest::newRow("decimal comma")
+            << QByteArray(good).replace("inner = 0.123\n", "inner = 0,5\n")
+            << "Line 12: inner: \"0,5\" is not accepted: give a number from 0 to 1e+21" << 0.15;
+    }
+    void openedRecipeIsToldInABox()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, said);
+        QFETCH(double, inner);
+        writeFile(path("r.belt"), text.toStdString());
         answers = {{FileDialogs::OpenRecipe, path("r.belt")}};
         BoxAnswerer answerer;
         w<QAction>("action_openRecipe")->trigger();
         QCOMPARE(answerer.boxes.size(), 1);
-        QVERIFY2(answerer.boxes[0].text.contains("Belt inner radius") &&
+        QVERIFY2(answerer.boxes[0].text.contains(said) &&
                      !answerer.boxes[0].text.contains("Belt outer radius"),
                  qPrintable(answerer.boxes[0].text));
-        QCOMPARE(window->formSettings().innerRadius, 0.12);
-    }
-
-    void malformedRecipeChangesNothing_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("said");
-        QByteArray const good =
-            QByteArray::fromStdString(recipeText(recipeOf(presetSettings(Settings::OortCloud), 3)));
-        QTest::newRow("unknown key")
-            << QByteArray(good).replace("number = 2000\n", "number = 2000\ncolour = red\n")
-            << "Line 12: unknown key \"colour\"";
-        QTest::newRow("decimal comma")
-            << QByteArray(good).replace("inner = 5000\n", "inner = 5000,5\n")
-            << "Line 12: inner: \"5000,5\" is not accepted: give a number from 0 to 1e+21";
-    }
-    void malformedRecipeChangesNothing()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, said);
-        writeFile(path("bad.belt"), text.toStdString());
-        answers = {{FileDialogs::OpenRecipe, path("bad.belt")}};
-        std::string const before = recipeText(recipeOf(window->formSettings(), 0));
-
-        BoxAnswerer answerer;
-        w<QAction>("action_openRecipe")->trigger();
-        QCOMPARE(answerer.boxes.size(), 1);
-        QVERIFY2(answerer.boxes[0].text.contains(said), qPrintable(answerer.boxes[0].text));
-        QCOMPARE(recipeText(recipeOf(window->formSettings(), 0)), before);
-        QVERIFY(!window->findChild<PreviewWindow *>());
+        QCOMPARE(window->formSettings().innerRadius, inner);
+        QCOMPARE(window->findChild<PreviewWindow *>() != nullptr, inner == 0.12);
     }
 
     // Stop half-way leaves the old file and no temporary file beside it.
@@ -271,8 +253,6 @@ private slots:
         w<QAction>("action_about")->trigger();
         auto *about = window->findChild<AboutBox *>();
         QVERIFY(about);
-        QString const text = about->findChild<QLabel *>("label_about")->text();
-        QVERIFY(text.contains(BELTWRIGHT_VERSION) && text.contains("GPL-3.0-or-later"));
         QVERIFY(about->findChild<QLabel *>("label_lastRun")->text().contains("seed 77"));
         about->findChild<QPushButton *>("pushButton_copyCommand")->click();
         QString const line = QApplication::clipboard()->text();

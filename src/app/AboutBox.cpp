@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -58,4 +59,15 @@ AboutBox::AboutBox(std::optional<Recipe> const &lastRun, QWidget *parent)
                 [this] { QApplication::clipboard()->setText(command); });
     }
     layout->addWidget(buttons);
+}
+
+void AboutBox::showCredits(QWidget *parent)
+{
+    // The texts were the window's before this box was; they keep its context.
+    QString const text =
+        QStringLiteral("<p>Mira Halvorsen - %1</p>"
+                       "<p>Mira Halvorsen, Tobias Renner, Ines Akerlund - %2</p>")
+            .arg(QCoreApplication::translate("MainWindow", "Python version and enhancements"),
+                 QCoreApplication::translate("MainWindow", "original Batch version"));
+    QMessageBox::about(parent, QCoreApplication::translate("MainWindow", "Credits"), text);
 }

@@ -15,6 +15,9 @@ class AboutBox : public QDialog {
 public:
     AboutBox(std::optional<Recipe> const &lastRun, QWidget *parent);
 
+    // The names of those who wrote the earlier versions.
+    static void showCredits(QWidget *parent);
+
     // The command line the Copy button copies; empty before the first run.
     QString commandLine() const { return command; }
 

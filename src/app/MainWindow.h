@@ -6,25 +6,25 @@
 #include "Recipe.h"
 #include "Settings.h"
 
-#include <QLocale>
 #include <QMainWindow>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class FileCommands;
+class LanguageSwitch;
+class PreviewSeeds;
 class PreviewWindow;
 class QAction;
 class QCloseEvent;
 class QEvent;
-class QLabel;
 class QMenu;
-class QProgressBar;
-class QToolButton;
-class QTranslator;
 class RunController;
 class SettingsForm;
+class StatusLine;
 class Ui_MainWindow;
 
 // The one window: the settings form, its menus and status bar, and the
@@ -50,7 +50,7 @@ public:
     void setFileAsker(FileDialogs::Asker asker);
 
     // The seed of the latest run, once there was one.
-    std::optional<std::uint32_t> lastRunSeed() const { return lastSeed; }
+    std::optional<std::uint32_t> lastRunSeed() const;
     // Opens the belt preview, which holds the seed controls.
     PreviewWindow *showPreview();
 
@@ -64,45 +64,25 @@ protected:
 
 private slots:
     void generate();
-    void resetEpoch();
     void loadPreset(const Settings &settings);
-    void menuClicked(QAction *action);
 
 private:
     void createActions();
     void createMenus();
     void createStatusBar();
-    void switchLanguage(QString const &catalogue, QLocale::Language language);
-    void showCredits();
-    void showPhase(bool saving);
     void runEnded(SaveResult const &result);
-    std::optional<std::uint32_t> seedForRun();
-    std::optional<std::uint32_t> seedOnShow();
-    bool previewOpen() const;
-    std::optional<std::uint32_t> previewSeed();
-    PreviewWindow *openPreview(std::optional<std::uint32_t> withSeed);
-    void openRecipe();
-    void saveRecipe();
-    void savePicture();
     void showAbout();
-    bool refuseUnreadable();
-    void setLastSave(std::function<QString()> text);
-    QString beltStem() const;
-    void formChanged();
     void retranslateAdditions();
     void keepFixedSize();
 
     SettingsForm *form;
     Ui_MainWindow &ui;
     RunController *run;
-    QTranslator *translator;
-    QLocale numberLocale;
+    std::unique_ptr<PreviewSeeds> seeds;
+    std::unique_ptr<LanguageSwitch> languages;
+    std::unique_ptr<StatusLine> status;
+    std::unique_ptr<FileCommands> files;
 
-    QProgressBar *progressBar;
-    QLabel *statusLabel;
-    QLabel *seedLabel;
-    QLabel *savedLabel;
-    QToolButton *stopButton;
     QMenu *fileMenu = nullptr;
     QAction *openRecipeAction = nullptr;
     QAction *saveRecipeAction = nullptr;
@@ -111,13 +91,9 @@ private:
     QAction *previewAction = nullptr;
     QAction *savePictureAction = nullptr;
     QAction *aboutAction = nullptr;
-    PreviewWindow *previewWindow = nullptr;
 
     FileDialogs dialogs;
     FileChooser chooseFile; // empty: the catalogue dialog of dialogs
     QString runFile;        // the file name of the latest run's catalogue
     std::optional<Recipe> lastRun;
-    std::function<QString()> lastSaveText; // of the status bar, in the language of the moment
-    std::optional<unsigned int> seed;
-    std::optional<std::uint32_t> lastSeed;
 };

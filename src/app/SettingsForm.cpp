@@ -3,6 +3,7 @@
 
 #include "DecimalField.h"
 #include "FieldLimits.h"
+#include "Presets.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
@@ -58,6 +59,7 @@ SettingsForm::SettingsForm(QMainWindow *window)
     ui->setupUi(window);
     applyLimits();
     fillLists();
+    fillPresetMenu();
 
     ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
     ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
@@ -90,6 +92,24 @@ void SettingsForm::applyLimits()
 }
 
 // Each item carries its enumerator; the texts are only what is shown.
+// The menu lists the presets by their texts, capitals first.
+void SettingsForm::fillPresetMenu()
+{
+    auto presets = presetTable;
+    std::sort(presets.begin(), presets.end(),
+              [](PresetInfo const &a, PresetInfo const &b) { return a.menuText < b.menuText; });
+    for (PresetInfo const &info : presets) {
+        auto *action = ui->menu_loadPreset->addAction(
+            QString::fromUtf8(info.menuText.data(), int(info.menuText.size())));
+        action->setData(info.preset);
+    }
+    connect(ui->menu_loadPreset, &QMenu::triggered, this, [this](QAction *action) {
+        QVariant const preset = action->data();
+        load(presetSettings(preset.isValid() ? Settings::Preset(preset.toInt())
+                                             : Settings::Vulcanoids));
+    });
+}
+
 void SettingsForm::fillLists()
 {
     ui->comboBox_objectType->addItem(QCoreApplication::translate("MainWindow", "Asteroid"),

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PreviewSeeds.h"
+
+#include "PreviewWindow.h"
+#include "RandomSource.h"
+#include "SettingsForm.h"
+#include "WindowMessages.h"
+
+PreviewSeeds::PreviewSeeds(QWidget *window, SettingsForm *form)
+    : window(window)
+    , form(form)
+{
+}
+
+// The seed a run starts with: the preview's while it is open, else one drawn
+// from the system now, so that it is known before the run begins.
+std::optional<std::uint32_t> PreviewSeeds::forRun(QString const &previewKeys)
+{
+    if (previewOpen())
+        return previewSeed();
+    if (fixed)
+        return fixed;
+    if (auto const drawn = RandomSource::drawSeed())
+        return drawn;
+    WindowMessages::show(window, WindowMessages::noSystemSeed(previewKeys));
+    return std::nullopt;
+}
+
+// The seed a recipe or a picture is saved with: the preview's while it is
+// open, else the latest run's. Before the first run the preview opens with a
+// seed of its own, so that the seed saved is shown and the next run uses it.
+std::optional<std::uint32_t> PreviewSeeds::onShow()
+{
+    if (previewOpen())
+        return previewSeed();
+    if (latestSeed)
+        return latestSeed;
+    return open(std::nullopt)->seed();
+}
+
+bool PreviewSeeds::previewOpen() const
+{
+    return preview && preview->isVisible();
+}
+
+// The seed in the open preview; nothing, with a warning, while it holds none.
+std::optional<std::uint32_t> PreviewSeeds::previewSeed()
+{
+    std::optional<std::uint32_t> const shown = preview->seed();
+    if (!shown)
+        WindowMessages::show(window, WindowMessages::noPreviewSeed());
+    return shown;
+}
+
+PreviewWindow *PreviewSeeds::open(std::optional<std::uint32_t> withSeed)
+{
+    if (!preview)
+        preview = new PreviewWindow(window);
+    if (withSeed)
+        preview->setSeed(*withSeed);
+    else if (!preview->seed())
+        preview->drawSeed();
+    preview->show();
+    formChanged();
+    preview->raise();
+    preview->activateWindow();
+    return preview;
+}
+
+// Every change of the form reaches the open preview.
+void PreviewSeeds::formChanged()
+{
+    if (previewOpen()) {
+        preview->setSettings(form->settings());
+        preview->setWarnings(form->warningTexts());
+    }
+}

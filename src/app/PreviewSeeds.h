@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class PreviewWindow;
+class QWidget;
+class SettingsForm;
+
+// Where the window's seeds come from: the belt preview while it is open, the
+// latest run, a seed set by tests, or the system. The preview follows the form.
+class PreviewSeeds {
+public:
+    PreviewSeeds(QWidget *window, SettingsForm *form);
+
+    void setFixedSeed(std::optional<unsigned int> seed) { fixed = seed; }
+    void setLatest(std::uint32_t seed) { latestSeed = seed; }
+    std::optional<std::uint32_t> latest() const { return latestSeed; }
+
+    // Nothing, after a warning that names the keys of the preview, when no
+    // seed could be had.
+    std::optional<std::uint32_t> forRun(QString const &previewKeys);
+    std::optional<std::uint32_t> onShow();
+    // Opens the preview with withSeed, else the seed it holds, else a new one.
+    PreviewWindow *open(std::optional<std::uint32_t> withSeed);
+    void formChanged();
+
+private:
+    bool previewOpen() const;
+    std::optional<std::uint32_t> previewSeed();
+
+    QWidget *window;
+    SettingsForm *form;
+    PreviewWindow *preview = nullptr;
+    std::optional<unsigned int> fixed;
+    std::optional<std::uint32_t> latestSeed;
+};

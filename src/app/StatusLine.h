@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+class QToolButton;
+
+// The window's status bar: what a run is doing and how far it got, its Stop
+// button, what the last save did and the seed of the latest run.
+class StatusLine {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    explicit StatusLine(QStatusBar *bar);
+
+    QToolButton *stopButton() const { return stop; }
+    QProgressBar *progressBar() const { return progress; }
+
+    void showPhase(bool saving);
+    void showReady();
+    // text gives the message in the language of the moment; empty clears it.
+    void setLastSave(std::function<QString()> text);
+    // A run begins: the last save's message goes, its seed shows.
+    void runStarted(std::uint32_t seed);
+    // numbers, kept by the caller, writes the count in the language of the moment.
+    void showSaved(std::uint64_t entries, QString const &file, QLocale const &numbers);
+    void showStopped();
+    void retranslate();
+
+private:
+    QProgressBar *progress;
+    QLabel *status;
+    QLabel *seedLabel;
+    QLabel *saved;
+    QToolButton *stop;
+    std::function<QString()> lastSaveText;
+    std::optional<std::uint32_t> seed;
+};
