@@ -5,6 +5,7 @@
 #include "BeltPlot.h"
 #include "BeltPreview.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "Generator.h"
 #include "RandomSource.h"
 
@@ -14,7 +15,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -29,23 +29,12 @@ constexpr int exitBadInput = 2;
 char const *const programName = "beltwright-cli";
 
 std::atomic<bool> stopRequested{false};
-volatile std::sig_atomic_t stopSignal = 0;
 
 // An interrupted run lets the core discard its temporary file before the
 // process ends, so that the output file is never left half written.
-extern "C" void requestStop(int signal)
+void requestStop()
 {
-    stopSignal = signal;
     stopRequested.store(true);
-}
-
-void catchStopSignals()
-{
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signal, &action, nullptr);
 }
 
 void printError(std::string const &message)
@@ -125,9 +114,9 @@ int generateBelt(Request const &request)
         std::fprintf(stderr, "seed: %u\n", seed);
 
     // Progress on the terminal that also shows the catalogue would garble both.
-    bool const showProgress =
-        !request.quiet && isatty(STDERR_FILENO) && !(toStandardOutput && isatty(STDOUT_FILENO));
-    catchStopSignals();
+    bool const showProgress = !request.quiet && Console::isConsole(stderr) &&
+                              !(toStandardOutput && Console::isConsole(stdout));
+    Console::onStopRequest(requestStop);
 
     Generator generator(request.settings, seed);
     std::atomic<int> phase{Generating};
@@ -179,12 +168,8 @@ int generateBelt(Request const &request)
         run();
     }
 
-    if (!completed) {
-        // Stopped by a signal: end the way that signal ends a process.
-        std::signal(stopSignal, SIG_DFL);
-        std::raise(stopSignal);
-        return exitFailed;
-    }
+    if (!completed)
+        Console::endAsStopped(); // as the stop request ends an uncaught process
     if (!result) {
         printError(saveErrorText(result.error));
         return exitFailed;
@@ -198,11 +183,13 @@ int generateBelt(Request const &request)
 
 int main(int argc, char **argv)
 {
+    Console::useUtf8();
     // Names are UTF-8 in the catalogue and paths are bytes: an argument that is
     // not valid UTF-8 would not come out of the option parser unchanged.
+    std::vector<std::string> const given = Console::arguments(argc, argv);
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        QByteArray const raw(argv[i]);
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        QByteArray const raw(given[i].c_str());
         QString const text = QString::fromUtf8(raw);
         if (text.toUtf8() != raw) {
             printError("argument " + std::to_string(i) + " is not valid UTF-8 text");

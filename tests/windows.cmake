@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The tests that hold on every system, built as Windows programs; ctest runs
+# them under wine (the toolchain's emulator) on the display that
+# tests/check_windows.sh provides.
+function(belt_windows_test name)
+    add_executable(${name} ${name}.cpp ${ARGN})
+    target_link_libraries(${name} PRIVATE beltcore Qt5::Test)
+    add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+belt_windows_test(tst_catalogueformat)
+belt_windows_test(tst_generator)
+belt_windows_test(tst_settings)
+belt_windows_test(tst_systemrandom)
+belt_windows_test(tst_correctrounding)
+target_include_directories(tst_correctrounding PRIVATE ${MPFR_INCLUDE_DIR})
+
+# Writes a preset's catalogue; check_windows.sh compares it with this
+# machine's build.
+add_executable(writebelt tools/writebelt.cpp)
+target_link_libraries(writebelt PRIVATE beltcore)
+
+belt_windows_test(tst_savepaths)
+target_compile_definitions(tst_savepaths PRIVATE BELTWRIGHT_CLI="$<TARGET_FILE:beltwright-cli>")
+add_dependencies(tst_savepaths beltwright-cli)
+
+# The window on the Windows platform: its frame and its fonts.
+belt_windows_test(tst_windowstyle)
+target_link_libraries(tst_windowstyle PRIVATE beltapp)
+
+# Writes a PNG of the window as Windows shows it (the README's picture).
+add_executable(screenshot tools/screenshot.cpp)
+target_link_libraries(screenshot PRIVATE beltapp)
