@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QByteArray const written = readFile(path);
-        QCOMPARE(written, coreCatalogue(Settings(*findPreset(preset.toStdString())), seed));
+        QCOMPARE(written, coreCatalogue(presetSettings(*findPreset(preset.toStdString())), seed));
 
         Run const toDash = runCli(options + QStringList{"--output", "-"});
         QCOMPARE(toDash.exitCode, 0);
@@ -194,6 +194,68 @@ private slots:
         QCOMPARE(second.out, first.out);
         Run const other = runCli({"--preset", "eBelt-EM", "--seed", "78", "-q"});
         QVERIFY(other.out != first.out);
+    }
+
+    // Odd bounds are taken as they stand: the file is the core's, and standard
+    // error says what the belt will be, unless --quiet.
+    void oddBoundsAreWarnedOf_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("belt radii reversed")
+            << QStringList{"--inner", "0.5"} << Edit([](Settings &s) { s.innerRadius = 0.5; })
+            << QStringList{"--inner 0.5 is above --outer 0.18: every body will orbit at 0.5 AU"};
+        QTest::newRow("body radii and eccentricities reversed")
+            << QStringList{"--min-radius", "4", "--max-radius", "1", "--min-eccentricity", "0.01"}
+            << Edit([](Settings &s) {
+                   s.minRadius = 4;
+                   s.maxRadius = 1;
+                   s.minEccentricity = 0.01;
+               })
+            << QStringList{"--min-radius 4 is above --max-radius 1: every body will have a "
+                           "radius of 4 km",
+                           "--min-eccentricity 0.01 is above --max-eccentricity 0.001: every "
+                           "orbit will have an eccentricity of 0.01"};
+        QTest::newRow("open orbits")
+            << QStringList{"--max-eccentricity", "1"}
+            << Edit([](Settings &s) { s.maxEccentricity = 1; })
+            << QStringList{"--max-eccentricity 1: orbits with an eccentricity of 1 or more are "
+                           "open, and a reader of orbital elements cannot place them"};
+        QTest::newRow("every orbit open")
+            << QStringList{"--min-eccentricity", "1.5", "--max-eccentricity", "2"}
+            << Edit([](Settings &s) {
+                   s.minEccentricity = 1.5;
+                   s.maxEccentricity = 2;
+               })
+            << QStringList{"--min-eccentricity 1.5: every orbit will be open (an eccentricity of "
+                           "1 or more), and a reader of orbital elements cannot place them"};
+        QTest::newRow("equal bounds")
+            << QStringList{"--inner", "0.18"} << Edit([](Settings &s) { s.innerRadius = 0.18; })
+            << QStringList{};
+    }
+    void oddBoundsAreWarnedOf()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, warnings);
+        Settings settings(Settings::Vulcanoids);
+        edit(settings);
+        options << "--preset"
+                << "vulcanoids"
+                << "--seed"
+                << "9";
+        QString expected;
+        for (QString const &warning : warnings)
+            expected += "beltwright-cli: warning: " + warning + "\n";
+
+        Run const told = runCli(options);
+        QCOMPARE(told.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(told.err), expected + "seed: 9\n");
+        QCOMPARE(told.out, coreCatalogue(settings, 9));
+        Run const quiet = runCli(options << "-q");
+        QCOMPARE(quiet.err, QByteArray());
+        QCOMPARE(quiet.out, told.out);
     }
 
     void drawnSeedIsReportedAndReproduces()
@@ -649,7 +711,8 @@ private slots:
         }
         check();
         QCOMPARE(presets, int(presetTable.size()));
-        QVERIFY(run.out.contains("3.0401062188929665e-06"));
+        // The mass as the window's 20-decimal field holds it.
+        QVERIFY(run.out.contains("--total-mass        3.04010621889297e-06 (solar masses)"));
     }
 
     void helpAndVersion()

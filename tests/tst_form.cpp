@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's form as it starts, its presets, the mass units and the record a
 // run starts from.
+#include "DecimalField.h"
 #include "FieldLimits.h"
 #include "Presets.h"
+#include "PreviewWindow.h"
 #include "WindowProbe.h"
 
 #include <cmath>
@@ -452,6 +454,184 @@ private slots:
         w<QRadioButton>("radioButton_earthMass")->setChecked(true); // as a preset would not
         QCOMPARE(window->formSettings().totalMass,
                  w<QDoubleSpinBox>("doubleSpinBox_totalMass")->value() * solMassOfEarth);
+    }
+
+    // Typed into the inner radius and left with Tab: a point or a comma is the
+    // decimal point in either language; a number that could be grouped either
+    // way is shown as unreadable and refused by Generate.
+    void typedNumbers_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("value"); // NaN: unreadable
+        QTest::addColumn<QString>("shown");
+        double const unreadable = std::nan("");
+        struct Shown {
+            char const *locale, *half, *twelve;
+        };
+        for (auto [locale, half, twelve] :
+             {Shown{"en_US", "0.50 AU", "12.00 AU"}, Shown{"de_DE", "0,50 AU", "12,00 AU"}}) {
+            QTest::addRow("%s 0.5", locale) << locale << "0.5" << 0.5 << half;
+            QTest::addRow("%s 0,5", locale) << locale << "0,5" << 0.5 << half;
+            QTest::addRow("%s 1.234,5", locale)
+                << locale << "1.234,5" << unreadable << "1.234,5 AU";
+            QTest::addRow("%s 1,234.5", locale)
+                << locale << "1,234.5" << unreadable << "1,234.5 AU";
+            QTest::addRow("%s 12", locale) << locale << "12" << 12.0 << twelve;
+            // More decimals than the field keeps: not rounded behind the user's back.
+            QTest::addRow("%s 0.155", locale) << locale << "0.155" << unreadable << "0.155 AU";
+            QTest::addRow("%s letters", locale) << locale << "0.5x" << unreadable << "0.5x AU";
+        }
+        // A locale that writes digits of its own script reads them back.
+        QTest::newRow("ar_EG own digits")
+            << "ar_EG" << QString::fromUtf8("٠٫٥") << 0.5 << QString::fromUtf8("٠٫٥٠ AU");
+    }
+    void typedNumbers()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        auto *field = w<DecimalField>("doubleSpinBox_innerRadius");
+        field->setLocale(QLocale(locale));
+        field->setFocus();
+        field->selectAll();
+        for (QChar c : typed) // as typed, also beyond ASCII
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QVERIFY(!field->hasFocus());
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(field->readable(), !std::isnan(value));
+        if (!std::isnan(value))
+            QCOMPARE(field->value(), value);
+        QColor const ground =
+            w<QWidget>("doubleSpinBox_outerRadius")->palette().color(QPalette::Base);
+        QCOMPARE(field->palette().color(QPalette::Base) != ground, std::isnan(value));
+
+        int choices = 0;
+        window->setFileChooser([&](QWidget *) {
+            ++choices;
+            return QString();
+        });
+        BoxAnswerer answerer;
+        w<QPushButton>("pushButton_generate")->click();
+        QCOMPARE(choices, std::isnan(value) ? 0 : 1);
+        QCOMPARE(answerer.boxes.size(), std::isnan(value) ? 1 : 0);
+        if (std::isnan(value))
+            QVERIFY2(answerer.boxes[0].text.contains("in their range: Belt inner radius."),
+                     qPrintable(answerer.boxes[0].text));
+    }
+
+    void numbersFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("radius");
+        QTest::addColumn<QString>("mass");
+        QTest::newRow("German") << "action_german"
+                                << "0,15 AU"
+                                << "0,00000304010621889297 M\u2299";
+        QTest::newRow("French") << "action_french"
+                                << "0,15 AU"
+                                << "0,00000304010621889297 M\u2299";
+        QTest::newRow("English") << "action_english"
+                                 << "0.15 AU"
+                                 << "0.00000304010621889297 M\u2299";
+    }
+    void numbersFollowTheLanguage()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, radius);
+        QFETCH(QString, mass);
+        actionWithText(w<QMenu>("menu_loadPreset"), "eBelt-EM")->trigger();
+        w<QDoubleSpinBox>("doubleSpinBox_innerRadius")->setValue(0.15);
+        w<QAction>(action.toLatin1().constData())->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_innerRadius")->text(), radius);
+        QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->text(), mass);
+        // Typed with the other decimal point, still read as meant.
+        auto *field = w<QDoubleSpinBox>("doubleSpinBox_outerRadius");
+        field->findChild<QLineEdit *>()->setText(radius.contains(',') ? "2.5" : "2,5");
+        field->interpretText();
+        QCOMPARE(field->value(), 2.5);
+        w<QAction>("action_english")->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Odd bounds are marked at their fields and noted in the preview, in the
+    // same words; the run still takes them as they stand.
+    void oddBoundsAreMarked_data()
+    {
+        QTest::addColumn<QStringList>("changes"); // field=value
+        QTest::addColumn<QStringList>("marked");
+        QTest::addColumn<QStringList>("notes");
+        QTest::newRow("in order") << QStringList{"innerRadius=0.18", "outerRadius=0.18"}
+                                  << QStringList{} << QStringList{};
+        QTest::newRow("belt radii reversed")
+            << QStringList{"innerRadius=0.5"} << QStringList{"innerRadius", "outerRadius"}
+            << QStringList{"Belt inner radius is above Belt outer radius: every body will orbit "
+                           "at 0.5 AU."};
+        QTest::newRow("body radii reversed")
+            << QStringList{"minRadius=4", "maxRadius=1"} << QStringList{"minRadius", "maxRadius"}
+            << QStringList{"Min radius is above Max radius: every body will have a radius of 4 "
+                           "km."};
+        QTest::newRow("eccentricities reversed")
+            << QStringList{"minEccentricity=0.5", "maxEccentricity=0.25"}
+            << QStringList{"minEccentricity", "maxEccentricity"}
+            << QStringList{"Min eccentricity is above Max eccentricity: every orbit will have an "
+                           "eccentricity of 0.5."};
+        QTest::newRow("some orbits open")
+            << QStringList{"maxEccentricity=1"} << QStringList{"maxEccentricity"}
+            << QStringList{"Max eccentricity is 1 or more: orbits with an eccentricity of 1 or "
+                           "more are open, and a reader of orbital elements cannot place them."};
+        QTest::newRow("all orbits open, reversed")
+            << QStringList{"minEccentricity=1.5", "maxEccentricity=1.25"}
+            << QStringList{"minEccentricity", "maxEccentricity"}
+            << QStringList{"Min eccentricity is above Max eccentricity: every orbit will have an "
+                           "eccentricity of 1.5.",
+                           "Min eccentricity is 1 or more: every orbit will be open, and a "
+                           "reader of orbital elements cannot place it."};
+    }
+    void oddBoundsAreMarked()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, marked);
+        QFETCH(QStringList, notes);
+        window->setSeed(1);
+        PreviewWindow *preview = window->showPreview();
+        for (QString const &change : changes) {
+            QStringList const parts = change.split('=');
+            w<QDoubleSpinBox>(qPrintable("doubleSpinBox_" + parts[0]))
+                ->setValue(parts[1].toDouble());
+        }
+        QStringList markedNow;
+        QStringList tips;
+        for (char const *name : {"innerRadius", "outerRadius", "minRadius", "maxRadius",
+                                 "minEccentricity", "maxEccentricity"}) {
+            auto *field = w<DecimalField>(qPrintable(QString("doubleSpinBox_") + name));
+            if (!field->toolTip().isEmpty()) {
+                markedNow << name;
+                tips << field->toolTip().split('\n');
+            }
+        }
+        QCOMPARE(markedNow, marked);
+        tips.removeDuplicates();
+        QStringList sortedNotes = notes;
+        sortedNotes.sort();
+        tips.sort();
+        QCOMPARE(tips, sortedNotes);
+        auto *note = preview->findChild<QLabel *>("label_previewWarnings");
+        QCOMPARE(note->isVisibleTo(preview), !notes.isEmpty());
+        QCOMPARE(note->text(), notes.join('\n'));
+
+        // A preset clears every mark and the note.
+        actionWithText(w<QMenu>("menu_loadPreset"), "Vulcanoids")->trigger();
+        for (auto *field : window->findChildren<DecimalField *>())
+            QVERIFY2(field->warning().isEmpty(), qPrintable(field->objectName()));
+        QVERIFY(note->isHidden());
     }
 
     void unknownListTexts()

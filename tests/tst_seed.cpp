@@ -4,6 +4,7 @@
 // that run again, the preview shows the bodies the run then writes, the
 // question on closing holds the file's replacement, and the German texts fit
 // when the language is switched after an English start.
+#include "Presets.h"
 #include "PreviewWindow.h"
 #include "RandomSource.h"
 #include "WindowProbe.h"
@@ -149,6 +150,39 @@ private slots:
         cli.start(BELTWRIGHT_CLI, {"--preset", preset, "--number", QString::number(number),
                                    "--barycenter", "--total-mass", "1.5", "--mass-unit", "earth",
                                    "--seed", seed, "-q", "-o", dir.filePath("cli.sc")});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        std::string const written = readFile(target);
+        QVERIFY(!written.empty());
+        QVERIFY(written == readFile(dir.filePath("cli.sc")));
+    }
+
+    // A preset loaded in the window and the same preset named on the command
+    // line make the same file.
+    void presetGivesTheCommandLinesBytes_data()
+    {
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("shortName");
+        QTest::addColumn<unsigned>("seed");
+        for (PresetInfo const &info : presetTable) {
+            for (unsigned seed : {42u, 5489u, 4294967295u})
+                QTest::addRow("%s/%u", info.shortName.data(), seed)
+                    << QString::fromUtf8(info.menuText.data(), int(info.menuText.size()))
+                    << QString::fromUtf8(info.shortName.data(), int(info.shortName.size())) << seed;
+        }
+    }
+    void presetGivesTheCommandLinesBytes()
+    {
+        QFETCH(QString, menuText);
+        QFETCH(QString, shortName);
+        QFETCH(unsigned, seed);
+        actionWithText(w<QMenu>("menu_loadPreset"), menuText)->trigger();
+        window->setSeed(seed);
+        QVERIFY(runToTheEnd());
+
+        QProcess cli;
+        cli.start(BELTWRIGHT_CLI, {"--preset", shortName, "--seed", QString::number(seed), "-q",
+                                   "-o", dir.filePath("cli.sc")});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 0);
         std::string const written = readFile(target);

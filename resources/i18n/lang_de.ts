@@ -267,6 +267,30 @@
         <source>No seed could be drawn from the system's random source, so no belt was generated. Enter a seed in the belt preview (%1) to generate one.</source>
         <translation>Aus der Zufallsquelle des Systems konnte kein Startwert gezogen werden, daher wurde kein Gürtel generiert. Geben Sie in der Gürtelvorschau (%1) einen Startwert ein, um einen zu generieren.</translation>
     </message>
+    <message>
+        <source>No belt was generated: these fields hold text that cannot be read as a number in their range: %1. Write a number with one decimal point (a point or a comma), without digit grouping and with no more decimals than the field shows.</source>
+        <translation>Es wurde kein Gürtel erzeugt: Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1. Schreiben Sie eine Zahl mit einem Dezimaltrennzeichen (Punkt oder Komma), ohne Zifferngruppen und mit nicht mehr Nachkommastellen, als das Feld zeigt.</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: every body will orbit at %3 AU.</source>
+        <translation>%1 liegt über %2: Jeder Körper wird bei %3 AU kreisen.</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: every body will have a radius of %3 km.</source>
+        <translation>%1 liegt über %2: Jeder Körper wird einen Radius von %3 km haben.</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: every orbit will have an eccentricity of %3.</source>
+        <translation>%1 liegt über %2: Jede Bahn wird eine Exzentrizität von %3 haben.</translation>
+    </message>
+    <message>
+        <source>%1 is 1 or more: orbits with an eccentricity of 1 or more are open, and a reader of orbital elements cannot place them.</source>
+        <translation>%1 ist 1 oder mehr: Bahnen mit einer Exzentrizität von 1 oder mehr sind offen, und ein Leseprogramm für Bahnelemente kann sie nicht einordnen.</translation>
+    </message>
+    <message>
+        <source>%1 is 1 or more: every orbit will be open, and a reader of orbital elements cannot place it.</source>
+        <translation>%1 ist 1 oder mehr: Jede Bahn wird offen sein, und ein Leseprogramm für Bahnelemente kann sie nicht einordnen.</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

@@ -1,37 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BaseAsteroid.h"
 #include "Generator.h"
-#include "Orbit.h"
 #include "Settings.h"
-#include "SettingsCheck.h"
 
+#include <QLocale>
 #include <QMainWindow>
-#include <QMap>
 #include <QString>
 
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <optional>
-#include <thread>
 
+class PreviewWindow;
 class QAction;
 class QCloseEvent;
 class QEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class PreviewWindow;
-class QTimer;
 class QTranslator;
+class RunController;
+class SettingsForm;
 class Ui_MainWindow;
 
-// The one window: the settings form, the presets, the language menu and the
-// generation run on a worker thread that the window polls.
+// The one window: the settings form, its menus and status bar, and the
+// generation runs it starts.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -64,59 +58,37 @@ protected:
 
 private slots:
     void generate();
-    void check();
     void resetEpoch();
     void loadPreset(const Settings &settings);
     void menuClicked(QAction *action);
 
 private:
-    void switchLanguage(QString const &catalogue);
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void switchLanguage(QString const &catalogue, QLocale::Language language);
     void showCredits();
-    void toggleMassUnit(bool earthMasses);
-    bool refuseProblems(Settings const &settings);
-    QString problemText(SettingsProblem const &problem) const;
-    void showSaveError(SaveError const &error);
-    QString systemErrorText(int code) const;
-    void stopRun();
-    void keepFixedSize();
-    void fitTotalMassField();
+    void showPhase(bool saving);
+    void runEnded(SaveResult const &result);
     std::optional<std::uint32_t> seedForRun();
-    void followForm();
     void formChanged();
     void retranslateAdditions();
-    void holdReplacement(bool hold);
+    void keepFixedSize();
 
-    Ui_MainWindow *ui;
+    SettingsForm *form;
+    Ui_MainWindow &ui;
+    RunController *run;
     QTranslator *translator;
+    QLocale numberLocale;
+
     QProgressBar *progressBar;
     QLabel *statusLabel;
-    QMap<QString, Orbit::ReferencePlane> referencePlanes;
-    QMap<QString, Settings::Preset> presets;
-    QMap<QString, BaseAsteroid::ObjectType> objectTypes;
-    QTimer *timer;
-    std::thread worker;
-    std::atomic<bool> finished{false};
-    std::atomic<bool> savingStarted{false};
-    std::atomic<int> progress{0};
-
-    // Set when the window closes during a run; the worker stops between bodies.
-    std::atomic<bool> stopRequested{false};
-    // Written by the worker before it sets finished; read only after the join.
-    SaveResult saveResult;
-    QString runPath;
+    QLabel *seedLabel;
+    QMenu *previewMenu = nullptr;
+    QAction *previewAction = nullptr;
+    PreviewWindow *previewWindow = nullptr;
 
     FileChooser chooseFile;
     std::optional<unsigned int> seed;
-
     std::optional<std::uint32_t> lastSeed;
-    QLabel *seedLabel;
-    QMenu *previewMenu;
-    QAction *previewAction;
-    PreviewWindow *previewWindow = nullptr;
-
-    // While the window asks whether to stop a run, the worker keeps the
-    // finished catalogue from replacing the file.
-    std::mutex replaceMutex;
-    std::condition_variable replaceReleased;
-    bool replaceHeld = false;
 };

@@ -134,6 +134,7 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     , newSeedButton(new QPushButton)
     , copyButton(new QPushButton)
     , noteLabel(new QLabel)
+    , warningLabel(new QLabel)
     , statusLabel(new QLabel)
     , plot(new PlotView)
     , debounce(new QTimer(this))
@@ -151,6 +152,10 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     seedEdit->setMinimumWidth(seedEdit->fontMetrics().horizontalAdvance("4294967295") + 24);
     seedLabel->setBuddy(seedEdit);
     noteLabel->setWordWrap(true);
+    warningLabel->setObjectName("label_previewWarnings");
+    warningLabel->setWordWrap(true);
+    warningLabel->setStyleSheet(QStringLiteral("QLabel { background: #ffecb0; padding: 4px; }"));
+    warningLabel->hide();
 
     auto *seedRow = new QHBoxLayout;
     seedRow->addWidget(seedLabel);
@@ -161,6 +166,7 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(seedRow);
     layout->addWidget(noteLabel);
+    layout->addWidget(warningLabel);
     layout->addWidget(plot, 1);
     layout->addWidget(statusLabel);
 
@@ -188,6 +194,12 @@ void PreviewWindow::setSettings(Settings const &newSettings)
         return;
     settings = newSettings;
     schedule();
+}
+
+void PreviewWindow::setWarnings(QStringList const &warnings)
+{
+    warningLabel->setText(warnings.join('\n'));
+    warningLabel->setVisible(!warnings.isEmpty());
 }
 
 std::optional<std::uint32_t> PreviewWindow::seed() const

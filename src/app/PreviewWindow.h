@@ -4,6 +4,7 @@
 #include "BeltPreview.h"
 #include "Settings.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <condition_variable>
@@ -80,6 +81,8 @@ public:
     // The seed in the field; nothing while the field holds no valid seed.
     std::optional<std::uint32_t> seed() const;
     void setSeed(std::uint32_t seed);
+    // Notes on odd bounds of the form, one a line; none hides them.
+    void setWarnings(QStringList const &warnings);
     // Puts a new seed from the system in the field; false (with a warning box)
     // when none could be drawn.
     bool drawSeed();
@@ -108,6 +111,7 @@ private:
     QPushButton *newSeedButton;
     QPushButton *copyButton;
     QLabel *noteLabel;
+    QLabel *warningLabel;
     QLabel *statusLabel;
     PlotView *plot;
     QTimer *debounce;

@@ -306,6 +306,32 @@ std::string problemText(SettingsProblem const &problem)
     return option + ": not accepted";
 }
 
+std::string warningText(SettingsWarning const &warning)
+{
+    std::string const option = optionOf(warning.field);
+    std::string const value = numberText(warning.value);
+    switch (warning.kind) {
+    case SettingsWarning::ReversedBounds: {
+        std::string const what = option + " " + value + " is above " + optionOf(warning.other) +
+                                 " " + numberText(warning.otherValue) + ": ";
+        if (warning.field == SettingsProblem::InnerRadius)
+            return what + "every body will orbit at " + value + " AU";
+        if (warning.field == SettingsProblem::MinRadius)
+            return what + "every body will have a radius of " + value + " km";
+        return what + "every orbit will have an eccentricity of " + value;
+    }
+    case SettingsWarning::SomeOrbitsOpen:
+        return option + " " + value +
+               ": orbits with an eccentricity of 1 or more are open, and a "
+               "reader of orbital elements cannot place them";
+    case SettingsWarning::AllOrbitsOpen:
+        return option + " " + value +
+               ": every orbit will be open (an eccentricity of 1 or more), "
+               "and a reader of orbital elements cannot place them";
+    }
+    return option + ": odd bounds";
+}
+
 } // namespace
 
 Request parseCommandLine(QStringList const &arguments)
@@ -372,7 +398,7 @@ Request parseCommandLine(QStringList const &arguments)
     Settings &settings = request.settings;
     if (parser.isSet(options.preset)) {
         if (auto const preset = findPreset(read.valueOf(options.preset)))
-            settings = Settings(*preset);
+            settings = presetSettings(*preset);
         else
             read.refuse(options.preset, quoted(read.valueOf(options.preset)) +
                                             " is not a preset: give " + presetNames() +
@@ -438,6 +464,8 @@ Request parseCommandLine(QStringList const &arguments)
     auto const problems = checkSettings(settings);
     if (!problems.empty())
         return refusal(problemText(problems.front()));
+    for (SettingsWarning const &warning : checkWarnings(settings))
+        request.warnings.push_back(warningText(warning));
     return request;
 }
 
@@ -456,7 +484,7 @@ std::string presetListing()
 {
     std::string text;
     for (auto const &info : presetTable) {
-        Settings const s(info.preset);
+        Settings const s = presetSettings(info.preset);
         auto line = [&](char const *option, std::string const &value) {
             text += "    --";
             text += option;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What one invocation asks for, read from its arguments. Everything that can
 // be refused is refused here, before any file is touched.
@@ -28,6 +29,8 @@ struct Request {
     bool writeCatalogue = true; // false when only the picture was asked for
     bool quiet = false;
     std::string message; // the help text, or the refusal (one line, no newline)
+    // Bounds taken as they stand though they make an odd belt, one line each.
+    std::vector<std::string> warnings;
 };
 
 // arguments[0] is the program name, as in argv.

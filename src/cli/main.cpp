@@ -110,8 +110,11 @@ int generateBelt(Request const &request)
         printError("cannot draw a seed from the system's random source; give one with --seed");
         return exitFailed;
     }
-    if (!request.quiet)
+    if (!request.quiet) {
+        for (std::string const &warning : request.warnings)
+            printError("warning: " + warning);
         std::fprintf(stderr, "seed: %u\n", seed);
+    }
 
     // Progress on the terminal that also shows the catalogue would garble both.
     bool const showProgress = !request.quiet && Console::isConsole(stderr) &&

@@ -15,18 +15,23 @@
 struct FieldRange {
     double minimum;
     double maximum;
+    int decimals; // the field keeps a value rounded to these
     constexpr bool contains(double value) const { return value >= minimum && value <= maximum; }
 };
 
 namespace FieldLimits {
 
 inline constexpr std::uint32_t maxNumber = 1000000;
-inline constexpr FieldRange totalMass{0.0, 1e35};  // in the unit the user chose
-inline constexpr FieldRange beltRadius{0.0, 1e21}; // AU
-inline constexpr FieldRange bodyRadius{0.0, 1e21}; // km
-inline constexpr FieldRange eccentricity{0.0, 99.99};
-inline constexpr FieldRange inclination{0.0, 180.0}; // degrees
-inline constexpr FieldRange epoch{0.0, 10000000.0};  // Julian date
+inline constexpr FieldRange totalMass{0.0, 1e35, 20}; // in the unit the user chose
+inline constexpr FieldRange beltRadius{0.0, 1e21, 2}; // AU
+inline constexpr FieldRange bodyRadius{0.0, 1e21, 2}; // km
+inline constexpr FieldRange eccentricity{0.0, 99.99, 5};
+inline constexpr FieldRange inclination{0.0, 180.0, 2}; // degrees
+inline constexpr FieldRange epoch{0.0, 10000000.0, 2};  // Julian date
+
+// A value as a field with these decimals keeps it: rounded in decimal, as it
+// is shown, and read back.
+double roundedTo(double value, int decimals);
 
 } // namespace FieldLimits
 

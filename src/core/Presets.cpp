@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Presets.h"
 
+#include "FieldLimits.h"
+
 namespace {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -24,4 +26,20 @@ std::optional<Settings::Preset> findPreset(std::string_view name)
             return info.preset;
     }
     return std::nullopt;
+}
+
+Settings presetSettings(Settings::Preset preset)
+{
+    Settings s(preset);
+    using namespace FieldLimits;
+    s.totalMass = roundedTo(s.totalMass, totalMass.decimals);
+    for (double *radius : {&s.innerRadius, &s.outerRadius})
+        *radius = roundedTo(*radius, beltRadius.decimals);
+    for (double *radius : {&s.minRadius, &s.maxRadius})
+        *radius = roundedTo(*radius, bodyRadius.decimals);
+    for (double *e : {&s.minEccentricity, &s.maxEccentricity})
+        *e = roundedTo(*e, eccentricity.decimals);
+    s.maxInclination = roundedTo(s.maxInclination, inclination.decimals);
+    s.epoch = roundedTo(s.epoch, epoch.decimals);
+    return s;
 }

@@ -22,5 +22,10 @@ inline constexpr std::array<PresetInfo, 4> presetTable{{
     {Settings::EarthMoonBelt, "eBelt-EM", "ebelt-em"},
 }};
 
+// A preset as both front ends use it: every number as the window's field
+// keeps it once the preset is loaded, so that a preset makes the same belt in
+// the window and on the command line.
+Settings presetSettings(Settings::Preset preset);
+
 // Finds a preset by its menu text or short name, ignoring ASCII case.
 std::optional<Settings::Preset> findPreset(std::string_view name);

@@ -34,7 +34,7 @@ struct Settings {
     double minEccentricity = 0.0;
     double maxInclination = 0.0; // degrees, applied with both signs
     Orbit::ReferencePlane referencePlane = Orbit::Ecliptic;
-    double epoch = 2457395.5; // Julian date, 8 January 2016 0h
+    double epoch = defaultEpoch; // Julian date
 };
 
 // Mass of the Earth in solar masses; the window and the command line convert

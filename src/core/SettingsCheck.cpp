@@ -60,3 +60,33 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     }
     return problems;
 }
+
+std::vector<SettingsWarning> checkWarnings(Settings const &s)
+{
+    std::vector<SettingsWarning> warnings;
+    struct Pair {
+        SettingsProblem::Field lowerField, upperField;
+        double lower, upper;
+    };
+    Pair const pairs[] = {
+        {SettingsProblem::InnerRadius, SettingsProblem::OuterRadius, s.innerRadius, s.outerRadius},
+        {SettingsProblem::MinRadius, SettingsProblem::MaxRadius, s.minRadius, s.maxRadius},
+        {SettingsProblem::MinEccentricity, SettingsProblem::MaxEccentricity, s.minEccentricity,
+         s.maxEccentricity},
+    };
+    // The generator clamps to the upper bound first, then to the lower one.
+    for (Pair const &pair : pairs) {
+        if (pair.lower > pair.upper)
+            warnings.push_back({SettingsWarning::ReversedBounds, pair.lowerField, pair.upperField,
+                                pair.lower, pair.upper});
+    }
+    if (s.minEccentricity >= 1)
+        warnings.push_back({SettingsWarning::AllOrbitsOpen, SettingsProblem::MinEccentricity,
+                            SettingsProblem::MinEccentricity, s.minEccentricity,
+                            s.minEccentricity});
+    else if (s.maxEccentricity >= 1)
+        warnings.push_back({SettingsWarning::SomeOrbitsOpen, SettingsProblem::MaxEccentricity,
+                            SettingsProblem::MaxEccentricity, s.maxEccentricity,
+                            s.maxEccentricity});
+    return warnings;
+}

@@ -189,6 +189,19 @@ def preset_settings(preset):
     return Settings(**PRESET_VALUES.get(preset, {}))
 
 
+# The decimals that the window's fields keep; a preset named on the command
+# line holds its numbers as the loaded fields show them.
+FIELD_DECIMALS = dict(totalMass=20, innerRadius=2, outerRadius=2, minRadius=2, maxRadius=2,
+                      minEccentricity=5, maxEccentricity=5, maxInclination=2, epoch=2)
+
+
+def entered_preset_settings(preset):
+    settings = preset_settings(preset)
+    for name, decimals in FIELD_DECIMALS.items():
+        setattr(settings, name, float("%.*f" % (decimals, getattr(settings, name))))
+    return settings
+
+
 # --------------------------------------------------------------------------
 # Bodies and orbits.
 
@@ -391,8 +404,8 @@ def catalogue_text(bodies):
     return "".join(out)
 
 
-def belt_catalogue(preset, seed, number=None):
-    settings = preset_settings(preset)
+def belt_catalogue(preset, seed, number=None, entered=False):
+    settings = (entered_preset_settings if entered else preset_settings)(preset)
     if number is not None:
         settings.number = number
     gen = Generator(settings, seed)
@@ -470,6 +483,10 @@ def _test_settings(c):
     c.eq("toliman comets", (toliman.objectType, toliman.referencePlane), (COMET, ECLIPTIC))
     em = preset_settings(3).totalMass
     c.eq("em mass near 1.0123 earths", abs(em - 1.0123 * SOL_MASS_OF_EARTH) <= 1e-21, True)
+    c.eq("em mass as the field keeps it", entered_preset_settings(3).totalMass,
+         3.04010621889297e-06)
+    c.eq("other values as typed", replace(entered_preset_settings(2), totalMass=0.0),
+         preset_settings(2))
     c.eq("number cap", Generator(Settings(number=2 ** 32 - 1), 1).settings.number, MAX_NUMBER)
     c.eq("empty belt", belt_catalogue(0, 5489, number=0), b"")
     c.eq("moon radius", Asteroid(radius=AU_KM).safe_moon_radius(), 1.2)
@@ -659,7 +676,7 @@ def main(argv=None):
         return self_test()
     if args.preset is None or args.seed is None:
         parser.error("--preset and --seed are required")
-    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number)
+    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number, entered=True)
     if args.output:
         with open(args.output, "wb") as f:
             f.write(data)

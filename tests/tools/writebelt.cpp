@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the catalogue of a preset for a given seed through the core's own
-// save, for comparison with an independent writer.
+// Writes the catalogue of a preset, as the command line takes it, for a given
+// seed through the core's own save, for comparison with an independent writer.
 #include "Generator.h"
 #include "Presets.h"
 
@@ -20,7 +20,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "writebelt: unknown preset %s\n", argv[1]);
         return 2;
     }
-    Settings settings(*preset);
+    Settings settings = presetSettings(*preset);
     if (argc == 5)
         settings.number = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
     Generator generator(settings, static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)));

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Settings.h"
+#include "SettingsCheck.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class DecimalField;
+class QMainWindow;
+class Ui_MainWindow;
+
+// The settings form on the window: builds it from the designer form, applies
+// the field limits, and maps it to and from a Settings record. It marks odd
+// bounds as they are typed and tells of every change.
+class SettingsForm : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SettingsForm(QMainWindow *window);
+    ~SettingsForm() override;
+
+    // The form's widgets, menus and actions.
+    Ui_MainWindow &widgets() const { return *ui; }
+
+    // The record a run would start from, the total mass in solar masses.
+    Settings settings() const;
+    // Fills every field; the mass unit goes back to solar masses.
+    void load(Settings const &settings);
+    void resetEpoch();
+
+    // Labels of the number fields that show text they cannot read.
+    QStringList unreadableFields() const;
+    // The warnings of the form as it stands, in its language.
+    QStringList warningTexts() const;
+
+    // Texts and the way numbers are shown, after a change of language.
+    void retranslate(QLocale const &numbers);
+
+signals:
+    void changed();
+
+private:
+    void applyLimits();
+    void fillLists();
+    void toggleMassUnit(bool earthMasses);
+    void followChanges();
+    void markWarnings();
+    void fitTotalMassField();
+    DecimalField *field(SettingsProblem::Field field) const;
+    QList<DecimalField *> decimalFields() const;
+
+    QMainWindow *window;
+    std::unique_ptr<Ui_MainWindow> ui;
+    QLocale numbers;
+};

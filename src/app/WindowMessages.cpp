@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowMessages.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cerrno>
+#include <system_error>
+
+QString WindowMessages::fieldName(SettingsProblem::Field field)
+{
+    switch (field) {
+    case SettingsProblem::BeltName: return tr("Belt name");
+    case SettingsProblem::BeltCenter: return tr("Center object");
+    case SettingsProblem::TotalMass: return tr("Total mass");
+    case SettingsProblem::InnerRadius: return tr("Belt inner radius");
+    case SettingsProblem::OuterRadius: return tr("Belt outer radius");
+    case SettingsProblem::MinRadius: return tr("Min radius");
+    case SettingsProblem::MaxRadius: return tr("Max radius");
+    case SettingsProblem::MinEccentricity: return tr("Min eccentricity");
+    case SettingsProblem::MaxEccentricity: return tr("Max eccentricity");
+    case SettingsProblem::MaxInclination: return tr("Max inclination");
+    case SettingsProblem::Epoch: return tr("Epoch");
+    }
+    return {};
+}
+
+QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems)
+{
+    QString text = tr("No belt was generated: the catalogue could not be read with these "
+                      "settings.");
+    for (SettingsProblem const &each : problems)
+        text += "\n\n\u2022 " + problem(each);
+    return text;
+}
+
+QString WindowMessages::unreadable(QStringList const &fields)
+{
+    return tr("No belt was generated: these fields hold text that cannot be read as a number "
+              "in their range: %1. Write a number with one decimal point (a point or a comma), "
+              "without digit grouping and with no more decimals than the field shows.")
+        .arg(fields.join(QStringLiteral(", ")));
+}
+
+QString WindowMessages::problem(SettingsProblem const &problem)
+{
+    QString const field = fieldName(problem.field);
+    switch (problem.kind) {
+    case SettingsProblem::DoubleQuote:
+        return tr("%1 contains a double quote, which would end the name early in the catalogue: "
+                  "remove it.")
+            .arg(field);
+    case SettingsProblem::Backslash:
+        return tr("%1 contains a backslash, which the catalogue's reader takes as the start of "
+                  "an escape: remove it.")
+            .arg(field);
+    case SettingsProblem::ControlCharacter:
+        return tr("%1 contains a control character (such as a line break or a tab): remove it.")
+            .arg(field);
+    case SettingsProblem::EmptyCenter:
+        return tr("%1 is empty: every body would name an empty parent, which the catalogue's "
+                  "reader cannot find, so none of them would load. Enter the object the bodies "
+                  "orbit.")
+            .arg(field);
+    case SettingsProblem::NoPositiveMass:
+        return tr("%1 must be a finite number above 0 when the center object is a barycenter: "
+                  "enter the total mass of the main objects, or clear Barycenter.")
+            .arg(field);
+    case SettingsProblem::NotFinite:
+        return tr("%1 is not a finite number: enter a finite value.").arg(field);
+    }
+    return field;
+}
+
+QString WindowMessages::warning(SettingsWarning const &warning, QLocale const &locale)
+{
+    QString const field = fieldName(warning.field);
+    QString const value = locale.toString(warning.value, 'g', 15);
+    switch (warning.kind) {
+    case SettingsWarning::ReversedBounds: {
+        QString const other = fieldName(warning.other);
+        if (warning.field == SettingsProblem::InnerRadius)
+            return tr("%1 is above %2: every body will orbit at %3 AU.").arg(field, other, value);
+        if (warning.field == SettingsProblem::MinRadius)
+            return tr("%1 is above %2: every body will have a radius of %3 km.")
+                .arg(field, other, value);
+        return tr("%1 is above %2: every orbit will have an eccentricity of %3.")
+            .arg(field, other, value);
+    }
+    case SettingsWarning::SomeOrbitsOpen:
+        return tr("%1 is 1 or more: orbits with an eccentricity of 1 or more are open, and a "
+                  "reader of orbital elements cannot place them.")
+            .arg(field);
+    case SettingsWarning::AllOrbitsOpen:
+        return tr("%1 is 1 or more: every orbit will be open, and a reader of orbital elements "
+                  "cannot place it.")
+            .arg(field);
+    }
+    return field;
+}
+
+QString WindowMessages::saveError(SaveError const &error)
+{
+    QString const path = QString::fromStdString(error.path);
+    QString const reason = systemError(error.code);
+    switch (error.step) {
+    case SaveError::NoPath: return tr("No output file was given.");
+    case SaveError::Open: return tr("Cannot open \"%1\": %2.").arg(path, reason);
+    case SaveError::Create: return tr("Cannot create \"%1\": %2.").arg(path, reason);
+    case SaveError::Permissions:
+        return tr("Cannot set the permissions of \"%1\": %2.").arg(path, reason);
+    case SaveError::Write: return tr("Cannot write \"%1\": %2.").arg(path, reason);
+    case SaveError::Sync: return tr("Cannot sync \"%1\" to the disk: %2.").arg(path, reason);
+    case SaveError::Close: return tr("Cannot finish writing \"%1\": %2.").arg(path, reason);
+    case SaveError::Replace: return tr("Cannot replace \"%1\": %2.").arg(path, reason);
+    case SaveError::SyncDirectory:
+        // The file is in place already; only its safety is in doubt.
+        return tr("\"%1\" was replaced, but its folder could not be synced to the disk: %2. A "
+                  "system crash now could lose the new catalogue.")
+            .arg(path, reason);
+    }
+    return {};
+}
+
+QString WindowMessages::noPreviewSeed()
+{
+    return tr("The belt preview holds no valid seed. Enter a seed from 0 to 4294967295 there, "
+              "or close the preview to draw a new seed for each run.");
+}
+
+QString WindowMessages::noSystemSeed(QString const &previewShortcut)
+{
+    return tr("No seed could be drawn from the system's random source, so no belt was "
+              "generated. Enter a seed in the belt preview (%1) to generate one.")
+        .arg(previewShortcut);
+}
+
+void WindowMessages::show(QWidget *window, QString const &text)
+{
+    QMessageBox::warning(window, window->windowTitle(), text);
+}
+
+void WindowMessages::showSaveError(QWidget *window, SaveError const &error)
+{
+    if (error.step == SaveError::SyncDirectory)
+        show(window, saveError(error));
+    else
+        show(window, tr("The catalogue could not be saved.") + "\n\n" + saveError(error));
+}
+
+// The system's reasons that a save meets in practice, in the window's
+// language; any other in the system's words.
+QString WindowMessages::systemError(int code)
+{
+    switch (code) {
+    case ENOENT: return tr("No such file or directory");
+    case EACCES: return tr("Permission denied");
+    case EPERM: return tr("Operation not permitted");
+    case EISDIR: return tr("Is a directory");
+    case ENOTDIR: return tr("Not a directory");
+    case ENOSPC: return tr("No space left on device");
+    case EDQUOT: return tr("Disk quota exceeded");
+    case EFBIG: return tr("File too large");
+    case EROFS: return tr("Read-only file system");
+    case EIO: return tr("Input/output error");
+    case ENAMETOOLONG: return tr("File name too long");
+    case ELOOP: return tr("Too many levels of symbolic links");
+    case EBUSY: return tr("Device or resource busy");
+    }
+    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
+}
