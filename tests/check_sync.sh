@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The system calls of a save, in order, as strace sees them: writeback of the
 # text starts while it is written, every sync of the text (some on a helper
-# thread while more is written) ends before the rename, and the directory is
+# thread while more is written) ends before the unnamed text gets a name and
+# is renamed over the target, and the directory is
 # synced after it; a device, a named pipe or standard output is never synced.
 #   check_sync.sh BELTWRIGHT_CLI
 set -u
@@ -26,7 +27,7 @@ traced() {
     log=$1
     shift
     strace -f -qq -y -o "$log" \
-        -e trace=fsync,fdatasync,sync_file_range,rename,renameat,renameat2 "$cli" "$@"
+        -e trace=fsync,fdatasync,sync_file_range,rename,renameat,renameat2,link,linkat "$cli" "$@"
 }
 
 # Line number of the first line matching an extended regular expression; 0 if none.
@@ -43,20 +44,24 @@ traced "$dir/file.log" $options -o "$dir/belt.sc" || fail "the save under strace
 # shellcheck disable=SC2086
 "$cli" $options | cmp -s - "$dir/belt.sc" || fail "the file is not the catalogue"
 
-temp="<$dir/\\.belt\\.sc\\.[0-9-]+\\.tmp>"
+# The text goes to a file without a name, which strace shows by its inode.
+temp="<$dir/#[0-9]+>\\(deleted\\)"
 writeback=$(count "$dir/file.log" "sync_file_range\\([0-9]+$temp, .*SYNC_FILE_RANGE_WRITE")
 lastWriteback=$(last "$dir/file.log" "sync_file_range\\(")
 # A sync on the helper thread may show as an unfinished call and its end.
 tempSyncs=$(count "$dir/file.log" "f(data)?sync\\([0-9]+$temp")
 lastTempSync=$(last "$dir/file.log" "f(data)?sync\\([0-9]+$temp|f(data)?sync resumed")
-rename=$(first "$dir/file.log" "rename(at2?)?\\(.*\\.tmp.*\"$dir/belt\\.sc\"")
+link=$(first "$dir/file.log" "linkat\\(.*\\.tmp\"")
+rename=$(first "$dir/file.log" "rename(at2?)?\\(.*\\.tmp\", [0-9]+<$dir>, \"belt\\.sc\"")
 dirSync=$(first "$dir/file.log" "fsync\\([0-9]+<$dir>\\)")
 [ "$writeback" -ge 2 ] || fail "writeback was started $writeback times, expected several"
 [ "$tempSyncs" -ge 2 ] || fail "the temporary file was synced $tempSyncs times, expected 2 or more"
 [ "$rename" -gt 0 ] || fail "no rename over the target"
 [ "$dirSync" -gt 0 ] || fail "the directory was not synced"
 [ "$lastWriteback" -lt "$lastTempSync" ] || fail "writeback started after the last data sync"
-[ "$lastTempSync" -lt "$rename" ] || fail "a data sync does not end before the rename"
+[ "$link" -gt 0 ] || fail "the text was not given a temporary name"
+[ "$lastTempSync" -lt "$link" ] || fail "a data sync does not end before the text gets a name"
+[ "$link" -lt "$rename" ] || fail "the rename does not come after the naming"
 [ "$rename" -lt "$dirSync" ] || fail "the directory sync does not come after the rename"
 [ "$(count "$dir/file.log" "f(data)?sync\\(")" -eq $((tempSyncs + 1)) ] ||
     fail "syncs of something other than the text and its directory"

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
 
 #include <grp.h>
@@ -96,6 +97,31 @@ QStringList dirEntries(QString const &path)
 }
 
 using Edit = std::function<void(Settings &)>;
+
+// A copy of the program where user 65534 can run it: the build tree may lie
+// in a folder that others cannot enter (a clone in /root, or in mktemp -d).
+// Empty, with the reason in why, when no such place can be made.
+QString programForOthers(QString &why)
+{
+    static QTemporaryDir place;
+    QString const copy = place.filePath("beltwright-cli");
+    if (!QFile::exists(copy) &&
+        (!place.isValid() || chmod(QFile::encodeName(place.path()).constData(), 0755) != 0 ||
+         !QFile::copy(BELTWRIGHT_CLI, copy) ||
+         chmod(QFile::encodeName(copy).constData(), 0755) != 0)) {
+        why = "cannot copy the program to " + place.path();
+        return {};
+    }
+    for (QDir folder(place.path()); !folder.isRoot(); folder.cdUp()) {
+        struct stat st;
+        if (stat(QFile::encodeName(folder.path()).constData(), &st) != 0 ||
+            (st.st_mode & S_IXOTH) == 0) {
+            why = "other users cannot enter " + folder.path() + ", where temporary files go";
+            return {};
+        }
+    }
+    return copy;
+}
 
 // Runs the program as the unprivileged user 65534 when the test runs as root.
 class UnprivilegedProcess : public QProcess {
@@ -489,6 +515,14 @@ private slots:
         row("backslash in name", {"--preset", "vulcanoids", "--name", "V\\S"}, "--name");
         row("backslash in center", {"--preset", "vulcanoids", "--center", "Sol\\"}, "--center");
         row("empty center", {"--preset", "vulcanoids", "--center", ""}, "--center");
+        row("center of spaces", {"--preset", "vulcanoids", "--center", "   "}, "--center");
+        row("periods beyond any number",
+            {"--preset", "vulcanoids", "--barycenter", "--total-mass", "1e-300", "--inner", "1e21",
+             "--outer", "1e21"},
+            "--total-mass");
+        row("earth masses too small for solar ones",
+            {"--preset", "ebelt-em", "--mass-unit", "earth", "--total-mass", "1e-320"},
+            "--total-mass");
         row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");
@@ -553,21 +587,41 @@ private slots:
     void refusesOutputBeforeGenerating_data()
     {
         QTest::addColumn<QString>("target"); // relative to the temporary directory
+        // Run as user 65534, who owns fileOwner's files when that is 65534;
+        // a test that does not run as root runs the program as itself.
         QTest::addColumn<bool>("unprivileged");
-        QTest::addColumn<QString>("message"); // %1: the target's path
-        QTest::newRow("directory") << "sub" << false << "Cannot write \"%1\": Is a directory.";
-        QTest::newRow("missing directory")
-            << "no/such/belt.sc" << false << "Cannot create \"%1\": No such file or directory.";
-        QTest::newRow("parent is a file")
-            << "old.sc/belt.sc" << false << "Cannot create \"%1\": Not a directory.";
-        QTest::newRow("unwritable directory")
-            << "old.sc" << true << "Cannot create \"%1\": Permission denied.";
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");     // of old.sc
+        QTest::addColumn<bool>("fileOfOther"); // old.sc belongs to neither user nor folder
+        QTest::addColumn<QString>("message");  // %1: the target's path
+        QTest::newRow("directory")
+            << "sub" << false << 0700 << 0644 << false << "Cannot write \"%1\": Is a directory.";
+        QTest::newRow("missing directory") << "no/such/belt.sc" << false << 0700 << 0644 << false
+                                           << "Cannot create \"%1\": No such file or directory.";
+        QTest::newRow("parent is a file") << "old.sc/belt.sc" << false << 0700 << 0644 << false
+                                          << "Cannot create \"%1\": Not a directory.";
+        QTest::newRow("unwritable directory") << "old.sc" << true << 0555 << 0666 << false
+                                              << "Cannot create \"%1\": Permission denied.";
+        QTest::newRow("read-only file") << "old.sc" << true << 0777 << 0444 << false
+                                        << "Cannot replace \"%1\": Permission denied.";
+        QTest::newRow("another user's file in a sticky folder")
+            << "old.sc" << true << 01777 << 0666 << true
+            << "Cannot replace \"%1\": Operation not permitted.";
     }
     void refusesOutputBeforeGenerating()
     {
         QFETCH(QString, target);
         QFETCH(bool, unprivileged);
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(bool, fileOfOther);
         QFETCH(QString, message);
+        bool const root = geteuid() == 0;
+        if (fileOfOther && !root)
+            QSKIP("only root can give a file to another user");
+        QString program = BELTWRIGHT_CLI, why;
+        if (unprivileged && root && (program = programForOthers(why)).isEmpty())
+            QSKIP(qPrintable("the program cannot run as another user: " + why));
         static double const generation = [] {
             QElapsedTimer clock;
             clock.start();
@@ -579,8 +633,16 @@ private slots:
 
         QTemporaryDir dir;
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(dir.filePath("old.sc"), oldText);
+        QString const old = dir.filePath("old.sc");
+        writeFile(old, oldText);
         QDir(dir.path()).mkdir("sub");
+        // Without root the program runs as the owner, who then stands for others.
+        auto const asOwner = [root](int mode) {
+            return mode_t(root ? mode : (mode & ~0700) | ((mode & 07) << 6));
+        };
+        QVERIFY(chmod(QFile::encodeName(old).constData(), asOwner(fileMode)) == 0);
+        if (unprivileged && root && !fileOfOther)
+            QVERIFY(chown(QFile::encodeName(old).constData(), 65534, 65534) == 0);
         QString const path = dir.filePath(target);
         QStringList const options = {"--preset", "oort-cloud", "--number", "1000000", "-o", path};
 
@@ -588,18 +650,14 @@ private slots:
         clock.start();
         Run run;
         if (unprivileged) {
-            // Root writes anywhere: the program runs as an ordinary user.
-            if (geteuid() == 0)
-                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
-            else
-                QVERIFY(chmod(dir.path().toLocal8Bit().constData(), 0555) == 0);
+            QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), asOwner(folderMode)) == 0);
             UnprivilegedProcess process;
-            process.start(BELTWRIGHT_CLI, options);
+            process.start(program, options);
             QVERIFY(process.waitForFinished(60000));
             run.exitCode = process.exitCode();
             run.out = process.readAllStandardOutput();
             run.err = process.readAllStandardError();
-            chmod(dir.path().toLocal8Bit().constData(), 0700);
+            chmod(QFile::encodeName(dir.path()).constData(), 0700);
         } else {
             run = runCli(options);
         }
@@ -613,7 +671,7 @@ private slots:
             qPrintable(QString("%1 ms to refuse, %2 ms to generate").arg(refusal).arg(generation)));
         QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
         QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
-        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
+        QCOMPARE(readFile(old), oldText);
     }
 
     // Failed saves: status 1, path and reason, an existing file intact.
@@ -644,6 +702,144 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("standard output"), run.err.constData());
         QVERIFY2(run.err.contains("No space left on device"), run.err.constData());
+    }
+
+    // Standard output by any of its names is written as it is: appended to
+    // where the shell appends, into a pipe, or into a process substitution.
+    void standardOutputByAnyName_data()
+    {
+        QTest::addColumn<QString>("script"); // $0 the program, $1 the file, $2 its output
+        QTest::addColumn<QByteArray>("before");
+        QByteArray const log = "previous log line\n";
+        QString const run = "\"$0\" --preset vulcanoids --seed 1 -q -o ";
+        for (QString spelling : {"-", "/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+            QTest::addRow("%s appended", qPrintable(spelling))
+                << "printf 'previous log line\\n' >\"$1\"; " + run + spelling + " >>\"$1\"" << log;
+            QTest::addRow("%s into a pipe", qPrintable(spelling))
+                << run + spelling + " | cat >\"$1\"" << QByteArray();
+        }
+        QTest::newRow("process substitution") << run + ">(cat >\"$1\"); wait $!" << QByteArray();
+    }
+    void standardOutputByAnyName()
+    {
+        QFETCH(QString, script);
+        QFETCH(QByteArray, before);
+        QByteArray const catalogue = runCli({"--preset", "vulcanoids", "--seed", "1", "-q"}).out;
+        QVERIFY(catalogue.startsWith("Barycenter \"VS 1\""));
+        QTemporaryDir dir;
+        QString const file = dir.filePath("log.txt");
+        Run const run = runProgram("/bin/bash", {"-c", script, BELTWRIGHT_CLI, file});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QCOMPARE(readFile(file), before + catalogue);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"log.txt"});
+    }
+
+    // A picture written over the catalogue would leave only the picture.
+    void previewIsNotTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("one name") << "belt.sc"
+                                  << "belt.sc" << true;
+        QTest::newRow("one name, spelt apart") << "./sub/../belt.sc"
+                                               << "belt.sc" << true;
+        QTest::newRow("through a link") << "link.sc"
+                                        << "belt.sc" << true;
+        QTest::newRow("a hard link of it") << "hard.sc"
+                                           << "belt.sc" << true;
+        QTest::newRow("two files") << "belt.sc"
+                                   << "belt.png" << false;
+        QTest::newRow("one name in two folders") << "sub/belt.sc"
+                                                 << "belt.sc" << false;
+    }
+    void previewIsNotTheCatalogue()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, preview);
+        QFETCH(bool, same);
+        QTemporaryDir dir;
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(dir.filePath("belt.sc"), oldText);
+        QDir(dir.path()).mkdir("sub");
+        QVERIFY(QFile::link("belt.sc", dir.filePath("link.sc")));
+        QVERIFY(link(QFile::encodeName(dir.filePath("belt.sc")).constData(),
+                     QFile::encodeName(dir.filePath("hard.sc")).constData()) == 0);
+        Run const run = runCli(
+            {"--preset", "vulcanoids", "--seed", "1", "-q", "-o", output, "--preview", preview},
+            dir.path());
+        if (!same) {
+            QCOMPARE(run.exitCode, 0);
+            return;
+        }
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith("beltwright-cli: --preview: "), run.err.constData());
+        QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
+        QCOMPARE(dirEntries(dir.path()), (QStringList{"belt.sc", "hard.sc", "link.sc", "sub"}));
+    }
+
+    // Names up to the longest a folder takes are saved, beside their
+    // temporary file.
+    void longFileNamesAreSaved_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("250 bytes") << 250;
+        QTest::newRow("255 bytes, the most a name may have") << 255;
+    }
+    void longFileNamesAreSaved()
+    {
+        QFETCH(int, length);
+        QTemporaryDir dir;
+        QString const name = QString(length - 3, QChar('b')) + ".sc";
+        Run const run =
+            runCli({"--preset", "vulcanoids", "--seed", "1", "-q", "-o", name}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QCOMPARE(dirEntries(dir.path()), QStringList{name});
+        QVERIFY(readFile(dir.filePath(name)).startsWith("Barycenter \"VS 1\""));
+    }
+
+    // A run ended once part of the text is written leaves the folder as it
+    // was: the old catalogue and nothing else, whatever the signal.
+    void killedRunLeavesOnlyTheOldCatalogue_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void killedRunLeavesOnlyTheOldCatalogue()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        QString const existing = dir.filePath("belt.sc");
+        QByteArray const oldText = "an earlier catalogue\n";
+        writeFile(existing, oldText);
+        QProcess process;
+        process.start(BELTWRIGHT_CLI,
+                      {"--preset", "oort-cloud", "--number", "1000000", "-q", "-o", existing});
+        QVERIFY(process.waitForStarted());
+        // The process's count of bytes written shows when the first blocks are out.
+        QString const io = QString("/proc/%1/io").arg(process.processId());
+        QElapsedTimer clock;
+        clock.start();
+        qint64 written = 0;
+        while (written < (2 << 20) && clock.elapsed() < 20000 &&
+               process.state() == QProcess::Running) {
+            QRegularExpressionMatch const m =
+                QRegularExpression("wchar: (\\d+)").match(QString::fromLatin1(readFile(io)));
+            written = m.hasMatch() ? m.captured(1).toLongLong() : 0;
+            QTest::qWait(5);
+        }
+        if (process.state() != QProcess::Running)
+            QSKIP("the run ended before it could be interrupted");
+        QVERIFY2(written >= (2 << 20), "nothing was written within 20 seconds");
+        ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(readFile(existing), oldText);
     }
 
     void interruptedRunChangesNothing()

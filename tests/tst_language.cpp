@@ -207,7 +207,8 @@ private slots:
             << "VS"
             << ""
             << "%1/belt.sc"
-            << refused + "Zentralobjekt ist leer: Jeder Körper würde einen leeren Mutterkörper "
+            << refused + "Zentralobjekt ist leer oder besteht nur aus Leerzeichen: Jeder Körper "
+                         "würde einen leeren Mutterkörper "
                          "nennen, den das Leseprogramm des Katalogs nicht findet, sodass keiner "
                          "geladen würde. Geben Sie das Objekt ein, um das die Körper kreisen.";
     }

@@ -113,6 +113,10 @@ private slots:
         QTest::newRow("zero alone") << 0.0 << 0.0;
         QTest::newRow("huge") << 1e20 << 9.9e20;
         QTest::newRow("tiny spread far from zero") << 1000.0 << 1000.000001;
+        QTest::newRow("smallest subnormal alone") << 5e-324 << 5e-324;
+        QTest::newRow("subnormals around zero") << -5e-324 << 5e-324;
+        QTest::newRow("zero to a tiny normal") << 0.0 << 1e-300;
+        QTest::newRow("near the largest doubles") << -1e300 << 1e300;
     }
     void axesAreRoundAndHoldTheValues()
     {
@@ -131,6 +135,46 @@ private slots:
         for (double tick : axis.ticks) {
             double const multiple = tick / axis.step;
             QVERIFY(std::fabs(multiple - std::round(multiple)) < 1e-9);
+        }
+    }
+
+    // Settings the fields allow whose values are all alike or sit at the
+    // ends of the doubles: the picture still has finite axes, promptly.
+    void extremeBeltsAreDrawnPromptly_data()
+    {
+        QTest::addColumn<double>("inner");
+        QTest::addColumn<double>("outer");
+        QTest::addColumn<double>("eccentricity"); // both bounds
+        double const tiny = std::numeric_limits<double>::denorm_min();
+        QTest::newRow("subnormal radius") << tiny << tiny << 0.001;
+        QTest::newRow("subnormal eccentricity") << 0.15 << 0.15 << tiny;
+        QTest::newRow("zero radius") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("widest belt, most eccentric") << 1e21 << 1e21 << 99.99;
+    }
+    void extremeBeltsAreDrawnPromptly()
+    {
+        QFETCH(double, inner);
+        QFETCH(double, outer);
+        QFETCH(double, eccentricity);
+        Settings settings(Settings::Vulcanoids);
+        settings.number = 20;
+        settings.innerRadius = inner;
+        settings.outerRadius = outer;
+        settings.minEccentricity = settings.maxEccentricity = eccentricity;
+        QElapsedTimer clock;
+        clock.start();
+        auto const preview = BeltPreview::ofBelt(settings, 1);
+        QVERIFY(preview);
+        QImage const image = BeltPlot::image(*preview, QSize(400, 400), "Sol");
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        QVERIFY(!image.isNull());
+        for (std::size_t p = 0; p < BeltPreview::panelCount; ++p) {
+            for (auto const *axis : {&preview->panel(BeltPreview::Panel(p)).x,
+                                     &preview->panel(BeltPreview::Panel(p)).y}) {
+                QVERIFY(std::isfinite(axis->low) && std::isfinite(axis->high));
+                QVERIFY(axis->step > 0 && axis->high > axis->low);
+                QVERIFY(axis->ticks.size() >= 2 && axis->ticks.size() <= 12);
+            }
         }
     }
 

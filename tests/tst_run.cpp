@@ -214,12 +214,19 @@ private slots:
             << "C:\\Sol"
             << "Center object contains a backslash, which the catalogue's reader takes as the "
                "start of an escape: remove it.";
-        QTest::newRow("empty center") << "VS"
-                                      << ""
-                                      << "Center object is empty: every body would name an empty "
-                                         "parent, which the catalogue's reader cannot find, so "
-                                         "none of them would load. Enter the object the bodies "
-                                         "orbit.";
+        QTest::newRow("empty center")
+            << "VS"
+            << ""
+            << "Center object is empty or only spaces: every body would name an empty "
+               "parent, which the catalogue's reader cannot find, so "
+               "none of them would load. Enter the object the bodies "
+               "orbit.";
+        QTest::newRow("center of spaces")
+            << "VS"
+            << "   "
+            << "Center object is empty or only spaces: every body would name an empty parent, "
+               "which the catalogue's reader cannot find, so none of them would load. Enter the "
+               "object the bodies orbit.";
         QTest::newRow("empty name") << ""
                                     << "Sol"
                                     << "";

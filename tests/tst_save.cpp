@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <thread>
 
@@ -285,6 +286,8 @@ private slots:
         QString const path = dir.filePath("belt.sc");
         QString const fifo = dir.filePath("pipe");
         writeFile(path, oldText);
+        // The file itself may be written: the folder is what refuses.
+        chmod(path.toLocal8Bit().constData(), 0666);
         QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
         chmod(dir.path().toLocal8Bit().constData(), 0755);
         auto generator = generatedBelt(20);
@@ -427,6 +430,92 @@ private slots:
         QVERIFY(!failed.ok);
         QCOMPARE(described(failed.error),
                  std::string("write \"standard output\": No space left on device"));
+    }
+
+    // File systems without unnamed files take a named temporary file: both
+    // ways keep the mode, take the longest names and leave nothing behind.
+    void bothKindsOfTemporaryFile_data()
+    {
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("unnamed until complete") << true;
+        QTest::newRow("named from the start") << false;
+    }
+    void bothKindsOfTemporaryFile()
+    {
+        QFETCH(bool, unnamed);
+        CatalogueFile::setUnnamedTemporaries(unnamed);
+        QTemporaryDir dir;
+        QString const path = dir.filePath(QString(252, QChar('c')) + ".sc"); // 255 bytes
+        writeFile(path, oldText);
+        chmod(path.toLocal8Bit().constData(), 0640);
+        auto generator = generatedBelt(200);
+        std::atomic<int> progress{0};
+        std::atomic<bool> stop{false};
+        // Stopped once the text is complete, just before it would replace the
+        // file: an unnamed text is not yet in the folder, a named one is.
+        int entriesBeforeReplace = 0;
+        generator->setBeforeReplace([&] {
+            entriesBeforeReplace = entries(dir.path()).size();
+            stop = true;
+        });
+        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        QVERIFY(stopped.stopped);
+        QCOMPARE(entriesBeforeReplace, unnamed ? 1 : 2);
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()).size(), 1);
+
+        generator->setBeforeReplace({});
+        SaveResult const saved = generator->save(path.toStdString(), progress);
+        CatalogueFile::setUnnamedTemporaries(true);
+        QVERIFY2(saved.ok, described(saved.error).c_str());
+        QCOMPARE(readFile(path), textOf(*generator));
+        QCOMPARE(modeOf(path) & 07777, mode_t(0640));
+        QCOMPARE(entries(dir.path()), QStringList{QFileInfo(path).fileName()});
+    }
+
+    // A number the reader cannot take fails the save, in order, in blocks on
+    // several threads, and while generating; the old file stays.
+    void infiniteNumbersFailTheSave_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("whileGenerating");
+        QTest::addColumn<bool>("infiniteRadius"); // else an infinite period
+        QTest::newRow("period, few bodies") << 3 << false << false;
+        QTest::newRow("period, written in blocks") << 9000 << false << false;
+        QTest::newRow("period, while generating") << 9000 << true << false;
+        QTest::newRow("radius, few bodies") << 3 << false << true;
+    }
+    void infiniteNumbersFailTheSave()
+    {
+        QFETCH(int, number);
+        QFETCH(bool, whileGenerating);
+        QFETCH(bool, infiniteRadius);
+        Settings settings(Settings::Vulcanoids);
+        settings.number = std::uint32_t(number);
+        if (infiniteRadius) {
+            settings.minRadius = settings.maxRadius = std::numeric_limits<double>::infinity();
+        } else {
+            settings.barycenter = true;
+            settings.totalMass = 1e-300;
+            settings.innerRadius = settings.outerRadius = 1e21;
+        }
+        QTemporaryDir dir;
+        QString const path = dir.filePath("belt.sc");
+        writeFile(path, oldText);
+        Generator generator(settings, 1);
+        std::atomic<int> generated{0}, saved{0};
+        SaveResult result;
+        if (whileGenerating) {
+            result = generator.generateAndSave(path.toStdString(), generated, saved);
+        } else {
+            generator.generate(generated);
+            result = generator.save(path.toStdString(), saved);
+        }
+        QVERIFY(!result.ok && !result.stopped);
+        QCOMPARE(int(result.error.step), int(SaveError::NotFinite));
+        QCOMPARE(result.error.path, path.toStdString());
+        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
     }
 
     void emptyPathIsRefused()

@@ -312,9 +312,13 @@ private slots:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            for (QString const &name : entries(dir.path())) {
-                if (name.startsWith(".belt.sc.") &&
-                    QFileInfo(dir.filePath(name)).size() == qint64(expected.size()))
+            // The text may have no name yet: look for it among the open files.
+            QDir const open("/proc/self/fd");
+            for (QString const &fd :
+                 open.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+                QFileInfo const file(open.filePath(fd));
+                if (file.symLinkTarget().startsWith(dir.path() + "/") &&
+                    file.symLinkTarget() != target && file.size() == qint64(expected.size()))
                     complete = true;
             }
             if (!complete && clock.elapsed() < 60000)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Generator.h"
 #include "Presets.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
@@ -184,6 +185,10 @@ private slots:
                                              << "Sol\\" << QList<P>{{P::BeltCenter, P::Backslash}};
         QTest::newRow("empty center") << "VS"
                                       << "" << QList<P>{{P::BeltCenter, P::EmptyCenter}};
+        QTest::newRow("center of spaces") << "VS"
+                                          << "   " << QList<P>{{P::BeltCenter, P::EmptyCenter}};
+        QTest::newRow("center with spaces") << "VS"
+                                            << " Sol " << QList<P>{};
         QTest::newRow("empty name") << ""
                                     << "Sol" << QList<P>{};
         QTest::newRow("every kind, in order") << "\t\\\""
@@ -218,6 +223,68 @@ private slots:
         QCOMPARE(more[std::size_t(expected.size())].kind, SettingsProblem::NoPositiveMass);
         QCOMPARE(more.back().field, SettingsProblem::Epoch);
         QCOMPARE(more.back().kind, SettingsProblem::NotFinite);
+    }
+
+    // Bounds the fields allow whose bodies would still get an infinite period
+    // or mass, judged by the largest values; and their neighbours that pass.
+    void infiniteNumbersAreProblems_data()
+    {
+        using P = SettingsProblem;
+        QTest::addColumn<bool>("barycenter");
+        QTest::addColumn<double>("totalMass");
+        QTest::addColumn<double>("inner");
+        QTest::addColumn<double>("outer");
+        QTest::addColumn<double>("maxRadius");
+        QTest::addColumn<QList<P>>("expected");
+        double const tiny = std::numeric_limits<double>::denorm_min();
+        QTest::newRow("widest belt, tiniest mass")
+            << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+        QTest::newRow("subnormal mass")
+            << true << tiny << 1.0 << 1.0 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+        QTest::newRow("inner bound above the outer decides")
+            << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+        QTest::newRow("no barycenter, no period")
+            << false << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{};
+        QTest::newRow("a period just within")
+            << true << 1e-245 << 1e21 << 1e21 << 3.0 << QList<P>{};
+        QTest::newRow("subnormal belt around a subnormal mass")
+            << true << tiny << tiny << tiny << 3.0 << QList<P>{};
+        QTest::newRow("largest bodies the fields allow")
+            << false << 1.0 << 1.0 << 1.0 << 1e21 << QList<P>{};
+        QTest::newRow("bodies beyond the fields")
+            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{P::MaxRadius, P::MassOverflow}};
+    }
+    void infiniteNumbersAreProblems()
+    {
+        QFETCH(bool, barycenter);
+        QFETCH(double, totalMass);
+        QFETCH(double, inner);
+        QFETCH(double, outer);
+        QFETCH(double, maxRadius);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.barycenter = barycenter;
+        s.totalMass = totalMass;
+        s.innerRadius = inner;
+        s.outerRadius = outer;
+        s.maxRadius = maxRadius;
+        s.number = 2000;
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        // What passes the check gives finite numbers to every body.
+        if (problems.empty()) {
+            Generator generator(s, 7);
+            std::atomic<int> progress{0};
+            generator.generate(progress);
+            for (auto const &body : generator.bodies()) {
+                QVERIFY(std::isfinite(body->mass));
+                QVERIFY(!std::isinf(body->orbit.period));
+            }
+        }
     }
 };
 

@@ -20,12 +20,20 @@
         <translation>%1 enthält ein doppeltes Anführungszeichen, das den Namen im Katalog vorzeitig beenden würde: Entfernen Sie es.</translation>
     </message>
     <message>
-        <source>%1 is empty: every body would name an empty parent, which the catalogue&apos;s reader cannot find, so none of them would load. Enter the object the bodies orbit.</source>
-        <translation>%1 ist leer: Jeder Körper würde einen leeren Mutterkörper nennen, den das Leseprogramm des Katalogs nicht findet, sodass keiner geladen würde. Geben Sie das Objekt ein, um das die Körper kreisen.</translation>
+        <source>%1 is empty or only spaces: every body would name an empty parent, which the catalogue&apos;s reader cannot find, so none of them would load. Enter the object the bodies orbit.</source>
+        <translation>%1 ist leer oder besteht nur aus Leerzeichen: Jeder Körper würde einen leeren Mutterkörper nennen, den das Leseprogramm des Katalogs nicht findet, sodass keiner geladen würde. Geben Sie das Objekt ein, um das die Körper kreisen.</translation>
     </message>
     <message>
         <source>%1 is not a finite number: enter a finite value.</source>
         <translation>%1 ist keine endliche Zahl: Geben Sie einen endlichen Wert ein.</translation>
+    </message>
+    <message>
+        <source>%1 is too small for orbits out to %2: their periods would exceed the largest number a catalogue can hold. Enter a larger total mass or a smaller belt.</source>
+        <translation>%1 ist zu klein für Bahnen bis %2: Ihre Umlaufzeiten wären größer als die größte Zahl, die ein Katalog fassen kann. Geben Sie eine größere totale Masse oder einen kleineren Gürtel ein.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: such bodies would weigh more than the largest number a catalogue can hold. Enter smaller radii.</source>
+        <translation>%1 ist zu groß: Solche Körper wären schwerer als die größte Zahl, die ein Katalog fassen kann. Geben Sie kleinere Radien ein.</translation>
     </message>
     <message>
         <source>%1 must be a finite number above 0 when the center object is a barycenter: enter the total mass of the main objects, or clear Barycenter.</source>
@@ -70,6 +78,10 @@
     <message>
         <source>Cannot replace &quot;%1&quot;: %2.</source>
         <translation>„%1“ kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: a body got an infinite or undefined number, which the catalogue&apos;s reader cannot take. Nothing was saved.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Ein Körper hat eine unendliche oder undefinierte Zahl erhalten, die das Leseprogramm des Katalogs nicht annimmt. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Cannot set the permissions of &quot;%1&quot;: %2.</source>

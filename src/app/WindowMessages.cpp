@@ -59,9 +59,9 @@ QString WindowMessages::problem(SettingsProblem const &problem)
         return tr("%1 contains a control character (such as a line break or a tab): remove it.")
             .arg(field);
     case SettingsProblem::EmptyCenter:
-        return tr("%1 is empty: every body would name an empty parent, which the catalogue's "
-                  "reader cannot find, so none of them would load. Enter the object the bodies "
-                  "orbit.")
+        return tr("%1 is empty or only spaces: every body would name an empty parent, which the "
+                  "catalogue's reader cannot find, so none of them would load. Enter the object "
+                  "the bodies orbit.")
             .arg(field);
     case SettingsProblem::NoPositiveMass:
         return tr("%1 must be a finite number above 0 when the center object is a barycenter: "
@@ -69,6 +69,14 @@ QString WindowMessages::problem(SettingsProblem const &problem)
             .arg(field);
     case SettingsProblem::NotFinite:
         return tr("%1 is not a finite number: enter a finite value.").arg(field);
+    case SettingsProblem::PeriodOverflow:
+        return tr("%1 is too small for orbits out to %2: their periods would exceed the largest "
+                  "number a catalogue can hold. Enter a larger total mass or a smaller belt.")
+            .arg(field, fieldName(SettingsProblem::OuterRadius));
+    case SettingsProblem::MassOverflow:
+        return tr("%1 is too large: such bodies would weigh more than the largest number a "
+                  "catalogue can hold. Enter smaller radii.")
+            .arg(field);
     }
     return field;
 }
@@ -114,6 +122,10 @@ QString WindowMessages::saveError(SaveError const &error)
     case SaveError::Sync: return tr("Cannot sync \"%1\" to the disk: %2.").arg(path, reason);
     case SaveError::Close: return tr("Cannot finish writing \"%1\": %2.").arg(path, reason);
     case SaveError::Replace: return tr("Cannot replace \"%1\": %2.").arg(path, reason);
+    case SaveError::NotFinite:
+        return tr("Cannot write \"%1\": a body got an infinite or undefined number, which the "
+                  "catalogue's reader cannot take. Nothing was saved.")
+            .arg(path);
     case SaveError::SyncDirectory:
         // The file is in place already; only its safety is in doubt.
         return tr("\"%1\" was replaced, but its folder could not be synced to the disk: %2. A "

@@ -126,8 +126,8 @@ struct Options {
                             "N"};
     QCommandLineOption output{{"o", "output"},
                               "Write the catalogue to this file ('-' or no option: standard "
-                              "output). An existing file is replaced only by a complete "
-                              "catalogue.",
+                              "output; /dev/stdout and /dev/fd/N are written as they are). An "
+                              "existing file is replaced only by a complete catalogue.",
                               "file"};
     QCommandLineOption preview{"preview",
                                "Also draw the belt as a PNG picture: seen from above and "
@@ -295,13 +295,20 @@ std::string problemText(SettingsProblem const &problem)
         return option + ": the name contains a control character (such as a line break or a "
                         "tab): remove it";
     case SettingsProblem::EmptyCenter:
-        return option + ": the center object is empty, and every body names it as its parent, so "
-                        "none could be loaded: give the object the bodies orbit (for example "
-                        "--center Sol), or start from a --preset";
+        return option + ": the center object is empty or only spaces, and every body names it as "
+                        "its parent, so none could be loaded: give the object the bodies orbit "
+                        "(for example --center Sol), or start from a --preset";
     case SettingsProblem::NoPositiveMass:
         return option + ": the center object is a barycenter, so the total mass must be above 0: "
                         "give the total mass of the main objects, or use --no-barycenter";
     case SettingsProblem::NotFinite: return option + ": not a finite number: give a finite value";
+    case SettingsProblem::PeriodOverflow:
+        return option + ": the total mass is too small for orbits out to the belt's outer radius: "
+                        "their periods would exceed the largest number a catalogue can hold; give "
+                        "a larger --total-mass or smaller --inner and --outer";
+    case SettingsProblem::MassOverflow:
+        return option + ": bodies this large would weigh more than the largest number a "
+                        "catalogue can hold: give a smaller --max-radius and --min-radius";
     }
     return option + ": not accepted";
 }
@@ -458,6 +465,13 @@ Request parseCommandLine(QStringList const &arguments)
         request.previewPath = path;
         request.writeCatalogue = parser.isSet(options.output);
     }
+    // Writing both would leave only the picture.
+    if (read.error.empty() && request.writeCatalogue && !request.previewPath.empty() &&
+        !request.outputPath.empty() &&
+        CatalogueFile::sameFile(request.outputPath, request.previewPath))
+        read.refuse(options.preview, quoted(request.previewPath) +
+                                         " is the catalogue's file (-o): give the picture a "
+                                         "file of its own");
     if (!read.error.empty())
         return refusal(read.error);
 
@@ -530,6 +544,10 @@ std::string saveErrorText(SaveError const &error)
     case SaveError::Sync: return "Cannot sync " + path + " to the disk: " + reason + ".";
     case SaveError::Close: return "Cannot finish writing " + path + ": " + reason + ".";
     case SaveError::Replace: return "Cannot replace " + path + ": " + reason + ".";
+    case SaveError::NotFinite:
+        return "Cannot write " + path +
+               ": a body got an infinite or undefined number, which the catalogue's reader "
+               "cannot take. Nothing was saved.";
     case SaveError::SyncDirectory:
         return path +
                " was replaced, but its directory could not be synced to the disk: " + reason +

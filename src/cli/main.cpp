@@ -89,6 +89,9 @@ int writePreview(Generator const &generator, Request const &request, unsigned in
 
 int generateBelt(Request const &request)
 {
+    // In place before any file is made, even the check's own, so that an
+    // interrupt lets it be removed.
+    Console::onStopRequest(requestStop);
     // An output that cannot be written is refused before any body is drawn,
     // with the message its save would give.
     bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
@@ -100,6 +103,8 @@ int generateBelt(Request const &request)
             return exitFailed;
         }
     }
+    if (stopRequested.load())
+        Console::endAsStopped();
 
     unsigned int seed = 0;
     if (request.seed) {
@@ -117,9 +122,10 @@ int generateBelt(Request const &request)
     }
 
     // Progress on the terminal that also shows the catalogue would garble both.
-    bool const showProgress = !request.quiet && Console::isConsole(stderr) &&
-                              !(toStandardOutput && Console::isConsole(stdout));
-    Console::onStopRequest(requestStop);
+    bool const showProgress =
+        !request.quiet && Console::isConsole(stderr) &&
+        !(request.writeCatalogue && (toStandardOutput ? Console::isConsole(stdout)
+                                                      : Console::showsOutput(request.outputPath)));
 
     Generator generator(request.settings, seed);
     std::atomic<int> phase{Generating};

@@ -28,7 +28,8 @@ public:
     static void operator delete(void *pointer, std::size_t size) noexcept;
 
     // Writes the whole catalogue text of the body and leaves the stream at
-    // precision 19.
+    // precision 19. A number the reader could not take (infinite, or NaN where
+    // it is not "not given") writes nothing and sets the stream's failbit.
     virtual void print(std::ostream &os) const = 0;
 
     // Safe orbit radius for a moon of this body, in AU.

@@ -74,14 +74,25 @@ BeltPreview::Position BeltPreview::positionAtEpoch(Orbit const &orbit)
 
 BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
 {
+    // Far enough from the ends of the doubles that steps, ticks and their
+    // quotients stay normal finite numbers: a range of subnormals would make
+    // the step 0, a range near the largest doubles make it infinite.
+    constexpr double largest = 1e300, narrowest = 1e-290;
     if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
         low = 0;
         high = 1;
     }
+    low = std::clamp(low, -largest, largest);
+    high = std::clamp(high, -largest, largest);
     if (high - low <= 1e-9 * std::max(std::fabs(low), std::fabs(high))) {
         double const room = low == 0 ? 1 : std::fabs(low) * 0.1;
         low -= room;
         high += room;
+    }
+    if (high - low < narrowest) {
+        double const middle = low / 2 + high / 2;
+        low = middle - narrowest / 2;
+        high = middle + narrowest / 2;
     }
     double const rough = (high - low) / 5;
     double const magnitude = std::pow(10.0, std::floor(std::log10(rough)));
@@ -98,7 +109,9 @@ BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
     axis.low = first * step;
     axis.high = last * step;
     axis.step = step;
-    for (double k = first; k <= last; ++k)
+    // About six ticks; the bound only guards against a range the widening
+    // above did not foresee.
+    for (double k = first; k <= last && axis.ticks.size() < 100; ++k)
         axis.ticks.push_back(k * step);
     return axis;
 }

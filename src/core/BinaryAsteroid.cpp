@@ -10,21 +10,33 @@ void BinaryAsteroid::print(std::ostream &os) const
 {
     os.precision(19);
     constexpr double notGiven = std::numeric_limits<double>::quiet_NaN();
+    // B sits opposite A; the reader takes the angle as it is, unwrapped.
+    Orbit companionOrbit = componentOrbit;
+    companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
+    CatalogueText::SingleBlock const a{
+        objectType, name,     " A",     name,          CatalogueText::bodyMass(radius, density),
+        radius,     notGiven, notGiven, componentOrbit};
+    CatalogueText::SingleBlock const b{objectType,
+                                       name,
+                                       " B",
+                                       name,
+                                       CatalogueText::bodyMass(companionRadius, density),
+                                       companionRadius,
+                                       notGiven,
+                                       notGiven,
+                                       companionOrbit};
+    if (!CatalogueText::finiteNumbers(orbit) || !CatalogueText::finiteNumbers(a) ||
+        !CatalogueText::finiteNumbers(b)) {
+        os.setstate(std::ios::failbit); // the writer reports it; nothing half-written
+        return;
+    }
     char *const text = CatalogueText::scratch(CatalogueText::maxBarycenterLength +
                                               2 * CatalogueText::maxSingleLength + 5 * name.size() +
                                               parentBody.size() + 4);
     char *end = CatalogueText::writeBarycenter(text, name, parentBody, orbit);
 
     // Both components orbit the barycenter, which carries the binary's name.
-    end = CatalogueText::writeSingle(end, {objectType, name, " A", name,
-                                           CatalogueText::bodyMass(radius, density), radius,
-                                           notGiven, notGiven, componentOrbit});
-
-    // B sits opposite A; the reader takes the angle as it is, unwrapped.
-    Orbit companionOrbit = componentOrbit;
-    companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
-    end = CatalogueText::writeSingle(end, {objectType, name, " B", name,
-                                           CatalogueText::bodyMass(companionRadius, density),
-                                           companionRadius, notGiven, notGiven, companionOrbit});
+    end = CatalogueText::writeSingle(end, a);
+    end = CatalogueText::writeSingle(end, b);
     os.write(text, end - text);
 }

@@ -19,8 +19,11 @@ struct SaveError {
         Write,         // writing failed, or the target is a directory (EISDIR)
         Sync,          // the text could not be flushed to the disk
         Close,         // closing the temporary file failed
-        Replace,       // renaming the temporary file over the target failed
+        Replace,       // the target may not be replaced (not writable, or another
+                       // user's in a folder where only owners remove files), or
+                       // renaming the temporary file over it failed
         SyncDirectory, // the target WAS replaced, but its directory may not be on disk
+        NotFinite,     // a body held an infinite or NaN number; nothing was saved
     };
     Step step = NoPath;
     std::string path;
@@ -34,8 +37,16 @@ char const *saveStepName(SaveError::Step step);
 // is written to a temporary file beside it and renamed over it only once the
 // whole text is written, on the disk and closed; the directory is synced after
 // the rename, so that after a crash the target holds the old or the new text,
-// complete. A device or pipe is written directly and not synced. A symbolic
-// link is followed: the file it points to is replaced, the link stays.
+// complete. Where the system allows, the temporary file has no name until it
+// is complete, so that a killed run leaves nothing behind. A device or pipe is
+// written directly and not synced, and a name of an open descriptor
+// (/dev/stdout, /dev/fd/N, /proc/self/fd/N) writes to that descriptor as it
+// is. A symbolic link is followed: the file it points to is replaced, the
+// link stays. An existing file that the user may not write, or may not
+// replace in its folder, is refused before anything is written.
+//
+// The buffering and the order of the steps are common to all systems; the
+// system calls sit in one unit per platform (CatalogueFilePosix.cpp).
 class CatalogueFile : public std::streambuf {
 public:
     explicit CatalogueFile(std::string path);
@@ -59,14 +70,22 @@ public:
     // refuse an output before it spends time on generating a belt.
     static std::optional<SaveError> check(std::string const &path);
 
+    // Whether two output paths end in the same file, after following links:
+    // one existing file (hard links too), or one name in one folder.
+    static bool sameFile(std::string const &first, std::string const &second);
+
     // Whether saves sync their file and directory; on by default. Only
     // benchmarks switch it off, to show what the sync costs.
     static void setSyncing(bool on);
+    // Whether the temporary file starts without a name where the system
+    // allows; on by default. Tests switch it off to take the way of file
+    // systems that cannot.
+    static void setUnnamedTemporaries(bool on);
 
     // Why the last step failed.
     SaveError const &error() const { return lastError; }
-    // The temporary file while one exists (empty otherwise).
-    std::string const &temporaryPath() const { return tempPath; }
+    // The path as the caller gave it.
+    std::string const &name() const { return path; }
 
 protected:
     int overflow(int ch) override;
@@ -74,20 +93,30 @@ protected:
     int sync() override;
 
 private:
+    bool flushBuffer();
+    void fail(SaveError::Step step, int code);
+
+    // The system's side, in the platform's unit.
     bool openPath(bool probe);
     bool writeAll(char const *data, std::size_t size);
-    bool flushBuffer();
+    // Once all text is written: syncs it, names it, puts it over the target
+    // and syncs the folder; on failure releases everything.
+    bool putInPlace();
+    // Closes the file and removes a temporary file, named or not.
+    void release();
     void startWriteback();
     bool finishSyncing();
     bool syncDirectory();
-    void fail(SaveError::Step step, int code);
 
     std::string path;       // as the caller gave it, for errors
     std::string targetPath; // after following symbolic links
-    std::string tempPath;
+    std::string targetName; // its last component
+    std::string tempName;   // a named temporary file in the target's folder
     std::vector<char> buffer;
     int fd = -1;
+    int directory = -1;    // the target's folder, for names relative to it
     bool borrowed = false; // fd belongs to the caller
+    bool unnamed = false;  // fd is a temporary file without a name yet
     bool syncing = false;  // a temporary file that is synced before the rename
     bool failed = false;
     std::uint64_t written = 0;       // bytes written to fd

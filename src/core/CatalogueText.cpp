@@ -309,6 +309,22 @@ char *writeOrbit(char *out, Orbit const &orbit)
     return put(out, "\t}\n");
 }
 
+bool finiteNumbers(Orbit const &orbit)
+{
+    // A semi-major axis not above 0 is left out, and so is a NaN one; +inf is not.
+    return std::isfinite(orbit.epoch) && !std::isinf(orbit.semiMajorAxis) &&
+           !std::isinf(orbit.period) && std::isfinite(orbit.eccentricity) &&
+           std::isfinite(orbit.inclination) && std::isfinite(orbit.ascendingNode) &&
+           std::isfinite(orbit.argOfPericenter) && std::isfinite(orbit.meanAnomaly);
+}
+
+bool finiteNumbers(SingleBlock const &block)
+{
+    return std::isfinite(block.mass) && std::isfinite(block.radius) &&
+           !std::isinf(block.rotationPeriod) && !std::isinf(block.obliquity) &&
+           finiteNumbers(block.orbit);
+}
+
 char *writeSingle(char *out, SingleBlock const &block)
 {
     out = put(out, objectTypeWord(block.objectType));

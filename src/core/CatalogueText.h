@@ -31,6 +31,9 @@ std::string_view referencePlaneWord(Orbit::ReferencePlane plane);
 std::string_view objectTypeWord(BaseAsteroid::ObjectType type);
 
 char *writeOrbit(char *out, Orbit const &orbit);
+// Whether every number that writeOrbit or writeSingle would write is finite:
+// the reader takes no inf or nan. Values left out as not given do not count.
+bool finiteNumbers(Orbit const &orbit);
 
 struct SingleBlock {
     BaseAsteroid::ObjectType objectType;
@@ -44,6 +47,7 @@ struct SingleBlock {
     Orbit const &orbit;
 };
 char *writeSingle(char *out, SingleBlock const &block);
+bool finiteNumbers(SingleBlock const &block);
 char *writeBarycenter(char *out, std::string_view name, std::string_view parentBody,
                       Orbit const &orbit);
 

@@ -103,7 +103,7 @@ CatalogueWriter::Outcome CatalogueWriter::writeInOrder(std::ostream &out,
             return Outcome::Stopped;
         bodies[i]->print(out);
         if (!out)
-            return Outcome::WriteFailed;
+            return out.bad() ? Outcome::WriteFailed : Outcome::NotFinite;
         progress.store(Generator::progressPercent(i + 1, number));
     }
     return Outcome::Written;
@@ -123,6 +123,7 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
         std::size_t block = 0; // the block this slot may hold next
         std::size_t end = 0;   // the end of the bodies it holds
         bool ready = false;
+        bool finite = true; // every number of the block could be written
     };
     std::size_t const ring = 2 * std::size_t(formatters);
     std::vector<Slot> slots(ring);
@@ -149,10 +150,11 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             slot.buffer.text.clear();
             std::ostream os(&slot.buffer);
             std::size_t const end = available(std::min(expected, (b + 1) * blockSize));
-            for (std::size_t i = b * blockSize; i < end; ++i)
+            for (std::size_t i = b * blockSize; i < end && os; ++i)
                 bodies[i]->print(os);
             {
                 std::lock_guard<std::mutex> lock(mutex);
+                slot.finite = bool(os);
                 slot.ready = true;
                 slot.end = end;
             }
@@ -174,6 +176,10 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             changed.wait(lock, [&] { return slot.ready; });
         }
         std::size_t const end = slot.end;
+        if (!slot.finite) {
+            outcome = Outcome::NotFinite;
+            break;
+        }
         // A stop, or a belt that ended short of its number, keeps the old file.
         if (stopRequested(stop) || end < std::min(expected, (b + 1) * blockSize)) {
             outcome = Outcome::Stopped;

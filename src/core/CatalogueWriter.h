@@ -35,7 +35,9 @@ private:
 // few are held at a time, so memory stays flat whatever the belt's size.
 class CatalogueWriter {
 public:
-    enum class Outcome { Written, WriteFailed, Stopped };
+    // NotFinite: a body held a number the reader cannot take; nothing of it
+    // was written.
+    enum class Outcome { Written, WriteFailed, Stopped, NotFinite };
 
     CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::uint64_t number);
     // Writes number bodies while they are still being built: each is written

@@ -25,6 +25,10 @@ void attachToParent();
 // Whether the stream is shown on a console or terminal (not a file or pipe).
 bool isConsole(std::FILE *stream);
 
+// Whether an output path names the console or terminal that standard output
+// shows (/dev/tty or the like on Linux, CON or CONOUT$ on Windows).
+bool showsOutput(std::string const &path);
+
 // Calls handler once the user asks the program to stop (Ctrl-C, Ctrl-Break,
 // closing the console, termination). handler only sets flags.
 void onStopRequest(void (*handler)());

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +38,14 @@ void attachToParent()
 bool isConsole(std::FILE *stream)
 {
     return isatty(fileno(stream));
+}
+
+bool showsOutput(std::string const &path)
+{
+    struct stat named, shown;
+    return isatty(STDOUT_FILENO) && stat(path.c_str(), &named) == 0 &&
+           fstat(STDOUT_FILENO, &shown) == 0 && named.st_rdev == shown.st_rdev &&
+           named.st_ino == shown.st_ino;
 }
 
 void onStopRequest(void (*handler)())

@@ -90,6 +90,15 @@ bool isConsole(std::FILE *stream)
     return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
 }
 
+bool showsOutput(std::string const &path)
+{
+    // The console's output has these device names in every folder.
+    std::string name = path.substr(path.find_last_of("/\\") + 1);
+    for (char &c : name)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return isConsole(stdout) && (name == "CON" || name == "CONOUT$");
+}
+
 void onStopRequest(void (*handler)())
 {
     stopHandler = handler;

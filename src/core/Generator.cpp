@@ -10,6 +10,7 @@
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -78,6 +79,11 @@ template <typename T> T Generator::gaussian(T lo, T hi)
     return bounded(drawNormal(), lo, hi);
 }
 
+double Generator::orbitalPeriod(double semiMajorAxis, double totalMass)
+{
+    return std::sqrt(CorrectRounding::cube(semiMajorAxis) / totalMass);
+}
+
 std::string Generator::bodyName(unsigned int id) const
 {
     return settings.beltName + " " + std::to_string(id);
@@ -108,7 +114,7 @@ Orbit Generator::finishOrbit(OrbitDraws const &draws) const
     Orbit orbit;
     orbit.semiMajorAxis = bounded(draws.semiMajorAxis, settings.innerRadius, settings.outerRadius);
     if (settings.barycenter)
-        orbit.period = std::sqrt(CorrectRounding::cube(orbit.semiMajorAxis) / settings.totalMass);
+        orbit.period = orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.inclination =
         bounded(draws.inclination, -settings.maxInclination, +settings.maxInclination);
     orbit.eccentricity =
@@ -332,6 +338,9 @@ SaveResult Generator::finishSave(CatalogueFile &file, std::ostream &out,
     case CatalogueWriter::Outcome::Written: break;
     case CatalogueWriter::Outcome::Stopped: file.discard(); return {false, true, {}};
     case CatalogueWriter::Outcome::WriteFailed: return {false, false, file.error()};
+    case CatalogueWriter::Outcome::NotFinite:
+        file.discard();
+        return {false, false, {SaveError::NotFinite, file.name(), EDOM}};
     }
     if (!file.commit())
         return {false, false, file.error()};

@@ -61,6 +61,10 @@ public:
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
     Settings const &belt() const { return settings; }
 
+    // Kepler's third law: the period in years of an orbit of semi-major axis
+    // a (AU) around totalMass (solar masses).
+    static double orbitalPeriod(double semiMajorAxis, double totalMass);
+
     // The largest number of bodies a belt may have.
     static constexpr std::uint32_t maxNumber = 0x3fffffff;
     // Percentage done after done of total, formed in 64 bits so that no belt

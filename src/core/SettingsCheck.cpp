@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsCheck.h"
 
+#include "CatalogueText.h"
+#include "Generator.h"
+
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -27,13 +31,26 @@ void checkName(std::vector<SettingsProblem> &problems, SettingsProblem::Field fi
         problems.push_back({field, SettingsProblem::ControlCharacter});
 }
 
+bool blank(std::string const &text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
+}
+
+// A bound in the wrong order gives every body the first one, so the largest
+// value a body can get is the larger of the two.
+double largest(double low, double high)
+{
+    return std::max(low, high);
+}
+
 } // namespace
 
 std::vector<SettingsProblem> checkSettings(Settings const &settings)
 {
     std::vector<SettingsProblem> problems;
     checkName(problems, SettingsProblem::BeltName, settings.beltName);
-    if (settings.beltCenter.empty())
+    if (blank(settings.beltCenter))
         problems.push_back({SettingsProblem::BeltCenter, SettingsProblem::EmptyCenter});
     checkName(problems, SettingsProblem::BeltCenter, settings.beltCenter);
 
@@ -54,10 +71,27 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
         {SettingsProblem::MaxInclination, settings.maxInclination},
         {SettingsProblem::Epoch, settings.epoch},
     };
+    bool allFinite = true;
     for (auto const &bound : bounds) {
-        if (!std::isfinite(bound.value))
+        if (!std::isfinite(bound.value)) {
             problems.push_back({bound.field, SettingsProblem::NotFinite});
+            allFinite = false;
+        }
     }
+    if (!allFinite)
+        return problems;
+
+    // The period and the mass grow with the semi-major axis and the radius, so
+    // the largest ones decide. A body's density is far below 1 Earth mass per
+    // cubic kilometre, so a finite mass at density 1 is finite at any.
+    bool const massGiven = std::isfinite(settings.totalMass) && settings.totalMass > 0;
+    if (settings.barycenter && massGiven &&
+        !std::isfinite(Generator::orbitalPeriod(largest(settings.innerRadius, settings.outerRadius),
+                                                settings.totalMass)))
+        problems.push_back({SettingsProblem::TotalMass, SettingsProblem::PeriodOverflow});
+    if (!std::isfinite(
+            CatalogueText::bodyMass(largest(settings.minRadius, settings.maxRadius), 1.0)))
+        problems.push_back({SettingsProblem::MaxRadius, SettingsProblem::MassOverflow});
     return problems;
 }
 

@@ -25,9 +25,11 @@ struct SettingsProblem {
         DoubleQuote,      // would end the quoted name early
         Backslash,        // the reader takes it as the start of an escape
         ControlCharacter, // a line break, a tab or another control character
-        EmptyCenter,      // every body would name an empty parent
+        EmptyCenter,      // empty or only white space: every body would name no parent
         NoPositiveMass,   // a barycenter without a finite total mass above 0
         NotFinite,        // infinite or not a number
+        PeriodOverflow,   // the widest orbits around this mass would take infinite time
+        MassOverflow,     // the largest bodies would weigh more than a number holds
     };
     Field field;
     Kind kind;
@@ -36,7 +38,9 @@ struct SettingsProblem {
 // The problems of a record, in form order, and for a name in the order of the
 // kinds above; empty when a run may start. Bounds in the wrong order are not
 // problems: the generator takes the lower bound. An empty belt name is none
-// either: the bodies are then named by their numbers.
+// either: the bodies are then named by their numbers. Bounds whose bodies
+// would get an infinite period or mass come last, once every value is finite;
+// they are judged by the largest values the bounds allow.
 std::vector<SettingsProblem> checkSettings(Settings const &settings);
 
 // Bounds that a run takes as they stand, though the belt they make is hardly
