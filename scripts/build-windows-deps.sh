@@ -143,6 +143,9 @@ mpfr_src=$(fetch mpfr4 "$MPFR_VERSION")
 autotools_build mpfr "$mpfr_src" $MPFR_OPTIONS --with-gmp="$prefix"
 
 qt_src=$(fetch qtbase-opensource-src "$QT_VERSION")
+# The programs draw through the Windows platform plugin; its Direct2D variant
+# would compile the same sources a second time for nothing.
+sed -i '/SUBDIRS += direct2d/d' "$qt_src/src/plugins/platforms/platforms.pro"
 if [ ! -f "$dir/qt.done" ]; then
     qt_build=$dir/build-qt
     if [ ! -f "$qt_build/configured" ]; then

@@ -5,6 +5,8 @@
 function(belt_windows_test name)
     add_executable(${name} ${name}.cpp ${ARGN})
     target_link_libraries(${name} PRIVATE beltcore Qt5::Test)
+    set_target_properties(${name} PROPERTIES QT_PLUGINS_platforms Qt5::QWindowsIntegrationPlugin
+                                             QT_NO_PLUGINS "${unused_plugins}")
     add_test(NAME ${name} COMMAND ${name})
 endfunction()
 
@@ -14,6 +16,8 @@ belt_windows_test(tst_settings)
 belt_windows_test(tst_systemrandom)
 belt_windows_test(tst_correctrounding)
 target_include_directories(tst_correctrounding PRIVATE ${MPFR_INCLUDE_DIR})
+belt_windows_test(tst_preview)
+target_link_libraries(tst_preview PRIVATE beltplot)
 
 # Writes a preset's catalogue; check_windows.sh compares it with this
 # machine's build.
@@ -31,3 +35,11 @@ target_link_libraries(tst_windowstyle PRIVATE beltapp)
 # Writes a PNG of the window as Windows shows it (the README's picture).
 add_executable(screenshot tools/screenshot.cpp)
 target_link_libraries(screenshot PRIVATE beltapp)
+set_target_properties(screenshot PROPERTIES QT_PLUGINS_platforms Qt5::QWindowsIntegrationPlugin
+                                            QT_NO_PLUGINS "${unused_plugins}")
+
+# The command line run as users run it; its Unix-only cases skip themselves.
+belt_windows_test(tst_cli)
+target_link_libraries(tst_cli PRIVATE Qt5::Gui)
+target_compile_definitions(tst_cli PRIVATE BELTWRIGHT_CLI="$<TARGET_FILE:beltwright-cli>")
+add_dependencies(tst_cli beltwright-cli)

@@ -18,9 +18,15 @@ BOOL WINAPI onConsoleEvent(DWORD event)
     switch (event) {
     case CTRL_C_EVENT:
     case CTRL_BREAK_EVENT:
-    case CTRL_CLOSE_EVENT:
         if (stopHandler)
             stopHandler();
+        return TRUE;
+    case CTRL_CLOSE_EVENT:
+        // Windows ends the process as soon as this returns: give the run its
+        // few seconds to drop the temporary file and exit by itself.
+        if (stopHandler)
+            stopHandler();
+        Sleep(5000);
         return TRUE;
     default: return FALSE;
     }
