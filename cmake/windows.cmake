@@ -25,6 +25,21 @@ set(beltwright_platform Qt5::QWindowsIntegrationPlugin)
 set(beltwright-cli_platform Qt5::QOffscreenIntegrationPlugin)
 set(unused_plugins Qt5::QGifPlugin Qt5::QICOPlugin Qt5::QJpegPlugin)
 
+# The libraries that link QtGui take the plugins' import along: the window's
+# library the Windows platform, the picture's the off-screen one.
+function(belt_windows_libraries)
+    foreach(library_platform beltapp:Qt5::QWindowsIntegrationPlugin
+                             beltplot:Qt5::QOffscreenIntegrationPlugin)
+        string(REPLACE ":" ";" pair ${library_platform})
+        list(GET pair 0 library)
+        list(GET pair 1 platform)
+        if(TARGET ${library})
+            set_target_properties(${library} PROPERTIES QT_PLUGINS_platforms ${platform}
+                                                        QT_NO_PLUGINS "${unused_plugins}")
+        endif()
+    endforeach()
+endfunction()
+
 function(belt_windows_program program)
     set(program_description ${${program}_description})
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${program}.rc)
