@@ -16,8 +16,6 @@ belt_windows_test(tst_settings)
 belt_windows_test(tst_systemrandom)
 belt_windows_test(tst_correctrounding)
 target_include_directories(tst_correctrounding PRIVATE ${MPFR_INCLUDE_DIR})
-belt_windows_test(tst_preview)
-target_link_libraries(tst_preview PRIVATE beltplot)
 
 # Writes a preset's catalogue; check_windows.sh compares it with this
 # machine's build.
