@@ -7,7 +7,7 @@
 set -eu
 : "${WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build-windows/wine}"
 WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml="
+WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"

@@ -34,9 +34,9 @@ echo "== test programs"
 
 echo "== silent install"
 setup=$build/beltwright-$version-win64-setup.exe
-target='C:\Program Files\Beltwright Check'
-unix_target=$WINEPREFIX/drive_c/Program\ Files/Beltwright\ Check
-"$run" "$setup" /S "/D=$target"
+# The default folder: wine quotes arguments, and NSIS takes /D= only unquoted.
+unix_target=$WINEPREFIX/drive_c/Program\ Files/Beltwright
+"$run" "$setup" /S
 wineserver -w
 answer=$("$run" "$unix_target/beltwright-cli.exe" --version 2>&1 | tr -d '\r') || true
 if [ "$answer" = "beltwright-cli $version" ]; then
@@ -44,11 +44,11 @@ if [ "$answer" = "beltwright-cli $version" ]; then
 else
     fail "installed beltwright-cli.exe --version said '$answer'"
 fi
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Beltwright'
-if "$run" reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version"; then
+key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Beltwright'
+if grep -A8 "^\[$key\]" "$WINEPREFIX/system.reg" | grep -q "\"DisplayVersion\"=\"$version\""; then
     echo "ok   uninstaller registered"
 else
-    fail "no uninstaller registered under $key"
+    fail "no uninstaller registered for version $version"
 fi
 [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Beltwright.lnk" ] &&
     echo "ok   Start-menu entry" || fail "no Start-menu entry"
