@@ -6,7 +6,8 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test package bench clean format cross-deps cross-check
+.PHONY: all deps configure build run test package bench clean format cross-deps cross-check \
+	windows-deps windows windows-check
 
 all: build
 
@@ -44,6 +45,30 @@ cross-check: configure cross-deps
 	@cmake --build $(CROSS_BUILD) -j $(JOBS) --target writebelt
 	@python3 tests/tools/samebytes.py --right-emulator qemu-aarch64 \
 		$(BUILD)/tests/writebelt $(CROSS_BUILD)/writebelt
+
+# The Windows programs, zip and installer, cross-built with MinGW-w64 against
+# a static Qt, GMP and MPFR that are built once from Debian's sources and kept
+# outside the clone (scripts/build-windows-deps.sh says where).
+WINDOWS_BUILD ?= build-windows
+
+windows-deps:
+	@sh scripts/install-windows-deps.sh
+	@sh scripts/build-windows-deps.sh
+
+windows: windows-deps
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake \
+		-DBELTWRIGHT_WINDOWS_PREFIX=$$(sh scripts/build-windows-deps.sh --prefix) >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target beltwright beltwright-cli
+	@cmake --build $(WINDOWS_BUILD) --target windows-package
+
+# Under wine on a virtual display: the Windows build's catalogues against this
+# machine's, its tests, the installer and the window.
+windows-check: windows configure
+	@cmake --build $(BUILD) -j $(JOBS) --target writebelt
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@xvfb-run -a -s "-screen 0 1280x1024x24" sh tests/check_windows.sh \
+		$(BUILD)/tests/writebelt $(WINDOWS_BUILD)
 
 clean:
 	@rm -rf $(BUILD)

@@ -13,9 +13,11 @@
 #include <csignal>
 #include <functional>
 
+#ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #ifndef BELTWRIGHT_CLI
 #error "BELTWRIGHT_CLI must name the built command-line program"
@@ -107,6 +109,7 @@ Recipe recipeOf(Settings const &settings, std::uint32_t seed)
     return recipe;
 }
 
+#ifdef Q_OS_UNIX
 // A copy of the program where user 65534 can run it: the build tree may lie
 // in a folder that others cannot enter (a clone in /root, or in mktemp -d).
 // Empty, with the reason in why, when no such place can be made.
@@ -142,6 +145,8 @@ protected:
             _exit(3);
     }
 };
+
+#endif
 
 } // namespace
 
@@ -583,12 +588,16 @@ private slots:
 
     void notUtf8IsRefused()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows hands programs their arguments as UTF-16 text");
+#else
         // QProcess passes arguments as UTF-8, so the shell gives the raw byte.
         Run const run = runProgram(
             "/bin/sh", {"-c", "exec \"$0\" --name \"$(printf 'V\\377')\"", BELTWRIGHT_CLI});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains("UTF-8"), run.err.constData());
+#endif
     }
 
     // Outputs that cannot be written: refused before a body is drawn, in the
@@ -596,6 +605,7 @@ private slots:
 
     void refusesOutputBeforeGenerating_data()
     {
+#ifdef Q_OS_UNIX
         QTest::addColumn<QString>("target"); // relative to the temporary directory
         // Run as user 65534, who owns fileOwner's files when that is 65534;
         // a test that does not run as root runs the program as itself.
@@ -617,9 +627,13 @@ private slots:
         QTest::newRow("another user's file in a sticky folder")
             << "old.sc" << true << 01777 << 0666 << true
             << "Cannot replace \"%1\": Operation not permitted.";
+#endif
     }
     void refusesOutputBeforeGenerating()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Unix modes, owners and messages; tst_savepaths has the Windows refusals");
+#else
         QFETCH(QString, target);
         QFETCH(bool, unprivileged);
         QFETCH(int, folderMode);
@@ -682,12 +696,16 @@ private slots:
         QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
         QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
         QCOMPARE(readFile(old), oldText);
+#endif
     }
 
     // Failed saves: status 1, path and reason, an existing file intact.
 
     void failedWriteLeavesFileIntact()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs the file size limit of a Unix shell");
+#else
         // A file size limit makes the write itself fail, as a full disk would.
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
@@ -703,21 +721,27 @@ private slots:
                  "beltwright-cli: Cannot write \"" + existing.toUtf8() + "\": File too large.\n");
         QCOMPARE(readFile(existing), oldText);
         QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+#endif
     }
 
     void fullStandardOutputFails()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs /dev/full");
+#else
         Run const run = runProgram(
             "/bin/sh", {"-c", "exec \"$0\" --preset vulcanoids -q >/dev/full", BELTWRIGHT_CLI});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("standard output"), run.err.constData());
         QVERIFY2(run.err.contains("No space left on device"), run.err.constData());
+#endif
     }
 
     // Standard output by any of its names is written as it is: appended to
     // where the shell appends, into a pipe, or into a process substitution.
     void standardOutputByAnyName_data()
     {
+#ifdef Q_OS_UNIX
         QTest::addColumn<QString>("script"); // $0 the program, $1 the file, $2 its output
         QTest::addColumn<QByteArray>("before");
         QByteArray const log = "previous log line\n";
@@ -729,9 +753,13 @@ private slots:
                 << run + spelling + " | cat >\"$1\"" << QByteArray();
         }
         QTest::newRow("process substitution") << run + ">(cat >\"$1\"); wait $!" << QByteArray();
+#endif
     }
     void standardOutputByAnyName()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("the names are Unix ones");
+#else
         QFETCH(QString, script);
         QFETCH(QByteArray, before);
         QByteArray const catalogue = runCli({"--preset", "vulcanoids", "--seed", "1", "-q"}).out;
@@ -743,11 +771,13 @@ private slots:
         QVERIFY2(run.err.isEmpty(), run.err.constData());
         QCOMPARE(readFile(file), before + catalogue);
         QCOMPARE(dirEntries(dir.path()), QStringList{"log.txt"});
+#endif
     }
 
     // A picture written over the catalogue would leave only the picture.
     void previewIsNotTheCatalogue_data()
     {
+#ifdef Q_OS_UNIX
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("preview");
         QTest::addColumn<bool>("same");
@@ -763,9 +793,13 @@ private slots:
                                    << "belt.png" << false;
         QTest::newRow("one name in two folders") << "sub/belt.sc"
                                                  << "belt.sc" << false;
+#endif
     }
     void previewIsNotTheCatalogue()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs hard and symbolic links");
+#else
         QFETCH(QString, output);
         QFETCH(QString, preview);
         QFETCH(bool, same);
@@ -787,18 +821,24 @@ private slots:
         QVERIFY2(run.err.startsWith("beltwright-cli: --preview: "), run.err.constData());
         QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
         QCOMPARE(dirEntries(dir.path()), (QStringList{"belt.sc", "hard.sc", "link.sc", "sub"}));
+#endif
     }
 
     // Names up to the longest a folder takes are saved, beside their
     // temporary file.
     void longFileNamesAreSaved_data()
     {
+#ifdef Q_OS_UNIX
         QTest::addColumn<int>("length");
         QTest::newRow("250 bytes") << 250;
         QTest::newRow("255 bytes, the most a name may have") << 255;
+#endif
     }
     void longFileNamesAreSaved()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows limits whole paths to 260 characters");
+#else
         QFETCH(int, length);
         QTemporaryDir dir;
         QString const name = QString(length - 3, QChar('b')) + ".sc";
@@ -808,19 +848,25 @@ private slots:
         QVERIFY2(run.err.isEmpty(), run.err.constData());
         QCOMPARE(dirEntries(dir.path()), QStringList{name});
         QVERIFY(readFile(dir.filePath(name)).startsWith("Barycenter \"VS 1\""));
+#endif
     }
 
     // A run ended once part of the text is written leaves the folder as it
     // was: the old catalogue and nothing else, whatever the signal.
     void killedRunLeavesOnlyTheOldCatalogue_data()
     {
+#ifdef Q_OS_UNIX
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGKILL") << int(SIGKILL);
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGINT") << int(SIGINT);
+#endif
     }
     void killedRunLeavesOnlyTheOldCatalogue()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs Unix signals");
+#else
         QFETCH(int, signal);
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
@@ -850,10 +896,14 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
         QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
         QCOMPARE(readFile(existing), oldText);
+#endif
     }
 
     void interruptedRunChangesNothing()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs Unix signals");
+#else
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
@@ -873,6 +923,7 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
         QCOMPARE(readFile(existing), oldText);
         QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+#endif
     }
 
     // Recipes: a recipe makes the belt of its settings and seed; options after
@@ -1159,6 +1210,9 @@ private slots:
 
     void progressOnATerminalOnly()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("needs script(1) for a terminal");
+#else
         QString const script = QStandardPaths::findExecutable("script");
         if (script.isEmpty())
             QSKIP("no 'script' program to give the run a terminal");
@@ -1176,6 +1230,7 @@ private slots:
         QCOMPARE(quiet.exitCode, 0);
         QVERIFY2(!quiet.out.contains("Saving") && !quiet.out.contains("seed"),
                  quiet.out.constData());
+#endif
     }
 };
 

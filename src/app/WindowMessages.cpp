@@ -267,7 +267,9 @@ QString WindowMessages::systemError(int code)
     case EISDIR: return tr("Is a directory");
     case ENOTDIR: return tr("Not a directory");
     case ENOSPC: return tr("No space left on device");
+#ifdef EDQUOT // Windows has no disk quotas in its C library
     case EDQUOT: return tr("Disk quota exceeded");
+#endif
     case EFBIG: return tr("File too large");
     case EROFS: return tr("Read-only file system");
     case EIO: return tr("Input/output error");

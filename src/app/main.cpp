@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // beltwright: the window. --help and --version are answered on the terminal
 // before any window system is needed, so they work without a display.
+#include "Console.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -40,6 +41,8 @@ struct Options {
 
 int main(int argc, char *argv[])
 {
+    Console::attachToParent();
+    Console::useUtf8();
     QCoreApplication::setApplicationName(QStringLiteral("beltwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BELTWRIGHT_VERSION));
 

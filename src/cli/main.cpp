@@ -5,6 +5,7 @@
 #include "BeltPlot.h"
 #include "BeltPreview.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "Generator.h"
 #include "RandomSource.h"
 
@@ -13,13 +14,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -29,40 +28,12 @@ constexpr int exitBadInput = 2;
 char const *const programName = "beltwright-cli";
 
 std::atomic<bool> stopRequested{false};
-volatile std::sig_atomic_t stopSignal = 0;
 
 // An interrupted run lets the core discard its temporary file before the
 // process ends, so that the output file is never left half written.
-extern "C" void requestStop(int signal)
+void requestStop()
 {
-    stopSignal = signal;
     stopRequested.store(true);
-}
-
-void catchStopSignals()
-{
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signal, &action, nullptr);
-}
-
-// Whether path is the terminal that standard output shows.
-bool onTerminal(std::string const &path)
-{
-    struct stat named, shown;
-    return isatty(STDOUT_FILENO) && stat(path.c_str(), &named) == 0 &&
-           fstat(STDOUT_FILENO, &shown) == 0 && named.st_rdev == shown.st_rdev &&
-           named.st_ino == shown.st_ino;
-}
-
-// Stopped by a signal: end the way that signal ends a process.
-int endByStopSignal()
-{
-    std::signal(stopSignal, SIG_DFL);
-    std::raise(stopSignal);
-    return exitFailed;
 }
 
 void printError(std::string const &message)
@@ -115,7 +86,7 @@ int generateBelt(Request const &request)
 {
     // In place before any file is made, even the check's own, so that an
     // interrupt lets it be removed.
-    catchStopSignals();
+    Console::onStopRequest(requestStop);
     // An output that cannot be written is refused before any body is drawn,
     // with the message its save would give.
     bool const toStandardOutput = request.writeCatalogue && request.outputPath.empty();
@@ -129,7 +100,7 @@ int generateBelt(Request const &request)
         }
     }
     if (stopRequested.load())
-        return endByStopSignal();
+        Console::endAsStopped();
 
     unsigned int seed = 0;
     if (request.seed) {
@@ -147,9 +118,10 @@ int generateBelt(Request const &request)
     }
 
     // Progress on the terminal that also shows the catalogue would garble both.
-    bool const showProgress = !request.quiet && isatty(STDERR_FILENO) &&
-                              !(request.writeCatalogue &&
-                                onTerminal(toStandardOutput ? "/dev/stdout" : request.outputPath));
+    bool const showProgress =
+        !request.quiet && Console::isConsole(stderr) &&
+        !(request.writeCatalogue && (toStandardOutput ? Console::isConsole(stdout)
+                                                      : Console::showsOutput(request.outputPath)));
 
     Generator generator(request.settings, seed);
     std::atomic<int> phase{Generating};
@@ -202,7 +174,7 @@ int generateBelt(Request const &request)
     }
 
     if (!completed)
-        return endByStopSignal();
+        Console::endAsStopped(); // as the stop request ends an uncaught process
     if (!result) {
         printError(saveErrorText(result.error));
         return exitFailed;
@@ -224,11 +196,13 @@ int generateBelt(Request const &request)
 
 int main(int argc, char **argv)
 {
+    Console::useUtf8();
     // Names are UTF-8 in the catalogue and paths are bytes: an argument that is
     // not valid UTF-8 would not come out of the option parser unchanged.
+    std::vector<std::string> const given = Console::arguments(argc, argv);
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        QByteArray const raw(argv[i]);
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        QByteArray const raw(given[i].c_str());
         QString const text = QString::fromUtf8(raw);
         if (text.toUtf8() != raw) {
             printError("argument " + std::to_string(i) + " is not valid UTF-8 text");

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BodyArena.h"
 
+#include "AlignedChunk.h"
+
 #include <atomic>
 #include <cstdint>
 #include <new>
-
-#include <sys/mman.h>
 
 namespace BodyArena {
 
@@ -21,28 +21,18 @@ struct alignas(alignof(std::max_align_t)) Chunk {
 
 Chunk *newChunk()
 {
-    // Twice the size, so that a chunk aligned to its own size fits inside;
-    // the body's chunk is then found from its address alone.
-    void *mapped =
-        mmap(nullptr, 2 * chunkSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED)
+    // Aligned to its own size, so that a body's chunk is found from its address.
+    void *const memory = allocateAlignedChunk(chunkSize);
+    if (!memory)
         throw std::bad_alloc();
-    auto const start = reinterpret_cast<std::uintptr_t>(mapped);
-    auto const aligned = (start + chunkSize - 1) & ~(chunkSize - 1);
-    if (aligned > start)
-        munmap(mapped, aligned - start);
-    if (aligned + chunkSize < start + 2 * chunkSize)
-        munmap(reinterpret_cast<void *>(aligned + chunkSize), start + chunkSize - aligned);
-    // Fault the pages in at once; where the kernel cannot, they come one by one.
-    madvise(reinterpret_cast<void *>(aligned), chunkSize, MADV_POPULATE_WRITE);
-    return new (reinterpret_cast<void *>(aligned)) Chunk;
+    return new (memory) Chunk;
 }
 
 void release(Chunk *chunk) noexcept
 {
     if (chunk->users.fetch_sub(1, std::memory_order_acq_rel) == 1) {
         chunk->~Chunk();
-        munmap(chunk, chunkSize);
+        freeAlignedChunk(chunk, chunkSize);
     }
 }
 

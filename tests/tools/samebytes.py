@@ -4,11 +4,12 @@
 catalogues agree byte for byte.
 
 usage: samebytes.py [--needs-fma] [--right-env NAME=VALUE]... [--right-emulator PROGRAM]
-                    LEFT RIGHT
+                    [--more-seeds] LEFT RIGHT
 
 LEFT and RIGHT are writebelt executables. --right-env sets a variable for the
 right-hand runs only, --right-emulator runs RIGHT under an emulator (for a
-build for another processor). With --needs-fma the check is skipped (exit 77)
+build for another processor or system). --more-seeds adds the seeds at the
+ends of the range and the engine's default to every preset. With --needs-fma the check is skipped (exit 77)
 on a processor without fused multiply-add, where both sides would take the
 same code path in the C library.
 """
@@ -23,6 +24,7 @@ PRESETS = ["vulcanoids", "oort-cloud", "toliman-a-comets", "ebelt-em"]
 # seeds differs between code paths: 45 through the cube (Mass, Period), 69
 # through the logarithm of the normal draw (Inclination).
 SEEDS = [45, 69]
+MORE_SEEDS = [0, 5489, 4294967295]
 # Large enough to be generated on two threads and written block by block on
 # every core; this preset has every field, the period included.
 LARGE = [("ebelt-em", 5489, 100000)]
@@ -59,6 +61,7 @@ def main():
     parser.add_argument("--right-env", action="append", default=[], metavar="NAME=VALUE")
     parser.add_argument("--right-emulator", metavar="PROGRAM")
     parser.add_argument("--needs-fma", action="store_true")
+    parser.add_argument("--more-seeds", action="store_true")
     args = parser.parse_args()
 
     if args.needs_fma and not has_fma():
@@ -72,7 +75,8 @@ def main():
     right = ([args.right_emulator] if args.right_emulator else []) + [args.right]
 
     failures = 0
-    cases = [(p, s, None) for s in SEEDS for p in PRESETS] + LARGE
+    seeds = SEEDS + (MORE_SEEDS if args.more_seeds else [])
+    cases = [(p, s, None) for s in seeds for p in PRESETS] + LARGE
     with tempfile.TemporaryDirectory() as tmp:
         for preset, seed, number in cases:
             count = [] if number is None else [str(number)]

@@ -1,0 +1,81 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the Windows build under wine, on the display the caller provides
+# (make windows-check runs it in xvfb-run):
+#   1. its catalogues equal this machine's, byte for byte;
+#   2. its test programs pass;
+#   3. the installer installs silently, the installed beltwright-cli.exe
+#      answers --version, and the uninstaller removes it again;
+#   4. the window starts and stays up.
+#   check_windows.sh LINUX-WRITEBELT WINDOWS-BUILD-DIR
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+linux_writebelt=$1
+build=$(cd "$2" && pwd)
+run="$here/../scripts/wine-run.sh"
+WINEPREFIX=$build/wine
+export WINEPREFIX
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+failures=0
+fail() {
+    echo "FAIL $*"
+    failures=$((failures + 1))
+}
+
+echo "== wine prefix $WINEPREFIX"
+"$run" cmd /c exit 0 >/dev/null 2>&1 || true
+
+echo "== same catalogues as this machine's build"
+python3 "$here/tools/samebytes.py" --more-seeds --right-emulator "$run" \
+    "$linux_writebelt" "$build/tests/writebelt.exe" || fail "catalogues differ"
+
+echo "== test programs"
+(cd "$build" && ctest --output-on-failure) || fail "test programs"
+
+echo "== silent install"
+setup=$build/beltwright-$version-win64-setup.exe
+# The default folder: wine quotes arguments, and NSIS takes /D= only unquoted.
+unix_target=$WINEPREFIX/drive_c/Program\ Files/Beltwright
+"$run" "$setup" /S
+wineserver -w
+answer=$("$run" "$unix_target/beltwright-cli.exe" --version 2>&1 | tr -d '\r') || true
+if [ "$answer" = "beltwright-cli $version" ]; then
+    echo "ok   installed beltwright-cli.exe --version: $answer"
+else
+    fail "installed beltwright-cli.exe --version said '$answer'"
+fi
+key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Beltwright'
+if grep -A8 "^\[$key\]" "$WINEPREFIX/system.reg" | grep -q "\"DisplayVersion\"=\"$version\""; then
+    echo "ok   uninstaller registered"
+else
+    fail "no uninstaller registered for version $version"
+fi
+[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Beltwright.lnk" ] &&
+    echo "ok   Start-menu entry" || fail "no Start-menu entry"
+"$run" "$unix_target/uninstall.exe" /S
+wineserver -w
+# The uninstaller copies itself away and finishes in the background.
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    [ -e "$unix_target/beltwright.exe" ] || break
+    sleep 1
+done
+[ ! -e "$unix_target/beltwright.exe" ] && echo "ok   uninstalled" || fail "uninstall left the programs"
+
+echo "== the window starts and stays up"
+"$run" "$build/src/app/beltwright.exe" &
+window=$!
+sleep 10
+if kill -0 "$window" 2>/dev/null; then
+    echo "ok   window up after 10 s"
+else
+    wait "$window" || true
+    fail "the window ended within 10 s"
+fi
+wineserver -k || true
+wait "$window" 2>/dev/null || true
+
+if [ "$failures" -gt 0 ]; then
+    echo "check_windows: $failures checks failed"
+    exit 1
+fi
+echo "check_windows: all passed"
