@@ -101,14 +101,6 @@ QStringList dirEntries(QString const &path)
 
 using Edit = std::function<void(Settings &)>;
 
-Recipe recipeOf(Settings const &settings, std::uint32_t seed)
-{
-    Recipe recipe;
-    recipe.settings = settings;
-    recipe.seed = seed;
-    return recipe;
-}
-
 #ifdef Q_OS_UNIX
 // A copy of the program where user 65534 can run it: the build tree may lie
 // in a folder that others cannot enter (a clone in /root, or in mktemp -d).
@@ -934,14 +926,14 @@ private slots:
         QTest::addColumn<Recipe>("recipe");
         QTest::addColumn<QStringList>("after");   // options after --recipe
         QTest::addColumn<QStringList>("options"); // the same belt without a recipe
-        Recipe const vulcanoids = recipeOf(Settings(Settings::Vulcanoids), 11);
+        Recipe const vulcanoids = Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 11};
         QStringList const fields = {"--number", "50", "--name", "Ŝtelo", "--plane", "equator"};
         QTest::addRow("fields override")
             << vulcanoids << fields
             << QStringList{"--preset", "vulcanoids", "--seed", "11"} + fields;
         QTest::addRow("seed overrides") << vulcanoids << QStringList{"--seed", "12"}
                                         << QStringList{"--preset", "vulcanoids", "--seed", "12"};
-        Recipe earth = recipeOf(Settings(Settings::EarthMoonBelt), 3);
+        Recipe earth = Recipe{Settings(Settings::EarthMoonBelt), Recipe::SolarMasses, 3};
         earth.settings.totalMass = 1.0123;
         earth.massUnit = Recipe::EarthMasses;
         QTest::addRow("earth masses")
@@ -990,7 +982,7 @@ private slots:
         QFETCH(QByteArray, line);
         QTemporaryDir dir;
         QVERIFY(!writeRecipe(dir.filePath("base.belt").toStdString(),
-                             recipeOf(Settings(Settings::Vulcanoids), 5)));
+                             Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 5}));
 
         Run const made =
             runCli(QStringList{"--save-recipe", "saved.belt", "-o", "a.sc"} + options, dir.path());
@@ -1016,8 +1008,8 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        QByteArray const good =
-            QByteArray::fromStdString(recipeText(recipeOf(Settings(Settings::Vulcanoids), 7)));
+        QByteArray const good = QByteArray::fromStdString(
+            recipeText(Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 7}));
         auto row = [](char const *name, QByteArray const &text, QStringList const &options,
                       int exitCode, char const *message) {
             QTest::newRow(name) << text << options << exitCode << QString::fromUtf8(message);

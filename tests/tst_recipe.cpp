@@ -20,26 +20,16 @@ QStringList fieldsOf(Recipe const &recipe)
     for (double value : {s.totalMass, s.innerRadius, s.outerRadius, s.minRadius, s.maxRadius,
                          s.minEccentricity, s.maxEccentricity, s.maxInclination, s.epoch})
         fields << QString::number(value, 'g', 17);
-    for (qlonglong value : {qlonglong(s.objectType), qlonglong(s.barycenter),
-                            qlonglong(recipe.massUnit), qlonglong(s.number),
-                            qlonglong(s.referencePlane), qlonglong(recipe.seed)})
+    for (qlonglong value :
+         {qlonglong(s.objectType), qlonglong(s.barycenter), qlonglong(recipe.massUnit),
+          qlonglong(s.number), qlonglong(s.referencePlane), qlonglong(recipe.seed)})
         fields << QString::number(value);
     return fields;
 }
 
-Recipe recipeFrom(Settings const &settings, std::uint32_t seed,
-                  Recipe::MassUnit unit = Recipe::SolarMasses)
-{
-    Recipe recipe;
-    recipe.settings = settings;
-    recipe.massUnit = unit;
-    recipe.seed = seed;
-    return recipe;
-}
-
 // The recipe every malformed row starts from; its settings are on lines 5
 // (type) to 21 (seed), after three comment lines and the version line.
-Recipe const baseRecipe = recipeFrom(Settings(Settings::Vulcanoids), 7);
+Recipe const baseRecipe = Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 7};
 
 // The base text with the line of one key replaced (by nothing: removed).
 QByteArray editedLine(QByteArray const &key, QByteArray const &replacement)
@@ -74,9 +64,10 @@ private slots:
 
         for (auto const &info : presetTable)
             QTest::addRow("%s", info.shortName.data())
-                << recipeFrom(Settings(info.preset), 5489) << QByteArray();
-        QTest::addRow("ebelt-em mass") << recipeFrom(Settings(Settings::EarthMoonBelt), 1)
-                                       << QByteArray("total-mass = 3.0401062188929665e-06");
+                << Recipe{Settings(info.preset), Recipe::SolarMasses, 5489} << QByteArray();
+        QTest::addRow("ebelt-em mass")
+            << Recipe{Settings(Settings::EarthMoonBelt), Recipe::SolarMasses, 1}
+            << QByteArray("total-mass = 3.0401062188929665e-06");
 
         struct Field {
             char const *key;

@@ -26,16 +26,6 @@ QByteArray runProgram(QString const &program, QStringList const &arguments)
     return process.readAllStandardOutput();
 }
 
-Recipe recipeOf(Settings const &settings, std::uint32_t seed,
-                Recipe::MassUnit unit = Recipe::SolarMasses)
-{
-    Recipe recipe;
-    recipe.settings = settings;
-    recipe.massUnit = unit;
-    recipe.seed = seed;
-    return recipe;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Recipe)
@@ -86,7 +76,7 @@ private slots:
         QTest::addColumn<Recipe>("recipe");
         for (auto const &info : presetTable)
             QTest::addRow("%s", info.shortName.data())
-                << recipeOf(presetSettings(info.preset), 5489);
+                << Recipe{presetSettings(info.preset), Recipe::SolarMasses, 5489};
         Settings largest = presetSettings(Settings::Vulcanoids);
         largest.beltName = "Ŝtelo ☄";
         largest.barycenter = true;
@@ -99,7 +89,7 @@ private slots:
         largest.referencePlane = Orbit::Extrasolar;
         largest.epoch = FieldLimits::epoch.maximum;
         QTest::addRow("largest values, earth masses")
-            << recipeOf(largest, 4294967295u, Recipe::EarthMasses);
+            << Recipe{largest, Recipe::EarthMasses, 4294967295u};
     }
     void recipeMakesTheCommandLinesBelt()
     {
@@ -128,7 +118,7 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("said");
         QTest::addColumn<double>("inner"); // the form's afterwards
-        Recipe recipe = recipeOf(presetSettings(Settings::Vulcanoids), 7);
+        Recipe recipe = Recipe{presetSettings(Settings::Vulcanoids), Recipe::SolarMasses, 7};
         recipe.settings.innerRadius = 0.123;
         QByteArray const good = QByteArray::fromStdString(recipeText(recipe));
         QTest::newRow("rounded") << good << "Belt inner radius" << 0.12;
