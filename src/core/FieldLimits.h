@@ -3,6 +3,7 @@
 
 #include "BaseAsteroid.h"
 #include "Orbit.h"
+#include "Settings.h"
 
 #include <array>
 #include <charconv>
@@ -30,6 +31,12 @@ inline constexpr FieldRange bodyRadius{0.0, 1e21, 2}; // km
 inline constexpr FieldRange eccentricity{0.0, 99.99, 5};
 inline constexpr FieldRange inclination{0.0, 180.0, 2}; // degrees
 inline constexpr FieldRange epoch{0.0, 10000000.0, 2};  // Julian date
+// The distributions' parameters; the settings check refuses the values at or
+// below 0 where they cannot apply.
+inline constexpr FieldRange radiusSlope{0.0, 10.0, 2};
+inline constexpr FieldRange eccentricityMode{0.0, 99.99, 5};
+inline constexpr FieldRange inclinationMode{0.0, 180.0, 2}; // degrees
+inline constexpr FieldRange surfaceDensitySlope{-10.0, 10.0, 2};
 
 // A value as a field with these decimals keeps it: rounded in decimal, as it
 // is shown, and read back.
@@ -52,6 +59,29 @@ inline constexpr std::array<ChoiceWord<Orbit::ReferencePlane>, 3> referencePlane
     {Orbit::Equator, "equator"},
     {Orbit::Extrasolar, "extrasolar"},
 }};
+
+inline constexpr std::array<ChoiceWord<Settings::RadiusDistribution>, 2> radiusDistributionWords{{
+    {Settings::RadiusDistribution::Bell, "bell"},
+    {Settings::RadiusDistribution::PowerLaw, "power-law"},
+}};
+
+// For the eccentricity and the inclination.
+inline constexpr std::array<ChoiceWord<Settings::SpreadDistribution>, 2> spreadDistributionWords{{
+    {Settings::SpreadDistribution::Bell, "bell"},
+    {Settings::SpreadDistribution::Rayleigh, "rayleigh"},
+}};
+
+inline constexpr std::array<ChoiceWord<Settings::SemiMajorAxisDistribution>, 2>
+    semiMajorAxisDistributionWords{{
+        {Settings::SemiMajorAxisDistribution::Bell, "bell"},
+        {Settings::SemiMajorAxisDistribution::SurfaceDensity, "surface-density"},
+    }};
+
+inline constexpr std::array<ChoiceWord<Settings::MeanAnomalyDistribution>, 2>
+    meanAnomalyDistributionWords{{
+        {Settings::MeanAnomalyDistribution::Zero, "zero"},
+        {Settings::MeanAnomalyDistribution::Uniform, "uniform"},
+    }};
 
 // The value a word names (words are lower case and matched exactly).
 template <typename Enum, std::size_t N> constexpr std::optional<Enum>
