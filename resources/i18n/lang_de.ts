@@ -455,6 +455,30 @@
         <source>These fields hold text that cannot be read as a number in their range: %1. Correct them first.</source>
         <translation>Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1. Korrigieren Sie sie zuerst.</translation>
     </message>
+    <message>
+        <source>Size slope</source>
+        <translation>Steigung der Größen</translation>
+    </message>
+    <message>
+        <source>Eccentricity mode</source>
+        <translation>Modus der Exzentrizität</translation>
+    </message>
+    <message>
+        <source>Inclination mode</source>
+        <translation>Modus der Inklination</translation>
+    </message>
+    <message>
+        <source>Surface density slope</source>
+        <translation>Steigung der Flächendichte</translation>
+    </message>
+    <message>
+        <source>%1 must be above 0 for the distribution chosen: enter a larger value.</source>
+        <translation>%1 muss für die gewählte Verteilung über 0 liegen: Geben Sie einen größeren Wert ein.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, but the distribution chosen puts ever more bodies towards 0 without end: enter a value above 0, or choose another distribution.</source>
+        <translation>%1 ist 0, doch die gewählte Verteilung legt gegen 0 hin ohne Ende immer mehr Körper: Geben Sie einen Wert über 0 ein oder wählen Sie eine andere Verteilung.</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

@@ -263,6 +263,10 @@ char const *optionOf(SettingsProblem::Field field)
     case SettingsProblem::MaxEccentricity: return "--max-eccentricity";
     case SettingsProblem::MaxInclination: return "--max-inclination";
     case SettingsProblem::Epoch: return "--epoch";
+    case SettingsProblem::RadiusSlope: return "--radius-slope";
+    case SettingsProblem::EccentricityMode: return "--eccentricity-mode";
+    case SettingsProblem::InclinationMode: return "--inclination-mode";
+    case SettingsProblem::SurfaceDensitySlope: return "--surface-density-slope";
     }
     return "--help";
 }
@@ -295,6 +299,12 @@ std::string problemText(SettingsProblem const &problem)
     case SettingsProblem::MassOverflow:
         return option + ": bodies this large would weigh more than the largest number a "
                         "catalogue can hold: give a smaller --max-radius and --min-radius";
+    case SettingsProblem::NotPositive:
+        return option + ": must be above 0 for the distribution chosen: give a larger value";
+    case SettingsProblem::ZeroLowerBound:
+        return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
+                        "bodies towards 0 without end: give a value above 0, or choose another "
+                        "distribution";
     }
     return option + ": not accepted";
 }

@@ -78,8 +78,44 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
             allFinite = false;
         }
     }
+
+    // A distribution's parameter counts only with the distribution chosen.
+    bool const powerLaw = settings.radiusDistribution == Settings::RadiusDistribution::PowerLaw;
+    bool const disc =
+        settings.semiMajorAxisDistribution == Settings::SemiMajorAxisDistribution::SurfaceDensity;
+    struct Parameter {
+        bool chosen;
+        SettingsProblem::Field field;
+        double value;
+        bool positive; // a slope or mode that must lie above 0
+    };
+    Parameter const parameters[] = {
+        {powerLaw, SettingsProblem::RadiusSlope, settings.radiusSlope, true},
+        {settings.eccentricityDistribution == Settings::SpreadDistribution::Rayleigh,
+         SettingsProblem::EccentricityMode, settings.eccentricityMode, true},
+        {settings.inclinationDistribution == Settings::SpreadDistribution::Rayleigh,
+         SettingsProblem::InclinationMode, settings.inclinationMode, true},
+        {disc, SettingsProblem::SurfaceDensitySlope, settings.surfaceDensitySlope, false},
+    };
+    for (auto const &parameter : parameters) {
+        if (!parameter.chosen)
+            continue;
+        if (!std::isfinite(parameter.value)) {
+            problems.push_back({parameter.field, SettingsProblem::NotFinite});
+            allFinite = false;
+        } else if (parameter.positive && !(parameter.value > 0)) {
+            problems.push_back({parameter.field, SettingsProblem::NotPositive});
+        }
+    }
     if (!allFinite)
         return problems;
+
+    // N(>R) ~ R^-q and a disc holding ~ r^(1-p) dr with p >= 2 have no finite
+    // count down to 0.
+    if (powerLaw && !(settings.minRadius > 0))
+        problems.push_back({SettingsProblem::MinRadius, SettingsProblem::ZeroLowerBound});
+    if (disc && settings.surfaceDensitySlope >= 2 && !(settings.innerRadius > 0))
+        problems.push_back({SettingsProblem::InnerRadius, SettingsProblem::ZeroLowerBound});
 
     // The period and the mass grow with the semi-major axis and the radius, so
     // the largest ones decide. A body's density is far below 1 Earth mass per
