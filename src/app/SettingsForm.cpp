@@ -302,7 +302,11 @@ DecimalField *SettingsForm::field(SettingsProblem::Field which) const
     case SettingsProblem::MaxInclination: return ui->doubleSpinBox_maxInclination;
     case SettingsProblem::Epoch: return ui->doubleSpinBox_epoch;
     case SettingsProblem::BeltName:
-    case SettingsProblem::BeltCenter: break;
+    case SettingsProblem::BeltCenter:
+    case SettingsProblem::RadiusSlope: // the form has no fields for these yet
+    case SettingsProblem::EccentricityMode:
+    case SettingsProblem::InclinationMode:
+    case SettingsProblem::SurfaceDensitySlope: break;
     }
     return nullptr;
 }
