@@ -646,6 +646,26 @@
         <source>Too many bodies to mark one by one: the deeper the colour, the more bodies there; the more orange, the more of them binary.</source>
         <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; je oranger, desto mehr davon sind Doppelobjekte.</translation>
     </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>radius R (km)</source>
+        <translation>Radius R (km)</translation>
+    </message>
+    <message>
+        <source>bodies with radius ≥ R</source>
+        <translation>Körper mit Radius ≥ R</translation>
+    </message>
+    <message>
+        <source>Semi-major axes</source>
+        <translation>Große Halbachsen</translation>
+    </message>
+    <message>
+        <source>bodies</source>
+        <translation>Körper</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
