@@ -655,8 +655,8 @@
         <translation>Radius R (km)</translation>
     </message>
     <message>
-        <source>bodies with radius ≥ R</source>
-        <translation>Körper mit Radius ≥ R</translation>
+        <source>N(radius ≥ R)</source>
+        <translation>N(Radius ≥ R)</translation>
     </message>
     <message>
         <source>Semi-major axes</source>

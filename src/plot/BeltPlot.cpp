@@ -114,13 +114,13 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     // Axis titles: below the tick labels, and turned up the left side.
     QRectF const below(frame.rect.left(), frame.rect.bottom() + tickLength + metrics.height(),
                        frame.rect.width(), metrics.height() * 1.2);
-    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, text.xTitle);
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text.xTitle);
     painter.save();
     painter.translate(frame.rect.left() - tickLength - gap * 2 - widest, frame.rect.center().y());
     painter.rotate(-90);
     painter.drawText(
         QRectF(-frame.rect.height() / 2, -metrics.height(), frame.rect.height(), metrics.height()),
-        Qt::AlignHCenter | Qt::AlignBottom, text.yTitle);
+        Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, text.yTitle);
     painter.restore();
 
     QFont bold = painter.font();
@@ -129,7 +129,7 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     painter.setFont(bold);
     painter.drawText(QRectF(frame.rect.left(), frame.rect.top() - metrics.height() * 1.4,
                             frame.rect.width(), metrics.height() * 1.2),
-                     Qt::AlignHCenter | Qt::AlignBottom, text.title);
+                     Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, text.title);
     painter.restore();
 }
 
@@ -372,7 +372,7 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
     Frame const sizeFrame = frameAt(cells[4], sizes.x, sizes.y);
     drawAxes(painter, sizeFrame,
              {BeltPlot::tr("Sizes"), BeltPlot::tr("radius R (km)"),
-              BeltPlot::tr("bodies with radius ≥ R")},
+              BeltPlot::tr("N(radius ≥ R)")},
              locale, true);
     drawCumulative(painter, sizeFrame, sizes);
 
