@@ -34,8 +34,8 @@ Generator::Generator(Settings settings, unsigned int seed)
     , settings(std::move(settings))
     , engine(seed)
 {
-    if (this->settings.number > maxNumber)
-        this->settings.number = maxNumber;
+    if (this->settings.number > numberCap)
+        this->settings.number = numberCap;
     asteroids.reserve(this->settings.number);
 }
 

@@ -68,8 +68,9 @@ public:
     // a (AU) around totalMass (solar masses).
     static double orbitalPeriod(double semiMajorAxis, double totalMass);
 
-    // The largest number of bodies a belt may have.
-    static constexpr std::uint32_t maxNumber = 0x3fffffff;
+    // The most bodies a belt may have: a larger number is cut to it. The
+    // front ends accept far fewer (FieldLimits::largestEnteredNumber).
+    static constexpr std::uint32_t numberCap = 0x3fffffff;
     // Percentage done after done of total, formed in 64 bits so that no belt
     // size overflows it.
     static int progressPercent(std::uint64_t done, std::uint64_t total)
