@@ -58,12 +58,12 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     if (settings.barycenter && !(std::isfinite(settings.totalMass) && settings.totalMass > 0))
         problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
 
-    // Every bound of the table; the total mass is judged above, and only
-    // around a barycenter.
+    // Every bound of the table that a problem can name; the total mass is
+    // judged above, and only around a barycenter.
     EnteredSettings entered{settings, Settings::SolarMasses};
     bool allFinite = true;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind != SettingRow::Number || row.field == SettingsProblem::TotalMass)
+        if (row.kind != SettingRow::Number || !row.field || row.field == SettingsProblem::TotalMass)
             continue;
         if (!std::isfinite(row.number(entered))) {
             problems.push_back({*row.field, SettingsProblem::NotFinite});

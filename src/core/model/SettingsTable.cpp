@@ -13,7 +13,8 @@ template <auto member> auto &valueOf(EnteredSettings &entered)
 
 SettingRow numberRow(std::string_view key, std::string_view member, FieldRange range,
                      std::string_view unit, std::string_view valueName, std::string_view help,
-                     SettingsProblem::Field field, double &(*value)(EnteredSettings &))
+                     std::optional<SettingsProblem::Field> field,
+                     double &(*value)(EnteredSettings &))
 {
     SettingRow row;
     row.key = key;
