@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(range("doubleSpinBox_maxEccentricity"), limits(FieldLimits::eccentricity));
         QCOMPARE(range("doubleSpinBox_maxInclination"), limits(FieldLimits::inclination));
         QCOMPARE(range("doubleSpinBox_epoch"), limits(FieldLimits::epoch));
-        QCOMPARE(w<QSpinBox>("spinBox_number")->maximum(), int(FieldLimits::maxNumber));
+        QCOMPARE(w<QSpinBox>("spinBox_number")->maximum(), int(FieldLimits::largestEnteredNumber));
         QCOMPARE(w<QSpinBox>("spinBox_number")->minimum(), 0);
     }
 

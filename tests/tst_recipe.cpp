@@ -94,7 +94,7 @@ private slots:
             }
         }
         Recipe edges = baseRecipe;
-        edges.settings.number = FieldLimits::maxNumber;
+        edges.settings.number = FieldLimits::largestEnteredNumber;
         edges.seed = std::numeric_limits<std::uint32_t>::max();
         edges.settings.objectType = BaseAsteroid::Comet;
         edges.settings.referencePlane = Orbit::Extrasolar;

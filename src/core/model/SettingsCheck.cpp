@@ -3,6 +3,7 @@
 
 #include "CatalogueText.h"
 #include "Generator.h"
+#include "SettingsTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,24 +58,15 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     if (settings.barycenter && !(std::isfinite(settings.totalMass) && settings.totalMass > 0))
         problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
 
-    struct Bound {
-        SettingsProblem::Field field;
-        double value;
-    };
-    Bound const bounds[] = {
-        {SettingsProblem::InnerRadius, settings.innerRadius},
-        {SettingsProblem::OuterRadius, settings.outerRadius},
-        {SettingsProblem::MinRadius, settings.minRadius},
-        {SettingsProblem::MaxRadius, settings.maxRadius},
-        {SettingsProblem::MinEccentricity, settings.minEccentricity},
-        {SettingsProblem::MaxEccentricity, settings.maxEccentricity},
-        {SettingsProblem::MaxInclination, settings.maxInclination},
-        {SettingsProblem::Epoch, settings.epoch},
-    };
+    // Every bound of the table that a problem can name; the total mass is
+    // judged above, and only around a barycenter.
+    EnteredSettings entered{settings, Settings::SolarMasses};
     bool allFinite = true;
-    for (auto const &bound : bounds) {
-        if (!std::isfinite(bound.value)) {
-            problems.push_back({bound.field, SettingsProblem::NotFinite});
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind != SettingRow::Number || !row.field || row.field == SettingsProblem::TotalMass)
+            continue;
+        if (!std::isfinite(row.number(entered))) {
+            problems.push_back({*row.field, SettingsProblem::NotFinite});
             allFinite = false;
         }
     }

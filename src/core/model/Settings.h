@@ -17,6 +17,10 @@ struct Settings {
         EarthMoonBelt = 3,
     };
 
+    // The unit a person gives a total mass in; a run's totalMass is always
+    // in solar masses.
+    enum MassUnit : std::int32_t { SolarMasses, EarthMasses };
+
     Settings() = default;
     explicit Settings(Preset preset);
 
