@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_3")),
                  (QStringList{"doubleSpinBox_epoch", "pushButton_resetEpoch"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
-                 (QStringList{"formLayout", "pushButton_generate"}));
+                 (QStringList{"formLayout", "groupBox_distributions", "pushButton_generate"}));
     }
 
     void numberFields_data()
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(range("doubleSpinBox_maxEccentricity"), limits(FieldLimits::eccentricity));
         QCOMPARE(range("doubleSpinBox_maxInclination"), limits(FieldLimits::inclination));
         QCOMPARE(range("doubleSpinBox_epoch"), limits(FieldLimits::epoch));
-        QCOMPARE(w<QSpinBox>("spinBox_number")->maximum(), int(FieldLimits::maxNumber));
+        QCOMPARE(w<QSpinBox>("spinBox_number")->maximum(), int(FieldLimits::largestEnteredNumber));
         QCOMPARE(w<QSpinBox>("spinBox_number")->minimum(), 0);
     }
 

@@ -272,8 +272,8 @@
         <translation>&amp;Gürtelvorschau und Startwert…</translation>
     </message>
     <message>
-        <source>The belt preview holds no valid seed. Enter a seed from 0 to 4294967295 there, or close the preview to draw a new seed for each run.</source>
-        <translation>Die Gürtelvorschau enthält keinen gültigen Startwert. Geben Sie dort einen Startwert von 0 bis 4294967295 ein, oder schliessen Sie die Vorschau, damit jeder Lauf einen neuen Startwert zieht.</translation>
+        <source>The belt preview holds no valid seed. Enter a seed from 0 to %1 there, or close the preview to draw a new seed for each run.</source>
+        <translation>Die Gürtelvorschau enthält keinen gültigen Startwert. Geben Sie dort einen Startwert von 0 bis %1 ein, oder schliessen Sie die Vorschau, damit jeder Lauf einen neuen Startwert zieht.</translation>
     </message>
     <message>
         <source>No seed could be drawn from the system's random source, so no belt was generated. Enter a seed in the belt preview (%1) to generate one.</source>
@@ -670,8 +670,8 @@
 <context>
     <name>PreviewWindow</name>
     <message>
-        <source>No seed could be drawn from the system's random source. Enter a seed from 0 to 4294967295 instead.</source>
-        <translation>Aus der Zufallsquelle des Systems konnte kein Startwert gezogen werden. Geben Sie stattdessen einen Startwert von 0 bis 4294967295 ein.</translation>
+        <source>No seed could be drawn from the system's random source. Enter a seed from 0 to %1 instead.</source>
+        <translation>Aus der Zufallsquelle des Systems konnte kein Startwert gezogen werden. Geben Sie stattdessen einen Startwert von 0 bis %1 ein.</translation>
     </message>
     <message>
         <source>Belt Preview</source>
@@ -682,8 +682,8 @@
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <source>A whole number from 0 to 4294967295. The same settings and seed always give the same belt.</source>
-        <translation>Eine ganze Zahl von 0 bis 4294967295. Dieselben Einstellungen und derselbe Startwert ergeben immer denselben Gürtel.</translation>
+        <source>A whole number from 0 to %1. The same settings and seed always give the same belt.</source>
+        <translation>Eine ganze Zahl von 0 bis %1. Dieselben Einstellungen und derselbe Startwert ergeben immer denselben Gürtel.</translation>
     </message>
     <message>
         <source>&amp;New Seed</source>
@@ -706,8 +706,8 @@
         <translation>Dies ist der Gürtel, den „Generiere“ schreibt: Solange dieses Fenster offen ist, verwendet „Generiere“ diesen Startwert. Ist es geschlossen, zieht jeder Lauf einen neuen Startwert.</translation>
     </message>
     <message>
-        <source>Enter a seed from 0 to 4294967295 to see the belt.</source>
-        <translation>Geben Sie einen Startwert von 0 bis 4294967295 ein, um den Gürtel zu sehen.</translation>
+        <source>Enter a seed from 0 to %1 to see the belt.</source>
+        <translation>Geben Sie einen Startwert von 0 bis %1 ein, um den Gürtel zu sehen.</translation>
     </message>
     <message>
         <source>Drawing the belt…</source>

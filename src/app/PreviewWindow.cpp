@@ -22,7 +22,7 @@
 
 namespace {
 
-// Whole numbers from 0 to 4294967295, the seeds an engine takes.
+// Whole numbers from 0 to largestSeed, the seeds an engine takes.
 class SeedValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -36,7 +36,7 @@ public:
             if (c < '0' || c > '9')
                 return Invalid;
         }
-        return input.toULongLong() <= 0xffffffffull ? Acceptable : Invalid;
+        return input.toULongLong() <= largestSeed ? Acceptable : Invalid;
     }
 };
 
@@ -150,7 +150,8 @@ PreviewWindow::PreviewWindow(QWidget *parent)
 
     seedEdit->setValidator(new SeedValidator(seedEdit));
     seedEdit->setMaxLength(10);
-    seedEdit->setMinimumWidth(seedEdit->fontMetrics().horizontalAdvance("4294967295") + 24);
+    seedEdit->setMinimumWidth(
+        seedEdit->fontMetrics().horizontalAdvance(QString::number(largestSeed)) + 24);
     seedLabel->setBuddy(seedEdit);
     noteLabel->setWordWrap(true);
     warningLabel->setObjectName("label_previewWarnings");
@@ -230,7 +231,8 @@ bool PreviewWindow::drawSeed()
     }
     QMessageBox::warning(this, windowTitle(),
                          tr("No seed could be drawn from the system's random source. Enter a "
-                            "seed from 0 to 4294967295 instead."));
+                            "seed from 0 to %1 instead.")
+                             .arg(largestSeed));
     return false;
 }
 
@@ -257,8 +259,9 @@ void PreviewWindow::retranslate()
 {
     setWindowTitle(tr("Belt Preview"));
     seedLabel->setText(tr("&Seed:"));
-    seedEdit->setToolTip(tr("A whole number from 0 to 4294967295. The same settings and seed "
-                            "always give the same belt."));
+    seedEdit->setToolTip(tr("A whole number from 0 to %1. The same settings and seed "
+                            "always give the same belt.")
+                             .arg(largestSeed));
     newSeedButton->setText(tr("&New Seed"));
     newSeedButton->setToolTip(tr("Draw a new seed from the system's random source"));
     copyButton->setText(tr("&Copy"));
@@ -313,7 +316,7 @@ void PreviewWindow::display(std::shared_ptr<BeltPreview const> preview, std::uin
 void PreviewWindow::updateStatus()
 {
     if (!seed())
-        statusLabel->setText(tr("Enter a seed from 0 to 4294967295 to see the belt."));
+        statusLabel->setText(tr("Enter a seed from 0 to %1 to see the belt.").arg(largestSeed));
     else if (waiting)
         statusLabel->setText(tr("Drawing the belt\u2026"));
     else if (drawnSeed)

@@ -2,8 +2,8 @@
 #include "SettingsForm.h"
 
 #include "DecimalField.h"
-#include "FieldLimits.h"
 #include "Presets.h"
+#include "SettingsTable.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
@@ -41,11 +41,20 @@ void setLimits(QDoubleSpinBox *field, FieldRange range)
     field->setRange(range.minimum, range.maximum);
 }
 
-// The enumerator an item carries, or fallback for an item without one.
-template <typename Enum> Enum itemValue(QComboBox const *box, Enum fallback)
+// The designer form names each setting's widget after the member it fills,
+// behind the widget's kind.
+QString widgetName(SettingRow const &row)
 {
-    QVariant const data = box->currentData();
-    return data.isValid() ? static_cast<Enum>(data.toInt()) : fallback;
+    static char const *const prefixes[] = {"doubleSpinBox_", "spinBox_", "lineEdit_", "comboBox_",
+                                           "checkBox_"};
+    return QLatin1String(prefixes[row.kind]) +
+           QString::fromUtf8(row.member.data(), int(row.member.size()));
+}
+
+// The total mass's unit is a pair of radio buttons beside its field.
+bool hasOwnWidget(SettingRow const &row)
+{
+    return row.wordUnits.empty();
 }
 
 } // namespace
@@ -71,24 +80,26 @@ SettingsForm::SettingsForm(QMainWindow *window)
 
     followChanges();
     connect(this, &SettingsForm::changed, this, &SettingsForm::markWarnings);
+    connect(this, &SettingsForm::changed, this, &SettingsForm::enableFields);
+    enableFields();
     fitTotalMassField();
 }
 
 SettingsForm::~SettingsForm() = default;
 
+QWidget *SettingsForm::widget(SettingRow const &row) const
+{
+    return hasOwnWidget(row) ? ui->centralwidget->findChild<QWidget *>(widgetName(row)) : nullptr;
+}
+
 void SettingsForm::applyLimits()
 {
-    using namespace FieldLimits;
-    setLimits(ui->doubleSpinBox_totalMass, totalMass);
-    setLimits(ui->doubleSpinBox_innerRadius, beltRadius);
-    setLimits(ui->doubleSpinBox_outerRadius, beltRadius);
-    setLimits(ui->doubleSpinBox_minRadius, bodyRadius);
-    setLimits(ui->doubleSpinBox_maxRadius, bodyRadius);
-    setLimits(ui->doubleSpinBox_minEccentricity, eccentricity);
-    setLimits(ui->doubleSpinBox_maxEccentricity, eccentricity);
-    setLimits(ui->doubleSpinBox_maxInclination, inclination);
-    setLimits(ui->doubleSpinBox_epoch, epoch);
-    ui->spinBox_number->setRange(0, int(maxNumber));
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind == SettingRow::Number)
+            setLimits(static_cast<QDoubleSpinBox *>(widget(row)), row.range);
+        else if (row.kind == SettingRow::WholeNumber)
+            static_cast<QSpinBox *>(widget(row))->setRange(0, int(row.range.maximum));
+    }
 }
 
 // Each item carries its enumerator; the texts are only what is shown.
@@ -165,60 +176,76 @@ void SettingsForm::nameDistributions()
     }
 }
 
+EnteredSettings SettingsForm::entered() const
+{
+    EnteredSettings entered;
+    entered.massUnit =
+        ui->radioButton_earthMass->isChecked() ? Settings::EarthMasses : Settings::SolarMasses;
+    for (SettingRow const &row : settingsTable()) {
+        QWidget *const shown = widget(row);
+        switch (row.kind) {
+        case SettingRow::Number:
+            row.number(entered) = static_cast<QDoubleSpinBox *>(shown)->value();
+            break;
+        case SettingRow::WholeNumber:
+            row.whole(entered) =
+                static_cast<std::uint32_t>(static_cast<QSpinBox *>(shown)->value());
+            break;
+        case SettingRow::Text:
+            row.text(entered) = static_cast<QLineEdit *>(shown)->text().toStdString();
+            break;
+        case SettingRow::Choice:
+            // Each item carries its enumerator; an item without one is the first word.
+            if (shown) {
+                QVariant const data = static_cast<QComboBox *>(shown)->currentData();
+                row.setChoice(entered, data.isValid() ? data.toInt() : row.words.front().value);
+            }
+            break;
+        case SettingRow::Flag:
+            row.flag(entered) = static_cast<QCheckBox *>(shown)->isChecked();
+            break;
+        }
+    }
+    return entered;
+}
+
 Settings SettingsForm::settings() const
 {
-    Settings s;
-    s.objectType = itemValue(ui->comboBox_objectType, BaseAsteroid::Asteroid);
-    s.beltName = ui->lineEdit_beltName->text().toStdString();
-    s.beltCenter = ui->lineEdit_beltCenter->text().toStdString();
-    s.barycenter = ui->checkBox_barycenter->isChecked();
-    s.totalMass = ui->doubleSpinBox_totalMass->value();
-    if (ui->radioButton_earthMass->isChecked())
-        s.totalMass *= solMassOfEarth;
-    s.number = static_cast<std::uint32_t>(ui->spinBox_number->value());
-    s.innerRadius = ui->doubleSpinBox_innerRadius->value();
-    s.outerRadius = ui->doubleSpinBox_outerRadius->value();
-    s.maxRadius = ui->doubleSpinBox_maxRadius->value();
-    s.minRadius = ui->doubleSpinBox_minRadius->value();
-    s.maxEccentricity = ui->doubleSpinBox_maxEccentricity->value();
-    s.minEccentricity = ui->doubleSpinBox_minEccentricity->value();
-    s.maxInclination = ui->doubleSpinBox_maxInclination->value();
-    s.referencePlane = itemValue(ui->comboBox_referencePlane, Orbit::Ecliptic);
-    s.epoch = ui->doubleSpinBox_epoch->value();
-    return s;
+    return entered().forRun();
 }
 
 void SettingsForm::load(Settings const &s)
 {
-    ui->comboBox_objectType->setCurrentIndex(ui->comboBox_objectType->findData(s.objectType));
-    ui->lineEdit_beltName->setText(QString::fromStdString(s.beltName));
-    ui->lineEdit_beltCenter->setText(QString::fromStdString(s.beltCenter));
-    ui->checkBox_barycenter->setChecked(s.barycenter);
     ui->radioButton_solarMass->setChecked(true);
-    ui->doubleSpinBox_totalMass->setValue(s.totalMass);
-    ui->spinBox_number->setValue(
-        static_cast<int>(std::min<std::uint32_t>(s.number, std::numeric_limits<int>::max())));
-    ui->doubleSpinBox_innerRadius->setValue(s.innerRadius);
-    ui->doubleSpinBox_outerRadius->setValue(s.outerRadius);
-    ui->doubleSpinBox_minRadius->setValue(s.minRadius);
-    ui->doubleSpinBox_maxRadius->setValue(s.maxRadius);
-    ui->doubleSpinBox_minEccentricity->setValue(s.minEccentricity);
-    ui->doubleSpinBox_maxEccentricity->setValue(s.maxEccentricity);
-    ui->doubleSpinBox_maxInclination->setValue(s.maxInclination);
-    ui->comboBox_referencePlane->setCurrentIndex(
-        ui->comboBox_referencePlane->findData(s.referencePlane));
-    ui->doubleSpinBox_epoch->setValue(s.epoch);
+    EnteredSettings entered{s, Settings::SolarMasses};
+    for (SettingRow const &row : settingsTable()) {
+        QWidget *const shown = widget(row);
+        switch (row.kind) {
+        case SettingRow::Number:
+            static_cast<QDoubleSpinBox *>(shown)->setValue(row.number(entered));
+            break;
+        case SettingRow::WholeNumber:
+            static_cast<QSpinBox *>(shown)->setValue(static_cast<int>(
+                std::min<std::uint32_t>(row.whole(entered), std::numeric_limits<int>::max())));
+            break;
+        case SettingRow::Text:
+            static_cast<QLineEdit *>(shown)->setText(QString::fromStdString(row.text(entered)));
+            break;
+        case SettingRow::Choice:
+            if (auto *box = static_cast<QComboBox *>(shown))
+                box->setCurrentIndex(box->findData(row.choice(entered)));
+            break;
+        case SettingRow::Flag:
+            static_cast<QCheckBox *>(shown)->setChecked(row.flag(entered));
+            break;
+        }
+    }
 }
 
 Recipe SettingsForm::recipe(std::uint32_t seed) const
 {
-    Recipe shown;
-    shown.settings = settings();
-    shown.settings.totalMass = ui->doubleSpinBox_totalMass->value();
-    shown.massUnit =
-        ui->radioButton_earthMass->isChecked() ? Recipe::EarthMasses : Recipe::SolarMasses;
-    shown.seed = seed;
-    return shown;
+    EnteredSettings const shown = entered();
+    return Recipe{shown.settings, shown.massUnit, seed};
 }
 
 QStringList SettingsForm::load(Recipe const &recipe)
@@ -228,19 +255,14 @@ QStringList SettingsForm::load(Recipe const &recipe)
         ui->radioButton_earthMass->setChecked(true);
         ui->doubleSpinBox_totalMass->setValue(recipe.settings.totalMass);
     }
-    Settings const &given = recipe.settings;
+    EnteredSettings given{recipe.settings, recipe.massUnit};
     QStringList rounded;
-    for (auto [which, value] : {std::pair{SettingsProblem::TotalMass, given.totalMass},
-                                {SettingsProblem::InnerRadius, given.innerRadius},
-                                {SettingsProblem::OuterRadius, given.outerRadius},
-                                {SettingsProblem::MinRadius, given.minRadius},
-                                {SettingsProblem::MaxRadius, given.maxRadius},
-                                {SettingsProblem::MinEccentricity, given.minEccentricity},
-                                {SettingsProblem::MaxEccentricity, given.maxEccentricity},
-                                {SettingsProblem::MaxInclination, given.maxInclination},
-                                {SettingsProblem::Epoch, given.epoch}}) {
-        if (field(which)->value() != value)
-            rounded << labelOf(field(which));
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind == SettingRow::Number) {
+            auto *shown = static_cast<DecimalField *>(widget(row));
+            if (shown->value() != row.number(given))
+                rounded << labelOf(shown);
+        }
     }
     return rounded;
 }
@@ -317,6 +339,18 @@ void SettingsForm::followChanges()
         connect(button, &QAbstractButton::toggled, this, &SettingsForm::changed);
 }
 
+// A field whose setting counts only under another one is enabled by it.
+void SettingsForm::enableFields()
+{
+    Settings const now = settings();
+    for (SettingRow const &row : settingsTable()) {
+        if (row.enabled) {
+            if (QWidget *shown = widget(row))
+                shown->setEnabled(row.isEnabled(now));
+        }
+    }
+}
+
 // Each field of an odd bound gets the words of its warnings as its tooltip.
 void SettingsForm::markWarnings()
 {
@@ -336,24 +370,9 @@ void SettingsForm::markWarnings()
 
 DecimalField *SettingsForm::field(SettingsProblem::Field which) const
 {
-    switch (which) {
-    case SettingsProblem::TotalMass: return ui->doubleSpinBox_totalMass;
-    case SettingsProblem::InnerRadius: return ui->doubleSpinBox_innerRadius;
-    case SettingsProblem::OuterRadius: return ui->doubleSpinBox_outerRadius;
-    case SettingsProblem::MinRadius: return ui->doubleSpinBox_minRadius;
-    case SettingsProblem::MaxRadius: return ui->doubleSpinBox_maxRadius;
-    case SettingsProblem::MinEccentricity: return ui->doubleSpinBox_minEccentricity;
-    case SettingsProblem::MaxEccentricity: return ui->doubleSpinBox_maxEccentricity;
-    case SettingsProblem::MaxInclination: return ui->doubleSpinBox_maxInclination;
-    case SettingsProblem::Epoch: return ui->doubleSpinBox_epoch;
-    case SettingsProblem::BeltName:
-    case SettingsProblem::BeltCenter:
-    case SettingsProblem::RadiusSlope: // the form has no fields for these yet
-    case SettingsProblem::EccentricityMode:
-    case SettingsProblem::InclinationMode:
-    case SettingsProblem::SurfaceDensitySlope: break;
-    }
-    return nullptr;
+    SettingRow const *row = findSetting(which);
+    return row && row->kind == SettingRow::Number ? static_cast<DecimalField *>(widget(*row))
+                                                  : nullptr;
 }
 
 QList<DecimalField *> SettingsForm::decimalFields() const

@@ -4,6 +4,7 @@
 #include "Recipe.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
+#include "SettingsTable.h"
 
 #include <QLocale>
 #include <QObject>
@@ -58,6 +59,11 @@ private:
     void toggleMassUnit(bool earthMasses);
     void followChanges();
     void markWarnings();
+    void enableFields();
+    // The form as entered, the total mass in the unit chosen.
+    EnteredSettings entered() const;
+    // The widget of a setting; null for the mass unit, which is two buttons.
+    QWidget *widget(SettingRow const &row) const;
     void fitTotalMassField();
     DecimalField *field(SettingsProblem::Field field) const;
     QString labelOf(DecimalField *field) const;

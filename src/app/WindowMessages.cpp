@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowMessages.h"
 
+#include "RandomSource.h"
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
@@ -243,8 +245,9 @@ QString WindowMessages::unreadableNotKept(QStringList const &fields)
 
 QString WindowMessages::noPreviewSeed()
 {
-    return tr("The belt preview holds no valid seed. Enter a seed from 0 to 4294967295 there, "
-              "or close the preview to draw a new seed for each run.");
+    return tr("The belt preview holds no valid seed. Enter a seed from 0 to %1 there, "
+              "or close the preview to draw a new seed for each run.")
+        .arg(largestSeed);
 }
 
 QString WindowMessages::noSystemSeed(QString const &previewShortcut)

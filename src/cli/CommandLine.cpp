@@ -3,34 +3,20 @@
 
 #include "FieldLimits.h"
 #include "Presets.h"
+#include "RandomSource.h"
 #include "Recipe.h"
 #include "SettingsCheck.h"
+#include "SettingsTable.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
 
 namespace {
-
-std::string rangeText(FieldRange range)
-{
-    return numberText(range.minimum) + " to " + numberText(range.maximum);
-}
-
-template <typename Enum, std::size_t N>
-std::string wordList(std::array<ChoiceWord<Enum>, N> const &words, char const *separator)
-{
-    std::string text;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0)
-            text += i + 1 == N ? " or " : separator;
-        text += words[i].word;
-    }
-    return text;
-}
 
 std::string presetNames()
 {
@@ -61,65 +47,42 @@ struct Options {
                                   "with, once the belt is written.",
                                   "file"};
     QCommandLineOption listPresets{"list-presets", "Print the presets with all their values."};
-    QCommandLineOption type{"type", "Object type: asteroid or comet.", "type"};
-    QCommandLineOption name{"name", "Belt name, the stem of every body's name.", "text"};
-    QCommandLineOption center{"center", "Center object that the bodies orbit.", "text"};
-    QCommandLineOption barycenter{"barycenter",
-                                  "The center object is a barycenter: orbits get periods "
-                                  "from --total-mass."};
-    QCommandLineOption noBarycenter{"no-barycenter", "The center object is not a barycenter."};
-    QCommandLineOption totalMass{"total-mass",
-                                 "Total mass of the main objects at the center, " +
-                                     QString::fromStdString(rangeText(FieldLimits::totalMass)) +
-                                     " in the unit of --mass-unit.",
-                                 "mass"};
-    QCommandLineOption massUnit{"mass-unit", "Unit of --total-mass: solar (the default) or earth.",
-                                "unit"};
-    QCommandLineOption number{
-        "number", "Number of bodies, 0 to " + QString::number(FieldLimits::maxNumber) + ".",
-        "count"};
-    QCommandLineOption inner{"inner",
-                             "Belt inner radius in AU, " +
-                                 QString::fromStdString(rangeText(FieldLimits::beltRadius)) + ".",
-                             "AU"};
-    QCommandLineOption outer{"outer",
-                             "Belt outer radius in AU, " +
-                                 QString::fromStdString(rangeText(FieldLimits::beltRadius)) + ".",
-                             "AU"};
-    QCommandLineOption minRadius{"min-radius",
-                                 "Smallest body radius in km, " +
-                                     QString::fromStdString(rangeText(FieldLimits::bodyRadius)) +
-                                     ".",
-                                 "km"};
-    QCommandLineOption maxRadius{"max-radius",
-                                 "Largest body radius in km, " +
-                                     QString::fromStdString(rangeText(FieldLimits::bodyRadius)) +
-                                     ".",
-                                 "km"};
-    QCommandLineOption minEccentricity{
-        "min-eccentricity",
-        "Smallest eccentricity, " + QString::fromStdString(rangeText(FieldLimits::eccentricity)) +
-            ".",
-        "e"};
-    QCommandLineOption maxEccentricity{
-        "max-eccentricity",
-        "Largest eccentricity, " + QString::fromStdString(rangeText(FieldLimits::eccentricity)) +
-            ".",
-        "e"};
-    QCommandLineOption maxInclination{
-        "max-inclination",
-        "Inclination bound in degrees, applied with both signs, " +
-            QString::fromStdString(rangeText(FieldLimits::inclination)) + ".",
-        "degrees"};
-    QCommandLineOption plane{"plane", "Reference plane: ecliptic, equator or extrasolar.", "plane"};
-    QCommandLineOption epoch{"epoch",
-                             "Epoch as a Julian date, " +
-                                 QString::fromStdString(rangeText(FieldLimits::epoch)) + ".",
-                             "JD"};
     QCommandLineOption seed{"seed",
-                            "Engine seed, 0 to 4294967295. Without it a seed is drawn from the "
-                            "system's random source; either way it is reported as 'seed: N'.",
+                            "Engine seed, 0 to " + QString::number(largestSeed) +
+                                ". Without it a seed is drawn from the system's random source; "
+                                "either way it is reported as 'seed: N'.",
                             "N"};
+    // The settings' options, in the table's order: a flag has two.
+    std::vector<QCommandLineOption> settings = settingOptions();
+
+    static std::vector<QCommandLineOption> settingOptions()
+    {
+        std::vector<QCommandLineOption> options;
+        for (SettingRow const &row : settingsTable()) {
+            QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
+            QString const help = QString::fromStdString(row.helpLine());
+            if (row.kind == SettingRow::Flag) {
+                options.emplace_back(key, help);
+                options.emplace_back(
+                    "no-" + key, QString::fromUtf8(row.offHelp.data(), int(row.offHelp.size())));
+            } else {
+                options.emplace_back(
+                    key, help, QString::fromUtf8(row.valueName.data(), int(row.valueName.size())));
+            }
+        }
+        return options;
+    }
+
+    // The option of a setting that takes a value.
+    QCommandLineOption const &of(SettingRow const &row) const
+    {
+        QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
+        for (QCommandLineOption const &option : settings) {
+            if (option.names().first() == key)
+                return option;
+        }
+        return settings.front();
+    }
     QCommandLineOption output{{"o", "output"},
                               "Write the catalogue to this file ('-' or no option: standard "
                               "output; /dev/stdout and /dev/fd/N are written as they are). An "
@@ -127,9 +90,10 @@ struct Options {
                               "file"};
     QCommandLineOption preview{"preview",
                                "Also draw the belt as a PNG picture: seen from above and "
-                               "edge-on at the epoch, and its semi-major axes against "
-                               "eccentricity and inclination. The catalogue is then written "
-                               "only when -o is given.",
+                               "edge-on at the epoch, its semi-major axes against "
+                               "eccentricity and inclination and in a histogram, and the "
+                               "count of bodies against their radius on logarithmic axes. "
+                               "The catalogue is then written only when -o is given.",
                                "png"};
     QCommandLineOption quiet{{"q", "quiet"},
                              "Print only errors on standard error (no seed, no progress)."};
@@ -173,14 +137,14 @@ public:
 
     std::string error;
 
-    void number(QCommandLineOption const &option, FieldRange range, char const *unit,
+    void number(QCommandLineOption const &option, FieldRange range, std::string_view unit,
                 double &target)
     {
         if (!error.empty() || !parser.isSet(option))
             return;
         std::string const text = valueOf(option);
-        std::string const accepted =
-            "give a number from " + rangeText(range) + (unit[0] ? std::string(" ") + unit : "");
+        std::string const accepted = "give a number from " + rangeText(range) +
+                                     (unit.empty() ? "" : " " + std::string(unit));
         double value = 0;
         std::errc const read = readNumberText(text, value);
         if (read == std::errc::invalid_argument) {
@@ -214,17 +178,15 @@ public:
         return std::nullopt;
     }
 
-    template <typename Enum, std::size_t N>
-    void choice(QCommandLineOption const &option, std::array<ChoiceWord<Enum>, N> const &words,
-                Enum &target)
+    void choice(QCommandLineOption const &option, SettingRow const &row, EnteredSettings &target)
     {
         if (!error.empty() || !parser.isSet(option))
             return;
         std::string const text = valueOf(option);
-        if (auto const value = findChoice(words, text))
-            target = *value;
+        if (auto const value = row.valueOf(text))
+            row.setChoice(target, *value);
         else
-            refuse(option, quoted(text) + " is not accepted: give " + wordList(words, ", "));
+            refuse(option, quoted(text) + " is not accepted: give " + wordList(row.words));
     }
 
     void text(QCommandLineOption const &option, std::string &target)
@@ -249,26 +211,10 @@ private:
     QCommandLineParser const &parser;
 };
 
-char const *optionOf(SettingsProblem::Field field)
+std::string optionOf(SettingsProblem::Field field)
 {
-    switch (field) {
-    case SettingsProblem::BeltName: return "--name";
-    case SettingsProblem::BeltCenter: return "--center";
-    case SettingsProblem::TotalMass: return "--total-mass";
-    case SettingsProblem::InnerRadius: return "--inner";
-    case SettingsProblem::OuterRadius: return "--outer";
-    case SettingsProblem::MinRadius: return "--min-radius";
-    case SettingsProblem::MaxRadius: return "--max-radius";
-    case SettingsProblem::MinEccentricity: return "--min-eccentricity";
-    case SettingsProblem::MaxEccentricity: return "--max-eccentricity";
-    case SettingsProblem::MaxInclination: return "--max-inclination";
-    case SettingsProblem::Epoch: return "--epoch";
-    case SettingsProblem::RadiusSlope: return "--radius-slope";
-    case SettingsProblem::EccentricityMode: return "--eccentricity-mode";
-    case SettingsProblem::InclinationMode: return "--inclination-mode";
-    case SettingsProblem::SurfaceDensitySlope: return "--surface-density-slope";
-    }
-    return "--help";
+    SettingRow const *row = findSetting(field);
+    return row ? "--" + std::string(row->key) : "--help";
 }
 
 std::string problemText(SettingsProblem const &problem)
@@ -346,31 +292,11 @@ Request parseCommandLine(QStringList const &arguments)
         "override the values of --preset.");
     QCommandLineOption const helpOption = parser.addHelpOption();
     QCommandLineOption const versionOption = parser.addVersionOption();
-    parser.addOptions({options.preset,
-                       options.recipe,
-                       options.listPresets,
-                       options.type,
-                       options.name,
-                       options.center,
-                       options.barycenter,
-                       options.noBarycenter,
-                       options.totalMass,
-                       options.massUnit,
-                       options.number,
-                       options.inner,
-                       options.outer,
-                       options.minRadius,
-                       options.maxRadius,
-                       options.minEccentricity,
-                       options.maxEccentricity,
-                       options.maxInclination,
-                       options.plane,
-                       options.epoch,
-                       options.seed,
-                       options.output,
-                       options.preview,
-                       options.saveRecipe,
-                       options.quiet});
+    parser.addOptions({options.preset, options.recipe, options.listPresets});
+    for (QCommandLineOption const &option : options.settings)
+        parser.addOption(option);
+    parser.addOptions(
+        {options.seed, options.output, options.preview, options.saveRecipe, options.quiet});
 
     std::string const program = QFileInfo(arguments.value(0)).fileName().toStdString();
     if (!parser.parse(arguments))
@@ -420,48 +346,55 @@ Request parseCommandLine(QStringList const &arguments)
                                             " is not a preset: give " + presetNames() +
                                             " or a menu text (see --list-presets)");
     }
-    read.choice(options.type, objectTypeWords, settings.objectType);
-    read.text(options.name, settings.beltName);
-    read.text(options.center, settings.beltCenter);
-    for (QString const &name : parser.optionNames()) {
-        if (name == "barycenter")
-            settings.barycenter = true;
-        else if (name == "no-barycenter")
-            settings.barycenter = false;
-    }
-
-    bool earthMasses = false;
-    if (parser.isSet(options.massUnit) && read.error.empty()) {
-        std::string const unit = read.valueOf(options.massUnit);
-        if (unit == "earth")
-            earthMasses = true;
-        else if (unit != "solar")
-            read.refuse(options.massUnit, quoted(unit) + " is not accepted: give solar or earth");
-    }
     // The record keeps the mass as given, in its unit, until the options are
     // read: a recipe's Earth masses stay Earth masses unless --total-mass
     // gives another mass (in the unit of --mass-unit).
-    read.number(options.totalMass, FieldLimits::totalMass,
-                earthMasses ? "Earth masses" : "solar masses", settings.totalMass);
-    if (parser.isSet(options.totalMass))
-        request.massUnit = earthMasses ? Recipe::EarthMasses : Recipe::SolarMasses;
+    EnteredSettings entered{settings, request.massUnit};
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind == SettingRow::Flag) {
+            QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
+            for (QString const &name : parser.optionNames()) {
+                if (name == key)
+                    row.flag(entered) = true;
+                else if (name == "no-" + key)
+                    row.flag(entered) = false;
+            }
+            continue;
+        }
+        // A number in a unit of choice is read after its unit, in that unit.
+        if (std::any_of(settingsTable().begin(), settingsTable().end(),
+                        [&](SettingRow const &other) { return other.unitFrom == row.key; }))
+            continue;
+        QCommandLineOption const &option = options.of(row);
+        SettingRow const *unitRow = row.unitFrom.empty() ? nullptr : findSetting(row.unitFrom);
+        // Without its unit's option a number is in the unit's first word.
+        EnteredSettings given = entered;
+        if (unitRow) {
+            unitRow->setChoice(given, unitRow->words.front().value);
+            read.choice(options.of(*unitRow), *unitRow, given);
+        }
+        switch (row.kind) {
+        case SettingRow::Number: {
+            read.number(option, row.range, row.unitOf(given), row.number(entered));
+            if (unitRow && parser.isSet(option))
+                unitRow->setChoice(entered, unitRow->choice(given));
+            break;
+        }
+        case SettingRow::WholeNumber:
+            if (auto const value = read.whole(option, std::uint64_t(row.range.maximum)))
+                row.whole(entered) = static_cast<std::uint32_t>(*value);
+            break;
+        case SettingRow::Text: read.text(option, row.text(entered)); break;
+        case SettingRow::Choice: read.choice(option, row, entered); break;
+        case SettingRow::Flag: break;
+        }
+    }
+    settings = entered.settings;
+    request.massUnit = entered.massUnit;
     request.massInUnit = settings.totalMass;
-    if (request.massUnit == Recipe::EarthMasses)
-        settings.totalMass *= solMassOfEarth;
+    settings = entered.forRun();
 
-    if (auto const number = read.whole(options.number, FieldLimits::maxNumber))
-        settings.number = static_cast<std::uint32_t>(*number);
-    read.number(options.inner, FieldLimits::beltRadius, "AU", settings.innerRadius);
-    read.number(options.outer, FieldLimits::beltRadius, "AU", settings.outerRadius);
-    read.number(options.minRadius, FieldLimits::bodyRadius, "km", settings.minRadius);
-    read.number(options.maxRadius, FieldLimits::bodyRadius, "km", settings.maxRadius);
-    read.number(options.minEccentricity, FieldLimits::eccentricity, "", settings.minEccentricity);
-    read.number(options.maxEccentricity, FieldLimits::eccentricity, "", settings.maxEccentricity);
-    read.number(options.maxInclination, FieldLimits::inclination, "degrees",
-                settings.maxInclination);
-    read.choice(options.plane, referencePlaneWords, settings.referencePlane);
-    read.number(options.epoch, FieldLimits::epoch, "(Julian date)", settings.epoch);
-    if (auto const seed = read.whole(options.seed, 0xffffffffu))
+    if (auto const seed = read.whole(options.seed, largestSeed))
         request.seed = static_cast<std::uint32_t>(*seed);
     else if (recipe)
         request.seed = recipe->seed;
@@ -528,11 +461,10 @@ std::string presetListing()
     std::string text;
     for (auto const &info : presetTable) {
         Settings const s = presetSettings(info.preset);
-        auto line = [&](char const *option, std::string const &value) {
-            text += "    --";
-            text += option;
+        auto line = [&](std::string const &option, std::string const &value) {
+            text += "    --" + option;
             if (!value.empty()) {
-                text.append(std::size_t(18) - std::char_traits<char>::length(option), ' ');
+                text.append(std::size_t(18) - option.size(), ' ');
                 text += value;
             }
             text += '\n';
@@ -540,21 +472,27 @@ std::string presetListing()
         if (!text.empty())
             text += '\n';
         text += std::string(info.menuText) + " (--preset " + std::string(info.shortName) + ")\n";
-        line("type", std::string(choiceWord(objectTypeWords, s.objectType)));
-        line("name", s.beltName);
-        line("center", s.beltCenter);
-        line(s.barycenter ? "barycenter" : "no-barycenter", "");
-        line("total-mass", numberText(s.totalMass) + " (solar masses)");
-        line("number", std::to_string(s.number));
-        line("inner", numberText(s.innerRadius) + " (AU)");
-        line("outer", numberText(s.outerRadius) + " (AU)");
-        line("min-radius", numberText(s.minRadius) + " (km)");
-        line("max-radius", numberText(s.maxRadius) + " (km)");
-        line("min-eccentricity", numberText(s.minEccentricity));
-        line("max-eccentricity", numberText(s.maxEccentricity));
-        line("max-inclination", numberText(s.maxInclination) + " (degrees)");
-        line("plane", std::string(choiceWord(referencePlaneWords, s.referencePlane)));
-        line("epoch", numberText(s.epoch) + " (Julian date)");
+        // Every number in its unit, so a unit's own choice needs no line.
+        EnteredSettings entered{presetSettings(info.preset), Settings::SolarMasses};
+        for (SettingRow const &row : settingsTable()) {
+            std::string const key(row.key);
+            std::string const unit(row.unitOf(entered));
+            // "(Julian date)" is a note already.
+            std::string const note = unit.empty()          ? ""
+                                     : unit.front() == '(' ? " " + unit
+                                                           : " (" + unit + ")";
+            switch (row.kind) {
+            case SettingRow::Number: line(key, numberText(row.number(entered)) + note); break;
+            case SettingRow::WholeNumber: line(key, std::to_string(row.whole(entered))); break;
+            case SettingRow::Text: line(key, row.text(entered)); break;
+            case SettingRow::Choice:
+                if (!row.wordUnits.empty())
+                    break;
+                line(key, std::string(row.word(entered)));
+                break;
+            case SettingRow::Flag: line(row.flag(entered) ? key : "no-" + key, ""); break;
+            }
+        }
     }
     return text;
 }

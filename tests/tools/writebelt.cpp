@@ -1,55 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the catalogue of a preset, as the command line takes it, for a given
 // seed through the core's own save, for comparison with an independent writer.
-// Settings after the number ("-" for the preset's), as KEY=VALUE, choose the
-// distributions.
-#include "FieldLimits.h"
+// Settings after the number ("-" for the preset's), as recipe lines KEY=VALUE,
+// replace the preset's.
 #include "Generator.h"
 #include "Presets.h"
+#include "Recipe.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
-#include <string_view>
+#include <variant>
 
 namespace {
 
-template <typename Enum, std::size_t N>
-bool setChoice(std::array<ChoiceWord<Enum>, N> const &words, std::string_view word, Enum &value)
+std::string keyOf(std::string const &line)
 {
-    auto const found = findChoice(words, word);
-    if (found)
-        value = *found;
-    return bool(found);
-}
-
-bool setNumber(std::string_view text, double &value)
-{
-    return readNumberText(text, value) == std::errc();
-}
-
-bool apply(Settings &s, std::string_view key, std::string_view value)
-{
-    if (key == "radius-distribution")
-        return setChoice(radiusDistributionWords, value, s.radiusDistribution);
-    if (key == "radius-slope")
-        return setNumber(value, s.radiusSlope);
-    if (key == "eccentricity-distribution")
-        return setChoice(spreadDistributionWords, value, s.eccentricityDistribution);
-    if (key == "eccentricity-mode")
-        return setNumber(value, s.eccentricityMode);
-    if (key == "inclination-distribution")
-        return setChoice(spreadDistributionWords, value, s.inclinationDistribution);
-    if (key == "inclination-mode")
-        return setNumber(value, s.inclinationMode);
-    if (key == "semi-major-axis-distribution")
-        return setChoice(semiMajorAxisDistributionWords, value, s.semiMajorAxisDistribution);
-    if (key == "surface-density-slope")
-        return setNumber(value, s.surfaceDensitySlope);
-    if (key == "mean-anomaly-distribution")
-        return setChoice(meanAnomalyDistributionWords, value, s.meanAnomalyDistribution);
-    return false;
+    std::string key = line.substr(0, line.find('='));
+    key.erase(key.find_last_not_of(' ') + 1);
+    return key;
 }
 
 } // namespace
@@ -68,14 +39,26 @@ int main(int argc, char **argv)
     Settings settings = presetSettings(*preset);
     if (argc >= 5 && std::strcmp(argv[4], "-") != 0)
         settings.number = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
-    for (int i = 5; i < argc; ++i) {
-        std::string_view const setting = argv[i];
-        auto const equals = setting.find('=');
-        if (equals == setting.npos ||
-            !apply(settings, setting.substr(0, equals), setting.substr(equals + 1))) {
-            std::fprintf(stderr, "writebelt: bad setting %s\n", argv[i]);
+    if (argc > 5) {
+        // The preset's recipe with the given lines in place of its own.
+        std::string text;
+        std::istringstream lines(recipeText(Recipe{settings, Recipe::SolarMasses, 0}));
+        for (std::string line; std::getline(lines, line);) {
+            bool replaced = false;
+            for (int i = 5; i < argc; ++i)
+                replaced = replaced || (!line.empty() && line[0] != '#' && keyOf(argv[i]) == keyOf(line));
+            if (!replaced)
+                text += line + "\n";
+        }
+        for (int i = 5; i < argc; ++i)
+            text += std::string(argv[i]) + "\n";
+        auto const recipe = parseRecipe(text);
+        if (auto const *error = std::get_if<RecipeError>(&recipe)) {
+            std::fprintf(stderr, "writebelt: bad setting %s on line %d\n", error->key.c_str(),
+                         error->line);
             return 2;
         }
+        settings = std::get<Recipe>(recipe).forRun();
     }
     Generator generator(settings, static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)));
     std::atomic<int> progress{0};

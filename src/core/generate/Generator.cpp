@@ -2,19 +2,16 @@
 #include "Generator.h"
 
 #include "Asteroid.h"
+#include "BeltSave.h"
 #include "BinaryAsteroid.h"
-#include "CatalogueFile.h"
 #include "CatalogueText.h"
-#include "CatalogueWriter.h"
 #include "CorrectRounding.h"
 #include "RandomSource.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
-#include <ostream>
 #include <thread>
 
 namespace {
@@ -35,8 +32,8 @@ Generator::Generator(Settings settings, unsigned int seed)
     , shapes(this->settings)
     , engine(seed)
 {
-    if (this->settings.number > maxNumber)
-        this->settings.number = maxNumber;
+    if (this->settings.number > numberCap)
+        this->settings.number = numberCap;
     asteroids.reserve(this->settings.number);
 }
 
@@ -329,72 +326,26 @@ SaveResult Generator::save(std::string const &path, std::atomic<int> &progress,
                            std::atomic<bool> const *stop)
 {
     CatalogueFile file(path);
-    return writeBodies(file, progress, stop);
+    return BeltSave(asteroids, settings.number, beforeReplace).write(file, progress, stop);
 }
 
 SaveResult Generator::save(int descriptor, std::string const &name, std::atomic<int> &progress,
                            std::atomic<bool> const *stop)
 {
     CatalogueFile file(descriptor, name);
-    return writeBodies(file, progress, stop);
+    return BeltSave(asteroids, settings.number, beforeReplace).write(file, progress, stop);
 }
 
 SaveResult Generator::generateAndSave(std::string const &path, std::atomic<int> &generated,
                                       std::atomic<int> &saved, std::atomic<bool> const *stop)
 {
     CatalogueFile file(path);
-    if (!file.open())
-        return {false, false, file.error()};
-    BodyCount arriving;
-    arrivals = &arriving;
-    std::thread generating([&] {
-        generate(generated, stop);
-        arriving.finish();
-    });
-    std::ostream out(&file);
-    auto const outcome =
-        CatalogueWriter(asteroids, settings.number, arriving).write(out, saved, stop);
-    generating.join();
-    arrivals = nullptr;
-    return finishSave(file, out, outcome, stop);
-}
-
-SaveResult Generator::writeBodies(CatalogueFile &file, std::atomic<int> &progress,
-                                  std::atomic<bool> const *stop)
-{
-    if (!file.open())
-        return {false, false, file.error()};
-
-    std::ostream out(&file);
-    auto const outcome = CatalogueWriter(asteroids, settings.number).write(out, progress, stop);
-    return finishSave(file, out, outcome, stop);
-}
-
-SaveResult Generator::finishSave(CatalogueFile &file, std::ostream &out,
-                                 CatalogueWriter::Outcome outcome, std::atomic<bool> const *stop)
-{
-    if (outcome == CatalogueWriter::Outcome::Written && beforeReplace) {
-        out.flush();
-        beforeReplace();
-    }
-    // A stop that comes after the last body, or with no bodies at all, still
-    // keeps the old file.
-    if (outcome == CatalogueWriter::Outcome::Written && stopRequested(stop))
-        outcome = CatalogueWriter::Outcome::Stopped;
-    switch (outcome) {
-    case CatalogueWriter::Outcome::Written: break;
-    case CatalogueWriter::Outcome::Stopped: file.discard(); return {false, true, {}};
-    case CatalogueWriter::Outcome::WriteFailed: return {false, false, file.error()};
-    case CatalogueWriter::Outcome::NotFinite:
-        file.discard();
-        return {false, false, {SaveError::NotFinite, file.name(), EDOM}};
-    }
-    if (!file.commit())
-        return {false, false, file.error()};
-    SaveResult written;
-    for (auto const &body : asteroids)
-        written.entries += dynamic_cast<BinaryAsteroid const *>(body.get()) ? 3 : 1;
-    return written;
+    return BeltSave(asteroids, settings.number, beforeReplace)
+        .write(file, saved, stop, [&](BodyCount &arriving) {
+            arrivals = &arriving;
+            generate(generated, stop);
+            arrivals = nullptr;
+        });
 }
 
 template double Generator::gaussian<double>(double, double);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "BaseAsteroid.h"
-#include "CatalogueFile.h"
+#include "BeltSave.h"
 #include "CatalogueWriter.h"
 #include "InverseDraw.h"
 #include "Orbit.h"
@@ -16,19 +16,8 @@
 #include <string>
 #include <vector>
 
-// Whether a save wrote the catalogue, and if not, why.
-struct SaveResult {
-    bool ok = true;
-    bool stopped = false; // a stop request ended it; nothing was changed
-    SaveError error;      // when neither ok nor stopped
-    // Entries written when ok: one per single body, three per binary (its
-    // barycenter and both components).
-    std::uint64_t entries = 0;
-    explicit operator bool() const { return ok; }
-};
-
 // One run's generator: draws a belt from its settings and one engine, then
-// writes it as a catalogue.
+// hands it to a BeltSave to write it as a catalogue.
 class Generator {
 public:
     // Seeds the engine from the operating system's random source.
@@ -69,8 +58,9 @@ public:
     // a (AU) around totalMass (solar masses).
     static double orbitalPeriod(double semiMajorAxis, double totalMass);
 
-    // The largest number of bodies a belt may have.
-    static constexpr std::uint32_t maxNumber = 0x3fffffff;
+    // The most bodies a belt may have: a larger number is cut to it. The
+    // front ends accept far fewer (FieldLimits::largestEnteredNumber).
+    static constexpr std::uint32_t numberCap = 0x3fffffff;
     // Percentage done after done of total, formed in 64 bits so that no belt
     // size overflows it.
     static int progressPercent(std::uint64_t done, std::uint64_t total)
@@ -148,10 +138,6 @@ private:
     double canonical();
 
     std::string bodyName(unsigned int id) const;
-    SaveResult finishSave(CatalogueFile &file, std::ostream &out, CatalogueWriter::Outcome outcome,
-                          std::atomic<bool> const *stop);
-    SaveResult writeBodies(CatalogueFile &file, std::atomic<int> &progress,
-                           std::atomic<bool> const *stop);
 
     double maxRotationPeriod;
     double minRotationPeriod;

@@ -6,6 +6,9 @@
 #include <optional>
 #include <random>
 
+// Seeds are the whole numbers from 0 to this, the seeds the engine takes.
+inline constexpr std::uint32_t largestSeed = 0xffffffffu;
+
 // The operating system's cryptographic random source. It is reached through
 // this interface so that tests can put a failing source in its place.
 class RandomSource {

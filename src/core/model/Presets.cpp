@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Presets.h"
 
-#include "FieldLimits.h"
+#include "SettingsTable.h"
 
 namespace {
 
@@ -30,16 +30,12 @@ std::optional<Settings::Preset> findPreset(std::string_view name)
 
 Settings presetSettings(Settings::Preset preset)
 {
-    Settings s(preset);
-    using namespace FieldLimits;
-    s.totalMass = roundedTo(s.totalMass, totalMass.decimals);
-    for (double *radius : {&s.innerRadius, &s.outerRadius})
-        *radius = roundedTo(*radius, beltRadius.decimals);
-    for (double *radius : {&s.minRadius, &s.maxRadius})
-        *radius = roundedTo(*radius, bodyRadius.decimals);
-    for (double *e : {&s.minEccentricity, &s.maxEccentricity})
-        *e = roundedTo(*e, eccentricity.decimals);
-    s.maxInclination = roundedTo(s.maxInclination, inclination.decimals);
-    s.epoch = roundedTo(s.epoch, epoch.decimals);
-    return s;
+    EnteredSettings entered{Settings(preset), Settings::SolarMasses};
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind == SettingRow::Number) {
+            double &value = row.number(entered);
+            value = FieldLimits::roundedTo(value, row.range.decimals);
+        }
+    }
+    return entered.settings;
 }

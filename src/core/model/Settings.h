@@ -17,6 +17,10 @@ struct Settings {
         EarthMoonBelt = 3,
     };
 
+    // The unit a person gives a total mass in; a run's totalMass is always
+    // in solar masses.
+    enum MassUnit : std::int32_t { SolarMasses, EarthMasses };
+
     // How each shaped element is drawn. The first of each is the bounded
     // normal draw (the mean anomaly's is 0), which older belts were made with.
     enum class RadiusDistribution : std::int32_t { Bell, PowerLaw };

@@ -3,6 +3,7 @@
 
 #include "CatalogueText.h"
 #include "Generator.h"
+#include "SettingsTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,59 +58,29 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     if (settings.barycenter && !(std::isfinite(settings.totalMass) && settings.totalMass > 0))
         problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
 
-    struct Bound {
-        SettingsProblem::Field field;
-        double value;
-    };
-    Bound const bounds[] = {
-        {SettingsProblem::InnerRadius, settings.innerRadius},
-        {SettingsProblem::OuterRadius, settings.outerRadius},
-        {SettingsProblem::MinRadius, settings.minRadius},
-        {SettingsProblem::MaxRadius, settings.maxRadius},
-        {SettingsProblem::MinEccentricity, settings.minEccentricity},
-        {SettingsProblem::MaxEccentricity, settings.maxEccentricity},
-        {SettingsProblem::MaxInclination, settings.maxInclination},
-        {SettingsProblem::Epoch, settings.epoch},
-    };
+    // Every bound of the table that a problem can name; the total mass is
+    // judged above, and only around a barycenter. A distribution's number
+    // counts only with its distribution chosen.
+    EnteredSettings entered{settings, Settings::SolarMasses};
     bool allFinite = true;
-    for (auto const &bound : bounds) {
-        if (!std::isfinite(bound.value)) {
-            problems.push_back({bound.field, SettingsProblem::NotFinite});
-            allFinite = false;
-        }
-    }
-
-    // A distribution's parameter counts only with the distribution chosen.
-    bool const powerLaw = settings.radiusDistribution == Settings::RadiusDistribution::PowerLaw;
-    bool const disc =
-        settings.semiMajorAxisDistribution == Settings::SemiMajorAxisDistribution::SurfaceDensity;
-    struct Parameter {
-        bool chosen;
-        SettingsProblem::Field field;
-        double value;
-        bool positive; // a slope or mode that must lie above 0
-    };
-    Parameter const parameters[] = {
-        {powerLaw, SettingsProblem::RadiusSlope, settings.radiusSlope, true},
-        {settings.eccentricityDistribution == Settings::SpreadDistribution::Rayleigh,
-         SettingsProblem::EccentricityMode, settings.eccentricityMode, true},
-        {settings.inclinationDistribution == Settings::SpreadDistribution::Rayleigh,
-         SettingsProblem::InclinationMode, settings.inclinationMode, true},
-        {disc, SettingsProblem::SurfaceDensitySlope, settings.surfaceDensitySlope, false},
-    };
-    for (auto const &parameter : parameters) {
-        if (!parameter.chosen)
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind != SettingRow::Number || !row.field ||
+            row.field == SettingsProblem::TotalMass || !row.isEnabled(settings))
             continue;
-        if (!std::isfinite(parameter.value)) {
-            problems.push_back({parameter.field, SettingsProblem::NotFinite});
+        double const value = row.number(entered);
+        if (!std::isfinite(value)) {
+            problems.push_back({*row.field, SettingsProblem::NotFinite});
             allFinite = false;
-        } else if (parameter.positive && !(parameter.value > 0)) {
-            problems.push_back({parameter.field, SettingsProblem::NotPositive});
+        } else if (row.positive && !(value > 0)) {
+            problems.push_back({*row.field, SettingsProblem::NotPositive});
         }
     }
     if (!allFinite)
         return problems;
 
+    bool const powerLaw = settings.radiusDistribution == Settings::RadiusDistribution::PowerLaw;
+    bool const disc =
+        settings.semiMajorAxisDistribution == Settings::SemiMajorAxisDistribution::SurfaceDensity;
     // N(>R) ~ R^-q and a disc holding ~ r^(1-p) dr with p >= 2 have no finite
     // count down to 0.
     if (powerLaw && !(settings.minRadius > 0))

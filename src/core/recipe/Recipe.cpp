@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Recipe.h"
 
+#include "RandomSource.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -14,16 +16,6 @@ namespace {
 
 // A recipe is some twenty short lines; a larger file is something else.
 constexpr std::size_t largestRecipe = 64 * 1024;
-
-using Reader = bool (*)(std::string_view text, Recipe &recipe, RecipeError &error);
-using Writer = std::string (*)(Recipe const &recipe);
-
-struct Key {
-    std::string_view name;
-    Reader read;
-    Writer write;
-    std::string Settings::*text = nullptr; // of a name, which the file quotes
-};
 
 std::string_view trimmed(std::string_view text)
 {
@@ -98,26 +90,21 @@ bool readWhole(std::string_view text, std::uint64_t maximum, std::uint64_t &targ
     return true;
 }
 
-template <typename Enum, std::size_t N> bool readWord(std::string_view text,
-                                                      std::array<ChoiceWord<Enum>, N> const &words,
-                                                      Enum &target, RecipeError &error)
-{
-    error.accepted = RecipeError::Word;
-    for (auto const &choice : words)
-        error.words.push_back(choice.word);
-    if (auto const value = findChoice(words, text)) {
-        target = *value;
-        return true;
-    }
-    return false;
-}
-
 bool readTrueOrFalse(std::string_view text, bool &target, RecipeError &error)
 {
     error.accepted = RecipeError::TrueOrFalse;
     if (text != "true" && text != "false")
         return false;
     target = text == "true";
+    return true;
+}
+
+bool readSeed(std::string_view text, std::uint32_t &seed, RecipeError &error)
+{
+    std::uint64_t value = 0;
+    if (!readWhole(text, largestSeed, value, error))
+        return false;
+    seed = static_cast<std::uint32_t>(value);
     return true;
 }
 
@@ -194,94 +181,51 @@ bool readText(std::string_view text, std::string &target, RecipeError &error)
     return true;
 }
 
-template <double Settings::*field, FieldRange const &range> Key numberKey(std::string_view name)
+// The seed is kept with the settings but is none of them: it is the last key.
+constexpr std::string_view seedKey = "seed";
+
+bool readSetting(SettingRow const &row, std::string_view text, EnteredSettings &entered,
+                 RecipeError &error)
 {
-    return {name,
-            [](std::string_view text, Recipe &recipe, RecipeError &error) {
-                return readNumber(text, range, recipe.settings.*field, error);
-            },
-            [](Recipe const &recipe) { return numberText(recipe.settings.*field); }};
+    switch (row.kind) {
+    case SettingRow::Number: return readNumber(text, row.range, row.number(entered), error);
+    case SettingRow::WholeNumber: {
+        std::uint64_t value = 0;
+        if (!readWhole(text, std::uint64_t(row.range.maximum), value, error))
+            return false;
+        row.whole(entered) = static_cast<std::uint32_t>(value);
+        return true;
+    }
+    case SettingRow::Text: return readText(text, row.text(entered), error);
+    case SettingRow::Choice: {
+        error.accepted = RecipeError::Word;
+        for (auto const &choice : row.words)
+            error.words.push_back(choice.word);
+        auto const value = row.valueOf(text);
+        if (value)
+            row.setChoice(entered, *value);
+        return value.has_value();
+    }
+    case SettingRow::Flag: return readTrueOrFalse(text, row.flag(entered), error);
+    }
+    return false;
 }
 
-constexpr std::array<ChoiceWord<Recipe::MassUnit>, 2> massUnitWords{{
-    {Recipe::SolarMasses, "solar"},
-    {Recipe::EarthMasses, "earth"},
-}};
-
-// The keys in the order they are written: the order of the command line's
-// options and of its preset listing.
-std::vector<Key> const &keys()
+std::string settingText(SettingRow const &row, EnteredSettings entered)
 {
-    static std::vector<Key> const table{
-        {"type",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readWord(text, objectTypeWords, recipe.settings.objectType, error);
-         },
-         [](Recipe const &recipe) {
-             return std::string(choiceWord(objectTypeWords, recipe.settings.objectType));
-         }},
-        {"name",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readText(text, recipe.settings.beltName, error);
-         },
-         [](Recipe const &recipe) { return quotedText(recipe.settings.beltName); },
-         &Settings::beltName},
-        {"center",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readText(text, recipe.settings.beltCenter, error);
-         },
-         [](Recipe const &recipe) { return quotedText(recipe.settings.beltCenter); },
-         &Settings::beltCenter},
-        {"barycenter",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readTrueOrFalse(text, recipe.settings.barycenter, error);
-         },
-         [](Recipe const &recipe) {
-             return std::string(recipe.settings.barycenter ? "true" : "false");
-         }},
-        numberKey<&Settings::totalMass, FieldLimits::totalMass>("total-mass"),
-        {"mass-unit",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readWord(text, massUnitWords, recipe.massUnit, error);
-         },
-         [](Recipe const &recipe) {
-             return std::string(choiceWord(massUnitWords, recipe.massUnit));
-         }},
-        {"number",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             std::uint64_t number = 0;
-             if (!readWhole(text, FieldLimits::maxNumber, number, error))
-                 return false;
-             recipe.settings.number = static_cast<std::uint32_t>(number);
-             return true;
-         },
-         [](Recipe const &recipe) { return std::to_string(recipe.settings.number); }},
-        numberKey<&Settings::innerRadius, FieldLimits::beltRadius>("inner"),
-        numberKey<&Settings::outerRadius, FieldLimits::beltRadius>("outer"),
-        numberKey<&Settings::minRadius, FieldLimits::bodyRadius>("min-radius"),
-        numberKey<&Settings::maxRadius, FieldLimits::bodyRadius>("max-radius"),
-        numberKey<&Settings::minEccentricity, FieldLimits::eccentricity>("min-eccentricity"),
-        numberKey<&Settings::maxEccentricity, FieldLimits::eccentricity>("max-eccentricity"),
-        numberKey<&Settings::maxInclination, FieldLimits::inclination>("max-inclination"),
-        {"plane",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             return readWord(text, referencePlaneWords, recipe.settings.referencePlane, error);
-         },
-         [](Recipe const &recipe) {
-             return std::string(choiceWord(referencePlaneWords, recipe.settings.referencePlane));
-         }},
-        numberKey<&Settings::epoch, FieldLimits::epoch>("epoch"),
-        {"seed",
-         [](std::string_view text, Recipe &recipe, RecipeError &error) {
-             std::uint64_t seed = 0;
-             if (!readWhole(text, 0xffffffffu, seed, error))
-                 return false;
-             recipe.seed = static_cast<std::uint32_t>(seed);
-             return true;
-         },
-         [](Recipe const &recipe) { return std::to_string(recipe.seed); }},
-    };
-    return table;
+    switch (row.kind) {
+    case SettingRow::Number: return numberText(row.number(entered));
+    case SettingRow::WholeNumber: return std::to_string(row.whole(entered));
+    case SettingRow::Text: return quotedText(row.text(entered));
+    case SettingRow::Choice: return std::string(row.word(entered));
+    case SettingRow::Flag: return row.flag(entered) ? "true" : "false";
+    }
+    return {};
+}
+
+EnteredSettings enteredOf(Recipe const &recipe)
+{
+    return {recipe.settings, recipe.massUnit};
 }
 
 RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
@@ -299,20 +243,7 @@ RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
 
 Settings Recipe::forRun() const
 {
-    Settings run = settings;
-    if (massUnit == EarthMasses)
-        run.totalMass = settings.totalMass * solMassOfEarth;
-    return run;
-}
-
-std::string numberText(double value)
-{
-    char buffer[32];
-    bool const whole = std::floor(value) == value && std::fabs(value) < 1e15;
-    auto const result =
-        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-              : std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return enteredOf(*this).forRun();
 }
 
 std::string shellQuoted(std::string const &word)
@@ -332,22 +263,26 @@ std::string shellQuoted(std::string const &word)
 std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
 {
     std::string line = shellQuoted(program);
-    for (Key const &key : keys()) {
-        if (key.name == "barycenter") {
-            line += recipe.settings.barycenter ? " --barycenter" : " --no-barycenter";
+    EnteredSettings entered = enteredOf(recipe);
+    for (SettingRow const &row : settingsTable()) {
+        if (row.kind == SettingRow::Flag) {
+            line += row.flag(entered) ? " --" : " --no-";
+            line += row.key;
             continue;
         }
-        line += " --" + std::string(key.name) + " ";
-        line += shellQuoted(key.text ? recipe.settings.*key.text : key.write(recipe));
+        line += " --" + std::string(row.key) + " ";
+        line += shellQuoted(row.kind == SettingRow::Text ? row.text(entered)
+                                                         : settingText(row, entered));
     }
-    return line;
+    return line + " --" + std::string(seedKey) + " " + std::to_string(recipe.seed);
 }
 
 std::vector<std::string_view> recipeKeys()
 {
     std::vector<std::string_view> names;
-    for (Key const &key : keys())
-        names.push_back(key.name);
+    for (SettingRow const &row : settingsTable())
+        names.push_back(row.key);
+    names.push_back(seedKey);
     return names;
 }
 
@@ -358,18 +293,21 @@ std::string recipeText(Recipe const &recipe)
         "# the window or beltwright-cli --recipe FILE makes it again, byte for byte.\n"
         "# Lines are key = value, names in double quotes; # starts a comment line.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
-    for (Key const &key : keys())
-        text += std::string(key.name) + " = " + key.write(recipe) + "\n";
-    return text;
+    EnteredSettings const entered = enteredOf(recipe);
+    for (SettingRow const &row : settingsTable())
+        text += std::string(row.key) + " = " + settingText(row, entered) + "\n";
+    return text + std::string(seedKey) + " = " + std::to_string(recipe.seed) + "\n";
 }
 
 std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
 {
     if (text.substr(0, 3) == "\xef\xbb\xbf") // a byte order mark some editors write
         text.remove_prefix(3);
-    auto const &table = keys();
-    std::vector<int> givenOn(table.size(), 0);
-    Recipe recipe;
+    auto const &table = settingsTable();
+    // Where each setting was given, and last the seed; 0 while not yet.
+    std::vector<int> givenOn(table.size() + 1, 0);
+    EnteredSettings entered;
+    std::uint32_t seed = 0;
     int versionLine = 0; // 0 until the version line has been read
     int lineNumber = 0;
     while (!text.empty()) {
@@ -404,9 +342,9 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
             return error;
         }
         std::size_t index = 0;
-        while (index < table.size() && table[index].name != key)
+        while (index < table.size() && table[index].key != key)
             ++index;
-        if (index == table.size())
+        if (index == table.size() && key != seedKey)
             return errorAt(RecipeError::UnknownKey, lineNumber, key, value);
         if (givenOn[index] != 0) {
             RecipeError error = errorAt(RecipeError::DuplicateKey, lineNumber, key, value);
@@ -415,17 +353,19 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
         }
         givenOn[index] = lineNumber;
         RecipeError error = errorAt(RecipeError::BadValue, lineNumber, key, value);
-        if (!table[index].read(value, recipe, error))
+        if (index < table.size() ? !readSetting(table[index], value, entered, error)
+                                 : !readSeed(value, seed, error))
             return error;
     }
     int const lastLine = lineNumber > 0 ? lineNumber : 1;
     if (versionLine == 0)
         return errorAt(RecipeError::NoVersion, lastLine);
-    for (std::size_t index = 0; index < table.size(); ++index) {
-        if (givenOn[index] == 0)
-            return errorAt(RecipeError::MissingKey, lastLine, table[index].name);
+    for (std::size_t index = 0; index < givenOn.size(); ++index) {
+        if (givenOn[index] == 0 && !(index < table.size() && table[index].optional))
+            return errorAt(RecipeError::MissingKey, lastLine,
+                           index < table.size() ? table[index].key : seedKey);
     }
-    return recipe;
+    return Recipe{entered.settings, entered.massUnit, seed};
 }
 
 std::variant<Recipe, RecipeError> readRecipe(std::string const &path)

@@ -4,6 +4,7 @@
 #include "CatalogueFile.h"
 #include "FieldLimits.h"
 #include "Settings.h"
+#include "SettingsTable.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +18,9 @@
 // the command line's option names, so a recipe reads like the options that
 // make the same belt.
 struct Recipe {
-    enum MassUnit : std::int32_t { SolarMasses, EarthMasses };
+    using MassUnit = Settings::MassUnit;
+    static constexpr MassUnit SolarMasses = Settings::SolarMasses;
+    static constexpr MassUnit EarthMasses = Settings::EarthMasses;
 
     Settings settings; // with totalMass in massUnit, as the person gave it
     MassUnit massUnit = SolarMasses;
@@ -85,7 +88,3 @@ std::string shellQuoted(std::string const &word);
 
 // Every key of a recipe, in the order it is written.
 std::vector<std::string_view> recipeKeys();
-
-// The shortest text that reads back as the same double; whole numbers of
-// moderate size in full ("10000000" rather than "1e+07").
-std::string numberText(double value);

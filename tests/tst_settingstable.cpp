@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every setting of the table goes through the recipe, the command line and
+// the window's fields and comes back as it went in: one data row per setting,
+// and a setting without a row fails.
+
+#include "Presets.h"
+#include "Recipe.h"
+#include "SettingsForm.h"
+#include "TestFiles.h"
+
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+// A recipe of the Earth-Moon preset, whose barycenter lets every setting count.
+Recipe baseRecipe()
+{
+    return Recipe{presetSettings(Settings::EarthMoonBelt), Recipe::SolarMasses, 5489};
+}
+
+// The line of key in a recipe's text.
+std::string lineOf(std::string const &text, std::string const &key)
+{
+    auto const at = text.find("\n" + key + " = ");
+    return at == std::string::npos ? std::string()
+                                   : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+}
+
+std::string withLine(std::string text, std::string const &line)
+{
+    std::string const key = line.substr(0, line.find(' '));
+    std::string const old = lineOf(text, key);
+    return text.replace(text.find(old), old.size(), line);
+}
+
+} // namespace
+
+class SettingsTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everySettingHasARow()
+    {
+        std::set<std::string> tested, table;
+        for (auto const &row : rows())
+            tested.insert(row.first);
+        for (SettingRow const &row : settingsTable())
+            table.insert(std::string(row.key));
+        QCOMPARE(tested, table);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("line");        // as a recipe writes it
+        QTest::addColumn<QStringList>("options"); // that give the same value
+        for (auto const &[key, test] : rows())
+            QTest::newRow(key.c_str()) << QString::fromStdString(key) << test.first << test.second;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, line);
+        QFETCH(QStringList, options);
+        std::string const expected = line.toStdString();
+        std::string const base = recipeText(baseRecipe());
+        QVERIFY2(lineOf(base, key.toStdString()) != expected,
+                 "the value must differ from the preset's");
+
+        // The recipe reads the line and writes it back.
+        auto const parsed = parseRecipe(withLine(base, expected));
+        QVERIFY(std::holds_alternative<Recipe>(parsed));
+        Recipe const recipe = std::get<Recipe>(parsed);
+        QCOMPARE(lineOf(recipeText(recipe), key.toStdString()), expected);
+
+        // The window's fields show it and give it back.
+        QMainWindow window;
+        SettingsForm form(&window);
+        form.load(recipe);
+        QCOMPARE(lineOf(recipeText(form.recipe(recipe.seed)), key.toStdString()), expected);
+
+        // The command line takes it as an option and keeps it in its recipe.
+        QTemporaryDir dir;
+        QString const saved = dir.filePath("saved.belt");
+        QProcess cli;
+        cli.start(BELTWRIGHT_CLI, QStringList{"--preset", "ebelt-em", "--seed", "5489", "-q", "-o",
+                                              dir.filePath("belt.sc"), "--save-recipe", saved}
+                                      << options);
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(readFile(saved), recipeText(recipe));
+    }
+
+private:
+    using Test = std::pair<QString, QStringList>;
+    static std::vector<std::pair<std::string, Test>> rows()
+    {
+        return {
+            {"type", {"type = comet", {"--type", "comet"}}},
+            {"name", {"name = \"Zed 2\"", {"--name", "Zed 2"}}},
+            {"center", {"center = \"Vesta\"", {"--center", "Vesta"}}},
+            {"barycenter", {"barycenter = false", {"--no-barycenter"}}},
+            {"total-mass", {"total-mass = 2.5", {"--total-mass", "2.5"}}},
+            {"mass-unit",
+             {"mass-unit = earth",
+              {"--mass-unit", "earth", "--total-mass", "3.04010621889297e-06"}}},
+            {"number", {"number = 1234", {"--number", "1234"}}},
+            {"inner", {"inner = 0.25", {"--inner", "0.25"}}},
+            {"outer", {"outer = 2.5", {"--outer", "2.5"}}},
+            {"min-radius", {"min-radius = 0.5", {"--min-radius", "0.5"}}},
+            {"max-radius", {"max-radius = 7.25", {"--max-radius", "7.25"}}},
+            {"min-eccentricity", {"min-eccentricity = 0.00125", {"--min-eccentricity", "0.00125"}}},
+            {"max-eccentricity", {"max-eccentricity = 0.5", {"--max-eccentricity", "0.5"}}},
+            {"max-inclination", {"max-inclination = 33.5", {"--max-inclination", "33.5"}}},
+            {"plane", {"plane = equator", {"--plane", "equator"}}},
+            {"epoch", {"epoch = 2451545", {"--epoch", "2451545"}}},
+            {"radius-distribution",
+             {"radius-distribution = power-law", {"--radius-distribution", "power-law"}}},
+            {"radius-slope", {"radius-slope = 3.25", {"--radius-slope", "3.25"}}},
+            {"eccentricity-distribution",
+             {"eccentricity-distribution = rayleigh", {"--eccentricity-distribution", "rayleigh"}}},
+            {"eccentricity-mode", {"eccentricity-mode = 0.0125", {"--eccentricity-mode", "0.0125"}}},
+            {"inclination-distribution",
+             {"inclination-distribution = rayleigh", {"--inclination-distribution", "rayleigh"}}},
+            {"inclination-mode", {"inclination-mode = 2.5", {"--inclination-mode", "2.5"}}},
+            {"semi-major-axis-distribution",
+             {"semi-major-axis-distribution = surface-density",
+              {"--semi-major-axis-distribution", "surface-density"}}},
+            {"surface-density-slope",
+             {"surface-density-slope = -0.5", {"--surface-density-slope", "-0.5"}}},
+            {"mean-anomaly-distribution",
+             {"mean-anomaly-distribution = uniform", {"--mean-anomaly-distribution", "uniform"}}},
+        };
+    }
+};
+
+QTEST_MAIN(SettingsTableTest)
+#include "tst_settingstable.moc"
