@@ -520,6 +520,19 @@ private slots:
             "--total-mass");
         row("barycenter on default", {"--barycenter", "--center", "Sol"}, "--total-mass");
         row("backslash in name", {"--preset", "vulcanoids", "--name", "V\\S"}, "--name");
+        row("unknown distribution", {"--radius-distribution", "normal"}, "--radius-distribution");
+        row("slope of 0", {"--preset", "vulcanoids", "--radius-distribution", "power-law",
+                           "--radius-slope", "0"},
+            "--radius-slope");
+        row("power law from 0", {"--preset", "vulcanoids", "--radius-distribution", "power-law",
+                                 "--min-radius", "0"},
+            "--min-radius");
+        row("mode of 0", {"--preset", "vulcanoids", "--inclination-distribution", "rayleigh",
+                          "--inclination-mode", "0"},
+            "--inclination-mode");
+        row("steep disc from 0", {"--preset", "vulcanoids", "--semi-major-axis-distribution",
+                                  "surface-density", "--surface-density-slope", "2", "--inner", "0"},
+            "--inner");
         row("backslash in center", {"--preset", "vulcanoids", "--center", "Sol\\"}, "--center");
         row("empty center", {"--preset", "vulcanoids", "--center", ""}, "--center");
         row("center of spaces", {"--preset", "vulcanoids", "--center", "   "}, "--center");

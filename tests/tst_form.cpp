@@ -237,6 +237,31 @@ private slots:
         QVERIFY(w<QRadioButton>("radioButton_earthMass")->isChecked());
     }
 
+    // Each distribution's number is enabled only with its distribution chosen.
+    void distributionNumbersFollowTheirChoice_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("sizes") << "radiusDistribution" << "radiusSlope";
+        QTest::newRow("eccentricities") << "eccentricityDistribution" << "eccentricityMode";
+        QTest::newRow("inclinations") << "inclinationDistribution" << "inclinationMode";
+        QTest::newRow("disc") << "semiMajorAxisDistribution" << "surfaceDensitySlope";
+    }
+    void distributionNumbersFollowTheirChoice()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, number);
+        auto *box = w<QComboBox>(qPrintable("comboBox_" + choice));
+        QWidget *field = w<QWidget>(qPrintable("doubleSpinBox_" + number));
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(!field->isEnabled());
+        box->setCurrentIndex(1);
+        QVERIFY(field->isEnabled());
+        QVERIFY(!box->toolTip().isEmpty() && !field->toolTip().isEmpty());
+        box->setCurrentIndex(0);
+        QVERIFY(!field->isEnabled());
+    }
+
     void startUp()
     {
         QCOMPARE(window->windowTitle(), QString("Beltwright"));

@@ -71,6 +71,7 @@ SettingsForm::SettingsForm(QMainWindow *window)
     fillPresetMenu();
 
     ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
+    ui->doubleSpinBox_inclinationMode->setSuffix(QStringLiteral("\u00b0"));
     ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
 
