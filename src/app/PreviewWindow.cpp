@@ -3,6 +3,7 @@
 
 #include "BeltPlot.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +84,7 @@ void PreviewComputer::request(Settings const &settings, std::uint32_t seed, std:
 
 void PreviewComputer::work()
 {
+    ThreadScope const scope;
     for (;;) {
         Request next;
         {

@@ -8,6 +8,7 @@
 #include "Console.h"
 #include "Generator.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -133,6 +134,7 @@ int generateBelt(Request const &request)
     bool const overlapped = request.writeCatalogue && !toStandardOutput;
     std::atomic<int> saved{0};
     auto run = [&] {
+        ThreadScope const scope;
         if (overlapped) {
             result = generator.generateAndSave(request.outputPath, progress, saved, &stopRequested);
             completed = !result.stopped;

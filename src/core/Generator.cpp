@@ -8,6 +8,7 @@
 #include "CatalogueWriter.h"
 #include "CorrectRounding.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -226,6 +227,7 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
     bool drawing = true;
 
     std::thread builder([&] {
+        ThreadScope const scope;
         std::uint32_t next = 0;
         for (;;) {
             std::uint32_t available;
@@ -301,6 +303,7 @@ SaveResult Generator::generateAndSave(std::string const &path, std::atomic<int> 
     BodyCount arriving;
     arrivals = &arriving;
     std::thread generating([&] {
+        ThreadScope const scope;
         generate(generated, stop);
         arriving.finish();
     });
