@@ -7,6 +7,8 @@
 #include "BinaryAsteroid.h"
 #include "Generator.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QtTest>
 
 #include <cmath>
@@ -277,6 +279,32 @@ private slots:
         int const binaries = count(belt, true) - count(empty, true);
         QVERIFY2(singles > 300 && binaries > 80,
                  qPrintable(QString("%1 single, %2 binary pixels").arg(singles).arg(binaries)));
+    }
+
+    // The picture brings its font: it is drawn the same whatever font the
+    // application (a window, a system) would give it.
+    void pictureKeepsItsOwnFont_data()
+    {
+        QTest::addColumn<QFont>("applicationFont");
+        QTest::newRow("large serif") << QFont(QStringLiteral("DejaVu Serif"), 30);
+        QTest::newRow("tiny, a family no system has") << QFont(QStringLiteral("No Such Family"), 5);
+    }
+    void pictureKeepsItsOwnFont()
+    {
+        QFETCH(QFont, applicationFont);
+        QVERIFY(BeltPlot::registerFont());
+        QFontInfo const used(BeltPlot::font());
+        QCOMPARE(used.family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(used.pixelSize(), 12);
+
+        auto const preview = BeltPreview::ofBelt(Settings(Settings::Vulcanoids), 5489);
+        QVERIFY(preview);
+        QFont const original = QGuiApplication::font();
+        QImage const usual = BeltPlot::picture(*preview, "Sol", 5489, QLocale::c());
+        QGuiApplication::setFont(applicationFont);
+        QImage const other = BeltPlot::picture(*preview, "Sol", 5489, QLocale::c());
+        QGuiApplication::setFont(original);
+        QVERIFY(usual == other);
     }
 };
 

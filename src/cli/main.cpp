@@ -229,6 +229,10 @@ int main(int argc, char **argv)
             });
         application = std::make_unique<QGuiApplication>(argc, argv);
         qInstallMessageHandler(previous);
+        // The offscreen platform of a static Windows build finds no system
+        // font at all: the picture brings its own.
+        if (!BeltPlot::registerFont())
+            printError("warning: the picture's font could not be loaded; its texts may be missing");
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
