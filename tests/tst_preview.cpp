@@ -140,6 +140,30 @@ private slots:
         }
     }
 
+    // The same ticks on every system: steps that a last bit of the C
+    // library's pow would move, and the ends they give.
+    void axisIsTheSameEverywhere_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<double>("roundedLow");
+        QTest::newRow("belt radii") << 0.1500000001 << 0.1783 << 0.01 << 0.15;
+        QTest::newRow("eccentricities") << 0.0 << 0.00087 << 0.0002 << 0.0;
+        QTest::newRow("a power of ten as the range") << 0.5 << 5.5 << 1.0 << 0.0;
+        QTest::newRow("tiny") << 3e-12 << 8e-12 << 1e-12 << 3e-12;
+    }
+    void axisIsTheSameEverywhere()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, step);
+        QFETCH(double, roundedLow);
+        BeltPreview::Axis const axis = BeltPreview::roundAxis(low, high);
+        QCOMPARE(axis.step, step);
+        QCOMPARE(axis.low, roundedLow);
+    }
+
     // Settings the fields allow whose values are all alike or sit at the
     // ends of the doubles: the picture still has finite axes, promptly.
     void extremeBeltsAreDrawnPromptly_data()
