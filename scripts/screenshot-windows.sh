@@ -14,6 +14,6 @@ what="${2:-window}"
 build=${WINDOWS_BUILD:-build-windows}
 cmake --build "$build" --target screenshot >/dev/null
 mkdir -p "$(dirname "$output")"
-WINEPREFIX=$(pwd)/$build/wine xvfb-run -a -s "-screen 0 1280x1024x24" \
+WINEPREFIX=$(pwd)/$build/wine xvfb-run -a -s "-screen 0 1920x1200x24" \
     sh scripts/wine-run.sh "$build/tests/screenshot.exe" "$output" "$what"
 echo "screenshot-windows: wrote $output"

@@ -144,6 +144,10 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     , computer(new PreviewComputer(this))
 {
     setObjectName("PreviewWindow");
+    // A window does not take its parent's font, and the system's may be one
+    // the form never asked for (under wine a large serif): use the form's.
+    if (parent)
+        setFont(parent->font());
     seedEdit->setObjectName("lineEdit_seed");
     newSeedButton->setObjectName("pushButton_newSeed");
     copyButton->setObjectName("pushButton_copySeed");
