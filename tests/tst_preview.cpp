@@ -26,6 +26,9 @@ class PreviewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // As the programs do at start-up, so that no test times the loading.
+    void initTestCase() { QVERIFY(BeltPlot::registerFont()); }
+
     void bodyLandsInBothViews_data()
     {
         QTest::addColumn<double>("a");
