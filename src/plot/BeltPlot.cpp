@@ -2,6 +2,7 @@
 #include "BeltPlot.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -203,6 +204,28 @@ void drawCentre(QPainter &painter, Frame const &frame, QString const &name, doub
 
 } // namespace
 
+bool BeltPlot::registerFont()
+{
+    static bool const registered = [] {
+        bool loaded = true;
+        for (char const *face : {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf"})
+            loaded = QFontDatabase::addApplicationFont(QString::fromLatin1(face)) >= 0 && loaded;
+        return loaded;
+    }();
+    return registered;
+}
+
+QFont BeltPlot::font()
+{
+    registerFont();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    // Hinting is the platform's choice and moves every glyph.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
+}
+
 QString BeltPlot::tickText(double value, double step, QLocale const &locale)
 {
     if (std::fabs(value) < step * 1e-6)
@@ -218,6 +241,7 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
                     QString const &centre, QString const &caption, QLocale const &locale)
 {
     painter.save();
+    painter.setFont(font());
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
 
