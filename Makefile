@@ -65,10 +65,10 @@ windows: windows-deps
 # Under wine on a virtual display: the Windows build's catalogues against this
 # machine's, its tests, the installer and the window.
 windows-check: windows configure
-	@cmake --build $(BUILD) -j $(JOBS) --target writebelt
+	@cmake --build $(BUILD) -j $(JOBS) --target writebelt beltwright-cli
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@xvfb-run -a -s "-screen 0 1280x1024x24" sh tests/check_windows.sh \
-		$(BUILD)/tests/writebelt $(WINDOWS_BUILD)
+		$(BUILD)/tests/writebelt $(BUILD)/src/cli/beltwright-cli $(WINDOWS_BUILD)
 
 clean:
 	@rm -rf $(BUILD)

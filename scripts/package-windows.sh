@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Puts the Windows programs, the licence, the NEWS and the read-me into
-# beltwright-VERSION-win64.zip and into the NSIS installer
-# beltwright-VERSION-win64-setup.exe, both in the build folder. Texts get
-# Windows line ends; file times are the sources' time (SOURCE_DATE_EPOCH).
+# Puts the Windows programs, the licences (the program's and its font's), the
+# NEWS and the read-me into beltwright-VERSION-win64.zip and into the NSIS
+# installer beltwright-VERSION-win64-setup.exe, both in the build folder. Texts
+# get Windows line ends; file times are the sources' time (SOURCE_DATE_EPOCH).
 #   package-windows.sh SOURCE-DIR BUILD-DIR VERSION SOURCE-DATE-EPOCH
 set -eu
 source_dir=$1 build=$2 version=$3 epoch=$4
@@ -12,7 +12,7 @@ stage=$build/stage/$name
 rm -rf "$build/stage"
 mkdir -p "$stage"
 cp "$build/src/app/beltwright.exe" "$build/src/cli/beltwright-cli.exe" "$stage/"
-for text in COPYING:COPYING.txt NEWS:NEWS.txt resources/windows/README.txt:README.txt; do
+for text in COPYING:COPYING.txt COPYING.DejaVu:COPYING.DejaVu.txt NEWS:NEWS.txt resources/windows/README.txt:README.txt; do
     sed 's/$/\r/' "$source_dir/${text%%:*}" >"$stage/${text#*:}"
 done
 find "$build/stage" -exec touch -h -d "@$epoch" {} +

@@ -1,15 +1,19 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the Windows build's window under wine on a virtual X server and
-# writes a PNG of it (default docs/screenshot-windows.png). Needs the Windows
-# build's test tools: make windows-check, or cmake --build build-windows.
-#   sh scripts/screenshot-windows.sh [OUTPUT]
+# writes a PNG of it or of its belt preview (default
+# docs/screenshot-windows.png), in the language of LOCALE (default the
+# caller's). Needs the Windows build's test tools: make windows-check, or
+# cmake --build build-windows.
+#   sh scripts/screenshot-windows.sh [OUTPUT] [window|preview] [LOCALE]
 set -eu
 cd "$(dirname "$0")/.."
 output="${1:-docs/screenshot-windows.png}"
+what="${2:-window}"
+[ -z "${3:-}" ] || export LC_ALL="$3" LANG="$3"
 build=${WINDOWS_BUILD:-build-windows}
 cmake --build "$build" --target screenshot >/dev/null
 mkdir -p "$(dirname "$output")"
-WINEPREFIX=$(pwd)/$build/wine xvfb-run -a -s "-screen 0 1280x1024x24" \
-    sh scripts/wine-run.sh "$build/tests/screenshot.exe" "$output" window
+WINEPREFIX=$(pwd)/$build/wine xvfb-run -a -s "-screen 0 1920x1200x24" \
+    sh scripts/wine-run.sh "$build/tests/screenshot.exe" "$output" "$what"
 echo "screenshot-windows: wrote $output"

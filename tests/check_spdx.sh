@@ -19,7 +19,7 @@ missing=$(
         # Files that cannot hold a comment, or that their tools rewrite without
         # one (lupdate drops comments from the translations); the copyright
         # file gives the licence of every file, these included.
-        *.png | COPYING | NEWS | README.md | resources/i18n/*.ts | resources/linux/copyright | \
+        *.png | COPYING | COPYING.DejaVu | NEWS | README.md | resources/i18n/*.ts | resources/linux/copyright | \
         resources/windows/README.txt)
             continue ;;
         # Software centres need metadata that anyone may copy.

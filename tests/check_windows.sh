@@ -5,14 +5,18 @@
 #   1. its catalogues equal this machine's, byte for byte, with every
 #      distribution of the draws (samebytes.py lists the belts);
 #   2. its test programs pass;
-#   3. the installer installs silently, the installed beltwright-cli.exe
+#   3. its preview pictures show what this machine's do;
+#   4. its programs, run again and again, neither crash nor hang
+#      (stress_windows.sh);
+#   5. the installer installs silently, the installed beltwright-cli.exe
 #      answers --version, and the uninstaller removes it again;
-#   4. the window starts and stays up.
-#   check_windows.sh LINUX-WRITEBELT WINDOWS-BUILD-DIR
+#   6. the window starts and stays up.
+#   check_windows.sh LINUX-WRITEBELT LINUX-BELTWRIGHT-CLI WINDOWS-BUILD-DIR
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 linux_writebelt=$1
-build=$(cd "$2" && pwd)
+linux_cli=$2
+build=$(cd "$3" && pwd)
 run="$here/../scripts/wine-run.sh"
 WINEPREFIX=$build/wine
 export WINEPREFIX
@@ -32,6 +36,21 @@ python3 "$here/tools/samebytes.py" --more-seeds --right-emulator "$run" \
 
 echo "== test programs"
 (cd "$build" && ctest --output-on-failure) || fail "test programs"
+
+echo "== the preview pictures as on this machine"
+pictures=$(mktemp -d)
+for options in "--preset vulcanoids --seed 5489" "--preset ebelt-em --number 20000 --seed 7"; do
+    echo "beltwright-cli --preview $options"
+    # shellcheck disable=SC2086
+    "$linux_cli" -q $options --preview "$pictures/linux.png" &&
+        "$run" "$build/src/cli/beltwright-cli.exe" -q $options --preview "$pictures/windows.png" &&
+        /usr/bin/python3 "$here/tools/samepicture.py" "$pictures/linux.png" "$pictures/windows.png" ||
+        fail "the picture of $options differs"
+done
+rm -rf "$pictures"
+
+echo "== stress"
+sh "$here/stress_windows.sh" "$linux_cli" "$build" || fail "stress runs"
 
 echo "== silent install"
 setup=$build/beltwright-$version-win64-setup.exe

@@ -2,7 +2,10 @@
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
 #include "BodyArena.h"
+#include "Generator.h"
+#include "ThreadScope.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdint>
@@ -72,6 +75,7 @@ private slots:
         // ended: no chunk may stay mapped, and none may go while in use.
         std::vector<std::unique_ptr<BaseAsteroid>> bodies;
         std::thread maker([&] {
+            ThreadScope const scope;
             for (int i = 0; i < 40000; ++i)
                 bodies.push_back(std::make_unique<Asteroid>());
         });
@@ -90,6 +94,33 @@ private slots:
         bodies.clear();
         for (std::uintptr_t chunk : chunks)
             QVERIFY(!mapped(chunk));
+    }
+
+    // The generator's own threads hand their chunks back before they end, on
+    // the path of small belts and on the pipeline of large ones.
+    void generatorThreadsLeaveNoChunk_data()
+    {
+        QTest::addColumn<unsigned>("number");
+        QTest::newRow("in order") << 3000u;
+        QTest::newRow("pipeline") << 60000u;
+    }
+    void generatorThreadsLeaveNoChunk()
+    {
+        QFETCH(unsigned, number);
+        QTemporaryDir folder;
+        Settings settings(Settings::Vulcanoids);
+        settings.number = number;
+        auto generator = std::make_unique<Generator>(settings, 3);
+        std::atomic<int> generated{0}, saved{0};
+        QVERIFY(generator->generateAndSave(folder.filePath("belt.sc").toStdString(), generated,
+                                           saved));
+        std::set<std::uintptr_t> chunks;
+        for (auto const &body : generator->bodies())
+            chunks.insert(chunkOf(body.get()));
+        QVERIFY(!chunks.empty());
+        generator.reset();
+        for (std::uintptr_t chunk : chunks)
+            QVERIFY2(!mapped(chunk), "a thread kept its chunk");
     }
 };
 

@@ -7,6 +7,8 @@
 #include "BinaryAsteroid.h"
 #include "Generator.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QtTest>
 
 #include <cmath>
@@ -24,6 +26,9 @@ class PreviewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // As the programs do at start-up, so that no test times the loading.
+    void initTestCase() { QVERIFY(BeltPlot::registerFont()); }
+
     void bodyLandsInBothViews_data()
     {
         QTest::addColumn<double>("a");
@@ -136,6 +141,30 @@ private slots:
             double const multiple = tick / axis.step;
             QVERIFY(std::fabs(multiple - std::round(multiple)) < 1e-9);
         }
+    }
+
+    // The same ticks on every system: steps that a last bit of the C
+    // library's pow would move, and the ends they give.
+    void axisIsTheSameEverywhere_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<double>("roundedLow");
+        QTest::newRow("belt radii") << 0.1500000001 << 0.1783 << 0.01 << 0.15;
+        QTest::newRow("eccentricities") << 0.0 << 0.00087 << 0.0002 << 0.0;
+        QTest::newRow("a power of ten as the range") << 0.5 << 5.5 << 1.0 << 0.0;
+        QTest::newRow("tiny") << 3e-12 << 8e-12 << 1e-12 << 3e-12;
+    }
+    void axisIsTheSameEverywhere()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, step);
+        QFETCH(double, roundedLow);
+        BeltPreview::Axis const axis = BeltPreview::roundAxis(low, high);
+        QCOMPARE(axis.step, step);
+        QCOMPARE(axis.low, roundedLow);
     }
 
     // Settings the fields allow whose values are all alike or sit at the
@@ -318,6 +347,32 @@ private slots:
         int const binaries = count(belt, true) - count(empty, true);
         QVERIFY2(singles > 300 && binaries > 80,
                  qPrintable(QString("%1 single, %2 binary pixels").arg(singles).arg(binaries)));
+    }
+
+    // The picture brings its font: it is drawn the same whatever font the
+    // application (a window, a system) would give it.
+    void pictureKeepsItsOwnFont_data()
+    {
+        QTest::addColumn<QFont>("applicationFont");
+        QTest::newRow("large serif") << QFont(QStringLiteral("DejaVu Serif"), 30);
+        QTest::newRow("tiny, a family no system has") << QFont(QStringLiteral("No Such Family"), 5);
+    }
+    void pictureKeepsItsOwnFont()
+    {
+        QFETCH(QFont, applicationFont);
+        QVERIFY(BeltPlot::registerFont());
+        QFontInfo const used(BeltPlot::font());
+        QCOMPARE(used.family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(used.pixelSize(), 12);
+
+        auto const preview = BeltPreview::ofBelt(Settings(Settings::Vulcanoids), 5489);
+        QVERIFY(preview);
+        QFont const original = QGuiApplication::font();
+        QImage const usual = BeltPlot::picture(*preview, "Sol", 5489, QLocale::c());
+        QGuiApplication::setFont(applicationFont);
+        QImage const other = BeltPlot::picture(*preview, "Sol", 5489, QLocale::c());
+        QGuiApplication::setFont(original);
+        QVERIFY(usual == other);
     }
 };
 

@@ -340,6 +340,16 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
     }
 
+    // The preview is a window of its own, yet it shows the form's font.
+    void previewHasTheFormsFont()
+    {
+        PreviewWindow *preview = openPreview("1");
+        QVERIFY(preview);
+        QCOMPARE(preview->font().family(), window->font().family());
+        QCOMPARE(preview->findChild<QLabel *>("label_previewStatus")->font().pointSizeF(),
+                 window->font().pointSizeF());
+    }
+
     void germanAfterAnEnglishStartFits()
     {
         QCOMPARE(QLocale::system().name(), QString("en_US"));

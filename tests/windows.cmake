@@ -36,12 +36,18 @@ target_link_libraries(screenshot PRIVATE beltapp)
 set_target_properties(screenshot PROPERTIES QT_PLUGINS_platforms Qt5::QWindowsIntegrationPlugin
                                             QT_NO_PLUGINS "${unused_plugins}")
 
+# The picture the window and --preview draw: the same on every platform.
+belt_windows_test(tst_preview)
+target_link_libraries(tst_preview PRIVATE beltplot)
+
 # The command line run as users run it; its Unix-only cases skip themselves.
-# Built, but not yet among the checks: all its cases pass under wine, yet now
-# and then the test program itself ends in an access violation (read of
-# 0xFFFFFFFFFFFFFFFF) whose cause is not found. Run it by hand with
-# scripts/wine-run.sh build-windows/tests/tst_cli.exe.
-add_executable(tst_cli tst_cli.cpp)
-target_link_libraries(tst_cli PRIVATE beltcore Qt5::Test Qt5::Gui)
+belt_windows_test(tst_cli)
+target_link_libraries(tst_cli PRIVATE Qt5::Gui)
 target_compile_definitions(tst_cli PRIVATE BELTWRIGHT_CLI="$<TARGET_FILE:beltwright-cli>")
 add_dependencies(tst_cli beltwright-cli)
+
+# For tests/stress_windows.sh: the window used for one run.
+add_executable(windowrun tools/windowrun.cpp)
+target_link_libraries(windowrun PRIVATE beltapp)
+set_target_properties(windowrun PROPERTIES QT_PLUGINS_platforms Qt5::QWindowsIntegrationPlugin
+                                           QT_NO_PLUGINS "${unused_plugins}")

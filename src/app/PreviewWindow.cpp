@@ -3,6 +3,7 @@
 
 #include "BeltPlot.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +84,7 @@ void PreviewComputer::request(Settings const &settings, std::uint32_t seed, std:
 
 void PreviewComputer::work()
 {
+    ThreadScope const scope;
     for (;;) {
         Request next;
         {
@@ -142,6 +144,10 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     , computer(new PreviewComputer(this))
 {
     setObjectName("PreviewWindow");
+    // A window does not take its parent's font, and the system's may be one
+    // the form never asked for (under wine a large serif): use the form's.
+    if (parent)
+        setFont(parent->font());
     seedEdit->setObjectName("lineEdit_seed");
     newSeedButton->setObjectName("pushButton_newSeed");
     copyButton->setObjectName("pushButton_copySeed");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunController.h"
 
+#include "ThreadScope.h"
+
 #include <QTimer>
 
 #include <memory>
@@ -36,6 +38,7 @@ void RunController::generate(Settings const &settings, std::string const &path, 
     emit progressChanged(0);
 
     auto run = [this, seed](Settings settings, std::string const &path) {
+        ThreadScope const scope;
         auto generator = std::make_unique<Generator>(std::move(settings), seed);
         generator->setBeforeReplace([this] {
             std::unique_lock<std::mutex> lock(replaceMutex);

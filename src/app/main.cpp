@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // beltwright: the window. --help and --version are answered on the terminal
 // before any window system is needed, so they work without a display.
+#include "BeltPlot.h"
 #include "Console.h"
 #include "MainWindow.h"
 
@@ -81,6 +82,8 @@ int main(int argc, char *argv[])
         return exitBadInput;
     }
 
+    // The preview's font, which also stands in for the form's where a system lacks them.
+    BeltPlot::registerFont();
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BELTWRIGHT_APP_ID));
     MainWindow window;

@@ -464,7 +464,8 @@ std::string presetListing()
         auto line = [&](std::string const &option, std::string const &value) {
             text += "    --" + option;
             if (!value.empty()) {
-                text.append(std::size_t(18) - option.size(), ' ');
+                // Values line up in column 25; longer options keep two spaces.
+                text.append(option.size() < 17 ? 18 - option.size() : 2, ' ');
                 text += value;
             }
             text += '\n';

@@ -8,6 +8,7 @@
 #include "Console.h"
 #include "Generator.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -133,6 +134,7 @@ int generateBelt(Request const &request)
     bool const overlapped = request.writeCatalogue && !toStandardOutput;
     std::atomic<int> saved{0};
     auto run = [&] {
+        ThreadScope const scope;
         if (overlapped) {
             result = generator.generateAndSave(request.outputPath, progress, saved, &stopRequested);
             completed = !result.stopped;
@@ -227,6 +229,10 @@ int main(int argc, char **argv)
             });
         application = std::make_unique<QGuiApplication>(argc, argv);
         qInstallMessageHandler(previous);
+        // The offscreen platform of a static Windows build finds no system
+        // font at all: the picture brings its own.
+        if (!BeltPlot::registerFont())
+            printError("warning: the picture's font could not be loaded; its texts may be missing");
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }

@@ -2,6 +2,7 @@
 #include "BeltPlot.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -247,6 +248,28 @@ void drawCentre(QPainter &painter, Frame const &frame, QString const &name, doub
 
 } // namespace
 
+bool BeltPlot::registerFont()
+{
+    static bool const registered = [] {
+        bool loaded = true;
+        for (char const *face : {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf"})
+            loaded = QFontDatabase::addApplicationFont(QString::fromLatin1(face)) >= 0 && loaded;
+        return loaded;
+    }();
+    return registered;
+}
+
+QFont BeltPlot::font()
+{
+    registerFont();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    // Hinting is the platform's choice and moves every glyph.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
+}
+
 QString BeltPlot::decadeText(double k, QLocale const &locale)
 {
     int const power = int(std::lround(k));
@@ -270,6 +293,7 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
                     QString const &centre, QString const &caption, QLocale const &locale)
 {
     painter.save();
+    painter.setFont(font());
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFont>
 #include <QImage>
 #include <QLocale>
 #include <QRectF>
@@ -17,14 +18,25 @@ class QPainter;
 // Draws a belt preview with QPainter: four panels with labelled axes, the
 // central object marked, single and binary bodies in two colours, a histogram
 // of semi-major axes and the cumulative size distribution on logarithmic
-// axes, and a header with the number of bodies. Works on any paint device, a widget as well as an
-// image without a display. Texts are translated in the context "BeltPlot".
+// axes, and a header with the number of bodies. Works on any paint device, a
+// widget as well as an image without a display, always in the font it carries
+// (see font()), so that texts and layout are the same on every system whatever
+// the device's or the application's font. Texts are translated in the context
+// "BeltPlot".
 class BeltPlot {
     Q_DECLARE_TR_FUNCTIONS(BeltPlot)
 
 public:
     static QColor const singleColour;
     static QColor const binaryColour;
+
+    // Makes the embedded font (DejaVu Sans) known to the application; call it
+    // once the application object exists. False when it could not be loaded.
+    static bool registerFont();
+    // The font every picture is drawn in: the embedded one, at a fixed size
+    // in pixels and without hinting, so that it has the same metrics on every
+    // platform.
+    static QFont font();
 
     // caption, if not empty, is shown after the number of bodies; centre names
     // the central object. Numbers follow locale.

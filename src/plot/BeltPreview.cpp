@@ -49,6 +49,28 @@ struct Extent {
     }
 };
 
+// 10^e from IEEE operations alone, exact up to 10^22 either way: the C
+// library's pow differs from system to system in the last bits (MinGW-w64's
+// pow(10, -3) is 0.0010000000000000002), which moved an axis by a tick.
+double powerOfTen(int e)
+{
+    double power = 1;
+    for (int k = 0; k < std::abs(e); ++k)
+        power *= 10;
+    return e < 0 ? 1 / power : power;
+}
+
+// The largest power of ten not above x > 0; log10 only guesses its exponent.
+double powerOfTenBelow(double x)
+{
+    int e = static_cast<int>(std::floor(std::log10(x)));
+    while (powerOfTen(e) > x)
+        --e;
+    while (powerOfTen(e + 1) <= x)
+        ++e;
+    return powerOfTen(e);
+}
+
 int cellOf(double value, BeltPreview::Axis const &axis, int size)
 {
     double const at = (value - axis.low) / (axis.high - axis.low) * size;
@@ -96,7 +118,7 @@ BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
         high = middle + narrowest / 2;
     }
     double const rough = (high - low) / 5;
-    double const magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double const magnitude = powerOfTenBelow(rough);
     double const fraction = rough / magnitude;
     double const step = (fraction <= 1   ? 1
                          : fraction <= 2 ? 2

@@ -2,6 +2,7 @@
 #include "BeltSave.h"
 
 #include "BinaryAsteroid.h"
+#include "ThreadScope.h"
 
 #include <cerrno>
 #include <ostream>
@@ -26,6 +27,7 @@ SaveResult BeltSave::write(CatalogueFile &file, std::atomic<int> &progress,
     }
     BodyCount arriving;
     std::thread producing([&] {
+        ThreadScope const scope;
         produce(arriving);
         arriving.finish();
     });

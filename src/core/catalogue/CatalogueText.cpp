@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <system_error>
+#include <type_traits>
 
 namespace CatalogueText {
 
@@ -254,6 +254,7 @@ private:
 };
 
 thread_local NumberMemo memo;
+static_assert(std::is_trivially_destructible_v<decltype(memo)>);
 
 char *writeRememberedNumber(char *out, double value)
 {
@@ -367,15 +368,35 @@ double bodyMass(double radius, double density)
     return CorrectRounding::cube(radius) * 4.1887902047863905 * density;
 }
 
+namespace {
+
+// A plain pointer, not a unique_ptr: MinGW-w64 frees thread_local storage
+// before it runs their destructors when a thread ends, so the buffer is
+// freed by releaseScratch() (see ThreadScope).
+thread_local char *scratchBuffer = nullptr;
+thread_local std::size_t scratchCapacity = 0;
+static_assert(std::is_trivially_destructible_v<decltype(scratchBuffer)>);
+static_assert(std::is_trivially_destructible_v<decltype(scratchCapacity)>);
+
+} // namespace
+
 char *scratch(std::size_t size)
 {
-    thread_local std::unique_ptr<char[]> buffer;
-    thread_local std::size_t capacity = 0;
-    if (size > capacity) {
-        capacity = std::max(size, 2 * capacity);
-        buffer = std::make_unique<char[]>(capacity);
+    if (size > scratchCapacity) {
+        std::size_t const capacity = std::max(size, 2 * scratchCapacity);
+        char *const fresh = new char[capacity];
+        delete[] scratchBuffer;
+        scratchBuffer = fresh;
+        scratchCapacity = capacity;
     }
-    return buffer.get();
+    return scratchBuffer;
+}
+
+void releaseScratch() noexcept
+{
+    delete[] scratchBuffer;
+    scratchBuffer = nullptr;
+    scratchCapacity = 0;
 }
 
 } // namespace CatalogueText

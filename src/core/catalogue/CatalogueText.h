@@ -57,5 +57,7 @@ double bodyMass(double radius, double density);
 // A per-thread scratch buffer of at least size characters, reused from body to
 // body so that writing a body allocates nothing.
 char *scratch(std::size_t size);
+// Frees this thread's scratch buffer; the next scratch() makes a new one.
+void releaseScratch() noexcept;
 
 } // namespace CatalogueText

@@ -2,6 +2,7 @@
 #include "CatalogueWriter.h"
 
 #include "Generator.h"
+#include "ThreadScope.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -136,6 +137,7 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
     bool quit = false;
 
     auto format = [&] {
+        ThreadScope const scope;
         for (;;) {
             std::size_t const b = nextBlock.fetch_add(1);
             if (b >= blockCount)

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <new>
+#include <type_traits>
 
 namespace BodyArena {
 
@@ -36,18 +37,16 @@ void release(Chunk *chunk) noexcept
     }
 }
 
-// The chunk this thread carves bodies from.
+// The chunk this thread carves bodies from. Without a destructor: MinGW-w64
+// frees thread_local storage before it runs such destructors when a thread
+// ends, so the chunk is handed back by releaseThread() (see ThreadScope).
 struct Carver {
     Chunk *chunk = nullptr;
     std::size_t used = 0;
-    ~Carver()
-    {
-        if (chunk)
-            release(chunk);
-    }
 };
 
 thread_local Carver carver;
+static_assert(std::is_trivially_destructible_v<decltype(carver)>);
 
 } // namespace
 
@@ -80,6 +79,13 @@ void deallocate(void *pointer, std::size_t size) noexcept
     }
     auto const address = reinterpret_cast<std::uintptr_t>(pointer);
     release(reinterpret_cast<Chunk *>(address & ~(chunkSize - 1)));
+}
+
+void releaseThread() noexcept
+{
+    if (carver.chunk)
+        release(carver.chunk);
+    carver = Carver();
 }
 
 } // namespace BodyArena

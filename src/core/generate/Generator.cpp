@@ -7,6 +7,7 @@
 #include "CatalogueText.h"
 #include "CorrectRounding.h"
 #include "RandomSource.h"
+#include "ThreadScope.h"
 
 #include <algorithm>
 #include <cmath>
@@ -270,6 +271,7 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
     bool drawing = true;
 
     std::thread builder([&] {
+        ThreadScope const scope;
         std::uint32_t next = 0;
         for (;;) {
             std::uint32_t available;

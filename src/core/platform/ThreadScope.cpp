@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ThreadScope.h"
+
+#include "BodyArena.h"
+#include "CatalogueText.h"
+
+ThreadScope::~ThreadScope()
+{
+    BodyArena::releaseThread();
+    CatalogueText::releaseScratch();
+}
