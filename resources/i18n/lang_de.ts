@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Size slope</source>
-        <translation>Steigung der Größen</translation>
+        <translation>Steigung der Grössen</translation>
     </message>
     <message>
         <source>Eccentricity mode</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>%1 must be above 0 for the distribution chosen: enter a larger value.</source>
-        <translation>%1 muss für die gewählte Verteilung über 0 liegen: Geben Sie einen größeren Wert ein.</translation>
+        <translation>%1 muss für die gewählte Verteilung über 0 liegen: Geben Sie einen grösseren Wert ein.</translation>
     </message>
     <message>
         <source>%1 is 0, but the distribution chosen puts ever more bodies towards 0 without end: enter a value above 0, or choose another distribution.</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>How body radii are drawn: a bell between the smallest and largest radius, or a power law with ever more small bodies</source>
-        <translation>Wie die Radien der Körper gezogen werden: eine Glockenkurve zwischen dem kleinsten und dem größten Radius oder ein Potenzgesetz mit immer mehr kleinen Körpern</translation>
+        <translation>Wie die Radien der Körper gezogen werden: eine Glockenkurve zwischen dem kleinsten und dem grössten Radius oder ein Potenzgesetz mit immer mehr kleinen Körpern</translation>
     </message>
     <message>
         <source>slope q</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Cumulative slope q of the power law: the number of bodies larger than R falls as R^-q (2.5 for a collisional cascade); above 0</source>
-        <translation>Kumulative Steigung q des Potenzgesetzes: Die Zahl der Körper, die größer als R sind, fällt wie R^-q (2,5 für eine Stoßkaskade); über 0</translation>
+        <translation>Kumulative Steigung q des Potenzgesetzes: Die Zahl der Körper, die grösser als R sind, fällt wie R^-q (2,5 für eine Stoßkaskade); über 0</translation>
     </message>
     <message>
         <source>Eccentricity</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>How eccentricities are drawn: a bell between their bounds, or a Rayleigh distribution, most orbits nearly circular with a tail towards the largest eccentricity</source>
-        <translation>Wie die Exzentrizitäten gezogen werden: eine Glockenkurve zwischen ihren Grenzen oder eine Rayleigh-Verteilung, die meisten Bahnen fast kreisförmig, mit einem Ausläufer zur größten Exzentrizität hin</translation>
+        <translation>Wie die Exzentrizitäten gezogen werden: eine Glockenkurve zwischen ihren Grenzen oder eine Rayleigh-Verteilung, die meisten Bahnen fast kreisförmig, mit einem Ausläufer zur grössten Exzentrizität hin</translation>
     </message>
     <message>
         <source>mode</source>
@@ -529,11 +529,11 @@
     </message>
     <message>
         <source>Semi-major axis</source>
-        <translation>Große Halbachse</translation>
+        <translation>Grosse Halbachse</translation>
     </message>
     <message>
         <source>How semi-major axes are drawn: a bell between the inner and outer radius, or a disc whose surface density falls as r^-p</source>
-        <translation>Wie die großen Halbachsen gezogen werden: eine Glockenkurve zwischen innerem und äußerem Radius oder eine Scheibe, deren Flächendichte wie r^-p abfällt</translation>
+        <translation>Wie die grossen Halbachsen gezogen werden: eine Glockenkurve zwischen innerem und äusserem Radius oder eine Scheibe, deren Flächendichte wie r^-p abfällt</translation>
     </message>
     <message>
         <source>slope p</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Slope p of the surface density r^-p: 0 an even disc, 1.5 the minimum-mass solar nebula, negative thicker outwards</source>
-        <translation>Steigung p der Flächendichte r^-p: 0 eine gleichmäßige Scheibe, 1,5 der Sonnennebel minimaler Masse, negativ nach außen dichter</translation>
+        <translation>Steigung p der Flächendichte r^-p: 0 eine gleichmässige Scheibe, 1,5 der Sonnennebel minimaler Masse, negativ nach aussen dichter</translation>
     </message>
     <message>
         <source>Mean anomaly</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>Sizes</source>
-        <translation>Größen</translation>
+        <translation>Grössen</translation>
     </message>
     <message>
         <source>radius R (km)</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Semi-major axes</source>
-        <translation>Große Halbachsen</translation>
+        <translation>Grosse Halbachsen</translation>
     </message>
     <message>
         <source>bodies</source>
