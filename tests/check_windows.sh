@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows build under wine, on the display the caller provides
 # (make windows-check runs it in xvfb-run):
-#   1. its catalogues equal this machine's, byte for byte;
+#   1. its catalogues equal this machine's, byte for byte, with every
+#      distribution of the draws (samebytes.py lists the belts);
 #   2. its test programs pass;
 #   3. its preview pictures show what this machine's do;
 #   4. its programs, run again and again, neither crash nor hang

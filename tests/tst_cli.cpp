@@ -520,6 +520,19 @@ private slots:
             "--total-mass");
         row("barycenter on default", {"--barycenter", "--center", "Sol"}, "--total-mass");
         row("backslash in name", {"--preset", "vulcanoids", "--name", "V\\S"}, "--name");
+        row("unknown distribution", {"--radius-distribution", "normal"}, "--radius-distribution");
+        row("slope of 0", {"--preset", "vulcanoids", "--radius-distribution", "power-law",
+                           "--radius-slope", "0"},
+            "--radius-slope");
+        row("power law from 0", {"--preset", "vulcanoids", "--radius-distribution", "power-law",
+                                 "--min-radius", "0"},
+            "--min-radius");
+        row("mode of 0", {"--preset", "vulcanoids", "--inclination-distribution", "rayleigh",
+                          "--inclination-mode", "0"},
+            "--inclination-mode");
+        row("steep disc from 0", {"--preset", "vulcanoids", "--semi-major-axis-distribution",
+                                  "surface-density", "--surface-density-slope", "2", "--inner", "0"},
+            "--inner");
         row("backslash in center", {"--preset", "vulcanoids", "--center", "Sol\\"}, "--center");
         row("empty center", {"--preset", "vulcanoids", "--center", ""}, "--center");
         row("center of spaces", {"--preset", "vulcanoids", "--center", "   "}, "--center");
@@ -1018,7 +1031,7 @@ private slots:
             QByteArray(good).replace("plane = ecliptic\n", "plane = ecliptic\ncolour = red\n"), {},
             2, "--recipe: \"r.belt\", line 20: unknown key \"colour\": the keys are type, ");
         row("no seed", QByteArray(good).replace("seed = 7\n", ""), {}, 2,
-            "--recipe: \"r.belt\", line 20: the recipe has no seed");
+            "--recipe: \"r.belt\", line 29: the recipe has no seed");
         row("bad number", QByteArray(good).replace("max-radius = 3\n", "max-radius = 3 km\n"), {},
             2, "line 15: max-radius: \"3 km\" is not accepted: give a number from 0 to 1e+21");
         row("no file", "", {}, 2, "--recipe: cannot read \"r.belt\": No such file or directory");

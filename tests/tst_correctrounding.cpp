@@ -6,6 +6,7 @@
 #include <mpfr.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -42,6 +43,30 @@ class CorrectRoundingTest : public QObject {
         double const r = mpfr_get_d(v, MPFR_RNDN);
         mpfr_clear(v);
         return r;
+    }
+
+    // Binary64 emulated: its exponent range with subnormals, one rounding.
+    static double mpfrExp(double x)
+    {
+        mpfr_exp_t const emin = mpfr_get_emin(), emax = mpfr_get_emax();
+        mpfr_set_emin(-1073);
+        mpfr_set_emax(1024);
+        mpfr_t v;
+        mpfr_init2(v, 53);
+        mpfr_set_d(v, x, MPFR_RNDN);
+        mpfr_subnormalize(v, mpfr_exp(v, v, MPFR_RNDN), MPFR_RNDN);
+        double const r = mpfr_get_d(v, MPFR_RNDN);
+        mpfr_clear(v);
+        mpfr_set_emin(emin);
+        mpfr_set_emax(emax);
+        return r;
+    }
+
+    // BELTWRIGHT_LONG_SWEEP=N multiplies the random arguments of the sweeps.
+    static int sweepCount(int count)
+    {
+        char const *factor = std::getenv("BELTWRIGHT_LONG_SWEEP");
+        return factor ? count * std::max(1, std::atoi(factor)) : count;
     }
 
     static bool same(double a, double b)
@@ -177,6 +202,119 @@ private slots:
         auto const before = CorrectRounding::fallbackCount();
         CorrectRounding::log(1 - 0x1p-52);
         QCOMPARE(CorrectRounding::fallbackCount(), before + 1);
+    }
+
+    void expMatchesMpfr_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Source>("source");
+        // Where the fast evaluation runs, evenly, and as the draws use it.
+        QTest::newRow("fast range") << 150000 << Source([](std::mt19937_64 &g) {
+            return -708 + fraction(g) * 1417.7;
+        });
+        QTest::newRow("within 40") << 150000 << Source([](std::mt19937_64 &g) {
+            return 80 * fraction(g) - 40;
+        });
+        QTest::newRow("small, both signs") << 100000 << Source([](std::mt19937_64 &g) {
+            double const x = std::ldexp(1 + fraction(g), -int(g() % 70) - 1);
+            return g() & 1 ? -x : x;
+        });
+        // Logarithms of fractions, as a power of one is formed.
+        QTest::newRow("logarithms of draws") << 100000 << Source([](std::mt19937_64 &g) {
+            return -2.5 * CorrectRounding::log(1 - fraction(g));
+        });
+        // Beyond it: subnormal results, underflow and overflow.
+        QTest::newRow("the ends") << 20000 << Source([](std::mt19937_64 &g) {
+            return g() & 1 ? -760 + 52 * fraction(g) : 709.6 + 0.3 * fraction(g);
+        });
+    }
+
+    void expMatchesMpfr()
+    {
+        QFETCH(int, count);
+        QFETCH(Source, source);
+        count = sweepCount(count);
+        std::mt19937_64 g(20261208);
+        mpfr_t exact, error;
+        mpfr_inits2(300, exact, error, nullptr);
+        int wrong = 0, looseBound = 0;
+        for (int i = 0; i < count; ++i) {
+            double const x = source(g);
+            double const got = CorrectRounding::exp(x);
+            if (!same(got, mpfrExp(x)) && ++wrong <= 3)
+                qWarning("exp(%a): %a, correctly rounded %a", x, got, mpfrExp(x));
+            if (!(x >= -708 && x <= 709.7))
+                continue;
+            // The evaluation's error bound must hold, or its rounding test
+            // could settle on a wrong result.
+            auto const e = CorrectRounding::detail::evaluateExp(x);
+            mpfr_set_d(exact, x, MPFR_RNDN);
+            mpfr_exp(exact, exact, MPFR_RNDN);
+            mpfr_mul_2si(exact, exact, -e.scale, MPFR_RNDN);
+            mpfr_set_d(error, e.value.high, MPFR_RNDN);
+            mpfr_add_d(error, error, e.value.low, MPFR_RNDN);
+            mpfr_sub(error, error, exact, MPFR_RNDN);
+            if (std::fabs(mpfr_get_d(error, MPFR_RNDN)) > e.value.bound && ++looseBound <= 3)
+                qWarning("the evaluation of exp(%a) is off by more than its bound", x);
+        }
+        mpfr_clears(exact, error, nullptr);
+        qInfo("%d arguments", count);
+        QCOMPARE(wrong, 0);
+        QCOMPARE(looseBound, 0);
+    }
+
+    void hardExps_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<bool>("fast");       // whether the fast evaluation settles it
+        // The worst case of exp in double precision (Lefevre and Muller,
+        // 2001): exp x lies within 2^-58 half-units of the last place of a
+        // midpoint.
+        QTest::newRow("Lefevre-Muller worst case")
+            << 0x1.9e9cbbfd6080bp-31 << 0x1.000000033d398p+0 << false;
+        // exp(k 2^-53) = 1 + k 2^-53 + k^2 2^-107 ...: just past the midpoint
+        // for odd k, so only the third term decides.
+        QTest::newRow("2^-53") << 0x1p-53 << 1 + 0x1p-52 << false;
+        QTest::newRow("3 * 2^-53") << 3 * 0x1p-53 << 1 + 0x1p-51 << false;
+        QTest::newRow("-2^-54") << -0x1p-54 << 1.0 << false;
+        QTest::newRow("-3 * 2^-54") << -3 * 0x1p-54 << 1 - 0x1p-53 << false;
+        QTest::newRow("0") << 0.0 << 1.0 << true;
+        QTest::newRow("1") << 1.0 << 0x1.5bf0a8b145769p+1 << true;
+        QTest::newRow("log 2 rounded") << 0x1.62e42fefa39efp-1 << 2.0 << true;
+        QTest::newRow("largest finite") << 0x1.62e42fefa39efp+9 << 0x1.fffffffffff2ap+1023 << false;
+        QTest::newRow("overflow") << 0x1.62e42fefa39fp+9 << std::numeric_limits<double>::infinity()
+                                  << false;
+        QTest::newRow("smallest normal result") << -0x1.6232bdd7abcd2p+9 << 0x1.000000000007cp-1022
+                                                << false;
+        QTest::newRow("smallest subnormal") << -745.1332191019411 << 0x1p-1074 << false;
+        QTest::newRow("underflow to 0") << -745.1332191019412 << 0.0 << false;
+    }
+
+    void hardExps()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QFETCH(bool, fast);
+        double const got = CorrectRounding::exp(x);
+        QVERIFY(same(got, mpfrExp(x)));
+        QVERIFY(same(got, expected));
+        double settled;
+        QCOMPARE(CorrectRounding::detail::fastExp(x, settled), fast);
+        QVERIFY(same(CorrectRounding::detail::accurateExp(x), got));
+    }
+
+    void expSpecialValues()
+    {
+        double const inf = std::numeric_limits<double>::infinity();
+        auto const before = CorrectRounding::expFallbackCount();
+        QCOMPARE(CorrectRounding::exp(inf), inf);
+        QCOMPARE(CorrectRounding::exp(-inf), 0.0);
+        QVERIFY(std::isnan(CorrectRounding::exp(std::nan(""))));
+        QCOMPARE(CorrectRounding::exp(-0.0), 1.0);
+        QCOMPARE(CorrectRounding::expFallbackCount(), before);
+        CorrectRounding::exp(0x1p-53);
+        QCOMPARE(CorrectRounding::expFallbackCount(), before + 1);
     }
 
     void cubeMatchesMpfr_data()

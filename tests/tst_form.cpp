@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_3")),
                  (QStringList{"doubleSpinBox_epoch", "pushButton_resetEpoch"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
-                 (QStringList{"formLayout", "pushButton_generate"}));
+                 (QStringList{"formLayout", "groupBox_distributions", "pushButton_generate"}));
     }
 
     void numberFields_data()
@@ -235,6 +235,31 @@ private slots:
         QCOMPARE(enabledCount(), 0);
         QCOMPARE(w<QDoubleSpinBox>("doubleSpinBox_totalMass")->value(), 2.5);
         QVERIFY(w<QRadioButton>("radioButton_earthMass")->isChecked());
+    }
+
+    // Each distribution's number is enabled only with its distribution chosen.
+    void distributionNumbersFollowTheirChoice_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("sizes") << "radiusDistribution" << "radiusSlope";
+        QTest::newRow("eccentricities") << "eccentricityDistribution" << "eccentricityMode";
+        QTest::newRow("inclinations") << "inclinationDistribution" << "inclinationMode";
+        QTest::newRow("disc") << "semiMajorAxisDistribution" << "surfaceDensitySlope";
+    }
+    void distributionNumbersFollowTheirChoice()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, number);
+        auto *box = w<QComboBox>(qPrintable("comboBox_" + choice));
+        QWidget *field = w<QWidget>(qPrintable("doubleSpinBox_" + number));
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(!field->isEnabled());
+        box->setCurrentIndex(1);
+        QVERIFY(field->isEnabled());
+        QVERIFY(!box->toolTip().isEmpty() && !field->toolTip().isEmpty());
+        box->setCurrentIndex(0);
+        QVERIFY(!field->isEnabled());
     }
 
     void startUp()

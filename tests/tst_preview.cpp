@@ -276,6 +276,47 @@ private slots:
                  BeltPreview::positionAtEpoch(bodies.front()->orbit).x);
     }
 
+    // Every body lands in one bin; the cumulative count of a power law of
+    // sizes is a straight line of slope -q on its logarithmic axes.
+    void distributionsOfAxesAndSizes()
+    {
+        Settings settings(Settings::Vulcanoids);
+        settings.number = 20000;
+        settings.radiusDistribution = Settings::RadiusDistribution::PowerLaw;
+        settings.minRadius = 1;
+        settings.maxRadius = 400;
+        auto const preview = BeltPreview::ofBelt(settings, 3);
+        QVERIFY(preview);
+        auto const &histogram = preview->axisHistogram();
+        std::uint64_t counted = 0, binaries = 0, fullest = 0;
+        for (int bin = 0; bin < BeltPreview::histogramBins; ++bin) {
+            counted += histogram.singles[std::size_t(bin)] + histogram.binaries[std::size_t(bin)];
+            binaries += histogram.binaries[std::size_t(bin)];
+            fullest = std::max<std::uint64_t>(
+                fullest, histogram.singles[std::size_t(bin)] + histogram.binaries[std::size_t(bin)]);
+        }
+        QCOMPARE(counted, std::uint64_t(settings.number));
+        QCOMPARE(binaries, std::uint64_t(preview->binaryCount()));
+        QVERIFY(histogram.y.high >= double(fullest));
+
+        auto const &steps = preview->sizeDistribution().steps;
+        QVERIFY(steps.size() > 100 && steps.size() < 2000);
+        QCOMPARE(steps.front().y, 0.0);
+        QCOMPARE(steps.back().y, std::log10(double(settings.number)));
+        double sx = 0, sy = 0, sxx = 0, sxy = 0, n = 0;
+        for (std::size_t k = 1; k < steps.size(); ++k) {
+            QVERIFY(steps[k].x <= steps[k - 1].x && steps[k].y > steps[k - 1].y);
+            if (steps[k].y >= 1 && steps[k].y <= 3.5) {
+                sx += steps[k].x, sy += steps[k].y, n += 1;
+                sxx += steps[k].x * steps[k].x, sxy += steps[k].x * steps[k].y;
+            }
+        }
+        double const slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        QVERIFY2(std::fabs(slope + settings.radiusSlope) < 0.15, qPrintable(QString::number(slope)));
+        auto const &x = preview->sizeDistribution().x;
+        QVERIFY(x.low <= 0 && x.high >= std::log10(400.0) && x.ticks.front() >= x.low);
+    }
+
     void stoppedPreviewGivesNothing()
     {
         std::atomic<bool> stop{true};

@@ -18,17 +18,22 @@ QStringList fieldsOf(Recipe const &recipe)
     Settings const &s = recipe.settings;
     QStringList fields{QString::fromStdString(s.beltName), QString::fromStdString(s.beltCenter)};
     for (double value : {s.totalMass, s.innerRadius, s.outerRadius, s.minRadius, s.maxRadius,
-                         s.minEccentricity, s.maxEccentricity, s.maxInclination, s.epoch})
+                         s.minEccentricity, s.maxEccentricity, s.maxInclination, s.epoch,
+                         s.radiusSlope, s.eccentricityMode, s.inclinationMode,
+                         s.surfaceDensitySlope})
         fields << QString::number(value, 'g', 17);
     for (qlonglong value :
          {qlonglong(s.objectType), qlonglong(s.barycenter), qlonglong(recipe.massUnit),
-          qlonglong(s.number), qlonglong(s.referencePlane), qlonglong(recipe.seed)})
+          qlonglong(s.number), qlonglong(s.referencePlane), qlonglong(recipe.seed),
+          qlonglong(s.radiusDistribution), qlonglong(s.eccentricityDistribution),
+          qlonglong(s.inclinationDistribution), qlonglong(s.semiMajorAxisDistribution),
+          qlonglong(s.meanAnomalyDistribution)})
         fields << QString::number(value);
     return fields;
 }
 
 // The recipe every malformed row starts from; its settings are on lines 5
-// (type) to 21 (seed), after three comment lines and the version line.
+// (type) to 30 (seed), after three comment lines and the version line.
 Recipe const baseRecipe = Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 7};
 
 // The base text with the line of one key replaced (by nothing: removed).
@@ -156,6 +161,13 @@ private slots:
         QTest::addRow("blanks, tabs and comments") << spaced;
         QTest::addRow("other spellings of numbers")
             << editedLine("inner", "inner = 1.5e-1") + "# max-radius\n";
+        QByteArray older; // from before the distributions, whose defaults then hold
+        for (QByteArray const &line : lines) {
+            if (!line.contains("distribution") && !line.contains("-mode") &&
+                !line.contains("-slope"))
+                older += line + '\n';
+        }
+        QTest::addRow("older, without the distributions") << older;
         QTest::addRow("plus sign and hex escape")
             << QByteArray(editedLine("number", "number = +200")).replace("\"VS\"", "\"V\\x53\"");
     }
@@ -189,7 +201,7 @@ private slots:
         row("not a number", editedLine("epoch", "epoch = nan"), E::BadValue, 20, "epoch");
         row("too many bodies", editedLine("number", "number = 1000001"), E::BadValue, 11, "number",
             E::WholeNumber);
-        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 21, "seed",
+        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 30, "seed",
             E::WholeNumber);
         row("unknown unit", editedLine("mass-unit", "mass-unit = kg"), E::BadValue, 10, "mass-unit",
             E::Word);
@@ -198,7 +210,7 @@ private slots:
         row("escape that is not utf-8", editedLine("center", "center = \"S\\xc3ol\""), E::BadValue,
             7, "center", E::Text);
         row("line that is not utf-8", editedLine("center", "center = \"S\xffol\""), E::NotUtf8, 7);
-        row("missing seed", editedLine("seed", ""), E::MissingKey, 20, "seed");
+        row("missing seed", editedLine("seed", ""), E::MissingKey, 29, "seed");
         row("key given twice", editedLine("outer", "outer = 0.18\nouter = 0.2"), E::DuplicateKey,
             14, "outer");
         row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, 4, "type");

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -34,6 +35,8 @@ QList<SettingsProblem::Field> fieldsOf(Settings const &settings)
 } // namespace
 
 Q_DECLARE_METATYPE(SettingsProblem)
+using Change = std::function<void(Settings &)>;
+Q_DECLARE_METATYPE(Change)
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -280,6 +283,85 @@ private slots:
                 QVERIFY(std::isfinite(body->mass));
                 QVERIFY(!std::isinf(body->orbit.period));
             }
+        }
+    }
+
+    // A distribution's parameter is checked only with it chosen; what passes
+    // gives finite values within the bounds.
+    void distributionParameters_data()
+    {
+        using P = SettingsProblem;
+        using S = Settings;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QList<P>>("expected");
+        auto const powerLaw = [](S &s) { s.radiusDistribution = S::RadiusDistribution::PowerLaw; };
+        auto const disc = [](S &s) {
+            s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+        };
+        auto const rayleigh = [](S &s) {
+            s.eccentricityDistribution = S::SpreadDistribution::Rayleigh;
+            s.inclinationDistribution = S::SpreadDistribution::Rayleigh;
+        };
+        double const nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("slope 0 with the bell") << Change([](S &s) { s.radiusSlope = 0; })
+                                               << QList<P>{};
+        QTest::newRow("slope 0") << Change([=](S &s) { powerLaw(s), s.radiusSlope = 0; })
+                                 << QList<P>{{P::RadiusSlope, P::NotPositive}};
+        QTest::newRow("smallest radius 0")
+            << Change([=](S &s) { powerLaw(s), s.minRadius = 0; })
+            << QList<P>{{P::MinRadius, P::ZeroLowerBound}};
+        QTest::newRow("tiny smallest radius, shallow slope")
+            << Change([=](S &s) { powerLaw(s), s.minRadius = 0.01, s.radiusSlope = 0.01; })
+            << QList<P>{};
+        QTest::newRow("modes below 0 and NaN")
+            << Change([=](S &s) { rayleigh(s), s.eccentricityMode = -1, s.inclinationMode = nan; })
+            << QList<P>{{P::EccentricityMode, P::NotPositive}, {P::InclinationMode, P::NotFinite}};
+        QTest::newRow("tiny modes") << Change([=](S &s) {
+            rayleigh(s), s.eccentricityMode = 1e-5, s.inclinationMode = 0.01;
+            s.minEccentricity = 0.0005;
+        }) << QList<P>{};
+        QTest::newRow("disc r^-2 from 0")
+            << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 2; })
+            << QList<P>{{P::InnerRadius, P::ZeroLowerBound}};
+        QTest::newRow("disc r^-1.99 from 0")
+            << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 1.99; })
+            << QList<P>{};
+        QTest::newRow("disc rising outwards")
+            << Change([=](S &s) { disc(s), s.surfaceDensitySlope = -10; }) << QList<P>{};
+        QTest::newRow("reversed bounds")
+            << Change([=](S &s) {
+                   powerLaw(s), disc(s), rayleigh(s), s.minRadius = 5, s.innerRadius = 0.2;
+                   s.minEccentricity = 0.01;
+               })
+            << QList<P>{};
+    }
+    void distributionParameters()
+    {
+        QFETCH(Change, change);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.number = 2000;
+        change(s);
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        if (!problems.empty())
+            return;
+        Generator generator(s, 11);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        // Reversed bounds give every body the lower one.
+        auto const within = [](double v, double lo, double hi) {
+            return lo > hi ? v == lo : v >= lo && v <= hi;
+        };
+        for (auto const &body : generator.bodies()) {
+            QVERIFY(within(body->radius, s.minRadius, s.maxRadius));
+            QVERIFY(within(body->orbit.semiMajorAxis, s.innerRadius, s.outerRadius));
+            QVERIFY(within(body->orbit.eccentricity, s.minEccentricity, s.maxEccentricity));
+            QVERIFY(std::fabs(body->orbit.inclination) <= s.maxInclination);
         }
     }
 };

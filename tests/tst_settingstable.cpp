@@ -119,6 +119,22 @@ private:
             {"max-inclination", {"max-inclination = 33.5", {"--max-inclination", "33.5"}}},
             {"plane", {"plane = equator", {"--plane", "equator"}}},
             {"epoch", {"epoch = 2451545", {"--epoch", "2451545"}}},
+            {"radius-distribution",
+             {"radius-distribution = power-law", {"--radius-distribution", "power-law"}}},
+            {"radius-slope", {"radius-slope = 3.25", {"--radius-slope", "3.25"}}},
+            {"eccentricity-distribution",
+             {"eccentricity-distribution = rayleigh", {"--eccentricity-distribution", "rayleigh"}}},
+            {"eccentricity-mode", {"eccentricity-mode = 0.0125", {"--eccentricity-mode", "0.0125"}}},
+            {"inclination-distribution",
+             {"inclination-distribution = rayleigh", {"--inclination-distribution", "rayleigh"}}},
+            {"inclination-mode", {"inclination-mode = 2.5", {"--inclination-mode", "2.5"}}},
+            {"semi-major-axis-distribution",
+             {"semi-major-axis-distribution = surface-density",
+              {"--semi-major-axis-distribution", "surface-density"}}},
+            {"surface-density-slope",
+             {"surface-density-slope = -0.5", {"--surface-density-slope", "-0.5"}}},
+            {"mean-anomaly-distribution",
+             {"mean-anomaly-distribution = uniform", {"--mean-anomaly-distribution", "uniform"}}},
         };
     }
 };

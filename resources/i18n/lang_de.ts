@@ -455,6 +455,126 @@
         <source>These fields hold text that cannot be read as a number in their range: %1. Correct them first.</source>
         <translation>Diese Felder enthalten Text, der sich nicht als Zahl in ihrem Bereich lesen lässt: %1. Korrigieren Sie sie zuerst.</translation>
     </message>
+    <message>
+        <source>Size slope</source>
+        <translation>Steigung der Grössen</translation>
+    </message>
+    <message>
+        <source>Eccentricity mode</source>
+        <translation>Modus der Exzentrizität</translation>
+    </message>
+    <message>
+        <source>Inclination mode</source>
+        <translation>Modus der Inklination</translation>
+    </message>
+    <message>
+        <source>Surface density slope</source>
+        <translation>Steigung der Flächendichte</translation>
+    </message>
+    <message>
+        <source>%1 must be above 0 for the distribution chosen: enter a larger value.</source>
+        <translation>%1 muss für die gewählte Verteilung über 0 liegen: Geben Sie einen grösseren Wert ein.</translation>
+    </message>
+    <message>
+        <source>%1 is 0, but the distribution chosen puts ever more bodies towards 0 without end: enter a value above 0, or choose another distribution.</source>
+        <translation>%1 ist 0, doch die gewählte Verteilung legt gegen 0 hin ohne Ende immer mehr Körper: Geben Sie einen Wert über 0 ein oder wählen Sie eine andere Verteilung.</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Verteilungen</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>How body radii are drawn: a bell between the smallest and largest radius, or a power law with ever more small bodies</source>
+        <translation>Wie die Radien der Körper gezogen werden: eine Glockenkurve zwischen dem kleinsten und dem grössten Radius oder ein Potenzgesetz mit immer mehr kleinen Körpern</translation>
+    </message>
+    <message>
+        <source>slope q</source>
+        <translation>Steigung q</translation>
+    </message>
+    <message>
+        <source>Cumulative slope q of the power law: the number of bodies larger than R falls as R^-q (2.5 for a collisional cascade); above 0</source>
+        <translation>Kumulative Steigung q des Potenzgesetzes: Die Zahl der Körper, die grösser als R sind, fällt wie R^-q (2,5 für eine Stoßkaskade); über 0</translation>
+    </message>
+    <message>
+        <source>Eccentricity</source>
+        <translation>Exzentrizität</translation>
+    </message>
+    <message>
+        <source>How eccentricities are drawn: a bell between their bounds, or a Rayleigh distribution, most orbits nearly circular with a tail towards the largest eccentricity</source>
+        <translation>Wie die Exzentrizitäten gezogen werden: eine Glockenkurve zwischen ihren Grenzen oder eine Rayleigh-Verteilung, die meisten Bahnen fast kreisförmig, mit einem Ausläufer zur grössten Exzentrizität hin</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>The most common eccentricity of the Rayleigh distribution; above 0</source>
+        <translation>Die häufigste Exzentrizität der Rayleigh-Verteilung; über 0</translation>
+    </message>
+    <message>
+        <source>Inclination</source>
+        <translation>Inklination</translation>
+    </message>
+    <message>
+        <source>How inclinations are drawn: a bell from minus to plus the bound, or a Rayleigh distribution from 0 to the bound, most orbits nearly flat</source>
+        <translation>Wie die Inklinationen gezogen werden: eine Glockenkurve von minus bis plus der Grenze oder eine Rayleigh-Verteilung von 0 bis zur Grenze, die meisten Bahnen fast flach</translation>
+    </message>
+    <message>
+        <source>The most common inclination of the Rayleigh distribution, in degrees; above 0</source>
+        <translation>Die häufigste Inklination der Rayleigh-Verteilung, in Grad; über 0</translation>
+    </message>
+    <message>
+        <source>Semi-major axis</source>
+        <translation>Grosse Halbachse</translation>
+    </message>
+    <message>
+        <source>How semi-major axes are drawn: a bell between the inner and outer radius, or a disc whose surface density falls as r^-p</source>
+        <translation>Wie die grossen Halbachsen gezogen werden: eine Glockenkurve zwischen innerem und äusserem Radius oder eine Scheibe, deren Flächendichte wie r^-p abfällt</translation>
+    </message>
+    <message>
+        <source>slope p</source>
+        <translation>Steigung p</translation>
+    </message>
+    <message>
+        <source>Slope p of the surface density r^-p: 0 an even disc, 1.5 the minimum-mass solar nebula, negative thicker outwards</source>
+        <translation>Steigung p der Flächendichte r^-p: 0 eine gleichmässige Scheibe, 1,5 der Sonnennebel minimaler Masse, negativ nach aussen dichter</translation>
+    </message>
+    <message>
+        <source>Mean anomaly</source>
+        <translation>Mittlere Anomalie</translation>
+    </message>
+    <message>
+        <source>Where each body stands on its orbit at the epoch: at its pericenter (0), or anywhere along it (uniform over 0 to 360 degrees)</source>
+        <translation>Wo jeder Körper zur Epoche auf seiner Bahn steht: im Perizentrum (0) oder irgendwo auf ihr (gleichverteilt über 0 bis 360 Grad)</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glockenkurve</translation>
+    </message>
+    <message>
+        <source>Power law</source>
+        <translation>Potenzgesetz</translation>
+    </message>
+    <message>
+        <source>Rayleigh</source>
+        <translation>Rayleigh</translation>
+    </message>
+    <message>
+        <source>Surface density</source>
+        <translation>Flächendichte</translation>
+    </message>
+    <message>
+        <source>At pericenter</source>
+        <translation>Im Perizentrum</translation>
+    </message>
+    <message>
+        <source>Uniform</source>
+        <translation>Gleichverteilt</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>
@@ -525,6 +645,26 @@
     <message>
         <source>Too many bodies to mark one by one: the deeper the colour, the more bodies there; the more orange, the more of them binary.</source>
         <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; je oranger, desto mehr davon sind Doppelobjekte.</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Grössen</translation>
+    </message>
+    <message>
+        <source>radius R (km)</source>
+        <translation>Radius R (km)</translation>
+    </message>
+    <message>
+        <source>N(radius ≥ R)</source>
+        <translation>N(Radius ≥ R)</translation>
+    </message>
+    <message>
+        <source>Semi-major axes</source>
+        <translation>Grosse Halbachsen</translation>
+    </message>
+    <message>
+        <source>bodies</source>
+        <translation>Körper</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,7 @@ SettingsForm::SettingsForm(QMainWindow *window)
     fillPresetMenu();
 
     ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
+    ui->doubleSpinBox_inclinationMode->setSuffix(QStringLiteral("\u00b0"));
     ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
 
@@ -130,6 +131,50 @@ void SettingsForm::fillLists()
     ui->comboBox_referencePlane->addItem(QStringLiteral("Ecliptic"), Orbit::Ecliptic);
     ui->comboBox_referencePlane->addItem(QStringLiteral("Equator"), Orbit::Equator);
     ui->comboBox_referencePlane->addItem(QStringLiteral("Extrasolar"), Orbit::Extrasolar);
+    nameDistributions();
+}
+
+// The distributions' lists: each item carries its enumerator, and its text
+// follows the language.
+void SettingsForm::nameDistributions()
+{
+    using S = Settings;
+    struct Item {
+        QComboBox *box;
+        int value;
+        char const *text;
+    };
+    Item const items[] = {
+        {ui->comboBox_radiusDistribution, int(S::RadiusDistribution::Bell),
+         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
+        {ui->comboBox_radiusDistribution, int(S::RadiusDistribution::PowerLaw),
+         QT_TRANSLATE_NOOP("MainWindow", "Power law")},
+        {ui->comboBox_eccentricityDistribution, int(S::SpreadDistribution::Bell),
+         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
+        {ui->comboBox_eccentricityDistribution, int(S::SpreadDistribution::Rayleigh),
+         QT_TRANSLATE_NOOP("MainWindow", "Rayleigh")},
+        {ui->comboBox_inclinationDistribution, int(S::SpreadDistribution::Bell),
+         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
+        {ui->comboBox_inclinationDistribution, int(S::SpreadDistribution::Rayleigh),
+         QT_TRANSLATE_NOOP("MainWindow", "Rayleigh")},
+        {ui->comboBox_semiMajorAxisDistribution, int(S::SemiMajorAxisDistribution::Bell),
+         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
+        {ui->comboBox_semiMajorAxisDistribution,
+         int(S::SemiMajorAxisDistribution::SurfaceDensity),
+         QT_TRANSLATE_NOOP("MainWindow", "Surface density")},
+        {ui->comboBox_meanAnomalyDistribution, int(S::MeanAnomalyDistribution::Zero),
+         QT_TRANSLATE_NOOP("MainWindow", "At pericenter")},
+        {ui->comboBox_meanAnomalyDistribution, int(S::MeanAnomalyDistribution::Uniform),
+         QT_TRANSLATE_NOOP("MainWindow", "Uniform")},
+    };
+    for (Item const &item : items) {
+        QString const text = QCoreApplication::translate("MainWindow", item.text);
+        int const index = item.box->findData(item.value);
+        if (index < 0)
+            item.box->addItem(text, item.value);
+        else
+            item.box->setItemText(index, text);
+    }
 }
 
 EnteredSettings SettingsForm::entered() const
@@ -258,6 +303,7 @@ QStringList SettingsForm::warningTexts() const
 void SettingsForm::retranslate(QLocale const &newNumbers)
 {
     ui->retranslateUi(window);
+    nameDistributions();
     numbers = newNumbers;
     for (QAbstractSpinBox *box : ui->centralwidget->findChildren<QAbstractSpinBox *>())
         box->setLocale(numbers);

@@ -54,6 +54,7 @@ signals:
 private:
     void applyLimits();
     void fillLists();
+    void nameDistributions();
     void fillPresetMenu();
     void toggleMassUnit(bool earthMasses);
     void followChanges();

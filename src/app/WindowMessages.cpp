@@ -24,6 +24,10 @@ QString WindowMessages::fieldName(SettingsProblem::Field field)
     case SettingsProblem::MaxEccentricity: return tr("Max eccentricity");
     case SettingsProblem::MaxInclination: return tr("Max inclination");
     case SettingsProblem::Epoch: return tr("Epoch");
+    case SettingsProblem::RadiusSlope: return tr("Size slope");
+    case SettingsProblem::EccentricityMode: return tr("Eccentricity mode");
+    case SettingsProblem::InclinationMode: return tr("Inclination mode");
+    case SettingsProblem::SurfaceDensitySlope: return tr("Surface density slope");
     }
     return {};
 }
@@ -78,6 +82,13 @@ QString WindowMessages::problem(SettingsProblem const &problem)
     case SettingsProblem::MassOverflow:
         return tr("%1 is too large: such bodies would weigh more than the largest number a "
                   "catalogue can hold. Enter smaller radii.")
+            .arg(field);
+    case SettingsProblem::NotPositive:
+        return tr("%1 must be above 0 for the distribution chosen: enter a larger value.")
+            .arg(field);
+    case SettingsProblem::ZeroLowerBound:
+        return tr("%1 is 0, but the distribution chosen puts ever more bodies towards 0 "
+                  "without end: enter a value above 0, or choose another distribution.")
             .arg(field);
     }
     return field;

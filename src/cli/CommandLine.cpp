@@ -90,9 +90,10 @@ struct Options {
                               "file"};
     QCommandLineOption preview{"preview",
                                "Also draw the belt as a PNG picture: seen from above and "
-                               "edge-on at the epoch, and its semi-major axes against "
-                               "eccentricity and inclination. The catalogue is then written "
-                               "only when -o is given.",
+                               "edge-on at the epoch, its semi-major axes against "
+                               "eccentricity and inclination and in a histogram, and the "
+                               "count of bodies against their radius on logarithmic axes. "
+                               "The catalogue is then written only when -o is given.",
                                "png"};
     QCommandLineOption quiet{{"q", "quiet"},
                              "Print only errors on standard error (no seed, no progress)."};
@@ -244,6 +245,12 @@ std::string problemText(SettingsProblem const &problem)
     case SettingsProblem::MassOverflow:
         return option + ": bodies this large would weigh more than the largest number a "
                         "catalogue can hold: give a smaller --max-radius and --min-radius";
+    case SettingsProblem::NotPositive:
+        return option + ": must be above 0 for the distribution chosen: give a larger value";
+    case SettingsProblem::ZeroLowerBound:
+        return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
+                        "bodies towards 0 without end: give a value above 0, or choose another "
+                        "distribution";
     }
     return option + ": not accepted";
 }
@@ -457,7 +464,8 @@ std::string presetListing()
         auto line = [&](std::string const &option, std::string const &value) {
             text += "    --" + option;
             if (!value.empty()) {
-                text.append(std::size_t(18) - option.size(), ' ');
+                // Values line up in column 25; longer options keep two spaces.
+                text.append(option.size() < 17 ? 18 - option.size() : 2, ' ');
                 text += value;
             }
             text += '\n';

@@ -57,7 +57,15 @@ struct Frame {
     }
 };
 
-void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLocale const &locale)
+// Decade axes label their ticks as powers of ten.
+QString axisText(double tick, BeltPreview::Axis const &axis, bool decades, QLocale const &locale)
+{
+    return decades ? BeltPlot::decadeText(tick, locale)
+                   : BeltPlot::tickText(tick, axis.step, locale);
+}
+
+void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLocale const &locale,
+              bool decades = false)
 {
     QFontMetricsF const metrics(painter.font());
     double const gap = metrics.height() * 0.3;
@@ -76,8 +84,8 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     // Labels too wide for their ticks go on every second tick only.
     double widestX = 0;
     for (double tick : frame.x->ticks)
-        widestX = std::max(
-            widestX, metrics.horizontalAdvance(BeltPlot::tickText(tick, frame.x->step, locale)));
+        widestX = std::max(widestX,
+                           metrics.horizontalAdvance(axisText(tick, *frame.x, decades, locale)));
     double const spacing = frame.rect.width() / std::max<std::size_t>(1, frame.x->ticks.size() - 1);
     bool const everySecond = widestX + gap * 2 > spacing;
     for (double tick : frame.x->ticks) {
@@ -86,7 +94,7 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
                          QPointF(at, frame.rect.bottom() + tickLength));
         if (everySecond && std::llround(tick / frame.x->step) % 2 != 0)
             continue;
-        QString const label = BeltPlot::tickText(tick, frame.x->step, locale);
+        QString const label = axisText(tick, *frame.x, decades, locale);
         double const width = metrics.horizontalAdvance(label);
         painter.drawText(
             QPointF(at - width / 2, frame.rect.bottom() + tickLength + metrics.ascent()), label);
@@ -96,7 +104,7 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
         double const at = frame.py(tick);
         painter.drawLine(QPointF(frame.rect.left() - tickLength, at),
                          QPointF(frame.rect.left(), at));
-        QString const label = BeltPlot::tickText(tick, frame.y->step, locale);
+        QString const label = axisText(tick, *frame.y, decades, locale);
         double const width = metrics.horizontalAdvance(label);
         widest = std::max(widest, width);
         painter.drawText(QPointF(frame.rect.left() - tickLength - gap - width,
@@ -107,13 +115,13 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     // Axis titles: below the tick labels, and turned up the left side.
     QRectF const below(frame.rect.left(), frame.rect.bottom() + tickLength + metrics.height(),
                        frame.rect.width(), metrics.height() * 1.2);
-    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, text.xTitle);
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text.xTitle);
     painter.save();
     painter.translate(frame.rect.left() - tickLength - gap * 2 - widest, frame.rect.center().y());
     painter.rotate(-90);
     painter.drawText(
         QRectF(-frame.rect.height() / 2, -metrics.height(), frame.rect.height(), metrics.height()),
-        Qt::AlignHCenter | Qt::AlignBottom, text.yTitle);
+        Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, text.yTitle);
     painter.restore();
 
     QFont bold = painter.font();
@@ -122,7 +130,7 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     painter.setFont(bold);
     painter.drawText(QRectF(frame.rect.left(), frame.rect.top() - metrics.height() * 1.4,
                             frame.rect.width(), metrics.height() * 1.2),
-                     Qt::AlignHCenter | Qt::AlignBottom, text.title);
+                     Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, text.title);
     painter.restore();
 }
 
@@ -185,6 +193,42 @@ QImage densityImage(BeltPreview::Grid const &grid)
     return image;
 }
 
+// Bars of bodies per bin, singles below and binaries stacked on them.
+void drawHistogram(QPainter &painter, Frame const &frame, BeltPreview::Histogram const &histogram)
+{
+    painter.save();
+    painter.setClipRect(frame.rect);
+    painter.setPen(Qt::NoPen);
+    double const bins = double(histogram.singles.size());
+    double const width = (frame.x->high - frame.x->low) / bins;
+    for (std::size_t bin = 0; bin < histogram.singles.size(); ++bin) {
+        double const left = frame.x->low + double(bin) * width;
+        double const singles = histogram.singles[bin];
+        double const all = singles + histogram.binaries[bin];
+        QPointF const lowLeft(frame.px(left), frame.py(0));
+        double const right = frame.px(left + width);
+        painter.setBrush(BeltPlot::singleColour);
+        painter.drawRect(QRectF(QPointF(lowLeft.x(), frame.py(singles)), QPointF(right, lowLeft.y())));
+        painter.setBrush(BeltPlot::binaryColour);
+        painter.drawRect(QRectF(QPointF(lowLeft.x(), frame.py(all)), QPointF(right, frame.py(singles))));
+    }
+    painter.restore();
+}
+
+// N(>=R) as a line through its steps.
+void drawCumulative(QPainter &painter, Frame const &frame, BeltPreview::Cumulative const &sizes)
+{
+    QPolygonF line;
+    for (BeltPreview::Point const &step : sizes.steps)
+        line << QPointF(frame.px(step.x), frame.py(step.y));
+    painter.save();
+    painter.setClipRect(frame.rect);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(BeltPlot::singleColour, 2));
+    painter.drawPolyline(line);
+    painter.restore();
+}
+
 void drawCentre(QPainter &painter, Frame const &frame, QString const &name, double size)
 {
     QPointF const at(frame.px(0), frame.py(0));
@@ -224,6 +268,14 @@ QFont BeltPlot::font()
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::NoSubpixelAntialias);
     return font;
+}
+
+QString BeltPlot::decadeText(double k, QLocale const &locale)
+{
+    int const power = int(std::lround(k));
+    if (power < -4 || power > 5)
+        return QStringLiteral("1e%1").arg(power);
+    return locale.toString(std::pow(10.0, power), 'f', std::max(0, -power));
 }
 
 QString BeltPlot::tickText(double value, double step, QLocale const &locale)
@@ -294,25 +346,39 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         top = painter.boundingRect(room, flags, text).bottom() + line * 0.4;
     }
 
-    // Four panels in two rows, each frame the same square, with room on the
-    // left and below for the tick labels and axis titles.
+    // Six panels, each frame the same square, with room on the left and
+    // below for the tick labels and axis titles: in three rows of two or two
+    // rows of three, whichever gives the larger squares. The views of space
+    // come first, the sizes beside them or last.
     double const leftRoom = metrics.horizontalAdvance(QStringLiteral("-0.0000")) + line * 2.2;
     double const bottomRoom = line * 3.2;
     double const topRoom = line * 1.6;
-    double const cellWidth = area.width() / 2;
-    double const cellHeight = (area.bottom() - top) / 2;
-    double const side =
-        std::max(10.0, std::min(cellWidth - leftRoom - line, cellHeight - topRoom - bottomRoom));
+    auto sideFor = [&](int columns) {
+        double const rows = 6 / columns;
+        return std::min(area.width() / columns - leftRoom - line,
+                        (area.bottom() - top) / rows - topRoom - bottomRoom);
+    };
+    int const columns = sideFor(3) > sideFor(2) ? 3 : 2;
+    double const cellWidth = area.width() / columns;
+    double const cellHeight = (area.bottom() - top) / (6 / columns);
+    double const side = std::max(10.0, sideFor(columns));
     double const markerSize = std::clamp(side / 90, 2.0, 4.0);
+    auto frameAt = [&](int cell, BeltPreview::Axis const &x, BeltPreview::Axis const &y) {
+        double const cellLeft = area.left() + (cell % columns) * cellWidth;
+        double const cellTop = top + (cell / columns) * cellHeight;
+        return Frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
+                            cellTop + topRoom, side, side),
+                     &x, &y};
+    };
+    // Cells of the top view, edge-on, eccentricity, inclination, sizes, axes.
+    int const threeAcross[6] = {0, 1, 3, 4, 2, 5};
+    int const twoAcross[6] = {0, 1, 2, 3, 5, 4};
+    int const *const cells = columns == 3 ? threeAcross : twoAcross;
 
     for (int index = 0; index < int(BeltPreview::panelCount); ++index) {
         auto const panel = static_cast<BeltPreview::Panel>(index);
         BeltPreview::PanelData const &data = preview.panel(panel);
-        double const cellLeft = area.left() + (index % 2) * cellWidth;
-        double const cellTop = top + (index / 2) * cellHeight;
-        Frame const frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
-                                 cellTop + topRoom, side, side),
-                          &data.x, &data.y};
+        Frame const frame = frameAt(cells[index], data.x, data.y);
         drawAxes(painter, frame, panelText(panel), locale);
         if (preview.dense()) {
             painter.save();
@@ -325,6 +391,22 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         if (panel == BeltPreview::TopView || panel == BeltPreview::EdgeOn)
             drawCentre(painter, frame, centre, std::max(3.0, markerSize * 1.3));
     }
+
+    BeltPreview::Cumulative const &sizes = preview.sizeDistribution();
+    Frame const sizeFrame = frameAt(cells[4], sizes.x, sizes.y);
+    drawAxes(painter, sizeFrame,
+             {BeltPlot::tr("Sizes"), BeltPlot::tr("radius R (km)"),
+              BeltPlot::tr("N(radius ≥ R)")},
+             locale, true);
+    drawCumulative(painter, sizeFrame, sizes);
+
+    BeltPreview::Histogram const &histogram = preview.axisHistogram();
+    Frame const histogramFrame = frameAt(cells[5], histogram.x, histogram.y);
+    drawAxes(painter, histogramFrame,
+             {BeltPlot::tr("Semi-major axes"), BeltPlot::tr("semi-major axis (AU)"),
+              BeltPlot::tr("bodies")},
+             locale);
+    drawHistogram(painter, histogramFrame, histogram);
     painter.restore();
 }
 

@@ -16,11 +16,13 @@
 class QPainter;
 
 // Draws a belt preview with QPainter: four panels with labelled axes, the
-// central object marked, single and binary bodies in two colours, and a header
-// with the number of bodies. Works on any paint device, a widget as well as an
-// image without a display, always in the font it carries (see font()), so
-// that texts and layout are the same on every system whatever the device's or
-// the application's font. Texts are translated in the context "BeltPlot".
+// central object marked, single and binary bodies in two colours, a histogram
+// of semi-major axes and the cumulative size distribution on logarithmic
+// axes, and a header with the number of bodies. Works on any paint device, a
+// widget as well as an image without a display, always in the font it carries
+// (see font()), so that texts and layout are the same on every system whatever
+// the device's or the application's font. Texts are translated in the context
+// "BeltPlot".
 class BeltPlot {
     Q_DECLARE_TR_FUNCTIONS(BeltPlot)
 
@@ -58,4 +60,7 @@ public:
     // A tick value as the axis labels show it: as many decimals as the tick
     // spacing needs, powers of ten for very large or very small numbers.
     static QString tickText(double value, double step, QLocale const &locale);
+    // The label of a decade tick k: 10^k written out from 0.0001 to 100000,
+    // as 1e-5 or 1e6 beyond.
+    static QString decadeText(double k, QLocale const &locale);
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -138,6 +139,22 @@ BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
     return axis;
 }
 
+BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
+{
+    if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
+        low = 0;
+        high = 1;
+    }
+    Axis axis;
+    axis.low = std::floor(low);
+    axis.high = std::max(std::ceil(high), axis.low + 1);
+    double const decades = axis.high - axis.low;
+    axis.step = decades > 12 ? 5 : decades > 6 ? 2 : 1;
+    for (double k = std::ceil(axis.low / axis.step) * axis.step; k <= axis.high; k += axis.step)
+        axis.ticks.push_back(k);
+    return axis;
+}
+
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          std::size_t markerLimit, int gridSize)
     : bodies(belt.size())
@@ -196,6 +213,40 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
             ++(shown.binary ? panel.grid.binaries : panel.grid.singles)[cell];
         }
     }
+
+    histogram.x = panels[AxisEccentricity].x;
+    histogram.singles.assign(histogramBins, 0);
+    histogram.binaries.assign(histogramBins, 0);
+    std::vector<double> radii;
+    radii.reserve(belt.size());
+    for (auto const &body : belt) {
+        double const axis = body->orbit.semiMajorAxis;
+        if (std::isfinite(axis)) {
+            bool const binary = dynamic_cast<BinaryAsteroid const *>(body.get()) != nullptr;
+            ++(binary ? histogram.binaries
+                      : histogram.singles)[std::size_t(cellOf(axis, histogram.x, histogramBins))];
+        }
+        if (body->radius > 0 && std::isfinite(body->radius))
+            radii.push_back(body->radius);
+    }
+    std::uint32_t fullest = 0;
+    for (int bin = 0; bin < histogramBins; ++bin)
+        fullest = std::max(fullest, histogram.singles[std::size_t(bin)] +
+                                        histogram.binaries[std::size_t(bin)]);
+    histogram.y = roundAxis(0, std::max<std::uint32_t>(fullest, 1));
+
+    std::sort(radii.begin(), radii.end(), std::greater<double>());
+    double lastShown = -1;
+    for (std::size_t k = 0; k < radii.size(); ++k) {
+        double const count = std::log10(double(k + 1));
+        if (k < 100 || k + 1 == radii.size() || count - lastShown >= 0.005) {
+            sizes.steps.push_back({std::log10(radii[k]), count, false});
+            lastShown = count;
+        }
+    }
+    sizes.x = radii.empty() ? decadeAxis(0, 1)
+                            : decadeAxis(std::log10(radii.back()), std::log10(radii.front()));
+    sizes.y = decadeAxis(0, radii.empty() ? 1 : std::log10(double(radii.size())));
 }
 
 std::optional<BeltPreview> BeltPreview::ofBelt(Settings const &settings, std::uint32_t seed,

@@ -16,7 +16,9 @@
 // What the preview shows of a belt, ready to be drawn: four panels (the belt
 // from above and edge-on at the epoch, semi-major axis against eccentricity
 // and against inclination), each with its axes and either one marker per body
-// or, for a large belt, the number of bodies in each cell of a grid.
+// or, for a large belt, the number of bodies in each cell of a grid; and two
+// distributions, the semi-major axes counted in bins and the cumulative
+// count of bodies against their radius on logarithmic axes.
 class BeltPreview {
 public:
     enum Panel { TopView, EdgeOn, AxisEccentricity, AxisInclination };
@@ -43,6 +45,9 @@ public:
     // values (steps of 1, 2 or 5 times a power of ten); a single value gets room
     // around it.
     static Axis roundAxis(double low, double high);
+    // An axis of decimal logarithms from low to high, widened to whole
+    // decades, with a tick at each (every second or fifth when there are many).
+    static Axis decadeAxis(double low, double high);
 
     struct Point {
         double x, y;
@@ -63,6 +68,22 @@ public:
         Grid grid;                 // filled only when dense
     };
 
+    // Semi-major axes in equal bins across the scatter panels' axis; bin k
+    // spans x.low + k (x.high - x.low) / bins up to the next.
+    struct Histogram {
+        Axis x, y;
+        std::vector<std::uint32_t> singles, binaries;
+    };
+    static constexpr int histogramBins = 50;
+
+    // N(>=R) against R, both as decimal logarithms (decade axes), one step
+    // per body's radius (A's for a binary) down to 100 bodies, then one per
+    // 0.005 in the count's logarithm; radii of 0 have no place on it.
+    struct Cumulative {
+        Axis x, y;
+        std::vector<Point> steps; // from the largest radius down
+    };
+
     // Belts up to this size are drawn body by body.
     static constexpr std::size_t defaultMarkerLimit = 5000;
 
@@ -79,10 +100,14 @@ public:
     // Drawn as densities rather than markers.
     bool dense() const { return isDense; }
     PanelData const &panel(Panel which) const { return panels[which]; }
+    Histogram const &axisHistogram() const { return histogram; }
+    Cumulative const &sizeDistribution() const { return sizes; }
 
 private:
     std::size_t bodies = 0;
     std::size_t binaries = 0;
     bool isDense = false;
     std::array<PanelData, panelCount> panels;
+    Histogram histogram;
+    Cumulative sizes;
 };

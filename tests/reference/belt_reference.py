@@ -8,6 +8,7 @@ with it byte for byte.  Standard library and gmpy2 (Debian python3-gmpy2),
 which gives the logarithm and the cube correctly rounded.
 
     python3 belt_reference.py --preset vulcanoids --seed 5489 [--number N] [--output FILE]
+                              [--set KEY=VALUE]...
     python3 belt_reference.py --self-test
 """
 
@@ -62,6 +63,20 @@ def ieee_pow3(x):
 def ieee_log(x):
     with gmpy2.local_context(DOUBLE):
         return float(gmpy2.log(gmpy2.mpfr(x)))
+
+
+def ieee_exp(x):
+    with gmpy2.local_context(DOUBLE):
+        return float(gmpy2.exp(gmpy2.mpfr(x)))
+
+
+def ieee_power(x, y):
+    """x^y as the product of y and the logarithm, then the exponential."""
+    return ieee_exp(y * ieee_log(x))
+
+
+def clamp(lo, hi, v):
+    return max(lo, min(hi, v))
 
 
 def ieee_sqrt(x):
@@ -145,6 +160,33 @@ class RandomSource:
 
 
 # --------------------------------------------------------------------------
+# Distributions by inversion of their distribution function, from one
+# canonical fraction u.
+
+def power_law(lo, hi, g):
+    """Density ~ x^(g-1) on [lo, hi]: the count above x falls as x^g."""
+    if not lo < hi:
+        return lambda u: lo
+    if g == 0.0:
+        c = ieee_log(hi / lo)
+        return lambda u: clamp(lo, hi, lo * ieee_exp(u * c))
+    if g > 0.0:
+        c = ieee_power(lo / hi, g)
+        return lambda u: clamp(lo, hi, hi * ieee_exp(ieee_log(c + u * (1.0 - c)) / g))
+    c = ieee_power(hi / lo, g)
+    return lambda u: clamp(lo, hi, lo * ieee_exp(ieee_log(1.0 + u * (c - 1.0)) / g))
+
+
+def rayleigh(lo, hi, sigma):
+    """Density ~ x exp(-x^2 / 2 sigma^2) on [lo, hi]."""
+    if not lo < hi:
+        return lambda u: lo
+    s = 2.0 * sigma * sigma
+    c = ieee_exp(-((hi * hi - lo * lo) / s)) - 1.0
+    return lambda u: clamp(lo, hi, ieee_sqrt(lo * lo - s * ieee_log(1.0 + u * c)))
+
+
+# --------------------------------------------------------------------------
 # Settings and presets.
 
 @dataclass
@@ -164,6 +206,37 @@ class Settings:
     maxInclination: float = 0.0
     referencePlane: int = ECLIPTIC
     epoch: float = DEFAULT_EPOCH
+    # Distributions: 0 is the bell (the mean anomaly's 0 is "always 0").
+    radiusDistribution: int = 0
+    radiusSlope: float = 2.5
+    eccentricityDistribution: int = 0
+    eccentricityMode: float = 0.1
+    inclinationDistribution: int = 0
+    inclinationMode: float = 5.0
+    semiMajorAxisDistribution: int = 0
+    surfaceDensitySlope: float = 1.5
+    meanAnomalyDistribution: int = 0
+
+
+# KEY=VALUE settings: the field and the words of a choice, or None for a number.
+SETTING_KEYS = {
+    "radius-distribution": ("radiusDistribution", {"bell": 0, "power-law": 1}),
+    "radius-slope": ("radiusSlope", None),
+    "eccentricity-distribution": ("eccentricityDistribution", {"bell": 0, "rayleigh": 1}),
+    "eccentricity-mode": ("eccentricityMode", None),
+    "inclination-distribution": ("inclinationDistribution", {"bell": 0, "rayleigh": 1}),
+    "inclination-mode": ("inclinationMode", None),
+    "semi-major-axis-distribution": ("semiMajorAxisDistribution",
+                                     {"bell": 0, "surface-density": 1}),
+    "surface-density-slope": ("surfaceDensitySlope", None),
+    "mean-anomaly-distribution": ("meanAnomalyDistribution", {"zero": 0, "uniform": 1}),
+}
+
+
+def apply_setting(settings, assignment):
+    key, _, value = assignment.partition("=")
+    name, words = SETTING_KEYS[key]
+    setattr(settings, name, words[value] if words is not None else float(value))
 
 
 PRESET_VALUES = {
@@ -272,23 +345,47 @@ class Generator:
         if self.settings.number > MAX_NUMBER:
             self.settings.number = MAX_NUMBER
         self.rng = RandomSource(seed)
+        s = self.settings
+        self.radius_law = power_law(s.minRadius, s.maxRadius, -s.radiusSlope) \
+            if s.radiusDistribution == 1 else None
+        self.axis_law = power_law(s.innerRadius, s.outerRadius, 2.0 - s.surfaceDensitySlope) \
+            if s.semiMajorAxisDistribution == 1 else None
+        self.inclination_law = rayleigh(0.0, s.maxInclination, s.inclinationMode) \
+            if s.inclinationDistribution == 1 else None
+        self.eccentricity_law = rayleigh(s.minEccentricity, s.maxEccentricity,
+                                         s.eccentricityMode) \
+            if s.eccentricityDistribution == 1 else None
         self.asteroids = []
         self.decisions = []  # decision output of each body, kept for checks
 
     def _density(self):
         return self.rng.gaussian(2.0, 4.0) * 1e12 / self.EARTH_MASS_KG
 
+    def _shaped(self, law, lo, hi):
+        """The element from its law and one fraction, or the bell's draw."""
+        if law is None:
+            return self.rng.gaussian(lo, hi)
+        return law(self.rng.canonical())
+
+    def _radius(self):
+        s = self.settings
+        return self._shaped(self.radius_law, s.minRadius, s.maxRadius)
+
     def generate(self):
         s, rng = self.settings, self.rng
         for ident in range(1, s.number + 1):
             orbit = Orbit()
-            orbit.semiMajorAxis = rng.gaussian(s.innerRadius, s.outerRadius)
+            orbit.semiMajorAxis = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
             if s.barycenter:
                 orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), s.totalMass))
-            orbit.inclination = rng.gaussian(-s.maxInclination, s.maxInclination)
-            orbit.eccentricity = rng.gaussian(s.minEccentricity, s.maxEccentricity)
+            orbit.inclination = self._shaped(self.inclination_law, -s.maxInclination,
+                                             s.maxInclination)
+            orbit.eccentricity = self._shaped(self.eccentricity_law, s.minEccentricity,
+                                              s.maxEccentricity)
             orbit.argOfPericenter = 360.0 * rng.canonical()
             orbit.ascendingNode = 360.0 * rng.canonical()
+            if s.meanAnomalyDistribution == 1:
+                orbit.meanAnomaly = 360.0 * rng.canonical()
             orbit.referencePlane = s.referencePlane
             orbit.epoch = s.epoch
             u = rng.unit_output()
@@ -306,7 +403,7 @@ class Generator:
         body.objectType = s.objectType
         body.name = "%s %d" % (s.beltName, ident)
         body.parentBody = s.beltCenter
-        body.radius = rng.gaussian(s.minRadius, s.maxRadius)
+        body.radius = self._radius()
         body.density = self._density()
         body.mass = body_mass(body.radius, body.density)
         body.rotationPeriod = rng.gaussian(self.MIN_ROTATION_PERIOD, self.MAX_ROTATION_PERIOD)
@@ -320,7 +417,7 @@ class Generator:
         body.objectType = s.objectType
         body.name = "%s %d" % (s.beltName, ident)
         body.parentBody = s.beltCenter
-        body.radius = rng.gaussian(s.minRadius, s.maxRadius)
+        body.radius = self._radius()
         body.companionRadius = body.radius * (rng.canonical() * 0.75 + 0.25)
         body.density = self._density()
         body.orbit = orbit
@@ -404,10 +501,12 @@ def catalogue_text(bodies):
     return "".join(out)
 
 
-def belt_catalogue(preset, seed, number=None, entered=False):
+def belt_catalogue(preset, seed, number=None, entered=False, assignments=()):
     settings = (entered_preset_settings if entered else preset_settings)(preset)
     if number is not None:
         settings.number = number
+    for assignment in assignments:
+        apply_setting(settings, assignment)
     gen = Generator(settings, seed)
     return catalogue_text(gen.generate()).encode("utf-8")
 
@@ -670,13 +769,16 @@ def main(argv=None):
     parser.add_argument("--seed", type=_u32)
     parser.add_argument("--number", type=_u32, help="override the preset's body count")
     parser.add_argument("--output", help="file to write (default: standard output)")
+    parser.add_argument("--set", action="append", default=[], metavar="KEY=VALUE",
+                        help="a distribution's setting, as in a recipe")
     parser.add_argument("--self-test", action="store_true")
     args = parser.parse_args(argv)
     if args.self_test:
         return self_test()
     if args.preset is None or args.seed is None:
         parser.error("--preset and --seed are required")
-    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number, entered=True)
+    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number, entered=True,
+                          assignments=args.set)
     if args.output:
         with open(args.output, "wb") as f:
             f.write(data)

@@ -28,6 +28,22 @@ MORE_SEEDS = [0, 5489, 4294967295]
 # Large enough to be generated on two threads and written block by block on
 # every core; this preset has every field, the period included.
 LARGE = [("ebelt-em", 5489, 100000)]
+# Every distribution other than the bell, each on its own and all at once;
+# they take the exponential and the power as well as the logarithm.
+ALL_SHAPED = ["radius-distribution=power-law", "eccentricity-distribution=rayleigh",
+              "eccentricity-mode=0.0004", "inclination-distribution=rayleigh",
+              "inclination-mode=3", "semi-major-axis-distribution=surface-density",
+              "mean-anomaly-distribution=uniform"]
+SHAPED = [
+    ("oort-cloud", ["radius-distribution=power-law", "radius-slope=1.7"]),
+    ("toliman-a-comets", ["eccentricity-distribution=rayleigh", "eccentricity-mode=0.15",
+                          "inclination-distribution=rayleigh", "inclination-mode=30"]),
+    ("ebelt-em", ["semi-major-axis-distribution=surface-density", "surface-density-slope=0"]),
+    ("oort-cloud", ["semi-major-axis-distribution=surface-density", "surface-density-slope=2"]),
+    ("toliman-a-comets", ["semi-major-axis-distribution=surface-density",
+                          "surface-density-slope=3", "mean-anomaly-distribution=uniform"]),
+] + [(preset, ALL_SHAPED) for preset in PRESETS]
+LARGE_SHAPED = [("vulcanoids", 5489, 100000, ALL_SHAPED)]
 SKIP = 77
 
 
@@ -76,11 +92,14 @@ def main():
 
     failures = 0
     seeds = SEEDS + (MORE_SEEDS if args.more_seeds else [])
-    cases = [(p, s, None) for s in seeds for p in PRESETS] + LARGE
+    cases = [(p, s, None, []) for s in seeds for p in PRESETS]
+    cases += [case + ([],) for case in LARGE]
+    cases += [(p, s, None, shaped) for s in seeds for p, shaped in SHAPED] + LARGE_SHAPED
     with tempfile.TemporaryDirectory() as tmp:
-        for preset, seed, number in cases:
-            count = [] if number is None else [str(number)]
-            name = f"{preset} seed {seed}" + (f" ({number} bodies)" if number else "")
+        for preset, seed, number, settings in cases:
+            count = ["-" if number is None else str(number)] + settings
+            name = f"{preset} seed {seed}" + (f" ({number} bodies)" if number else "") + \
+                "".join(" " + setting for setting in settings)
             left_file = os.path.join(tmp, "left.sc")
             right_file = os.path.join(tmp, "right.sc")
             subprocess.run([args.left, preset, str(seed), left_file] + count, check=True)

@@ -1,18 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the catalogue of a preset, as the command line takes it, for a given
 // seed through the core's own save, for comparison with an independent writer.
+// Settings after the number ("-" for the preset's), as recipe lines KEY=VALUE,
+// replace the preset's.
 #include "Generator.h"
 #include "Presets.h"
+#include "Recipe.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <variant>
+
+namespace {
+
+std::string keyOf(std::string const &line)
+{
+    std::string key = line.substr(0, line.find('='));
+    key.erase(key.find_last_not_of(' ') + 1);
+    return key;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 4 || argc > 5) {
-        std::fprintf(stderr, "usage: writebelt PRESET SEED OUTPUT [NUMBER]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: writebelt PRESET SEED OUTPUT [NUMBER|- [KEY=VALUE]...]\n");
         return 2;
     }
     auto const preset = findPreset(argv[1]);
@@ -21,8 +37,29 @@ int main(int argc, char **argv)
         return 2;
     }
     Settings settings = presetSettings(*preset);
-    if (argc == 5)
+    if (argc >= 5 && std::strcmp(argv[4], "-") != 0)
         settings.number = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
+    if (argc > 5) {
+        // The preset's recipe with the given lines in place of its own.
+        std::string text;
+        std::istringstream lines(recipeText(Recipe{settings, Recipe::SolarMasses, 0}));
+        for (std::string line; std::getline(lines, line);) {
+            bool replaced = false;
+            for (int i = 5; i < argc; ++i)
+                replaced = replaced || (!line.empty() && line[0] != '#' && keyOf(argv[i]) == keyOf(line));
+            if (!replaced)
+                text += line + "\n";
+        }
+        for (int i = 5; i < argc; ++i)
+            text += std::string(argv[i]) + "\n";
+        auto const recipe = parseRecipe(text);
+        if (auto const *error = std::get_if<RecipeError>(&recipe)) {
+            std::fprintf(stderr, "writebelt: bad setting %s on line %d\n", error->key.c_str(),
+                         error->line);
+            return 2;
+        }
+        settings = std::get<Recipe>(recipe).forRun();
+    }
     Generator generator(settings, static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)));
     std::atomic<int> progress{0};
     generator.generate(progress);

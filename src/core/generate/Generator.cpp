@@ -30,6 +30,7 @@ Generator::Generator(Settings settings, unsigned int seed)
     , binaryFraction(0.2)
     , earthMass(5.9736e+24)
     , settings(std::move(settings))
+    , shapes(this->settings)
     , engine(seed)
 {
     if (this->settings.number > numberCap)
@@ -43,6 +44,23 @@ Generator::Generator(Settings settings)
     RandomSource::seedEngine(engine);
 }
 
+Generator::Shapes::Shapes(Settings const &s)
+    : radius(s.radiusDistribution == Settings::RadiusDistribution::PowerLaw)
+    , semiMajorAxis(s.semiMajorAxisDistribution ==
+                    Settings::SemiMajorAxisDistribution::SurfaceDensity)
+    , inclination(s.inclinationDistribution == Settings::SpreadDistribution::Rayleigh)
+    , eccentricity(s.eccentricityDistribution == Settings::SpreadDistribution::Rayleigh)
+    , meanAnomaly(s.meanAnomalyDistribution == Settings::MeanAnomalyDistribution::Uniform)
+    // N(>R) ~ R^-q; a disc of surface density r^-p holds ~ r^(1-p) dr.
+    , radiusDraw(InverseDraw::powerLaw(s.minRadius, s.maxRadius, -s.radiusSlope))
+    , semiMajorAxisDraw(
+          InverseDraw::powerLaw(s.innerRadius, s.outerRadius, 2 - s.surfaceDensitySlope))
+    // Inclinations lie in [0, bound]: the node's direction gives the other side.
+    , inclinationDraw(InverseDraw::rayleigh(0, s.maxInclination, s.inclinationMode))
+    , eccentricityDraw(
+          InverseDraw::rayleigh(s.minEccentricity, s.maxEccentricity, s.eccentricityMode))
+{}
+
 double Generator::canonical()
 {
     double const low = engine();
@@ -50,7 +68,7 @@ double Generator::canonical()
     return (low + high * 0x1p32) * 0x1p-64;
 }
 
-Generator::NormalDraw Generator::drawNormal()
+Generator::ElementDraw Generator::drawNormal()
 {
     // Polar method; only the second variate is used, none is kept for later.
     double x, y, r2;
@@ -62,7 +80,14 @@ Generator::NormalDraw Generator::drawNormal()
     return {y, r2};
 }
 
-double Generator::bounded(NormalDraw draw, double lo, double hi)
+Generator::ElementDraw Generator::drawElement(bool inverted)
+{
+    if (inverted)
+        return {canonical(), 1};
+    return drawNormal();
+}
+
+double Generator::bounded(ElementDraw draw, double lo, double hi)
 {
     double const m = std::sqrt(-2 * CorrectRounding::log(draw.r2) / draw.r2);
     double const z = draw.y * m;
@@ -95,13 +120,25 @@ void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *st
         generateInOrder(progress, stop);
 }
 
+// The draws of each body, in engine order. An element with an inverted
+// distribution takes one canonical fraction (two outputs) where the bell
+// takes its polar-method attempts (four outputs each); the mean anomaly, when
+// spread, takes one fraction after the ascending node. So a body draws:
+//   semi-major axis, inclination, eccentricity, argument of pericenter (X),
+//   ascending node (X), [mean anomaly (X)], the decision (one output), then
+//   single: radius, density (bell), rotation period (bell), obliquity (X);
+//   binary: radius, companion share (X), density (bell), component period
+//   (X), inclination (X), eccentricity (bell), argument of pericenter (X),
+//   ascending node (X).
 bool Generator::drawOrbit(OrbitDraws &orbit)
 {
-    orbit.semiMajorAxis = drawNormal();
-    orbit.inclination = drawNormal();
-    orbit.eccentricity = drawNormal();
+    orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
+    orbit.inclination = drawElement(shapes.inclination);
+    orbit.eccentricity = drawElement(shapes.eccentricity);
     orbit.argOfPericenter = 360 * canonical();
     orbit.ascendingNode = 360 * canonical();
+    if (shapes.meanAnomaly)
+        orbit.meanAnomaly = 360 * canonical();
 
     double const unit = engine() * 0x1p-32;
     return !(unit > binaryFraction);
@@ -110,15 +147,23 @@ bool Generator::drawOrbit(OrbitDraws &orbit)
 Orbit Generator::finishOrbit(OrbitDraws const &draws) const
 {
     Orbit orbit;
-    orbit.semiMajorAxis = bounded(draws.semiMajorAxis, settings.innerRadius, settings.outerRadius);
+    orbit.semiMajorAxis =
+        shapes.semiMajorAxis
+            ? shapes.semiMajorAxisDraw(draws.semiMajorAxis.y)
+            : bounded(draws.semiMajorAxis, settings.innerRadius, settings.outerRadius);
     if (settings.barycenter)
         orbit.period = orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.inclination =
-        bounded(draws.inclination, -settings.maxInclination, +settings.maxInclination);
+        shapes.inclination
+            ? shapes.inclinationDraw(draws.inclination.y)
+            : bounded(draws.inclination, -settings.maxInclination, +settings.maxInclination);
     orbit.eccentricity =
-        bounded(draws.eccentricity, settings.minEccentricity, settings.maxEccentricity);
+        shapes.eccentricity
+            ? shapes.eccentricityDraw(draws.eccentricity.y)
+            : bounded(draws.eccentricity, settings.minEccentricity, settings.maxEccentricity);
     orbit.argOfPericenter = draws.argOfPericenter;
     orbit.ascendingNode = draws.ascendingNode;
+    orbit.meanAnomaly = draws.meanAnomaly;
     orbit.referencePlane = settings.referencePlane;
     orbit.epoch = settings.epoch;
     return orbit;
@@ -126,7 +171,7 @@ Orbit Generator::finishOrbit(OrbitDraws const &draws) const
 
 void Generator::drawSingle(BodyDraws &body)
 {
-    body.radius = drawNormal();
+    body.radius = drawElement(shapes.radius);
     body.density = drawNormal();
     body.rotationPeriod = drawNormal();
     body.obliquity = 360 * canonical();
@@ -134,7 +179,7 @@ void Generator::drawSingle(BodyDraws &body)
 
 void Generator::drawBinary(BodyDraws &body)
 {
-    body.radius = drawNormal();
+    body.radius = drawElement(shapes.radius);
     body.companionShare = canonical();
     body.density = drawNormal();
 
@@ -151,7 +196,9 @@ void Generator::drawBinary(BodyDraws &body)
 std::unique_ptr<BaseAsteroid> Generator::build(unsigned int id, Orbit const &orbit, bool binary,
                                                BodyDraws const &draws) const
 {
-    double const radius = bounded(draws.radius, settings.minRadius, settings.maxRadius);
+    double const radius = shapes.radius
+                              ? shapes.radiusDraw(draws.radius.y)
+                              : bounded(draws.radius, settings.minRadius, settings.maxRadius);
     double const density = bounded(draws.density, 2.0, 4.0) * 1e12 / earthMass;
     std::unique_ptr<BaseAsteroid> body;
     if (binary) {

@@ -4,6 +4,7 @@
 #include "BaseAsteroid.h"
 #include "BeltSave.h"
 #include "CatalogueWriter.h"
+#include "InverseDraw.h"
 #include "Orbit.h"
 #include "Settings.h"
 
@@ -72,32 +73,43 @@ public:
     static constexpr std::uint32_t pipelineFrom = 16384;
 
 private:
-    // One bounded normal draw as the engine gives it: the polar method's
-    // second coordinate and squared radius. The logarithm that makes a number
-    // of it needs no engine output, so it can run off the drawing thread.
-    struct NormalDraw {
+    // One element's draw as the engine gives it. For the bell, the polar
+    // method's second coordinate and squared radius; for an inverted
+    // distribution, its canonical fraction in y. Making a number of it needs
+    // no engine output, so it can run off the drawing thread.
+    struct ElementDraw {
         double y = 0;
         double r2 = 1;
     };
     // Everything drawn for an orbit, in the order of the draws.
     struct OrbitDraws {
-        NormalDraw semiMajorAxis, inclination, eccentricity;
+        ElementDraw semiMajorAxis, inclination, eccentricity;
         double argOfPericenter = 0;
         double ascendingNode = 0;
+        double meanAnomaly = 0; // drawn only when spread along the orbit
     };
     // Everything drawn for a body after the single/binary decision.
     struct BodyDraws {
-        NormalDraw radius, density;
-        NormalDraw rotationPeriod;        // single only
-        double obliquity = 0;             // single only
-        double companionShare = 0;        // binary only: the fraction X
-        NormalDraw componentEccentricity; // binary only
-        Orbit componentOrbit;             // binary only; eccentricity still to come
+        ElementDraw radius;
+        ElementDraw density;
+        ElementDraw rotationPeriod;        // single only
+        double obliquity = 0;              // single only
+        double companionShare = 0;         // binary only: the fraction X
+        ElementDraw componentEccentricity; // binary only
+        Orbit componentOrbit;              // binary only; eccentricity still to come
     };
     struct Draws {
         OrbitDraws orbit;
         bool binary = false;
         BodyDraws body;
+    };
+
+    // Which elements take a fraction for an inverted distribution instead
+    // of the bell, and those distributions.
+    struct Shapes {
+        explicit Shapes(Settings const &settings);
+        bool radius, semiMajorAxis, inclination, eccentricity, meanAnomaly;
+        InverseDraw radiusDraw, semiMajorAxisDraw, inclinationDraw, eccentricityDraw;
     };
 
     std::unique_ptr<BaseAsteroid> makeAsteroid(unsigned int id, Orbit orbit);
@@ -116,10 +128,12 @@ private:
     void generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop);
 
     template <typename T> T gaussian(T lo, T hi);
-    NormalDraw drawNormal();
+    ElementDraw drawNormal();
+    // A bell's draw, or a canonical fraction when inverted is set.
+    ElementDraw drawElement(bool inverted);
     // The normal variate scaled to mean (lo + hi) / 2 and deviation
     // (hi - lo) / 6, clamped to [lo, hi].
-    static double bounded(NormalDraw draw, double lo, double hi);
+    static double bounded(ElementDraw draw, double lo, double hi);
     // Two engine outputs, low half first, as a fraction in [0, 1).
     double canonical();
 
@@ -131,6 +145,7 @@ private:
     double earthMass; // kg
 
     Settings settings;
+    Shapes shapes;
     std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
     std::mt19937 engine;
     std::function<void()> beforeReplace;

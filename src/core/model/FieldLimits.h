@@ -27,6 +27,12 @@ inline constexpr FieldRange bodyRadius{0.0, 1e21, 2}; // km
 inline constexpr FieldRange eccentricity{0.0, 99.99, 5};
 inline constexpr FieldRange inclination{0.0, 180.0, 2}; // degrees
 inline constexpr FieldRange epoch{0.0, 10000000.0, 2};  // Julian date
+// The distributions' numbers; the settings check refuses the values at or
+// below 0 where they cannot apply.
+inline constexpr FieldRange radiusSlope{0.0, 10.0, 2};
+inline constexpr FieldRange eccentricityMode{0.0, 99.99, 5};
+inline constexpr FieldRange inclinationMode{0.0, 180.0, 2}; // degrees
+inline constexpr FieldRange surfaceDensitySlope{-10.0, 10.0, 2};
 
 // A value as a field with these decimals keeps it: rounded in decimal, as it
 // is shown, and read back.

@@ -21,6 +21,13 @@ struct Settings {
     // in solar masses.
     enum MassUnit : std::int32_t { SolarMasses, EarthMasses };
 
+    // How each shaped element is drawn. The first of each is the bounded
+    // normal draw (the mean anomaly's is 0), which older belts were made with.
+    enum class RadiusDistribution : std::int32_t { Bell, PowerLaw };
+    enum class SpreadDistribution : std::int32_t { Bell, Rayleigh }; // eccentricity, inclination
+    enum class SemiMajorAxisDistribution : std::int32_t { Bell, SurfaceDensity };
+    enum class MeanAnomalyDistribution : std::int32_t { Zero, Uniform };
+
     Settings() = default;
     explicit Settings(Preset preset);
 
@@ -39,6 +46,17 @@ struct Settings {
     double maxInclination = 0.0; // degrees, applied with both signs
     Orbit::ReferencePlane referencePlane = Orbit::Ecliptic;
     double epoch = defaultEpoch; // Julian date
+
+    // Each parameter is read only with its distribution chosen.
+    RadiusDistribution radiusDistribution = RadiusDistribution::Bell;
+    double radiusSlope = 2.5; // q of the cumulative count N(>R) ~ R^-q
+    SpreadDistribution eccentricityDistribution = SpreadDistribution::Bell;
+    double eccentricityMode = 0.1; // the Rayleigh distribution's mode
+    SpreadDistribution inclinationDistribution = SpreadDistribution::Bell;
+    double inclinationMode = 5.0; // degrees
+    SemiMajorAxisDistribution semiMajorAxisDistribution = SemiMajorAxisDistribution::Bell;
+    double surfaceDensitySlope = 1.5; // p of the surface density ~ r^-p
+    MeanAnomalyDistribution meanAnomalyDistribution = MeanAnomalyDistribution::Zero;
 };
 
 // Mass of the Earth in solar masses; the window and the command line convert

@@ -59,19 +59,34 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
         problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
 
     // Every bound of the table that a problem can name; the total mass is
-    // judged above, and only around a barycenter.
+    // judged above, and only around a barycenter. A distribution's number
+    // counts only with its distribution chosen.
     EnteredSettings entered{settings, Settings::SolarMasses};
     bool allFinite = true;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind != SettingRow::Number || !row.field || row.field == SettingsProblem::TotalMass)
+        if (row.kind != SettingRow::Number || !row.field ||
+            row.field == SettingsProblem::TotalMass || !row.isEnabled(settings))
             continue;
-        if (!std::isfinite(row.number(entered))) {
+        double const value = row.number(entered);
+        if (!std::isfinite(value)) {
             problems.push_back({*row.field, SettingsProblem::NotFinite});
             allFinite = false;
+        } else if (row.positive && !(value > 0)) {
+            problems.push_back({*row.field, SettingsProblem::NotPositive});
         }
     }
     if (!allFinite)
         return problems;
+
+    bool const powerLaw = settings.radiusDistribution == Settings::RadiusDistribution::PowerLaw;
+    bool const disc =
+        settings.semiMajorAxisDistribution == Settings::SemiMajorAxisDistribution::SurfaceDensity;
+    // N(>R) ~ R^-q and a disc holding ~ r^(1-p) dr with p >= 2 have no finite
+    // count down to 0.
+    if (powerLaw && !(settings.minRadius > 0))
+        problems.push_back({SettingsProblem::MinRadius, SettingsProblem::ZeroLowerBound});
+    if (disc && settings.surfaceDensitySlope >= 2 && !(settings.innerRadius > 0))
+        problems.push_back({SettingsProblem::InnerRadius, SettingsProblem::ZeroLowerBound});
 
     // The period and the mass grow with the semi-major axis and the radius, so
     // the largest ones decide. A body's density is far below 1 Earth mass per

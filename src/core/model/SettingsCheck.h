@@ -20,6 +20,10 @@ struct SettingsProblem {
         MaxEccentricity,
         MaxInclination,
         Epoch,
+        RadiusSlope,
+        EccentricityMode,
+        InclinationMode,
+        SurfaceDensitySlope,
     };
     enum Kind {
         DoubleQuote,      // would end the quoted name early
@@ -30,6 +34,10 @@ struct SettingsProblem {
         NotFinite,        // infinite or not a number
         PeriodOverflow,   // the widest orbits around this mass would take infinite time
         MassOverflow,     // the largest bodies would weigh more than a number holds
+        NotPositive,      // a slope or a mode of 0 or below, where its distribution is chosen
+        // A lower bound of 0 where the distribution's count grows without end
+        // towards 0: a power law of sizes, a disc of surface-density slope 2 or more.
+        ZeroLowerBound,
     };
     Field field;
     Kind kind;

@@ -147,6 +147,71 @@ std::vector<SettingRow> makeTable()
     rows.push_back(numberRow("epoch", "epoch", FieldLimits::epoch, "(Julian date)", "JD",
                              "Epoch as a Julian date, {range}.", Field::Epoch,
                              valueOf<&Settings::epoch>));
+
+    // The distributions: older recipes lack them, and the bell (a mean
+    // anomaly of 0) stands. Each number counts only with its choice made.
+    using S = Settings;
+    auto const distribution = [&](SettingRow row) {
+        row.optional = true;
+        rows.push_back(row);
+    };
+    auto const parameter = [&](SettingRow row, bool (*enabled)(Settings const &),
+                               bool positive = true) {
+        row.optional = true;
+        row.enabled = enabled;
+        row.positive = positive;
+        rows.push_back(row);
+    };
+    distribution(choiceRow<&S::radiusDistribution, S::RadiusDistribution>(
+        "radius-distribution", "radiusDistribution", "law",
+        "How body radii are drawn: {words} (N(>R) ~ R^-q between the radii).",
+        {{S::RadiusDistribution::Bell, "bell"}, {S::RadiusDistribution::PowerLaw, "power-law"}}));
+    parameter(numberRow("radius-slope", "radiusSlope", FieldLimits::radiusSlope, "", "q",
+                        "Slope q of the power law of sizes, above 0 and up to 10.",
+                        Field::RadiusSlope, valueOf<&S::radiusSlope>),
+              [](S const &s) { return s.radiusDistribution == S::RadiusDistribution::PowerLaw; });
+    distribution(choiceRow<&S::eccentricityDistribution, S::SpreadDistribution>(
+        "eccentricity-distribution", "eccentricityDistribution", "law",
+        "How eccentricities are drawn: {words}.",
+        {{S::SpreadDistribution::Bell, "bell"}, {S::SpreadDistribution::Rayleigh, "rayleigh"}}));
+    parameter(numberRow("eccentricity-mode", "eccentricityMode", FieldLimits::eccentricityMode,
+                        "", "e", "Most common eccentricity of the Rayleigh law, above 0 and up "
+                                 "to 99.99.",
+                        Field::EccentricityMode, valueOf<&S::eccentricityMode>),
+              [](S const &s) {
+                  return s.eccentricityDistribution == S::SpreadDistribution::Rayleigh;
+              });
+    distribution(choiceRow<&S::inclinationDistribution, S::SpreadDistribution>(
+        "inclination-distribution", "inclinationDistribution", "law",
+        "How inclinations are drawn: {words} (rayleigh: from 0 to the bound).",
+        {{S::SpreadDistribution::Bell, "bell"}, {S::SpreadDistribution::Rayleigh, "rayleigh"}}));
+    parameter(numberRow("inclination-mode", "inclinationMode", FieldLimits::inclinationMode,
+                        "degrees", "degrees",
+                        "Most common inclination of the Rayleigh law in degrees, above 0 and up "
+                        "to 180.",
+                        Field::InclinationMode, valueOf<&S::inclinationMode>),
+              [](S const &s) {
+                  return s.inclinationDistribution == S::SpreadDistribution::Rayleigh;
+              });
+    distribution(choiceRow<&S::semiMajorAxisDistribution, S::SemiMajorAxisDistribution>(
+        "semi-major-axis-distribution", "semiMajorAxisDistribution", "law",
+        "How semi-major axes are drawn: {words} (a surface density ~ r^-p).",
+        {{S::SemiMajorAxisDistribution::Bell, "bell"},
+         {S::SemiMajorAxisDistribution::SurfaceDensity, "surface-density"}}));
+    parameter(numberRow("surface-density-slope", "surfaceDensitySlope",
+                        FieldLimits::surfaceDensitySlope, "", "p",
+                        "Slope p of the surface density, {range}; 0 is an even disc.",
+                        Field::SurfaceDensitySlope, valueOf<&S::surfaceDensitySlope>),
+              [](S const &s) {
+                  return s.semiMajorAxisDistribution ==
+                         S::SemiMajorAxisDistribution::SurfaceDensity;
+              },
+              false);
+    distribution(choiceRow<&S::meanAnomalyDistribution, S::MeanAnomalyDistribution>(
+        "mean-anomaly-distribution", "meanAnomalyDistribution", "law",
+        "Where bodies stand at the epoch: {words} (zero: at the pericenter).",
+        {{S::MeanAnomalyDistribution::Zero, "zero"},
+         {S::MeanAnomalyDistribution::Uniform, "uniform"}}));
     return rows;
 }
 

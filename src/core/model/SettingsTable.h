@@ -52,6 +52,11 @@ struct SettingRow {
     // Whether the row counts for the belt as the other settings stand (the
     // form enables its field by it); null: always.
     bool (*enabled)(Settings const &settings) = nullptr;
+    // A recipe may leave it out (recipes older than the setting): the record's
+    // default then holds.
+    bool optional = false;
+    // The settings check refuses a value of 0 or below where it counts.
+    bool positive = false;
 
     // The value, by kind; only the accessors of the row's kind are set.
     double &(*number)(EnteredSettings &) = nullptr;

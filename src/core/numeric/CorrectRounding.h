@@ -3,15 +3,20 @@
 
 #include <cstdint>
 
-// The two functions a belt needs beyond + - * / and the square root, rounded
-// to nearest (ties to even) from their exact values. The C library's log and
-// pow are off by one unit in the last place now and then, each build and
+// The functions a belt needs beyond + - * / and the square root, rounded to
+// nearest (ties to even) from their exact values. The C library's log, exp
+// and pow are off by one unit in the last place now and then, each build and
 // processor in its own cases; these are not, so a belt depends on its settings
 // and seed alone.
 namespace CorrectRounding {
 
 // The natural logarithm: -inf for 0, NaN below 0.
 double log(double x);
+// The exponential: +inf above about 709.78, 0 below about -745.13.
+double exp(double x);
+// x^y for x > 0 as exp(y * log x): each step rounded correctly, the product
+// once, so the same bits everywhere (not always the nearest double to x^y).
+double power(double x, double y);
 // x * x * x without intermediate rounding.
 double cube(double x);
 
@@ -20,6 +25,8 @@ double cube(double x);
 // settle either and went to the multiple-precision one.
 std::uint64_t preciseCount();
 std::uint64_t fallbackCount();
+// How many exponentials went to the multiple-precision evaluation.
+std::uint64_t expFallbackCount();
 
 namespace detail {
 // One evaluation of log x (x positive, finite, not 1): |log x - (high + low)|
@@ -33,6 +40,15 @@ Evaluation evaluateLog(double x, int stage);
 bool fastLog(double x, double &result);
 // The multiple-precision evaluation alone.
 double accurateLog(double x);
+// The double-double evaluation of exp x, for x in [-708, 709.7], before its
+// scaling by 2^scale: |exp x - 2^scale (high + low)| <= 2^scale bound.
+struct ExpEvaluation {
+    Evaluation value;
+    int scale;
+};
+ExpEvaluation evaluateExp(double x);
+bool fastExp(double x, double &result);
+double accurateExp(double x);
 } // namespace detail
 
 } // namespace CorrectRounding

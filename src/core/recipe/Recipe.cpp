@@ -361,7 +361,7 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
     if (versionLine == 0)
         return errorAt(RecipeError::NoVersion, lastLine);
     for (std::size_t index = 0; index < givenOn.size(); ++index) {
-        if (givenOn[index] == 0)
+        if (givenOn[index] == 0 && !(index < table.size() && table[index].optional))
             return errorAt(RecipeError::MissingKey, lastLine,
                            index < table.size() ? table[index].key : seedKey);
     }
