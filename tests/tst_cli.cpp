@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built beltwright-cli as users do and checks what it writes, its
 // messages and its exit status.
+#include "CoreCatalogue.h"
 #include "FieldLimits.h"
-#include "Generator.h"
 #include "Presets.h"
 #include "Recipe.h"
+#include "Run.h"
 #include "Settings.h"
+#include "TestFiles.h"
 
 #include <QImage>
 #include <QtTest>
@@ -25,78 +27,10 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    bool crashed = false;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runProgram(QString const &program, QStringList const &arguments,
-               QString const &workingDirectory = {})
-{
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(program, arguments);
-    Run run;
-    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.crashed = true;
-        return run;
-    }
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-Run runCli(QStringList const &arguments, QString const &workingDirectory = {})
-{
-    return runProgram(BELTWRIGHT_CLI, arguments, workingDirectory);
-}
-
-QByteArray readFile(QString const &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeFile(QString const &path, QByteArray const &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
-// The catalogue as the core itself generates and saves it.
-QByteArray coreCatalogue(Settings const &settings, unsigned seed)
-{
-    QTemporaryDir dir;
-    QString const path = dir.filePath("expected.sc");
-    Generator generator(settings, seed);
-    std::atomic<int> progress{0};
-    generator.generate(progress);
-    SaveResult const result = generator.save(path.toStdString(), progress);
-    if (!result.ok)
-        return QByteArray("<core save failed: ") + saveStepName(result.error.step) + ">";
-    return readFile(path);
-}
-
 // The text of the first body, up to the end of its block.
 QByteArray firstBlock(QByteArray const &catalogue)
 {
     return catalogue.left(catalogue.indexOf("}\n\n") + 1);
-}
-
-QStringList dirEntries(QString const &path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                QDir::NoDotAndDotDot);
 }
 
 using Edit = std::function<void(Settings &)>;
@@ -195,24 +129,24 @@ private slots:
         Run const toFile = runCli(options + QStringList{"-o", path});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
-        QByteArray const written = readFile(path);
+        QByteArray const written = readBytes(path);
         QCOMPARE(written, coreCatalogue(presetSettings(*findPreset(preset.toStdString())), seed));
 
         Run const toDash = runCli(options + QStringList{"--output", "-"});
         QCOMPARE(toDash.exitCode, 0);
         QCOMPARE(toDash.out, written);
-        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
     }
 
     void existingFileIsReplacedWhole()
     {
         QTemporaryDir dir;
         QString const path = dir.filePath("belt.sc");
-        writeFile(path, QByteArray(1 << 20, 'x'));
+        QVERIFY(writeBytes(path, QByteArray(1 << 20, 'x')));
         Run const run = runCli({"--preset", "Toliman A Comets", "--seed", "3", "-q", "-o", path});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        QCOMPARE(readFile(path), coreCatalogue(Settings(Settings::TolimanAComets), 3));
+        QCOMPARE(readBytes(path), coreCatalogue(Settings(Settings::TolimanAComets), 3));
     }
 
     // Seeds: one seed, one belt; a drawn seed is reported and reproduces it.
@@ -555,7 +489,7 @@ private slots:
         QTemporaryDir dir;
         QString const existing = dir.filePath("existing.sc");
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(existing, oldText);
+        QVERIFY(writeBytes(existing, oldText));
 
         for (QString const &target : {QString("new.sc"), existing}) {
             Run const run =
@@ -566,8 +500,8 @@ private slots:
             QVERIFY2(run.err.startsWith("beltwright-cli: "), run.err.constData());
             QVERIFY2(run.err.endsWith('\n') && run.err.count('\n') == 1, run.err.constData());
             QVERIFY2(run.err.contains(option.toUtf8()), run.err.constData());
-            QCOMPARE(dirEntries(dir.path()), QStringList{"existing.sc"});
-            QCOMPARE(readFile(existing), oldText);
+            QCOMPARE(entries(dir.path()), QStringList{"existing.sc"});
+            QCOMPARE(readBytes(existing), oldText);
         }
     }
 
@@ -663,7 +597,7 @@ private slots:
         QTemporaryDir dir;
         QByteArray const oldText = "an earlier catalogue\n";
         QString const old = dir.filePath("old.sc");
-        writeFile(old, oldText);
+        QVERIFY(writeBytes(old, oldText));
         QDir(dir.path()).mkdir("sub");
         // Without root the program runs as the owner, who then stands for others.
         auto const asOwner = [root](int mode) {
@@ -698,9 +632,9 @@ private slots:
         QVERIFY2(
             refusal < generation / 4,
             qPrintable(QString("%1 ms to refuse, %2 ms to generate").arg(refusal).arg(generation)));
-        QCOMPARE(dirEntries(dir.path()), (QStringList{"old.sc", "sub"}));
-        QVERIFY(dirEntries(dir.filePath("sub")).isEmpty());
-        QCOMPARE(readFile(old), oldText);
+        QCOMPARE(entries(dir.path()), (QStringList{"old.sc", "sub"}));
+        QVERIFY(entries(dir.filePath("sub")).isEmpty());
+        QCOMPARE(readBytes(old), oldText);
 #endif
     }
 
@@ -715,7 +649,7 @@ private slots:
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(existing, oldText);
+        QVERIFY(writeBytes(existing, oldText));
         Run const tooBig =
             runProgram("/bin/sh", {"-c",
                                    "ulimit -f 8 && trap '' XFSZ && exec \"$0\" --preset oort-cloud "
@@ -724,8 +658,8 @@ private slots:
         QCOMPARE(tooBig.exitCode, 1);
         QCOMPARE(tooBig.err,
                  "beltwright-cli: Cannot write \"" + existing.toUtf8() + "\": File too large.\n");
-        QCOMPARE(readFile(existing), oldText);
-        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(readBytes(existing), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
 #endif
     }
 
@@ -774,8 +708,8 @@ private slots:
         Run const run = runProgram("/bin/bash", {"-c", script, BELTWRIGHT_CLI, file});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.isEmpty(), run.err.constData());
-        QCOMPARE(readFile(file), before + catalogue);
-        QCOMPARE(dirEntries(dir.path()), QStringList{"log.txt"});
+        QCOMPARE(readBytes(file), before + catalogue);
+        QCOMPARE(entries(dir.path()), QStringList{"log.txt"});
 #endif
     }
 
@@ -810,7 +744,7 @@ private slots:
         QFETCH(bool, same);
         QTemporaryDir dir;
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(dir.filePath("belt.sc"), oldText);
+        QVERIFY(writeBytes(dir.filePath("belt.sc"), oldText));
         QDir(dir.path()).mkdir("sub");
         QVERIFY(QFile::link("belt.sc", dir.filePath("link.sc")));
         QVERIFY(link(QFile::encodeName(dir.filePath("belt.sc")).constData(),
@@ -824,8 +758,8 @@ private slots:
         }
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.startsWith("beltwright-cli: --preview: "), run.err.constData());
-        QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
-        QCOMPARE(dirEntries(dir.path()), (QStringList{"belt.sc", "hard.sc", "link.sc", "sub"}));
+        QCOMPARE(readBytes(dir.filePath("belt.sc")), oldText);
+        QCOMPARE(entries(dir.path()), (QStringList{"belt.sc", "hard.sc", "link.sc", "sub"}));
 #endif
     }
 
@@ -851,8 +785,8 @@ private slots:
             runCli({"--preset", "vulcanoids", "--seed", "1", "-q", "-o", name}, dir.path());
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.isEmpty(), run.err.constData());
-        QCOMPARE(dirEntries(dir.path()), QStringList{name});
-        QVERIFY(readFile(dir.filePath(name)).startsWith("Barycenter \"VS 1\""));
+        QCOMPARE(entries(dir.path()), QStringList{name});
+        QVERIFY(readBytes(dir.filePath(name)).startsWith("Barycenter \"VS 1\""));
 #endif
     }
 
@@ -876,7 +810,7 @@ private slots:
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(existing, oldText);
+        QVERIFY(writeBytes(existing, oldText));
         QProcess process;
         process.start(BELTWRIGHT_CLI,
                       {"--preset", "oort-cloud", "--number", "1000000", "-q", "-o", existing});
@@ -889,7 +823,7 @@ private slots:
         while (written < (2 << 20) && clock.elapsed() < 20000 &&
                process.state() == QProcess::Running) {
             QRegularExpressionMatch const m =
-                QRegularExpression("wchar: (\\d+)").match(QString::fromLatin1(readFile(io)));
+                QRegularExpression("wchar: (\\d+)").match(QString::fromLatin1(readBytes(io)));
             written = m.hasMatch() ? m.captured(1).toLongLong() : 0;
             QTest::qWait(5);
         }
@@ -899,8 +833,8 @@ private slots:
         ::kill(pid_t(process.processId()), signal);
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
-        QCOMPARE(readFile(existing), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(readBytes(existing), oldText);
 #endif
     }
 
@@ -912,7 +846,7 @@ private slots:
         QTemporaryDir dir;
         QString const existing = dir.filePath("belt.sc");
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(existing, oldText);
+        QVERIFY(writeBytes(existing, oldText));
         QProcess process;
         process.start(BELTWRIGHT_CLI,
                       {"--preset", "oort-cloud", "--number", "1000000", "-o", existing});
@@ -926,8 +860,8 @@ private slots:
         if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
             QSKIP("the run ended before it could be interrupted");
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(readFile(existing), oldText);
-        QCOMPARE(dirEntries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(readBytes(existing), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
 #endif
     }
 
@@ -1001,7 +935,7 @@ private slots:
             runCli(QStringList{"--save-recipe", "saved.belt", "-o", "a.sc"} + options, dir.path());
         QCOMPARE(made.exitCode, 0);
         QString const saved = "saved.belt";
-        QByteArray const text = readFile(dir.filePath(saved));
+        QByteArray const text = readBytes(dir.filePath(saved));
         QVERIFY2(text.split('\n').contains(line), text.constData());
         QVERIFY2(made.err.startsWith("seed: ") &&
                      text.contains("\nseed = " + made.err.mid(6).trimmed() + "\n"),
@@ -1010,8 +944,8 @@ private slots:
         Run const again = runCli({"--recipe", saved, "-o", "b.sc"}, dir.path());
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.err, made.err);
-        QCOMPARE(readFile(dir.filePath("b.sc")), readFile(dir.filePath("a.sc")));
-        QCOMPARE(dirEntries(dir.path()), (QStringList{"a.sc", "b.sc", "base.belt", "saved.belt"}));
+        QCOMPARE(readBytes(dir.filePath("b.sc")), readBytes(dir.filePath("a.sc")));
+        QCOMPARE(entries(dir.path()), (QStringList{"a.sc", "b.sc", "base.belt", "saved.belt"}));
     }
 
     void badRecipeIsRefused_data()
@@ -1053,9 +987,9 @@ private slots:
         QTemporaryDir dir;
         QStringList files = {"belt.sc"};
         QByteArray const oldText = "an earlier catalogue\n";
-        writeFile(dir.filePath("belt.sc"), oldText);
+        QVERIFY(writeBytes(dir.filePath("belt.sc"), oldText));
         if (!text.isEmpty()) {
-            writeFile(dir.filePath("r.belt"), text);
+            QVERIFY(writeBytes(dir.filePath("r.belt"), text));
             files << "r.belt";
         }
 
@@ -1068,8 +1002,8 @@ private slots:
         QVERIFY2(run.err.startsWith("beltwright-cli: ") && run.err.count('\n') == 1,
                  run.err.constData());
         QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
-        QCOMPARE(readFile(dir.filePath("belt.sc")), oldText);
-        QCOMPARE(dirEntries(dir.path()), files);
+        QCOMPARE(readBytes(dir.filePath("belt.sc")), oldText);
+        QCOMPARE(entries(dir.path()), files);
     }
 
     // Information: presets listing, help, version, progress.
@@ -1196,10 +1130,10 @@ private slots:
         QVERIFY2(blue > 2000 && orange > 400, qPrintable(QString("%1, %2").arg(blue).arg(orange)));
         Settings settings(Settings::Vulcanoids);
         settings.number = options[1].toUInt();
-        QCOMPARE(dirEntries(dir.path()),
+        QCOMPARE(entries(dir.path()),
                  catalogue ? (QStringList{"belt.png", "belt.sc"}) : QStringList{"belt.png"});
         if (catalogue)
-            QCOMPARE(readFile(dir.filePath("belt.sc")), coreCatalogue(settings, 11));
+            QCOMPARE(readBytes(dir.filePath("belt.sc")), coreCatalogue(settings, 11));
     }
 
     void previewThatCannotBeWritten()
@@ -1229,7 +1163,7 @@ private slots:
         QCOMPARE(terminal.exitCode, 0);
         QVERIFY2(terminal.out.contains("Generating 100%"), terminal.out.constData());
         QVERIFY2(terminal.out.contains("Saving 100%"), terminal.out.constData());
-        QCOMPARE(readFile(path), coreCatalogue(Settings(Settings::Vulcanoids), 5489));
+        QCOMPARE(readBytes(path), coreCatalogue(Settings(Settings::Vulcanoids), 5489));
 
         Run const quiet = runProgram(script, {"-qec", command + " -q", "/dev/null"});
         QCOMPARE(quiet.exitCode, 0);

@@ -5,18 +5,14 @@
 #include "FieldLimits.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
-#include "WindowProbe.h"
+#include "WindowFixture.h"
 
 #include <cmath>
 
 Q_DECLARE_METATYPE(Settings::Preset)
 
-class FormTest : public QObject {
+class FormTest : public WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
 
 private slots:
     void init() { window = std::make_unique<MainWindow>(); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The interface language: German from a German system locale at start-up,
 // and switching between the catalogues at run time.
-#include "WindowProbe.h"
+#include "WindowFixture.h"
 
 namespace {
 
@@ -51,12 +51,8 @@ Text const retranslated[] = {
 
 } // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
 
     QObject *object(char const *name)
     {
@@ -99,8 +95,7 @@ class LanguageTest : public QObject {
 private slots:
     void init()
     {
-        window = std::make_unique<MainWindow>();
-        window->show();
+        openWindow();
         QCoreApplication::processEvents();
     }
     void cleanup() { window.reset(); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generation runs driven through the window: the catalogue written, the
 // status shown, failures and refusals reported, and closing during a run.
-#include "WindowProbe.h"
+#include "WindowFixture.h"
 
 namespace {
 
@@ -10,15 +10,8 @@ std::string const oldText = "a catalogue from an earlier run\n";
 
 } // namespace
 
-class RunTest : public QObject {
+class RunTest : public WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-    QTemporaryDir dir;
-    QString target; // what the file chooser answers
-    int choices = 0;
-
-    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
 
     void generate() { w<QPushButton>("pushButton_generate")->click(); }
 
@@ -38,21 +31,13 @@ private slots:
     void init()
     {
         QVERIFY(dir.isValid());
-        window = std::make_unique<MainWindow>();
-        window->show();
-        target = dir.filePath("belt.sc");
-        choices = 0;
-        window->setFileChooser([this](QWidget *parent) {
-            ++choices;
-            return parent == window.get() ? target : QString("wrong parent");
-        });
+        openWindow();
+        chooseTarget();
         window->setSeed(seed);
     }
     void cleanup()
     {
-        window.reset();
-        for (QString const &name : entries(dir.path()))
-            QFile::remove(dir.filePath(name));
+        closeWindow();
     }
 
     void wholeRunWritesTheCoreCatalogue()

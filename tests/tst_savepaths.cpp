@@ -3,6 +3,9 @@
 // files, on Linux and as a Windows program: names beyond ASCII must reach the
 // file system unchanged, and outputs that cannot be saved are refused with
 // any existing file untouched.
+#include "Run.h"
+#include "TestFiles.h"
+
 #include <QtTest>
 
 #ifdef Q_OS_WIN
@@ -14,53 +17,6 @@
 #endif
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(QStringList const &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(BELTWRIGHT_CLI), arguments);
-    Run run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray readFile(QString const &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(QString const &path, QByteArray const &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Every name below a folder, hidden ones included, so that a leftover
-// temporary file shows.
-QStringList tree(QString const &root)
-{
-    QStringList names;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(root).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
 
 QStringList const belt = {"--preset", "vulcanoids", "--number", "40", "--seed", "7", "-q"};
 QByteArray const oldText = "an earlier catalogue\n";
@@ -103,13 +59,13 @@ private slots:
 
         Run const created = runCli(belt + QStringList{"-o", path});
         QCOMPARE(created.exitCode, 0);
-        QCOMPARE(readFile(path), expected);
+        QCOMPARE(readBytes(path), expected);
 
         // Replacing goes through a temporary file beside the target.
-        QVERIFY(writeFile(path, oldText));
+        QVERIFY(writeBytes(path, oldText));
         Run const replaced = runCli(belt + QStringList{"-o", QDir::toNativeSeparators(path)});
         QCOMPARE(replaced.exitCode, 0);
-        QCOMPARE(readFile(path), expected);
+        QCOMPARE(readBytes(path), expected);
         QStringList want{folder + QLatin1Char('/') + file};
         for (int depth = 1; depth <= folder.count(QLatin1Char('/')) + 1; ++depth)
             want << folder.section(QLatin1Char('/'), 0, depth - 1);
@@ -134,9 +90,9 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("old.sc"), oldText));
+        QVERIFY(writeBytes(dir.filePath("old.sc"), oldText));
         QVERIFY(QDir(dir.path()).mkdir("sub"));
-        QVERIFY(writeFile(dir.filePath("sub/kept.sc"), oldText));
+        QVERIFY(writeBytes(dir.filePath("sub/kept.sc"), oldText));
         QString const path = dir.filePath(target);
 
         Run const run = runCli(belt + QStringList{"-o", path});
@@ -145,8 +101,8 @@ private slots:
         QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
         QVERIFY2(run.err.contains(reason.toUtf8()), run.err.constData());
         QCOMPARE(tree(dir.path()), (QStringList{"old.sc", "sub", "sub/kept.sc"}));
-        QCOMPARE(readFile(dir.filePath("old.sc")), oldText);
-        QCOMPARE(readFile(dir.filePath("sub/kept.sc")), oldText);
+        QCOMPARE(readBytes(dir.filePath("old.sc")), oldText);
+        QCOMPARE(readBytes(dir.filePath("sub/kept.sc")), oldText);
     }
 
     // Another program holding the catalogue open without sharing it for
@@ -159,7 +115,7 @@ private slots:
 #else
         QTemporaryDir dir;
         QString const path = dir.filePath(QStringLiteral("G\u00fcrtel.sc"));
-        QVERIFY(writeFile(path, oldText));
+        QVERIFY(writeBytes(path, oldText));
         HANDLE const held =
             CreateFileW(reinterpret_cast<wchar_t const *>(path.utf16()), GENERIC_READ,
                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -168,7 +124,7 @@ private slots:
         CloseHandle(held);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
-        QCOMPARE(readFile(path), oldText);
+        QCOMPARE(readBytes(path), oldText);
         QCOMPARE(tree(dir.path()), QStringList{QStringLiteral("G\u00fcrtel.sc")});
 #endif
     }

@@ -7,7 +7,8 @@
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "RandomSource.h"
-#include "WindowProbe.h"
+#include "Run.h"
+#include "WindowFixture.h"
 
 #include <QRegularExpression>
 
@@ -57,15 +58,8 @@ std::vector<Elements> beltElements(std::string const &catalogue, QString const &
 
 } // namespace
 
-class SeedTest : public QObject {
+class SeedTest : public WindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<MainWindow> window;
-    QTemporaryDir dir;
-    QString target;
-    int choices = 0;
-
-    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
 
     void useBelt(char const *preset, int number)
     {
@@ -100,21 +94,13 @@ private slots:
     void init()
     {
         QVERIFY(dir.isValid());
-        window = std::make_unique<MainWindow>();
-        window->show();
-        target = dir.filePath("belt.sc");
-        choices = 0;
-        window->setFileChooser([this](QWidget *) {
-            ++choices;
-            return target;
-        });
+        openWindow();
+        chooseTarget();
     }
     void cleanup()
     {
-        window.reset();
+        closeWindow();
         RandomSource::replace(nullptr);
-        for (QString const &name : entries(dir.path()))
-            QFile::remove(dir.filePath(name));
     }
 
     void enteredSeedGivesTheCommandLinesBytes_data()
@@ -146,12 +132,10 @@ private slots:
         QCOMPARE(window->lastRunSeed(), std::optional<std::uint32_t>(seed.toUInt()));
         QCOMPARE(w<QLabel>("label_seed")->text(), "Seed: " + seed);
 
-        QProcess cli;
-        cli.start(BELTWRIGHT_CLI, {"--preset", preset, "--number", QString::number(number),
-                                   "--barycenter", "--total-mass", "1.5", "--mass-unit", "earth",
-                                   "--seed", seed, "-q", "-o", dir.filePath("cli.sc")});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
+        Run const cli = runCli({"--preset", preset, "--number", QString::number(number),
+                                "--barycenter", "--total-mass", "1.5", "--mass-unit", "earth",
+                                "--seed", seed, "-q", "-o", dir.filePath("cli.sc")});
+        QCOMPARE(cli.exitCode, 0);
         std::string const written = readFile(target);
         QVERIFY(!written.empty());
         QVERIFY(written == readFile(dir.filePath("cli.sc")));
@@ -180,11 +164,9 @@ private slots:
         window->setSeed(seed);
         QVERIFY(runToTheEnd());
 
-        QProcess cli;
-        cli.start(BELTWRIGHT_CLI, {"--preset", shortName, "--seed", QString::number(seed), "-q",
-                                   "-o", dir.filePath("cli.sc")});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
+        Run const cli = runCli({"--preset", shortName, "--seed", QString::number(seed), "-q", "-o",
+                                dir.filePath("cli.sc")});
+        QCOMPARE(cli.exitCode, 0);
         std::string const written = readFile(target);
         QVERIFY(!written.empty());
         QVERIFY(written == readFile(dir.filePath("cli.sc")));

@@ -5,6 +5,7 @@
 
 #include "Presets.h"
 #include "Recipe.h"
+#include "Run.h"
 #include "SettingsForm.h"
 #include "TestFiles.h"
 
@@ -87,12 +88,10 @@ private slots:
         // The command line takes it as an option and keeps it in its recipe.
         QTemporaryDir dir;
         QString const saved = dir.filePath("saved.belt");
-        QProcess cli;
-        cli.start(BELTWRIGHT_CLI, QStringList{"--preset", "ebelt-em", "--seed", "5489", "-q", "-o",
-                                              dir.filePath("belt.sc"), "--save-recipe", saved}
-                                      << options);
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
+        Run const cli = runCli(QStringList{"--preset", "ebelt-em", "--seed", "5489", "-q", "-o",
+                                           dir.filePath("belt.sc"), "--save-recipe", saved}
+                               << options);
+        QCOMPARE(cli.exitCode, 0);
         QCOMPARE(readFile(saved), recipeText(recipe));
     }
 

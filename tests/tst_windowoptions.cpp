@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's command line: help and version on the terminal with no
 // display at all, the toolkit's own options let through, mistakes refused.
+#include "Run.h"
+
 #include <QtTest>
 
 #ifndef BELTWRIGHT_WINDOW
@@ -76,20 +78,15 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, error);
 
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(BELTWRIGHT_WINDOW), arguments);
-        QVERIFY(process.waitForStarted());
         // A window opened by mistake would wait for its user until killed.
-        if (!process.waitForFinished(20000)) {
-            process.kill();
-            process.waitForFinished();
+        Run const run =
+            runProgram(QStringLiteral(BELTWRIGHT_WINDOW), arguments, QString(), environment, 20000);
+        if (run.timedOut)
             QFAIL("the program did not end: it opened a window");
-        }
-        QByteArray const standardError = process.readAllStandardError();
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(process.exitCode() == exitCode, standardError.constData());
-        QString const standardOutput = QString::fromLocal8Bit(process.readAllStandardOutput());
+        QByteArray const standardError = run.err;
+        QVERIFY(!run.crashed);
+        QVERIFY2(run.exitCode == exitCode, standardError.constData());
+        QString const standardOutput = QString::fromLocal8Bit(run.out);
         QRegularExpression const expected(out, QRegularExpression::DotMatchesEverythingOption);
         QVERIFY2(expected.match(standardOutput).hasMatch(), qPrintable(standardOutput));
         if (error.isEmpty())

@@ -7,7 +7,8 @@
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "Recipe.h"
-#include "WindowProbe.h"
+#include "Run.h"
+#include "WindowFixture.h"
 
 #ifndef BELTWRIGHT_CLI
 #error "BELTWRIGHT_CLI must name the built command-line program"
@@ -17,29 +18,16 @@ namespace {
 
 std::string const oldText = "a catalogue from an earlier run\n";
 
-QByteArray runProgram(QString const &program, QStringList const &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return "<failed: " + process.readAllStandardError() + ">";
-    return process.readAllStandardOutput();
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Recipe)
 
-class WindowRecipeTest : public QObject {
+class WindowRecipeTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-    QTemporaryDir dir;
     // What the file dialogs answer, by kind, and the proposals they were given.
     QMap<FileDialogs::Kind, QString> answers;
     QList<QString> proposals;
-
-    template <typename T> T *w(char const *name) { return child<T>(*window, name); }
 
     QString path(char const *name) const { return dir.filePath(name); }
 
@@ -53,8 +41,7 @@ private slots:
     void init()
     {
         QVERIFY(dir.isValid());
-        window = std::make_unique<MainWindow>();
-        window->show();
+        openWindow();
         answers.clear();
         proposals.clear();
         window->setFileAsker([this](QWidget *, FileDialogs::Kind kind, QString const &proposal) {
@@ -64,9 +51,7 @@ private slots:
     }
     void cleanup()
     {
-        window.reset();
-        for (QString const &name : entries(dir.path()))
-            QFile::remove(dir.filePath(name));
+        closeWindow();
     }
 
     // Opened in the window, a recipe makes the command line's bytes, and the
@@ -104,8 +89,9 @@ private slots:
         w<QAction>("action_openRecipe")->trigger();
         QVERIFY(generated());
         QVERIFY(answerer.boxes.isEmpty());
-        QByteArray const cli = runProgram(BELTWRIGHT_CLI, {"--recipe", opened, "-q"});
-        QVERIFY(QByteArray::fromStdString(readFile(path("window.sc"))) == cli);
+        Run const cli = runCli({"--recipe", opened, "-q"});
+        QCOMPARE(cli.exitCode, 0);
+        QVERIFY(QByteArray::fromStdString(readFile(path("window.sc"))) == cli.out);
 
         w<QAction>("action_saveRecipe")->trigger();
         QCOMPARE(readFile(path("saved.belt")), recipeText(recipe));
@@ -224,8 +210,9 @@ private slots:
         QVERIFY(generated());
         w<QAction>("action_savePicture")->trigger();
         QCOMPARE(w<QLabel>("label_saved")->text(), QString("Saved the picture to window.png"));
-        QVERIFY(runProgram(BELTWRIGHT_CLI, {"--preset", "vulcanoids", "--number", "500", "--seed",
-                                            "42", "--preview", path("cli.png"), "-q"}) == "");
+        Run const cli = runCli({"--preset", "vulcanoids", "--number", "500", "--seed", "42",
+                                "--preview", path("cli.png"), "-q"});
+        QVERIFY(cli.exitCode == 0 && cli.out.isEmpty());
         QVERIFY(readFile(path("window.png")) == readFile(path("cli.png")));
     }
 
@@ -250,10 +237,7 @@ private slots:
                  qPrintable(line));
         QString const command =
             QString(BELTWRIGHT_CLI) + line.mid(int(strlen("beltwright-cli"))) + " -q -o cli.sc";
-        QProcess shell;
-        shell.setWorkingDirectory(dir.path());
-        shell.start("sh", {"-c", command});
-        QVERIFY(shell.waitForFinished(60000) && shell.exitCode() == 0);
+        QCOMPARE(runProgram("sh", {"-c", command}, dir.path()).exitCode, 0);
         QVERIFY(readFile(path("cli.sc")) == readFile(path("window.sc")));
     }
 

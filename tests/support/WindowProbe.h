@@ -4,15 +4,13 @@
 // Helpers for the window tests: finding widgets by object name, answering the
 // message boxes the window opens, and following a generation run.
 
-#include "Generator.h"
+#include "CoreCatalogue.h"
 #include "MainWindow.h"
-#include "Settings.h"
 #include "TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include <fstream>
 #include <memory>
 
 // Runs a window test under a fixed system locale on the offscreen platform,
@@ -143,15 +141,4 @@ inline QStringList crampedWidgets(QMainWindow &window)
             names << widget->objectName();
     }
     return names;
-}
-
-// The catalogue the core writes for a record and a seed.
-inline std::string coreCatalogue(Settings const &settings, unsigned seed, QString const &path)
-{
-    Generator generator(settings, seed);
-    std::atomic<int> progress{0};
-    generator.generate(progress);
-    if (!generator.save(path.toStdString(), progress).ok)
-        return "(the core could not save)";
-    return readFile(path);
 }

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Runs a built program as users do and keeps what it said and how it ended.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+struct Run {
+    int exitCode = -1;     // -1 unless the program ended by itself
+    bool crashed = false;  // it did not start, did not end in time, or was ended by a signal
+    bool timedOut = false; // it was still running at the deadline, and was killed
+    QByteArray out;
+    QByteArray err;
+};
+
+// An empty working directory or environment leaves the test's own; a save
+// under wine takes its time.
+inline Run runProgram(QString const &program, QStringList const &arguments,
+                      QString const &workingDirectory = {},
+                      QProcessEnvironment const &environment = {}, int timeoutMs = 120000)
+{
+    QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForStarted()) {
+        run.crashed = true;
+        return run;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        run.crashed = run.timedOut = true;
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    run.crashed = process.exitStatus() != QProcess::NormalExit;
+    if (!run.crashed)
+        run.exitCode = process.exitCode();
+    return run;
+}
+
+#ifdef BELTWRIGHT_CLI
+inline Run runCli(QStringList const &arguments, QString const &workingDirectory = {})
+{
+    return runProgram(QStringLiteral(BELTWRIGHT_CLI), arguments, workingDirectory);
+}
+#endif
