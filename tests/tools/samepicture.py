@@ -16,6 +16,8 @@ import sys
 
 from PIL import Image, ImageChops
 
+PANELS = 6
+
 FRAME = (70, 70, 70)
 SHORTEST_SIDE = 60
 
@@ -99,8 +101,9 @@ def main():
     problems = []
     expected_frames, actual_frames = frames(expected), frames(actual)
     print(f"frames: {expected_frames}\n    and {actual_frames}")
-    if len(expected_frames) != 4:
-        problems.append(f"{len(expected_frames)} frames in {options.expected}, not 4")
+    # The preview draws six panels; fewer found means the frames were missed.
+    if len(expected_frames) != PANELS:
+        problems.append(f"{len(expected_frames)} frames in {options.expected}, not {PANELS}")
     elif len(actual_frames) != len(expected_frames) or any(
             max(abs(p - q) for p, q in zip(e, a)) > 1
             for e, a in zip(expected_frames, actual_frames)):
