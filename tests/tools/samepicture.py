@@ -16,7 +16,7 @@ import sys
 
 from PIL import Image, ImageChops
 
-PANELS = 6
+FEWEST_FRAMES = 4
 
 FRAME = (70, 70, 70)
 SHORTEST_SIDE = 60
@@ -101,9 +101,11 @@ def main():
     problems = []
     expected_frames, actual_frames = frames(expected), frames(actual)
     print(f"frames: {expected_frames}\n    and {actual_frames}")
-    # The preview draws six panels; fewer found means the frames were missed.
-    if len(expected_frames) != PANELS:
-        problems.append(f"{len(expected_frames)} frames in {options.expected}, not {PANELS}")
+    # Dense belts can hide a frame's edge, but fewer than this means the
+    # frames were missed altogether.
+    if len(expected_frames) < FEWEST_FRAMES:
+        problems.append(f"{len(expected_frames)} frames in {options.expected}, "
+                        f"fewer than {FEWEST_FRAMES}")
     elif len(actual_frames) != len(expected_frames) or any(
             max(abs(p - q) for p, q in zip(e, a)) > 1
             for e, a in zip(expected_frames, actual_frames)):
