@@ -965,7 +965,7 @@ private slots:
             QByteArray(good).replace("plane = ecliptic\n", "plane = ecliptic\ncolour = red\n"), {},
             2, "--recipe: \"r.belt\", line 20: unknown key \"colour\": the keys are type, ");
         row("no seed", QByteArray(good).replace("seed = 7\n", ""), {}, 2,
-            "--recipe: \"r.belt\", line 29: the recipe has no seed");
+            "--recipe: \"r.belt\", line 44: the recipe has no seed");
         row("bad number", QByteArray(good).replace("max-radius = 3\n", "max-radius = 3 km\n"), {},
             2, "line 15: max-radius: \"3 km\" is not accepted: give a number from 0 to 1e+21");
         row("no file", "", {}, 2, "--recipe: cannot read \"r.belt\": No such file or directory");

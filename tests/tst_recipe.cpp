@@ -201,7 +201,7 @@ private slots:
         row("not a number", editedLine("epoch", "epoch = nan"), E::BadValue, 20, "epoch");
         row("too many bodies", editedLine("number", "number = 1000001"), E::BadValue, 11, "number",
             E::WholeNumber);
-        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 30, "seed",
+        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 45, "seed",
             E::WholeNumber);
         row("unknown unit", editedLine("mass-unit", "mass-unit = kg"), E::BadValue, 10, "mass-unit",
             E::Word);
@@ -210,7 +210,7 @@ private slots:
         row("escape that is not utf-8", editedLine("center", "center = \"S\\xc3ol\""), E::BadValue,
             7, "center", E::Text);
         row("line that is not utf-8", editedLine("center", "center = \"S\xffol\""), E::NotUtf8, 7);
-        row("missing seed", editedLine("seed", ""), E::MissingKey, 29, "seed");
+        row("missing seed", editedLine("seed", ""), E::MissingKey, 44, "seed");
         row("key given twice", editedLine("outer", "outer = 0.18\nouter = 0.2"), E::DuplicateKey,
             14, "outer");
         row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, 4, "type");

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 
 #include "FieldLimits.h"
+#include "Examples.h"
 #include "Presets.h"
 #include "RandomSource.h"
 #include "Recipe.h"
@@ -29,6 +30,17 @@ std::string presetNames()
     return text;
 }
 
+std::string exampleNames()
+{
+    std::string text;
+    for (ExampleInfo const &example : examples()) {
+        if (!text.empty())
+            text += ", ";
+        text += example.shortName;
+    }
+    return text;
+}
+
 // The options a user may give; names as scripts and documentation use them.
 struct Options {
     QCommandLineOption preset{"preset",
@@ -42,6 +54,14 @@ struct Options {
                               "seed; field options override its values, and --seed its seed. "
                               "Not together with --preset.",
                               "file"};
+    QCommandLineOption example{"example",
+                               "Start from a belt of our Solar System (see --list-examples): " +
+                                   QString::fromStdString(exampleNames()) +
+                                   ", or its menu text, in any case; its settings and seed, as "
+                                   "with --recipe. Not together with --preset or --recipe.",
+                               "name"};
+    QCommandLineOption listExamples{"list-examples",
+                                    "Print the examples with what each one shows."};
     QCommandLineOption saveRecipe{"save-recipe",
                                   "Also write the recipe of this belt, with the seed it was made "
                                   "with, once the belt is written.",
@@ -246,7 +266,28 @@ std::string problemText(SettingsProblem const &problem)
         return option + ": bodies this large would weigh more than the largest number a "
                         "catalogue can hold: give a smaller --max-radius and --min-radius";
     case SettingsProblem::NotPositive:
+        if (problem.field >= SettingsProblem::PlanetSemiMajorAxis)
+            return option + ": must be above 0 for the planet: give a larger value, or use "
+                            "--no-planet";
         return option + ": must be above 0 for the distribution chosen: give a larger value";
+    case SettingsProblem::NoSuchResonance:
+        return option + ": not a resonance the planet has: give p:q with whole numbers p > q >= 1 "
+                        "without a common factor, p - q from 1 to 4 and p up to 12, such as 3:1 "
+                        "or 5:2" +
+               std::string(problem.field == SettingsProblem::GapResonances
+                               ? ", several apart by spaces"
+                               : "");
+    case SettingsProblem::SharesAboveWhole:
+        return option + ": the Trojans' and the family's shares come to more than 100 % together: "
+                        "give smaller --trojan-share and --family-share";
+    case SettingsProblem::PlanetTooHeavy:
+        return option + ": the planet is at least as heavy as the center object it goes round: "
+                        "give a smaller --planet-mass or a larger --central-mass (--total-mass "
+                        "with --barycenter)";
+    case SettingsProblem::NoRoomLeft:
+        return option + ": the planet's gaps and cleared orbit cover the whole belt from --inner "
+                        "to --outer, so its bodies have nowhere to go: widen the belt, or use "
+                        "--no-resonance-gaps or --no-cleared-orbit";
     case SettingsProblem::ZeroLowerBound:
         return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
                         "bodies towards 0 without end: give a value above 0, or choose another "
@@ -292,7 +333,8 @@ Request parseCommandLine(QStringList const &arguments)
         "override the values of --preset.");
     QCommandLineOption const helpOption = parser.addHelpOption();
     QCommandLineOption const versionOption = parser.addVersionOption();
-    parser.addOptions({options.preset, options.recipe, options.listPresets});
+    parser.addOptions({options.preset, options.recipe, options.example, options.listPresets,
+                       options.listExamples});
     for (QCommandLineOption const &option : options.settings)
         parser.addOption(option);
     parser.addOptions(
@@ -324,11 +366,27 @@ Request parseCommandLine(QStringList const &arguments)
         request.action = Request::ListPresets;
         return request;
     }
+    if (parser.isSet(options.listExamples)) {
+        request.action = Request::ListExamples;
+        return request;
+    }
 
     ValueReader read(parser);
     Settings &settings = request.settings;
     std::optional<Recipe> recipe;
-    if (parser.isSet(options.recipe)) {
+    if (parser.isSet(options.example)) {
+        std::string const name = read.valueOf(options.example);
+        if (parser.isSet(options.preset) || parser.isSet(options.recipe))
+            return refusal("--example: give one of --example, --recipe and --preset to start "
+                           "from, not several");
+        ExampleInfo const *example = findExample(name);
+        if (!example)
+            return refusal("--example: " + quoted(name) + " is not an example: give " +
+                           exampleNames() + " or a menu text (see --list-examples)");
+        recipe = std::get<Recipe>(exampleRecipe(*example));
+        settings = recipe->settings;
+        request.massUnit = recipe->massUnit;
+    } else if (parser.isSet(options.recipe)) {
         std::string const path = read.valueOf(options.recipe);
         if (parser.isSet(options.preset))
             return refusal("--recipe: give either a recipe or a --preset to start from, not both");
@@ -493,6 +551,29 @@ std::string presetListing()
                 break;
             case SettingRow::Flag: line(row.flag(entered) ? key : "no-" + key, ""); break;
             }
+        }
+    }
+    return text;
+}
+
+std::string exampleListing()
+{
+    std::string text;
+    for (ExampleInfo const &example : examples()) {
+        if (!text.empty())
+            text += '\n';
+        text += std::string(example.menuText) + " (--example " + std::string(example.shortName) +
+                ")\n";
+        // The recipe's opening comment says what it shows.
+        std::string_view rest = example.text;
+        while (!rest.empty() && rest.front() == '#') {
+            std::size_t const end = std::min(rest.find('\n'), rest.size());
+            std::string_view line = rest.substr(1, end - 1);
+            if (!line.empty() && line.front() == ' ')
+                line.remove_prefix(1);
+            if (line != "Beltwright example." && line.substr(0, 24) != "SPDX-License-Identifier:")
+                text += "    " + std::string(line) + "\n";
+            rest.remove_prefix(std::min(end + 1, rest.size()));
         }
     }
     return text;

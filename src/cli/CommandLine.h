@@ -18,6 +18,7 @@ struct Request {
     enum Action {
         Generate,
         ListPresets,
+        ListExamples,
         ShowHelp,
         ShowVersion,
         Refuse, // bad input: message says which option and what it accepts
@@ -48,6 +49,9 @@ bool asksForPreview(QStringList const &arguments);
 // Every preset with all its values, as option names and values that give the
 // same record when passed back.
 std::string presetListing();
+
+// Every example with its name, its option and what it shows.
+std::string exampleListing();
 
 // A failed save, or an output refused before generating, in this program's
 // words: one line without a newline, naming the path and the system's reason.

@@ -242,6 +242,7 @@ int main(int argc, char **argv)
     case Request::ShowHelp: std::fputs(request.message.c_str(), stdout); return 0;
     case Request::ShowVersion: std::printf("%s %s\n", programName, BELTWRIGHT_VERSION); return 0;
     case Request::ListPresets: std::fputs(presetListing().c_str(), stdout); return 0;
+    case Request::ListExamples: std::fputs(exampleListing().c_str(), stdout); return 0;
     case Request::Refuse: printError(request.message); return exitBadInput;
     case Request::Generate: break;
     }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the catalogue of a preset, as the command line takes it, for a given
+// Writes the catalogue of a preset or an example, as the command line takes it, for a given
 // seed through the core's own save, for comparison with an independent writer.
 // Settings after the number ("-" for the preset's), as recipe lines KEY=VALUE,
 // replace the preset's.
+#include "Examples.h"
 #include "Generator.h"
 #include "Presets.h"
 #include "Recipe.h"
@@ -28,21 +29,26 @@ std::string keyOf(std::string const &line)
 int main(int argc, char **argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: writebelt PRESET SEED OUTPUT [NUMBER|- [KEY=VALUE]...]\n");
+        std::fprintf(stderr, "usage: writebelt PRESET|EXAMPLE SEED OUTPUT [NUMBER|- [KEY=VALUE]...]\n");
         return 2;
     }
-    auto const preset = findPreset(argv[1]);
-    if (!preset) {
-        std::fprintf(stderr, "writebelt: unknown preset %s\n", argv[1]);
+    // A preset, or an example with its own seed and mass units.
+    Recipe base;
+    if (auto const preset = findPreset(argv[1]))
+        base = Recipe{presetSettings(*preset), Recipe::SolarMasses, 0};
+    else if (ExampleInfo const *example = findExample(argv[1]))
+        base = std::get<Recipe>(exampleRecipe(*example));
+    else {
+        std::fprintf(stderr, "writebelt: unknown preset or example %s\n", argv[1]);
         return 2;
     }
-    Settings settings = presetSettings(*preset);
     if (argc >= 5 && std::strcmp(argv[4], "-") != 0)
-        settings.number = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
+        base.settings.number = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
+    Settings settings = base.forRun();
     if (argc > 5) {
-        // The preset's recipe with the given lines in place of its own.
+        // The recipe with the given lines in place of its own.
         std::string text;
-        std::istringstream lines(recipeText(Recipe{settings, Recipe::SolarMasses, 0}));
+        std::istringstream lines(recipeText(base));
         for (std::string line; std::getline(lines, line);) {
             bool replaced = false;
             for (int i = 5; i < argc; ++i)

@@ -31,6 +31,7 @@ Generator::Generator(Settings settings, unsigned int seed)
     , earthMass(5.9736e+24)
     , settings(std::move(settings))
     , shapes(this->settings)
+    , zones(this->settings)
     , engine(seed)
 {
     if (this->settings.number > numberCap)
@@ -130,9 +131,51 @@ void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *st
 //   binary: radius, companion share (X), density (bell), component period
 //   (X), inclination (X), eccentricity (bell), argument of pericenter (X),
 //   ascending node (X).
+// With a planet (PlanetZones.h), a body first takes one output whose unit
+// fraction picks its population when there are Trojans or a family; its
+// semi-major axis draw is then:
+//   belt body: the draw above, repeated, whole, as long as the semi-major
+//     axis it gives lies in a gap or the chaotic zone;
+//   Trojan: x = 2X - 1, then y = 2X - 1, repeated as a pair until x x + y y < 1;
+//   family body: one fraction u, a = center + halfWidth (2u - 1).
+// A Trojan's mean anomaly is lambda - node - pericenter, brought into [0, 360)
+// by adding or taking 360 as often as needed; a mean anomaly drawn for it is
+// drawn all the same and not used.
+void Generator::drawSemiMajorAxis(OrbitDraws &orbit)
+{
+    using Population = PlanetZones::Population;
+    orbit.population = Population::Belt;
+    if (zones.drawsPopulation())
+        orbit.population = zones.population(engine() * 0x1p-32);
+    switch (orbit.population) {
+    case Population::Belt:
+        orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
+        orbit.axisKnown = zones.excludes();
+        if (orbit.axisKnown) {
+            while (zones.excluded(orbit.axis = beltAxis(orbit.semiMajorAxis)))
+                orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
+        }
+        break;
+    case Population::L4:
+    case Population::L5:
+        do {
+            orbit.discX = 2 * canonical() - 1;
+            orbit.discY = 2 * canonical() - 1;
+        } while (!(orbit.discX * orbit.discX + orbit.discY * orbit.discY < 1));
+        break;
+    case Population::Family: orbit.familyFraction = canonical(); break;
+    }
+}
+
+double Generator::beltAxis(ElementDraw draw) const
+{
+    return shapes.semiMajorAxis ? shapes.semiMajorAxisDraw(draw.y)
+                                : bounded(draw, settings.innerRadius, settings.outerRadius);
+}
+
 bool Generator::drawOrbit(OrbitDraws &orbit)
 {
-    orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
+    drawSemiMajorAxis(orbit);
     orbit.inclination = drawElement(shapes.inclination);
     orbit.eccentricity = drawElement(shapes.eccentricity);
     orbit.argOfPericenter = 360 * canonical();
@@ -146,11 +189,21 @@ bool Generator::drawOrbit(OrbitDraws &orbit)
 
 Orbit Generator::finishOrbit(OrbitDraws const &draws) const
 {
+    using Population = PlanetZones::Population;
     Orbit orbit;
-    orbit.semiMajorAxis =
-        shapes.semiMajorAxis
-            ? shapes.semiMajorAxisDraw(draws.semiMajorAxis.y)
-            : bounded(draws.semiMajorAxis, settings.innerRadius, settings.outerRadius);
+    switch (draws.population) {
+    case Population::Belt:
+        orbit.semiMajorAxis = draws.axisKnown ? draws.axis : beltAxis(draws.semiMajorAxis);
+        break;
+    case Population::L4:
+    case Population::L5:
+        orbit.semiMajorAxis = zones.planetAxis + zones.trojanAxisScale * draws.discY;
+        break;
+    case Population::Family:
+        orbit.semiMajorAxis =
+            zones.family.center + zones.family.halfWidth * (2 * draws.familyFraction - 1);
+        break;
+    }
     if (settings.barycenter)
         orbit.period = orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.inclination =
@@ -164,6 +217,17 @@ Orbit Generator::finishOrbit(OrbitDraws const &draws) const
     orbit.argOfPericenter = draws.argOfPericenter;
     orbit.ascendingNode = draws.ascendingNode;
     orbit.meanAnomaly = draws.meanAnomaly;
+    if (draws.population == Population::L4 || draws.population == Population::L5) {
+        double const point = draws.population == Population::L4 ? 60 : -60;
+        double const longitude =
+            zones.planetLongitude + point + zones.trojanAmplitude * draws.discX;
+        double anomaly = longitude - orbit.ascendingNode - orbit.argOfPericenter;
+        while (anomaly < 0)
+            anomaly += 360;
+        while (anomaly >= 360)
+            anomaly -= 360;
+        orbit.meanAnomaly = anomaly;
+    }
     orbit.referencePlane = settings.referencePlane;
     orbit.epoch = settings.epoch;
     return orbit;

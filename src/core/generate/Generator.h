@@ -6,6 +6,7 @@
 #include "CatalogueWriter.h"
 #include "InverseDraw.h"
 #include "Orbit.h"
+#include "PlanetZones.h"
 #include "Settings.h"
 
 #include <atomic>
@@ -83,7 +84,14 @@ private:
     };
     // Everything drawn for an orbit, in the order of the draws.
     struct OrbitDraws {
+        PlanetZones::Population population = PlanetZones::Population::Belt;
         ElementDraw semiMajorAxis, inclination, eccentricity;
+        // A belt body's semi-major axis, worked out while drawing when the
+        // planet's zones make some draws void.
+        bool axisKnown = false;
+        double axis = 0;
+        double discX = 0, discY = 0; // a Trojan's point in the unit disc
+        double familyFraction = 0;   // a family body's fraction of its width
         double argOfPericenter = 0;
         double ascendingNode = 0;
         double meanAnomaly = 0; // drawn only when spread along the orbit
@@ -120,6 +128,8 @@ private:
     bool drawOrbit(OrbitDraws &orbit);
     void drawSingle(BodyDraws &body);
     void drawBinary(BodyDraws &body);
+    void drawSemiMajorAxis(OrbitDraws &orbit);
+    double beltAxis(ElementDraw draw) const;
     Orbit finishOrbit(OrbitDraws const &draws) const;
     std::unique_ptr<BaseAsteroid> build(unsigned int id, Orbit const &orbit, bool binary,
                                         BodyDraws const &draws) const;
@@ -146,6 +156,7 @@ private:
 
     Settings settings;
     Shapes shapes;
+    PlanetZones zones;
     std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
     std::mt19937 engine;
     std::function<void()> beforeReplace;

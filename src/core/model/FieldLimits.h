@@ -33,6 +33,14 @@ inline constexpr FieldRange radiusSlope{0.0, 10.0, 2};
 inline constexpr FieldRange eccentricityMode{0.0, 99.99, 5};
 inline constexpr FieldRange inclinationMode{0.0, 180.0, 2}; // degrees
 inline constexpr FieldRange surfaceDensitySlope{-10.0, 10.0, 2};
+// The planet's numbers.
+inline constexpr FieldRange planetAxis{0.0, 1e21, 4};   // AU
+inline constexpr FieldRange planetMass{0.0, 1e9, 6};    // Jupiter or Earth masses
+inline constexpr FieldRange centralMass{0.0, 1e9, 8};   // solar masses
+inline constexpr FieldRange longitude{0.0, 360.0, 4};   // degrees
+inline constexpr FieldRange resonanceEccentricity{0.0, 0.99, 3};
+inline constexpr FieldRange share{0.0, 100.0, 2};       // percent
+inline constexpr FieldRange librationAmplitude{0.0, 90.0, 2}; // degrees
 
 // A value as a field with these decimals keeps it: rounded in decimal, as it
 // is shown, and read back.

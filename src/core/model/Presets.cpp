@@ -3,8 +3,6 @@
 
 #include "SettingsTable.h"
 
-namespace {
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
@@ -16,8 +14,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     }
     return true;
 }
-
-} // namespace
 
 std::optional<Settings::Preset> findPreset(std::string_view name)
 {

@@ -27,5 +27,8 @@ inline constexpr std::array<PresetInfo, 4> presetTable{{
 // the window and on the command line.
 Settings presetSettings(Settings::Preset preset);
 
+// Whether two names are the same but for the case of ASCII letters.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 // Finds a preset by its menu text or short name, ignoring ASCII case.
 std::optional<Settings::Preset> findPreset(std::string_view name);

@@ -3,6 +3,8 @@
 
 #include "CatalogueText.h"
 #include "Generator.h"
+#include "PlanetZones.h"
+#include "Resonance.h"
 #include "SettingsTable.h"
 
 #include <algorithm>
@@ -43,6 +45,32 @@ bool blank(std::string const &text)
 double largest(double low, double high)
 {
     return std::max(low, high);
+}
+
+// The planet's parts once its numbers are finite; positive ones are judged
+// with the table's rows.
+void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
+{
+    using P = SettingsProblem;
+    double const central = centralMassOf(s);
+    double const planetMass = planetMassInSolarMasses(s);
+    if (planetMass > 0 && central > 0 && !(planetMass < central))
+        problems.push_back({P::PlanetMass, P::PlanetTooHeavy});
+    if (s.resonanceGaps && !parseResonances(s.gapResonances))
+        problems.push_back({P::GapResonances, P::NoSuchResonance});
+    if (s.familyShare > 0 && !parseResonance(s.familyResonance))
+        problems.push_back({P::FamilyResonance, P::NoSuchResonance});
+    if (s.trojanShare + s.familyShare > 100)
+        problems.push_back({P::FamilyShare, P::SharesAboveWhole});
+    // Belt bodies are drawn again until they fall outside the zones, so a
+    // belt that has bodies of its own needs room left for them.
+    if (!problems.empty() || !(s.planetSemiMajorAxis > 0) || !(planetMass > 0) ||
+        !(central > 0) || s.trojanShare + s.familyShare >= 100)
+        return;
+    PlanetZones const zones(s);
+    if (zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
+                       std::max(s.innerRadius, s.outerRadius)) <= 0)
+        problems.push_back({P::InnerRadius, P::NoRoomLeft});
 }
 
 } // namespace
@@ -87,6 +115,9 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
         problems.push_back({SettingsProblem::MinRadius, SettingsProblem::ZeroLowerBound});
     if (disc && settings.surfaceDensitySlope >= 2 && !(settings.innerRadius > 0))
         problems.push_back({SettingsProblem::InnerRadius, SettingsProblem::ZeroLowerBound});
+
+    if (settings.planet)
+        checkPlanet(problems, settings);
 
     // The period and the mass grow with the semi-major axis and the radius, so
     // the largest ones decide. A body's density is far below 1 Earth mass per

@@ -24,6 +24,17 @@ struct SettingsProblem {
         EccentricityMode,
         InclinationMode,
         SurfaceDensitySlope,
+        PlanetSemiMajorAxis,
+        PlanetMass,
+        CentralMass,
+        PlanetLongitude,
+        ResonanceEccentricity,
+        GapResonances,
+        TrojanShare,
+        TrojanL4Share,
+        LibrationAmplitude,
+        FamilyResonance,
+        FamilyShare,
     };
     enum Kind {
         DoubleQuote,      // would end the quoted name early
@@ -38,6 +49,14 @@ struct SettingsProblem {
         // A lower bound of 0 where the distribution's count grows without end
         // towards 0: a power law of sizes, a disc of surface-density slope 2 or more.
         ZeroLowerBound,
+        // Not a list of resonances p:q the planet has: whole numbers p > q >= 1
+        // without a common factor, p - q from 1 to 4, p at most 12.
+        NoSuchResonance,
+        SharesAboveWhole, // the Trojans' and the family's shares together above 100 %
+        PlanetTooHeavy,   // the planet at least as heavy as the central object
+        // The planet's gaps and cleared orbit cover every semi-major axis
+        // between the belt's radii, so the belt's own bodies have no room.
+        NoRoomLeft,
     };
     Field field;
     Kind kind;

@@ -212,6 +212,98 @@ std::vector<SettingRow> makeTable()
         "Where bodies stand at the epoch: {words} (zero: at the pericenter).",
         {{S::MeanAnomalyDistribution::Zero, "zero"},
          {S::MeanAnomalyDistribution::Uniform, "uniform"}}));
+
+    // The planet: older recipes lack it, and the belt stands as without one.
+    // Each of its numbers counts only with the planet on and its part used.
+    auto const flag = [&](std::string_view key, std::string_view member, std::string_view help,
+                          std::string_view offHelp, bool &(*value)(EnteredSettings &),
+                          bool (*enabled)(Settings const &)) {
+        SettingRow row;
+        row.key = key;
+        row.member = member;
+        row.kind = SettingRow::Flag;
+        row.help = help;
+        row.offHelp = offHelp;
+        row.flag = value;
+        row.optional = true;
+        row.enabled = enabled;
+        rows.push_back(row);
+    };
+    auto const planetOn = [](S const &s) { return s.planet; };
+    auto const trojansOn = [](S const &s) { return s.planet && s.trojanShare > 0; };
+    flag("planet", "planet",
+         "A planet on a circular orbit shapes the belt (see the options after it).",
+         "No planet shapes the belt.", valueOf<&S::planet>, nullptr);
+    parameter(numberRow("planet-semi-major-axis", "planetSemiMajorAxis", FieldLimits::planetAxis,
+                        "AU", "AU", "The planet's semi-major axis in AU, above 0 and up to 1e+21.",
+                        Field::PlanetSemiMajorAxis, valueOf<&S::planetSemiMajorAxis>),
+              planetOn);
+    SettingRow planetMass = numberRow(
+        "planet-mass", "planetMass", FieldLimits::planetMass, "", "mass",
+        "The planet's mass, above 0 and up to 1e+09, in the unit of --planet-mass-unit.",
+        Field::PlanetMass, valueOf<&S::planetMass>);
+    planetMass.unitFrom = "planet-mass-unit";
+    parameter(planetMass, planetOn);
+    SettingRow planetMassUnit = choiceRow<&S::planetMassUnit, S::PlanetMassUnit>(
+        "planet-mass-unit", "planetMassUnit", "unit",
+        "Unit of --planet-mass: jupiter (the default) or earth.",
+        {{S::PlanetMassUnit::JupiterMasses, "jupiter"}, {S::PlanetMassUnit::EarthMasses, "earth"}});
+    planetMassUnit.wordUnits = {"Jupiter masses", "Earth masses"};
+    parameter(planetMassUnit, planetOn, false);
+    parameter(numberRow("central-mass", "centralMass", FieldLimits::centralMass, "solar masses",
+                        "mass",
+                        "Mass of the center object in solar masses, above 0 and up to 1e+09, "
+                        "for the planet (with --barycenter, --total-mass stands instead).",
+                        Field::CentralMass, valueOf<&S::centralMass>),
+              [](S const &s) { return s.planet && !s.barycenter; });
+    parameter(numberRow("planet-longitude", "planetLongitude", FieldLimits::longitude, "degrees",
+                        "degrees", "The planet's mean longitude at the epoch in degrees, {range}.",
+                        Field::PlanetLongitude, valueOf<&S::planetLongitude>),
+              planetOn, false);
+    parameter(numberRow("resonance-eccentricity", "resonanceEccentricity",
+                        FieldLimits::resonanceEccentricity, "", "e",
+                        "Eccentricity at which a resonance's width is taken, for its gap and its "
+                        "family, above 0 and up to 0.99.",
+                        Field::ResonanceEccentricity, valueOf<&S::resonanceEccentricity>),
+              [](S const &s) { return s.planet && (s.resonanceGaps || s.familyShare > 0); });
+    flag("resonance-gaps", "resonanceGaps",
+         "The belt's bodies avoid the planet's resonances of --gap-resonances.",
+         "No gaps at the planet's resonances.", valueOf<&S::resonanceGaps>, planetOn);
+    SettingRow gaps = textRow("gap-resonances", "gapResonances",
+                              "The resonances p:q of the gaps, apart by spaces (such as "
+                              "\"4:1 3:1 5:2 7:3 2:1\"), where they fall in the belt.",
+                              Field::GapResonances, valueOf<&S::gapResonances>);
+    gaps.valueName = "list";
+    parameter(gaps, [](S const &s) { return s.planet && s.resonanceGaps; }, false);
+    flag("cleared-orbit", "clearedOrbit",
+         "No body but the Trojans in the planet's chaotic zone, 1.3 mu^(2/7) times its "
+         "semi-major axis on either side.",
+         "Bodies may lie in the planet's chaotic zone.", valueOf<&S::clearedOrbit>, planetOn);
+    parameter(numberRow("trojan-share", "trojanShare", FieldLimits::share, "%", "percent",
+                        "Share of the bodies in the Trojan clouds around L4 and L5 in percent, "
+                        "{range}.",
+                        Field::TrojanShare, valueOf<&S::trojanShare>),
+              planetOn, false);
+    parameter(numberRow("trojan-l4-share", "trojanL4Share", FieldLimits::share, "%", "percent",
+                        "Share of the Trojans at L4, 60 degrees ahead of the planet, in percent, "
+                        "{range}; the rest are at L5.",
+                        Field::TrojanL4Share, valueOf<&S::trojanL4Share>),
+              trojansOn, false);
+    parameter(numberRow("libration-amplitude", "librationAmplitude",
+                        FieldLimits::librationAmplitude, "degrees", "degrees",
+                        "Largest angle of the Trojans from L4 or L5 in degrees, {range}.",
+                        Field::LibrationAmplitude, valueOf<&S::librationAmplitude>),
+              trojansOn, false);
+    SettingRow family = textRow("family-resonance", "familyResonance",
+                                "The resonance p:q of the resonant family (such as 3:2), on the "
+                                "side of the planet where the belt lies.",
+                                Field::FamilyResonance, valueOf<&S::familyResonance>);
+    family.valueName = "p:q";
+    parameter(family, [](S const &s) { return s.planet && s.familyShare > 0; }, false);
+    parameter(numberRow("family-share", "familyShare", FieldLimits::share, "%", "percent",
+                        "Share of the bodies in the resonant family in percent, {range}.",
+                        Field::FamilyShare, valueOf<&S::familyShare>),
+              planetOn, false);
     return rows;
 }
 

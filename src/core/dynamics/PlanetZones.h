@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Resonance.h"
+#include "Settings.h"
+
+#include <vector>
+
+// Where a belt's planet lets bodies be, worked out once per belt from the
+// settings with IEEE operations and the correctly rounded power alone, so
+// that every build draws the same belt. With mu the planet's mass over the
+// central mass and a_p the planet's semi-major axis:
+//   resonance p:q:  a_res = a_p power(ratio, 2/3)  (Resonance::positionRatio)
+//                   half-width w = a_res sqrt(16/3 mu S e^k), e the resonance
+//                   eccentricity multiplied k times, the product formed left
+//                   to right: ((16/3 mu) S) e^k
+//   chaotic zone:   a_p -+ 1.3 power(mu, 2/7) a_p   (Wisdom 1980, AJ 85, 1122)
+//   Trojans:        a = a_p + a_p k y,  k = min(sqrt(3 mu) D, sqrt(8 mu / 3)),
+//                   D the libration amplitude in radians; lambda = lambda_p
+//                   -+ 60 + D x in degrees, (x, y) in the unit disc. The
+//                   linearised tadpole keeps |a - a_p| / a_p <= sqrt(3 mu) D
+//                   (Murray & Dermott 1999, section 3.8), the tadpole region's
+//                   edge sqrt(8 mu / 3).
+struct ResonanceZone {
+    Resonance resonance;
+    bool exterior = false; // outside the planet's orbit
+    double center = 0;     // AU
+    double halfWidth = 0;  // AU
+    bool contains(double a) const { return a > center - halfWidth && a < center + halfWidth; }
+};
+
+class PlanetZones {
+public:
+    explicit PlanetZones(Settings const &settings);
+
+    // How each body is drawn, by one engine output's unit fraction f: a Trojan
+    // at L4 for f < l4Below, at L5 for f < trojanBelow, in the family for
+    // f < familyBelow, else a body of the belt.
+    enum class Population { Belt, L4, L5, Family };
+    Population population(double fraction) const;
+    bool drawsPopulation() const { return populations; }
+
+    // Whether a belt body's semi-major axis lies in a gap or the chaotic zone,
+    // open intervals both.
+    bool excluded(double semiMajorAxis) const;
+    bool excludes() const { return !zones.empty(); }
+
+    // The room the zones leave between the belt's radii, in AU: 0 when they
+    // cover it all (or its single radius, for equal radii).
+    double roomLeft(double lower, double upper) const;
+
+    double planetMassSolar = 0; // solar masses
+    double mu = 0;
+    double planetAxis = 0;      // AU
+    double planetLongitude = 0; // degrees
+    // The gaps falling on the belt's radii; empty without gaps.
+    std::vector<ResonanceZone> gaps;
+    bool hasChaoticZone = false;
+    ResonanceZone chaoticZone; // as a zone of half-width 1.3 mu^(2/7) a_p around a_p
+    bool hasFamily = false;
+    ResonanceZone family;
+    double trojanAxisScale = 0; // a_p k
+    double trojanAmplitude = 0; // degrees
+
+private:
+    bool populations = false;
+    double l4Below = 0, trojanBelow = 0, familyBelow = 0;
+    std::vector<ResonanceZone> zones; // every zone a belt body avoids
+};
+
+// The planet's mass in solar masses, from its unit.
+double planetMassInSolarMasses(Settings const &settings);
+// The mass the planet and the bodies go round: the total mass around a
+// barycenter, else the central mass.
+double centralMassOf(Settings const &settings);
