@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the Windows programs, the licences (the program's and its font's), the
-# NEWS and the read-me into beltwright-VERSION-win64.zip and into the NSIS
+# NEWS, the read-me and the example recipes into beltwright-VERSION-win64.zip and into the NSIS
 # installer beltwright-VERSION-win64-setup.exe, both in the build folder. Texts
 # get Windows line ends; file times are the sources' time (SOURCE_DATE_EPOCH).
 #   package-windows.sh SOURCE-DIR BUILD-DIR VERSION SOURCE-DATE-EPOCH
@@ -15,6 +15,9 @@ cp "$build/src/app/beltwright.exe" "$build/src/cli/beltwright-cli.exe" "$stage/"
 for text in COPYING:COPYING.txt COPYING.DejaVu:COPYING.DejaVu.txt NEWS:NEWS.txt resources/windows/README.txt:README.txt; do
     sed 's/$/\r/' "$source_dir/${text%%:*}" >"$stage/${text#*:}"
 done
+# The examples as the programs carry them, line ends and all.
+mkdir -p "$stage/examples"
+cp "$source_dir"/resources/examples/*.belt "$stage/examples/"
 find "$build/stage" -exec touch -h -d "@$epoch" {} +
 
 zip_file=$build/$name-win64.zip

@@ -44,6 +44,9 @@ expected=$(
         echo usr/share/man/man1/beltwright.1.gz
         echo usr/share/doc/beltwright/copyright
         echo usr/share/doc/beltwright/changelog.gz
+        for example in main-belt jupiter-trojans hildas kuiper-belt; do
+            echo "usr/share/doc/beltwright/examples/$example.belt"
+        done
     } | LC_ALL=C sort
 )
 installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)

@@ -70,6 +70,13 @@ if grep -A8 "^\[$key\]" "$WINEPREFIX/system.reg" | grep -q "\"DisplayVersion\"=\
 else
     fail "no uninstaller registered for version $version"
 fi
+# The installed example is the one the programs carry: the same belt.
+"$run" "$unix_target/beltwright-cli.exe" -q --recipe 'C:\Program Files\Beltwright\examples\hildas.belt' \
+    --number 300 -o "$pictures/installed.sc" &&
+    "$run" "$unix_target/beltwright-cli.exe" -q --example hildas --number 300 -o "$pictures/carried.sc" &&
+    cmp -s "$pictures/installed.sc" "$pictures/carried.sc" &&
+    echo "ok   installed example makes the carried example's belt" ||
+    fail "installed example missing or not the carried one"
 [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Beltwright.lnk" ] &&
     echo "ok   Start-menu entry" || fail "no Start-menu entry"
 "$run" "$unix_target/uninstall.exe" /S
@@ -79,7 +86,8 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
     [ -e "$unix_target/beltwright.exe" ] || break
     sleep 1
 done
-[ ! -e "$unix_target/beltwright.exe" ] && echo "ok   uninstalled" || fail "uninstall left the programs"
+[ ! -e "$unix_target/beltwright.exe" ] && [ ! -e "$unix_target/examples" ] &&
+    echo "ok   uninstalled" || fail "uninstall left the programs or the examples"
 
 echo "== the window starts and stays up"
 "$run" "$build/src/app/beltwright.exe" &

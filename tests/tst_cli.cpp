@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built beltwright-cli as users do and checks what it writes, its
 // messages and its exit status.
+#include "Examples.h"
 #include "CoreCatalogue.h"
 #include "FieldLimits.h"
 #include "Presets.h"
@@ -136,6 +137,27 @@ private slots:
         QCOMPARE(toDash.exitCode, 0);
         QCOMPARE(toDash.out, written);
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+    }
+
+    // An example is its recipe: the same belt as the file, with its seed, and
+    // options override it; the listing names every example.
+    void examplesAreTheirRecipes()
+    {
+        QTemporaryDir dir;
+        for (ExampleInfo const &info : examples()) {
+            QString const name = QString::fromLatin1(info.shortName.data(), int(info.shortName.size()));
+            Run const byName = runCli({"--example", name, "--number", "500"});
+            QCOMPARE(byName.exitCode, 0);
+            QString const file = dir.filePath(name + ".belt");
+            QVERIFY(writeBytes(file, QByteArray(info.text.data(), int(info.text.size()))));
+            Run const byFile = runCli({"--recipe", file, "--number", "500"});
+            QCOMPARE(byFile.exitCode, 0);
+            QCOMPARE(byName.out, byFile.out);
+            Recipe recipe = std::get<Recipe>(exampleRecipe(info));
+            recipe.settings.number = 500;
+            QCOMPARE(byName.out, coreCatalogue(recipe.forRun(), recipe.seed));
+            QVERIFY(runCli({"--list-examples"}).out.contains("(--example " + name.toUtf8() + ")"));
+        }
     }
 
     void existingFileIsReplacedWhole()
@@ -480,6 +502,21 @@ private slots:
         row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");
+        row("unknown example", {"--example", "asteroid-belt"}, "--example");
+        row("example and preset", {"--example", "hildas", "--preset", "vulcanoids"}, "--example");
+        row("planet without mass", {"--example", "main-belt", "--planet-mass", "0"},
+            "--planet-mass");
+        row("planet without orbit", {"--preset", "vulcanoids", "--planet",
+                                     "--planet-semi-major-axis", "0"},
+            "--planet-semi-major-axis");
+        row("shares above 100 %", {"--example", "kuiper-belt", "--trojan-share", "80"},
+            "--family-share");
+        row("no such resonance", {"--example", "main-belt", "--gap-resonances", "3:1 7:7"},
+            "--gap-resonances");
+        row("no such family", {"--example", "hildas", "--family-resonance", "3/2"},
+            "--family-resonance");
+        row("no room for the belt", {"--example", "main-belt", "--inner", "5", "--outer", "5.4"},
+            "--inner");
     }
 
     void refusesBadInput()
