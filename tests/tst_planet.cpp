@@ -110,17 +110,21 @@ private slots:
     {
         QTest::addColumn<bool>("cleared");
         QTest::addColumn<double>("trojanShare");
-        QTest::newRow("cleared") << true << 0.0;
-        QTest::newRow("cleared, with Trojans") << true << 20.0;
-        QTest::newRow("not cleared") << false << 0.0;
+        QTest::addColumn<double>("familyShare"); // in 4:3, reaching into the zone
+        QTest::newRow("cleared") << true << 0.0 << 0.0;
+        QTest::newRow("cleared, with Trojans") << true << 20.0 << 0.0;
+        QTest::newRow("cleared, with a 4:3 family") << true << 0.0 << 30.0;
+        QTest::newRow("not cleared") << false << 0.0 << 0.0;
     }
     void chaoticZoneIsCleared()
     {
         QFETCH(bool, cleared);
         QFETCH(double, trojanShare);
+        QFETCH(double, familyShare);
         Settings s = example("main-belt");
         s.innerRadius = 3, s.outerRadius = 8;
         s.resonanceGaps = false, s.clearedOrbit = cleared, s.trojanShare = trojanShare;
+        s.familyShare = familyShare, s.familyResonance = "4:3";
         double const ap = s.planetSemiMajorAxis;
         double const half = 1.3 * std::pow(jupiterMu, 2.0 / 7) * ap;
         double const tadpole = std::sqrt(8 * jupiterMu / 3) * ap;
@@ -271,6 +275,9 @@ private slots:
             P::FamilyResonance, P::NoSuchResonance);
         row("no room between the gaps", [](Settings &s) { s.innerRadius = 2.49, s.outerRadius = 2.51; },
             P::InnerRadius, P::NoRoomLeft);
+        row("a family in the cleared orbit", [](Settings &s) {
+            s.familyShare = 10, s.familyResonance = "5:4", s.resonanceEccentricity = 0.05;
+        }, P::FamilyResonance, P::NoRoomLeft);
         row("inside the cleared orbit", [](Settings &s) { s.innerRadius = 5, s.outerRadius = 5.4; },
             P::InnerRadius, P::NoRoomLeft);
     }

@@ -285,6 +285,10 @@ std::string problemText(SettingsProblem const &problem)
                         "give a smaller --planet-mass or a larger --central-mass (--total-mass "
                         "with --barycenter)";
     case SettingsProblem::NoRoomLeft:
+        if (problem.field == SettingsProblem::FamilyResonance)
+            return option + ": the resonance lies in the planet's cleared orbit, where no body "
+                            "but a Trojan stays: give a resonance farther from the planet, or use "
+                            "--no-cleared-orbit";
         return option + ": the planet's gaps and cleared orbit cover the whole belt from --inner "
                         "to --outer, so its bodies have nowhere to go: widen the belt, or use "
                         "--no-resonance-gaps or --no-cleared-orbit";

@@ -45,6 +45,14 @@ public:
     bool excluded(double semiMajorAxis) const;
     bool excludes() const { return !zones.empty(); }
 
+    // A family body's semi-major axis for its fraction u, and whether the
+    // cleared orbit takes it.
+    double familyAxis(double u) const { return family.center + family.halfWidth * (2 * u - 1); }
+    bool clears(double semiMajorAxis) const
+    {
+        return hasChaoticZone && chaoticZone.contains(semiMajorAxis);
+    }
+
     // The room the zones leave between the belt's radii, in AU: 0 when they
     // cover it all (or its single radius, for equal radii).
     double roomLeft(double lower, double upper) const;

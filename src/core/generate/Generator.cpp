@@ -137,7 +137,8 @@ void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *st
 //   belt body: the draw above, repeated, whole, as long as the semi-major
 //     axis it gives lies in a gap or the chaotic zone;
 //   Trojan: x = 2X - 1, then y = 2X - 1, repeated as a pair until x x + y y < 1;
-//   family body: one fraction u, a = center + halfWidth (2u - 1).
+//   family body: one fraction u, a = center + halfWidth (2u - 1), repeated
+//     while the cleared orbit holds a.
 // A Trojan's mean anomaly is lambda - node - pericenter, brought into [0, 360)
 // by adding or taking 360 as often as needed; a mean anomaly drawn for it is
 // drawn all the same and not used.
@@ -163,7 +164,11 @@ void Generator::drawSemiMajorAxis(OrbitDraws &orbit)
             orbit.discY = 2 * canonical() - 1;
         } while (!(orbit.discX * orbit.discX + orbit.discY * orbit.discY < 1));
         break;
-    case Population::Family: orbit.familyFraction = canonical(); break;
+    case Population::Family:
+        do
+            orbit.familyFraction = canonical();
+        while (zones.clears(zones.familyAxis(orbit.familyFraction)));
+        break;
     }
 }
 
@@ -200,8 +205,7 @@ Orbit Generator::finishOrbit(OrbitDraws const &draws) const
         orbit.semiMajorAxis = zones.planetAxis + zones.trojanAxisScale * draws.discY;
         break;
     case Population::Family:
-        orbit.semiMajorAxis =
-            zones.family.center + zones.family.halfWidth * (2 * draws.familyFraction - 1);
+        orbit.semiMajorAxis = zones.familyAxis(draws.familyFraction);
         break;
     }
     if (settings.barycenter)

@@ -62,13 +62,17 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
         problems.push_back({P::FamilyResonance, P::NoSuchResonance});
     if (s.trojanShare + s.familyShare > 100)
         problems.push_back({P::FamilyShare, P::SharesAboveWhole});
-    // Belt bodies are drawn again until they fall outside the zones, so a
-    // belt that has bodies of its own needs room left for them.
     if (!problems.empty() || !(s.planetSemiMajorAxis > 0) || !(planetMass > 0) ||
-        !(central > 0) || s.trojanShare + s.familyShare >= 100)
+        !(central > 0))
         return;
+    // Bodies that fall in a zone are drawn again, so each population needs
+    // room outside the zones: the family beside the cleared orbit, the belt's
+    // own bodies between the gaps.
     PlanetZones const zones(s);
-    if (zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
+    if (zones.hasFamily && zones.clears(zones.familyAxis(0)) && zones.clears(zones.familyAxis(1)))
+        problems.push_back({P::FamilyResonance, P::NoRoomLeft});
+    if (s.trojanShare + s.familyShare < 100 &&
+        zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
                        std::max(s.innerRadius, s.outerRadius)) <= 0)
         problems.push_back({P::InnerRadius, P::NoRoomLeft});
 }
