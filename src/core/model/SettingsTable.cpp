@@ -43,6 +43,19 @@ SettingRow textRow(std::string_view key, std::string_view member, std::string_vi
     return row;
 }
 
+SettingRow flagRow(std::string_view key, std::string_view member, std::string_view help,
+                   std::string_view offHelp, bool &(*value)(EnteredSettings &))
+{
+    SettingRow row;
+    row.key = key;
+    row.member = member;
+    row.kind = SettingRow::Flag;
+    row.help = help;
+    row.offHelp = offHelp;
+    row.flag = value;
+    return row;
+}
+
 // A choice stored in an enumeration member of Settings.
 template <auto member, typename Enum>
 SettingRow choiceRow(std::string_view key, std::string_view memberName, std::string_view valueName,
@@ -77,14 +90,10 @@ std::vector<SettingRow> makeTable()
     rows.push_back(textRow("center", "beltCenter", "Center object that the bodies orbit.",
                            Field::BeltCenter, valueOf<&Settings::beltCenter>));
 
-    SettingRow barycenter;
-    barycenter.key = "barycenter";
-    barycenter.member = "barycenter";
-    barycenter.kind = SettingRow::Flag;
-    barycenter.help = "The center object is a barycenter: orbits get periods from --total-mass.";
-    barycenter.offHelp = "The center object is not a barycenter.";
-    barycenter.flag = valueOf<&Settings::barycenter>;
-    rows.push_back(barycenter);
+    rows.push_back(flagRow(
+        "barycenter", "barycenter",
+        "The center object is a barycenter: orbits get periods from --total-mass.",
+        "The center object is not a barycenter.", valueOf<&Settings::barycenter>));
 
     SettingRow totalMass = numberRow(
         "total-mass", "totalMass", FieldLimits::totalMass, "", "mass",
@@ -218,13 +227,7 @@ std::vector<SettingRow> makeTable()
     auto const flag = [&](std::string_view key, std::string_view member, std::string_view help,
                           std::string_view offHelp, bool &(*value)(EnteredSettings &),
                           bool (*enabled)(Settings const &)) {
-        SettingRow row;
-        row.key = key;
-        row.member = member;
-        row.kind = SettingRow::Flag;
-        row.help = help;
-        row.offHelp = offHelp;
-        row.flag = value;
+        SettingRow row = flagRow(key, member, help, offHelp, value);
         row.optional = true;
         row.enabled = enabled;
         rows.push_back(row);
