@@ -240,18 +240,30 @@ private slots:
         QCOMPARE(proposals, (QStringList{QDir::current().filePath("V-S.sc"), path("V-S.sc")}));
     }
 
-    // The picture saved from the window is the command line's --preview.
+    // The picture saved from the window is the command line's --preview, the
+    // planet's marks included.
+    void pictureIsTheCommandLinesPreview_data()
+    {
+        QTest::addColumn<bool>("planet");
+        QTest::newRow("no planet") << false;
+        QTest::newRow("a planet") << true;
+    }
     void pictureIsTheCommandLinesPreview()
     {
+        QFETCH(bool, planet);
         window->setSeed(42);
         w<QSpinBox>("spinBox_number")->setValue(500);
+        w<QCheckBox>("checkBox_planet")->setChecked(planet);
+        w<QCheckBox>("checkBox_clearedOrbit")->setChecked(planet);
         answers = {{FileDialogs::Catalogue, path("belt.sc")},
                    {FileDialogs::Picture, path("window.png")}};
         QVERIFY(generated());
         w<QAction>("action_savePicture")->trigger();
         QCOMPARE(w<QLabel>("label_saved")->text(), QString("Saved the picture to window.png"));
-        Run const cli = runCli({"--preset", "vulcanoids", "--number", "500", "--seed", "42",
-                                "--preview", path("cli.png"), "-q"});
+        Run const cli = runCli(QStringList{"--preset", "vulcanoids", "--number", "500", "--seed",
+                                           "42", "--preview", path("cli.png"), "-q"}
+                               << (planet ? QStringList{"--planet", "--cleared-orbit"}
+                                          : QStringList{}));
         QVERIFY(cli.exitCode == 0 && cli.out.isEmpty());
         QVERIFY(readFile(path("window.png")) == readFile(path("cli.png")));
     }
