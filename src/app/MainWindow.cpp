@@ -306,6 +306,8 @@ void MainWindow::keepFixedSize()
     // Texts that changed a moment ago have not yet reached the layouts' cached
     // sizes, and invalidating a layout leaves the layouts nested in it alone.
     invalidateLayouts(ui.verticalLayout);
+    // The window's layout keeps the form's old size until told it changed.
+    ui.centralwidget->updateGeometry();
     layout()->invalidate();
     setFixedSize(size().expandedTo(minimumSizeHint()));
 }

@@ -130,8 +130,8 @@ QString WindowMessages::problem(SettingsProblem const &problem)
         return tr("%1 and %2 come to more than 100 % together: enter smaller shares.")
             .arg(fieldName(SettingsProblem::TrojanShare), field);
     case SettingsProblem::PlanetTooHeavy:
-        return tr("%1 is at least as heavy as the center object it goes round: enter a smaller "
-                  "mass for the planet, or a larger %2 (with Barycenter: %3).")
+        return tr("%1 is at least the mass of the center object the planet goes round: enter a "
+                  "smaller mass for the planet, or a larger %2 (with Barycenter: %3).")
             .arg(field, fieldName(SettingsProblem::CentralMass),
                  fieldName(SettingsProblem::TotalMass));
     case SettingsProblem::NoRoomLeft:
