@@ -281,7 +281,9 @@ void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks 
         painter.drawPolygon(triangle);
         // Outwards from the centre, clear of the cloud that gathers there.
         QPointF const outwards = at - centre;
-        double const length = std::hypot(outwards.x(), outwards.y());
+        // sqrt rather than hypot: IEEE alone, the same picture everywhere.
+        double const length =
+            std::sqrt(outwards.x() * outwards.x() + outwards.y() * outwards.y());
         QPointF const away = length > 0 ? outwards / length : QPointF(1, 0);
         QSizeF const textSize(metrics.horizontalAdvance(name) + 4, metrics.height());
         QPointF const textCentre =
@@ -343,9 +345,12 @@ void drawResonances(QPainter &painter, Frame const &frame,
         QString const label = mark.kind == Mark::ChaoticZone ? BeltPlot::tr("planet")
                                                              : QString::fromStdString(mark.label);
         double const width = metrics.horizontalAdvance(label) + 4;
-        QRectF const box(x - width / 2, frame.rect.top() + 2, width, metrics.height());
-        if (box.left() < labelsEnd + 2 || box.left() < frame.rect.left() ||
-            box.right() > frame.rect.right())
+        // Inside the frame, and clear of the label before.
+        double const leftmost = frame.rect.left() + 1;
+        double const left = std::clamp(x - width / 2, leftmost,
+                                       std::max(leftmost, frame.rect.right() - width - 1));
+        QRectF const box(left, frame.rect.top() + 2, width, metrics.height());
+        if (box.left() < labelsEnd + 2 || box.right() > frame.rect.right())
             continue;
         labelsEnd = box.right();
         painter.setPen(Qt::NoPen);
