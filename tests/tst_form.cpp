@@ -180,7 +180,8 @@ private slots:
             QFontMetrics(w<QWidget>("doubleSpinBox_maxInclination")->font()).inFont(QChar(0x00b0)));
         QFontMetrics const planet(w<QWidget>("doubleSpinBox_planetMass")->font());
         QVERIFY(planet.inFont(QChar(0x2643)) && planet.inFont(QChar(0x2295)));
-        QVERIFY(QFontMetrics(w<QWidget>("doubleSpinBox_centralMass")->font()).inFont(QChar(0x2299)));
+        QVERIFY(
+            QFontMetrics(w<QWidget>("doubleSpinBox_centralMass")->font()).inFont(QChar(0x2299)));
     }
 
     void tabOrderPutsTheMassBlockLast()

@@ -106,10 +106,11 @@ void MainWindow::createActions()
     openRecipeAction = newAction("action_openRecipe", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openRecipeAction, &QAction::triggered, this, [this] { files->openRecipe(); });
     for (ExampleInfo const &example : examples()) {
-        QAction *action =
-            newAction(qPrintable("action_example_" + QString::fromUtf8(example.shortName.data(),
-                                                                      int(example.shortName.size()))));
-        connect(action, &QAction::triggered, this, [this, &example] { files->openExample(example); });
+        QString const name = QString::fromUtf8(example.shortName.data(),
+                                               int(example.shortName.size()));
+        QAction *action = newAction(qPrintable("action_example_" + name));
+        connect(action, &QAction::triggered, this,
+                [this, &example] { files->openExample(example); });
         exampleActions << action;
     }
     saveRecipeAction = newAction("action_saveRecipe", QKeySequence(Qt::CTRL | Qt::Key_S));
