@@ -2,14 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window on a virtual X server (Xvfb) and writes a PNG of it, or of
 # its belt preview.
-#   sh scripts/screenshot.sh [LOCALE] [OUTPUT] [window|preview]
+#   sh scripts/screenshot.sh [LOCALE] [OUTPUT] [window|preview] [EXAMPLE]
 # LOCALE is the system locale the window starts with (default en_US.UTF-8, a
 # German one such as de_CH.UTF-8 gives the German window); OUTPUT defaults to
-# docs/screenshot.png, or docs/preview.png for the preview.
+# docs/screenshot.png, or docs/preview.png for the preview. EXAMPLE (default
+# main-belt, "none" for the window as it starts) is opened and generated first.
 set -eu
 cd "$(dirname "$0")/.."
 locale="${1:-en_US.UTF-8}"
 what="${3:-window}"
+example="${4:-main-belt}"
+[ "$example" = none ] && example=""
 case "$what" in
 window) output="${2:-docs/screenshot.png}" ;;
 preview) output="${2:-docs/preview.png}" ;;
@@ -20,5 +23,5 @@ make build >/dev/null
 mkdir -p "$(dirname "$output")"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     env LC_ALL="$locale" LANG="$locale" QT_QPA_PLATFORM=xcb \
-    build/tests/screenshot "$output" "$what"
-echo "screenshot: wrote $output ($locale, $what)"
+    build/tests/screenshot "$output" "$what" $example
+echo "screenshot: wrote $output ($locale, $what${example:+, $example})"

@@ -3,6 +3,7 @@
 // run starts from.
 #include "DecimalField.h"
 #include "FieldLimits.h"
+#include "PlanetZones.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "WindowFixture.h"
@@ -67,7 +68,11 @@ private slots:
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_3")),
                  (QStringList{"doubleSpinBox_epoch", "pushButton_resetEpoch"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
-                 (QStringList{"formLayout", "groupBox_distributions", "pushButton_generate"}));
+                 (QStringList{"horizontalLayout_columns", "pushButton_generate"}));
+        QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_columns")),
+                 (QStringList{"verticalLayout_belt", "groupBox_planet"}));
+        QCOMPARE(names(w<QVBoxLayout>("verticalLayout_belt")),
+                 (QStringList{"formLayout", "groupBox_distributions"}));
     }
 
     void numberFields_data()
@@ -173,6 +178,10 @@ private slots:
         QVERIFY(mass.inFont(QChar(0x2295)));
         QVERIFY(
             QFontMetrics(w<QWidget>("doubleSpinBox_maxInclination")->font()).inFont(QChar(0x00b0)));
+        QFontMetrics const planet(w<QWidget>("doubleSpinBox_planetMass")->font());
+        QVERIFY(planet.inFont(QChar(0x2643)) && planet.inFont(QChar(0x2295)));
+        QVERIFY(
+            QFontMetrics(w<QWidget>("doubleSpinBox_centralMass")->font()).inFont(QChar(0x2299)));
     }
 
     void tabOrderPutsTheMassBlockLast()
@@ -256,6 +265,115 @@ private slots:
         QVERIFY(!box->toolTip().isEmpty() && !field->toolTip().isEmpty());
         box->setCurrentIndex(0);
         QVERIFY(!field->isEnabled());
+    }
+
+    // Each of the planet's fields, and its label, is enabled only while its
+    // setting counts: with the planet on and the part it belongs to used.
+    void planetFieldsFollowTheirSwitches_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("enabling"); // "widget=value", set in order
+        QTest::addColumn<QString>("disabling");
+        QStringList const on = {"checkBox_planet=1"};
+        QString const off = "checkBox_planet=0";
+        QStringList const gaps = on + QStringList{"checkBox_resonanceGaps=1"};
+        QStringList const trojans = on + QStringList{"doubleSpinBox_trojanShare=10"};
+        QStringList const family = on + QStringList{"doubleSpinBox_familyShare=5"};
+        QTest::newRow("axis") << "doubleSpinBox_planetSemiMajorAxis" << on << off;
+        QTest::newRow("mass") << "doubleSpinBox_planetMass" << on << off;
+        QTest::newRow("mass unit") << "comboBox_planetMassUnit" << on << off;
+        QTest::newRow("central mass, not with a barycenter")
+            << "doubleSpinBox_centralMass" << on << "checkBox_barycenter=1";
+        QTest::newRow("longitude") << "doubleSpinBox_planetLongitude" << on << off;
+        QTest::newRow("gaps") << "checkBox_resonanceGaps" << on << off;
+        QTest::newRow("gap list") << "lineEdit_gapResonances" << gaps << "checkBox_resonanceGaps=0";
+        QTest::newRow("width for the gaps")
+            << "doubleSpinBox_resonanceEccentricity" << gaps << "checkBox_resonanceGaps=0";
+        QTest::newRow("width for the family")
+            << "doubleSpinBox_resonanceEccentricity" << family << "doubleSpinBox_familyShare=0";
+        QTest::newRow("cleared orbit") << "checkBox_clearedOrbit" << on << off;
+        QTest::newRow("Trojans") << "doubleSpinBox_trojanShare" << on << off;
+        QTest::newRow("L4 share")
+            << "doubleSpinBox_trojanL4Share" << trojans << "doubleSpinBox_trojanShare=0";
+        QTest::newRow("libration") << "doubleSpinBox_librationAmplitude" << trojans << off;
+        QTest::newRow("family share") << "doubleSpinBox_familyShare" << on << off;
+        QTest::newRow("family resonance")
+            << "lineEdit_familyResonance" << family << "doubleSpinBox_familyShare=0";
+    }
+    void planetFieldsFollowTheirSwitches()
+    {
+        QFETCH(QString, field);
+        QFETCH(QStringList, enabling);
+        QFETCH(QString, disabling);
+        auto const set = [this](QString const &step) {
+            QString const name = step.section('=', 0, 0);
+            double const value = step.section('=', 1).toDouble();
+            if (auto *box = window->findChild<QCheckBox *>(name))
+                box->setChecked(value != 0);
+            else
+                w<QDoubleSpinBox>(qPrintable(name))->setValue(value);
+        };
+        QWidget *shown = w<QWidget>(qPrintable(field));
+        QVERIFY(shown && !shown->toolTip().isEmpty());
+        auto *label = window->findChild<QLabel *>("label_" + field.section('_', 1));
+        auto const enabled = [&](bool expected) {
+            return shown->isEnabled() == expected && (!label || label->isEnabled() == expected);
+        };
+        QVERIFY(!w<QCheckBox>("checkBox_planet")->isChecked());
+        QVERIFY(enabled(false));
+        for (QString const &step : enabling)
+            set(step);
+        QVERIFY(enabled(true));
+        set(disabling);
+        QVERIFY(enabled(false));
+    }
+
+    // The planet keeps its mass when the unit changes, and the field names its unit.
+    void planetMassUnitConversions()
+    {
+        w<QCheckBox>("checkBox_planet")->setChecked(true);
+        auto *mass = w<QDoubleSpinBox>("doubleSpinBox_planetMass");
+        auto *unit = w<QComboBox>("comboBox_planetMassUnit");
+        QCOMPARE(unit->currentText(), QString("Jupiter masses"));
+        QCOMPARE(mass->suffix(), QString(" M\u2643"));
+        mass->setValue(2);
+        double const solar = planetMassInSolarMasses(window->formSettings());
+
+        unit->setCurrentIndex(unit->findText("Earth masses"));
+        QCOMPARE(mass->suffix(), QString(" M\u2295"));
+        QCOMPARE(window->formSettings().planetMassUnit, Settings::PlanetMassUnit::EarthMasses);
+        QVERIFY(std::fabs(planetMassInSolarMasses(window->formSettings()) / solar - 1) < 1e-9);
+
+        unit->setCurrentIndex(unit->findText("Jupiter masses"));
+        QCOMPARE(mass->value(), 2.0);
+        QCOMPARE(mass->suffix(), QString(" M\u2643"));
+    }
+
+    // A refused number is named as the messages name its field, also where
+    // its label is a mere word beside a list or in the planet's group.
+    void unreadableFieldsAreNamed_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("in the form") << "doubleSpinBox_outerRadius" << "Belt outer radius";
+        QTest::newRow("beside a list") << "doubleSpinBox_radiusSlope" << "Size slope";
+        QTest::newRow("in the planet's group")
+            << "doubleSpinBox_planetSemiMajorAxis" << "Planet's semi-major axis";
+    }
+    void unreadableFieldsAreNamed()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, name);
+        w<QComboBox>("comboBox_radiusDistribution")->setCurrentIndex(1);
+        w<QCheckBox>("checkBox_planet")->setChecked(true);
+        auto *shown = w<DecimalField>(qPrintable(field));
+        shown->findChild<QLineEdit *>()->setText("0.5x");
+        QVERIFY(!shown->readable());
+        BoxAnswerer answerer;
+        w<QPushButton>("pushButton_generate")->click();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY2(answerer.boxes[0].text.contains("in their range: " + name + "."),
+                 qPrintable(answerer.boxes[0].text));
     }
 
     void startUp()

@@ -5,6 +5,7 @@
 #include "BeltPlot.h"
 #include "BeltPreview.h"
 #include "BinaryAsteroid.h"
+#include "Examples.h"
 #include "Generator.h"
 
 #include <QFontInfo>
@@ -104,6 +105,164 @@ private slots:
             QCOMPARE(axis.low, -axis.high);
             QCOMPARE(preview.panel(BeltPreview::EdgeOn).y.high, axis.high);
         }
+    }
+
+    // Along its orbit by its mean anomaly: Kepler's equation E - e sin E = M
+    // solved, checked here from the other side (M made from E).
+    void bodyStandsAtItsMeanAnomaly_data()
+    {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("e");
+        QTest::addColumn<double>("m"); // degrees
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("i");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("z");
+        double const degrees = 180 / 3.14159265358979323846;
+        auto const meanOf = [&](double eccentricAnomaly, double e) {
+            double const E = eccentricAnomaly / degrees;
+            return (E - e * std::sin(E)) * degrees;
+        };
+        double const s75 = std::sqrt(0.75);
+        QTest::newRow("circle, a quarter turn") << 2.0 << 0.0 << 90.0 << 0.0 << 0.0 << 0.0 << 2.0
+                                                << 0.0;
+        QTest::newRow("apocenter") << 2.0 << 0.5 << 180.0 << 0.0 << 0.0 << -3.0 << 0.0 << 0.0;
+        QTest::newRow("apocenter from below") << 2.0 << 0.5 << -180.0 << 0.0 << 0.0 << -3.0 << 0.0
+                                              << 0.0;
+        QTest::newRow("beyond a full turn") << 2.0 << 0.0 << 450.0 << 0.0 << 0.0 << 0.0 << 2.0
+                                            << 0.0;
+        QTest::newRow("E = 90 degrees") << 2.0 << 0.5 << meanOf(90, 0.5) << 0.0 << 0.0 << -1.0
+                                        << 2 * s75 << 0.0;
+        QTest::newRow("E = -120 degrees") << 1.0 << 0.3 << meanOf(-120, 0.3) << 0.0 << 0.0
+                                          << -0.8 << -s75 * std::sqrt(1 - 0.09) << 0.0;
+        QTest::newRow("nearly open, just past the pericenter")
+            << 1.0 << 0.99 << meanOf(10, 0.99) << 0.0 << 0.0 << std::cos(10 / degrees) - 0.99
+            << std::sqrt(1 - 0.99 * 0.99) * std::sin(10 / degrees) << 0.0;
+        QTest::newRow("turned by the argument of pericenter")
+            << 1.0 << 0.0 << 90.0 << 90.0 << 0.0 << -1.0 << 0.0 << 0.0;
+        QTest::newRow("polar orbit") << 1.0 << 0.0 << 90.0 << 0.0 << 90.0 << 0.0 << 0.0 << 1.0;
+        QTest::newRow("open orbit: at its pericenter")
+            << 1.0 << 1.5 << 30.0 << 0.0 << 0.0 << 0.5 << 0.0 << 0.0;
+    }
+    void bodyStandsAtItsMeanAnomaly()
+    {
+        QFETCH(double, a);
+        QFETCH(double, e);
+        QFETCH(double, m);
+        QFETCH(double, w);
+        QFETCH(double, i);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, z);
+        Orbit orbit;
+        orbit.semiMajorAxis = a;
+        orbit.eccentricity = e;
+        orbit.meanAnomaly = m;
+        orbit.argOfPericenter = w;
+        orbit.inclination = i;
+        BeltPreview::Position const at = BeltPreview::positionAtEpoch(orbit);
+        QVERIFY2(near(at.x, x) && near(at.y, y) && near(at.z, z),
+                 qPrintable(QString("at %1, %2, %3").arg(at.x).arg(at.y).arg(at.z)));
+    }
+
+    // With a planet the preview carries its orbit, its place and L4 and L5 at
+    // the epoch, and its resonances along the semi-major axes in order: gaps,
+    // a family, the chaotic zone around its orbit (no label).
+    void planetIsMarked_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("main belt") << "main-belt"
+                                   << QStringList{"4:1", "3:1", "5:2", "7:3", "2:1", ""};
+        QTest::newRow("Trojans") << "jupiter-trojans" << QStringList{""};
+        QTest::newRow("Hildas") << "hildas" << QStringList{"3:2", ""};
+        QTest::newRow("Kuiper belt") << "kuiper-belt" << QStringList{"", "3:2"};
+    }
+    void planetIsMarked()
+    {
+        QFETCH(QString, example);
+        QFETCH(QStringList, labels);
+        Settings settings =
+            std::get<Recipe>(exampleRecipe(*findExample(example.toStdString()))).settings;
+        settings.number = 500;
+        auto const preview = BeltPreview::ofBelt(settings, 1);
+        QVERIFY(preview && preview->planet());
+        BeltPreview::PlanetMarks const &planet = *preview->planet();
+        QCOMPARE(planet.orbitRadius, settings.planetSemiMajorAxis);
+        double const degrees = 180 / 3.14159265358979323846;
+        auto const longitude = [&](BeltPreview::Position const &at) {
+            return std::remainder(std::atan2(at.y, at.x) * degrees - settings.planetLongitude, 360);
+        };
+        for (auto const &[at, offset] : {std::pair{planet.planet, 0.0}, std::pair{planet.l4, 60.0},
+                                         std::pair{planet.l5, -60.0}}) {
+            QVERIFY(std::fabs(std::hypot(at.x, at.y) / planet.orbitRadius - 1) < 1e-12);
+            QVERIFY(at.z == 0);
+            QVERIFY2(std::fabs(longitude(at) - offset) < 1e-9, qPrintable(QString::number(offset)));
+        }
+        QStringList shown;
+        double previous = 0;
+        for (auto const &mark : planet.resonances) {
+            shown << QString::fromStdString(mark.label);
+            QCOMPARE(mark.kind == BeltPreview::ResonanceMark::ChaoticZone, mark.label.empty());
+            QVERIFY(mark.low < mark.centre && mark.centre < mark.high && mark.centre > previous);
+            previous = mark.centre;
+        }
+        QCOMPARE(shown, labels);
+        // The views of space hold the planet's orbit.
+        QVERIFY(preview->panel(BeltPreview::TopView).x.high >= planet.orbitRadius);
+    }
+
+    // Without a planet, nothing of one; with one far beyond the belt, the
+    // views widen to its orbit, and its marks are drawn.
+    void planetOnlyWhenOn()
+    {
+        Settings settings(Settings::Vulcanoids);
+        auto const without = BeltPreview::ofBelt(settings, 5489);
+        QVERIFY(without && !without->planet());
+        QVERIFY(!BeltPreview::planetMarks(settings));
+        settings.planet = true;
+        settings.clearedOrbit = true;
+        auto const with = BeltPreview::ofBelt(settings, 5489);
+        QVERIFY(with && with->planet());
+        QCOMPARE(with->planet()->orbitRadius, 5.2);
+        QVERIFY(without->panel(BeltPreview::EdgeOn).y.high < 1);
+        QVERIFY(with->panel(BeltPreview::EdgeOn).y.high >= 5.2);
+
+        auto const planetPixels = [](BeltPreview const &preview) {
+            QImage const image = BeltPlot::image(preview, QSize(600, 600), "Sol");
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found += image.pixelColor(x, y) == QColor(170, 30, 45);
+            return found;
+        };
+        QCOMPARE(planetPixels(*without), 0);
+        QVERIFY(planetPixels(*with) > 30);
+    }
+
+    // The Trojans' clouds gather around L4 and L5 in the view from above, in
+    // the shares asked for; a body shown at its pericenter would be anywhere.
+    void trojansGatherAtTheirPoints()
+    {
+        Settings settings =
+            std::get<Recipe>(exampleRecipe(*findExample("jupiter-trojans"))).settings;
+        settings.number = 4000;
+        auto const preview = BeltPreview::ofBelt(settings, 7);
+        QVERIFY(preview && !preview->dense());
+        double const degrees = 180 / 3.14159265358979323846;
+        int atL4 = 0, atL5 = 0;
+        for (auto const &point : preview->panel(BeltPreview::TopView).points) {
+            double const from =
+                std::remainder(std::atan2(point.y, point.x) * degrees - settings.planetLongitude,
+                               360);
+            atL4 += std::fabs(from - 60) < 45;
+            atL5 += std::fabs(from + 60) < 45;
+        }
+        double const count = settings.number;
+        QVERIFY2((atL4 + atL5) / count > 0.97, qPrintable(QString::number(atL4 + atL5)));
+        QVERIFY2(std::fabs(atL4 / count - settings.trojanL4Share / 100) < 0.03,
+                 qPrintable(QString::number(atL4)));
     }
 
     void axesAreRoundAndHoldTheValues_data()

@@ -241,6 +241,61 @@ private slots:
         QVERIFY(entries(dir.path()).isEmpty());
     }
 
+    // The planet's problems name the field and how to mend it.
+    void planetProblemsAreNamed_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "widget=value" with the planet on
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("no axis")
+            << QStringList{"doubleSpinBox_planetSemiMajorAxis=0"}
+            << "Planet's semi-major axis must be above 0 for the planet: enter a larger value, or "
+               "clear \"A planet shapes the belt\".";
+        QTest::newRow("gap list")
+            << QStringList{"checkBox_resonanceGaps=1", "lineEdit_gapResonances=3:1 9:1"}
+            << "Gap resonances holds a word that is not a resonance the planet has: enter "
+               "resonances p:q apart by spaces,";
+        QTest::newRow("family resonance")
+            << QStringList{"doubleSpinBox_familyShare=10", "lineEdit_familyResonance=2:2"}
+            << "Family resonance is not a resonance the planet has: enter p:q with whole numbers";
+        QTest::newRow("shares")
+            << QStringList{"doubleSpinBox_trojanShare=60", "doubleSpinBox_familyShare=50"}
+            << "Trojan share and Family share come to more than 100 % together: enter smaller "
+               "shares.";
+        QTest::newRow("too heavy")
+            << QStringList{"doubleSpinBox_planetMass=2000"}
+            << "Planet's mass is at least the mass of the center object the planet goes round: "
+               "enter a smaller mass for the planet, or a larger Central mass (with Barycenter: "
+               "Total mass).";
+        QTest::newRow("no room")
+            << QStringList{"doubleSpinBox_planetSemiMajorAxis=0.165", "checkBox_clearedOrbit=1"}
+            << "The planet's gaps and its cleared orbit cover the whole belt from Belt inner "
+               "radius to Belt outer radius, so its bodies have nowhere to go: widen the belt, or "
+               "clear \"Gaps at resonances\" or \"Clear the planet's orbit\".";
+    }
+    void planetProblemsAreNamed()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, problem);
+        useBelt("Vulcanoids", 5);
+        w<QCheckBox>("checkBox_planet")->setChecked(true);
+        for (QString const &step : steps) {
+            QString const name = step.section('=', 0, 0);
+            QString const value = step.section('=', 1);
+            if (auto *box = window->findChild<QCheckBox *>(name))
+                box->setChecked(value == "1");
+            else if (auto *edit = window->findChild<QLineEdit *>(name))
+                edit->setText(value);
+            else
+                w<QDoubleSpinBox>(qPrintable(name))->setValue(value.toDouble());
+        }
+        BoxAnswerer answerer;
+        generate();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY2(answerer.boxes[0].text.contains("\u2022 " + problem),
+                 qPrintable(answerer.boxes[0].text));
+        QCOMPARE(choices, 0);
+    }
+
     void boundsInTheWrongOrderAreNotRefused()
     {
         useBelt("Vulcanoids", 20);

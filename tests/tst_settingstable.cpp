@@ -59,8 +59,10 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("line");        // as a recipe writes it
         QTest::addColumn<QStringList>("options"); // that give the same value
+        QTest::addColumn<QStringList>("alsoLines"); // the options' other settings
         for (auto const &[key, test] : rows())
-            QTest::newRow(key.c_str()) << QString::fromStdString(key) << test.first << test.second;
+            QTest::newRow(key.c_str())
+                << QString::fromStdString(key) << test.line << test.options << test.alsoLines;
     }
 
     void roundTrip()
@@ -68,8 +70,11 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, line);
         QFETCH(QStringList, options);
+        QFETCH(QStringList, alsoLines);
         std::string const expected = line.toStdString();
-        std::string const base = recipeText(baseRecipe());
+        std::string base = recipeText(baseRecipe());
+        for (QString const &also : alsoLines)
+            base = withLine(base, also.toStdString());
         QVERIFY2(lineOf(base, key.toStdString()) != expected,
                  "the value must differ from the preset's");
 
@@ -84,6 +89,8 @@ private slots:
         SettingsForm form(&window);
         form.load(recipe);
         QCOMPARE(lineOf(recipeText(form.recipe(recipe.seed)), key.toStdString()), expected);
+        // and leave the other settings as they were, units and all.
+        QCOMPARE(recipeText(form.recipe(recipe.seed)), recipeText(recipe));
 
         // The command line takes it as an option and keeps it in its recipe.
         QTemporaryDir dir;
@@ -96,7 +103,11 @@ private slots:
     }
 
 private:
-    using Test = std::pair<QString, QStringList>;
+    struct Test {
+        QString line;
+        QStringList options;
+        QStringList alsoLines = {};
+    };
     static std::vector<std::pair<std::string, Test>> rows()
     {
         return {
@@ -134,6 +145,30 @@ private:
              {"surface-density-slope = -0.5", {"--surface-density-slope", "-0.5"}}},
             {"mean-anomaly-distribution",
              {"mean-anomaly-distribution = uniform", {"--mean-anomaly-distribution", "uniform"}}},
+            // A Jupiter would outweigh the Earth and Moon: a lighter planet.
+            {"planet",
+             {"planet = true",
+              {"--planet", "--planet-mass-unit", "earth", "--planet-mass", "0.0125"},
+              {"planet-mass-unit = earth", "planet-mass = 0.0125"}}},
+            {"planet-semi-major-axis",
+             {"planet-semi-major-axis = 9.5826", {"--planet-semi-major-axis", "9.5826"}}},
+            {"planet-mass", {"planet-mass = 0.000125", {"--planet-mass", "0.000125"}}},
+            {"planet-mass-unit",
+             {"planet-mass-unit = earth", {"--planet-mass-unit", "earth", "--planet-mass", "1"}}},
+            {"central-mass", {"central-mass = 0.12345678", {"--central-mass", "0.12345678"}}},
+            {"planet-longitude",
+             {"planet-longitude = 359.9999", {"--planet-longitude", "359.9999"}}},
+            {"resonance-eccentricity",
+             {"resonance-eccentricity = 0.125", {"--resonance-eccentricity", "0.125"}}},
+            {"resonance-gaps", {"resonance-gaps = true", {"--resonance-gaps"}}},
+            {"gap-resonances", {"gap-resonances = \"3:1 5:2\"", {"--gap-resonances", "3:1 5:2"}}},
+            {"cleared-orbit", {"cleared-orbit = true", {"--cleared-orbit"}}},
+            {"trojan-share", {"trojan-share = 12.5", {"--trojan-share", "12.5"}}},
+            {"trojan-l4-share", {"trojan-l4-share = 58.33", {"--trojan-l4-share", "58.33"}}},
+            {"libration-amplitude",
+             {"libration-amplitude = 12.75", {"--libration-amplitude", "12.75"}}},
+            {"family-resonance", {"family-resonance = \"2:1\"", {"--family-resonance", "2:1"}}},
+            {"family-share", {"family-share = 0.25", {"--family-share", "0.25"}}},
         };
     }
 };

@@ -4,6 +4,7 @@
 // keeps the old file, the status bar tells what a save did, the About box's
 // command line makes the belt again, and the keyboard reaches it all.
 #include "AboutBox.h"
+#include "Examples.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "Recipe.h"
@@ -95,6 +96,45 @@ private slots:
 
         w<QAction>("action_saveRecipe")->trigger();
         QCOMPARE(readFile(path("saved.belt")), recipeText(recipe));
+    }
+
+    // An example opens as its recipe would: the form takes its settings, the
+    // preview its seed, and Generate writes the command line's bytes; the
+    // About box then gives the planet's options too.
+    void exampleMakesTheCommandLinesBelt_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (ExampleInfo const &example : examples())
+            QTest::newRow(example.shortName.data()) << QString::fromUtf8(example.shortName.data());
+    }
+    void exampleMakesTheCommandLinesBelt()
+    {
+        QFETCH(QString, name);
+        Recipe const recipe =
+            std::get<Recipe>(exampleRecipe(*findExample(name.toStdString())));
+        answers = {{FileDialogs::Catalogue, path("window.sc")}};
+        BoxAnswerer answerer;
+        QAction *open = w<QAction>(qPrintable("action_example_" + name));
+        QVERIFY(w<QMenu>("menu_openExample")->actions().contains(open));
+        open->trigger();
+        QVERIFY(answerer.boxes.isEmpty());
+        QCOMPARE(recipe.massUnit, Recipe::SolarMasses);
+        QCOMPARE(recipeText(Recipe{window->formSettings(), Recipe::SolarMasses, recipe.seed}),
+                 recipeText(recipe));
+        QVERIFY(generated());
+        QCOMPARE(window->lastRunSeed(), std::optional<std::uint32_t>(recipe.seed));
+        Run const cli = runCli({"--example", name, "-q"});
+        QCOMPARE(cli.exitCode, 0);
+        QVERIFY(QByteArray::fromStdString(readFile(path("window.sc"))) == cli.out);
+
+        w<QAction>("action_about")->trigger();
+        auto *about = window->findChild<AboutBox *>();
+        QVERIFY(about);
+        QString const line = about->findChild<QPlainTextEdit *>()->toPlainText();
+        QVERIFY2(line.contains(" --planet --planet-semi-major-axis ") &&
+                     line.endsWith(QString(" --seed %1").arg(recipe.seed)),
+                 qPrintable(line));
+        about->close();
     }
 
     // A malformed recipe is named in one box and changes nothing; a value
@@ -200,18 +240,30 @@ private slots:
         QCOMPARE(proposals, (QStringList{QDir::current().filePath("V-S.sc"), path("V-S.sc")}));
     }
 
-    // The picture saved from the window is the command line's --preview.
+    // The picture saved from the window is the command line's --preview, the
+    // planet's marks included.
+    void pictureIsTheCommandLinesPreview_data()
+    {
+        QTest::addColumn<bool>("planet");
+        QTest::newRow("no planet") << false;
+        QTest::newRow("a planet") << true;
+    }
     void pictureIsTheCommandLinesPreview()
     {
+        QFETCH(bool, planet);
         window->setSeed(42);
         w<QSpinBox>("spinBox_number")->setValue(500);
+        w<QCheckBox>("checkBox_planet")->setChecked(planet);
+        w<QCheckBox>("checkBox_clearedOrbit")->setChecked(planet);
         answers = {{FileDialogs::Catalogue, path("belt.sc")},
                    {FileDialogs::Picture, path("window.png")}};
         QVERIFY(generated());
         w<QAction>("action_savePicture")->trigger();
         QCOMPARE(w<QLabel>("label_saved")->text(), QString("Saved the picture to window.png"));
-        Run const cli = runCli({"--preset", "vulcanoids", "--number", "500", "--seed", "42",
-                                "--preview", path("cli.png"), "-q"});
+        Run const cli = runCli(QStringList{"--preset", "vulcanoids", "--number", "500", "--seed",
+                                           "42", "--preview", path("cli.png"), "-q"}
+                               << (planet ? QStringList{"--planet", "--cleared-orbit"}
+                                          : QStringList{}));
         QVERIFY(cli.exitCode == 0 && cli.out.isEmpty());
         QVERIFY(readFile(path("window.png")) == readFile(path("cli.png")));
     }

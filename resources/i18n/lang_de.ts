@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>%1 is too small for orbits out to %2: their periods would exceed the largest number a catalogue can hold. Enter a larger total mass or a smaller belt.</source>
-        <translation>%1 ist zu klein für Bahnen bis %2: Ihre Umlaufzeiten wären größer als die größte Zahl, die ein Katalog fassen kann. Geben Sie eine größere totale Masse oder einen kleineren Gürtel ein.</translation>
+        <translation>%1 ist zu klein für Bahnen bis %2: Ihre Umlaufzeiten wären grösser als die grösste Zahl, die ein Katalog fassen kann. Geben Sie eine grössere totale Masse oder einen kleineren Gürtel ein.</translation>
     </message>
     <message>
         <source>%1 is too large: such bodies would weigh more than the largest number a catalogue can hold. Enter smaller radii.</source>
-        <translation>%1 ist zu groß: Solche Körper wären schwerer als die größte Zahl, die ein Katalog fassen kann. Geben Sie kleinere Radien ein.</translation>
+        <translation>%1 ist zu gross: Solche Körper wären schwerer als die grösste Zahl, die ein Katalog fassen kann. Geben Sie kleinere Radien ein.</translation>
     </message>
     <message>
         <source>%1 must be a finite number above 0 when the center object is a barycenter: enter the total mass of the main objects, or clear Barycenter.</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Cumulative slope q of the power law: the number of bodies larger than R falls as R^-q (2.5 for a collisional cascade); above 0</source>
-        <translation>Kumulative Steigung q des Potenzgesetzes: Die Zahl der Körper, die grösser als R sind, fällt wie R^-q (2,5 für eine Stoßkaskade); über 0</translation>
+        <translation>Kumulative Steigung q des Potenzgesetzes: Die Zahl der Körper, die grösser als R sind, fällt wie R^-q (2,5 für eine Stosskaskade); über 0</translation>
     </message>
     <message>
         <source>Eccentricity</source>
@@ -574,6 +574,202 @@
     <message>
         <source>Uniform</source>
         <translation>Gleichverteilt</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>A planet on a circular orbit in the reference plane shapes the belt: gaps at its resonances, a cleared orbit, Trojans and a resonant family</source>
+        <translation>Ein Planet auf einer Kreisbahn in der Bezugsebene formt den Gürtel: Lücken bei seinen Resonanzen, eine geräumte Bahn, Trojaner und eine Resonanzfamilie</translation>
+    </message>
+    <message>
+        <source>A planet shapes the belt</source>
+        <translation>Ein Planet formt den Gürtel</translation>
+    </message>
+    <message>
+        <source>Semi-major axis of the planet&apos;s circular orbit; above 0</source>
+        <translation>Grosse Halbachse der Kreisbahn des Planeten; über 0</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Mass of the planet in the unit chosen beside it; above 0</source>
+        <translation>Masse des Planeten in der daneben gewählten Einheit; über 0</translation>
+    </message>
+    <message>
+        <source>Unit of the planet&apos;s mass: Jupiter masses (M♃) or Earth masses (M⊕)</source>
+        <translation>Einheit der Planetenmasse: Jupitermassen (M♃) oder Erdmassen (M⊕)</translation>
+    </message>
+    <message>
+        <source>Central mass</source>
+        <translation>Zentralmasse</translation>
+    </message>
+    <message>
+        <source>Mass of the center object in solar masses, which the planet and the bodies go round; with Barycenter the total mass stands instead</source>
+        <translation>Masse des Zentralobjekts in Sonnenmassen, das der Planet und die Körper umlaufen; mit Barycenter gilt stattdessen die totale Masse</translation>
+    </message>
+    <message>
+        <source>Mean longitude</source>
+        <translation>Mittlere Länge</translation>
+    </message>
+    <message>
+        <source>Where the planet stands on its orbit at the epoch: its mean longitude in degrees, from the reference direction</source>
+        <translation>Wo der Planet zur Epoche auf seiner Bahn steht: seine mittlere Länge in Grad, von der Bezugsrichtung aus</translation>
+    </message>
+    <message>
+        <source>No body but the Trojans in the planet&apos;s chaotic zone, which reaches 1.3 μ^(2/7) times its semi-major axis to either side (μ: the planet&apos;s mass over the central mass)</source>
+        <translation>Ausser den Trojanern kein Körper in der chaotischen Zone des Planeten, die 1,3 μ^(2/7) mal seine grosse Halbachse nach beiden Seiten reicht (μ: Masse des Planeten durch die Zentralmasse)</translation>
+    </message>
+    <message>
+        <source>Clear the planet&apos;s orbit</source>
+        <translation>Bahn des Planeten räumen</translation>
+    </message>
+    <message>
+        <source>The belt&apos;s bodies keep out of the planet&apos;s resonances listed beside it, which leaves gaps such as the asteroid belt&apos;s Kirkwood gaps</source>
+        <translation>Die Körper des Gürtels meiden die daneben aufgeführten Resonanzen des Planeten; so entstehen Lücken wie die Kirkwood-Lücken im Asteroidengürtel</translation>
+    </message>
+    <message>
+        <source>Gaps at resonances</source>
+        <translation>Lücken bei Resonanzen</translation>
+    </message>
+    <message>
+        <source>The resonances p:q of the gaps, apart by spaces, such as 4:1 3:1 5:2 7:3 2:1; those that fall on the belt count</source>
+        <translation>Die Resonanzen p:q der Lücken, durch Leerzeichen getrennt, etwa 4:1 3:1 5:2 7:3 2:1; es zählen jene, die auf den Gürtel fallen</translation>
+    </message>
+    <message>
+        <source>Resonance eccentricity</source>
+        <translation>Resonanzexzentrizität</translation>
+    </message>
+    <message>
+        <source>The eccentricity at which a resonance&apos;s width is taken, for its gap and its family: the larger, the wider; above 0</source>
+        <translation>Die Exzentrizität, bei der die Breite einer Resonanz genommen wird, für ihre Lücke und ihre Familie: je grösser, desto breiter; über 0</translation>
+    </message>
+    <message>
+        <source>Trojans</source>
+        <translation>Trojaner</translation>
+    </message>
+    <message>
+        <source>Share of the bodies in the Trojan clouds around L4 and L5, 60° ahead of and behind the planet on its orbit</source>
+        <translation>Anteil der Körper in den Trojanerwolken um L4 und L5, 60° vor und hinter dem Planeten auf seiner Bahn</translation>
+    </message>
+    <message>
+        <source>of them at L4</source>
+        <translation>davon bei L4</translation>
+    </message>
+    <message>
+        <source>Share of the Trojans at L4, ahead of the planet; the rest are at L5, behind it</source>
+        <translation>Anteil der Trojaner bei L4, vor dem Planeten; die übrigen sind bei L5, hinter ihm</translation>
+    </message>
+    <message>
+        <source>Libration amplitude</source>
+        <translation>Librationsamplitude</translation>
+    </message>
+    <message>
+        <source>The largest angle of a Trojan from L4 or L5, in degrees</source>
+        <translation>Der grösste Winkel eines Trojaners von L4 oder L5, in Grad</translation>
+    </message>
+    <message>
+        <source>Resonant family</source>
+        <translation>Resonanzfamilie</translation>
+    </message>
+    <message>
+        <source>Share of the bodies held in one of the planet&apos;s resonances, as the Hildas are in Jupiter&apos;s 3:2</source>
+        <translation>Anteil der Körper, die in einer Resonanz des Planeten gehalten werden, wie die Hildas in Jupiters 3:2</translation>
+    </message>
+    <message>
+        <source>in resonance</source>
+        <translation>in Resonanz</translation>
+    </message>
+    <message>
+        <source>The resonance p:q that holds the family, such as 3:2; it lies on the side of the planet where the belt lies</source>
+        <translation>Die Resonanz p:q, die die Familie hält, etwa 3:2; sie liegt auf der Seite des Planeten, auf der der Gürtel liegt</translation>
+    </message>
+    <message>
+        <source>Main belt</source>
+        <translation>Hauptgürtel</translation>
+    </message>
+    <message>
+        <source>Jupiter Trojans</source>
+        <translation>Jupiter-Trojaner</translation>
+    </message>
+    <message>
+        <source>Hildas</source>
+        <translation>Hildas</translation>
+    </message>
+    <message>
+        <source>Kuiper belt</source>
+        <translation>Kuipergürtel</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>&amp;Beispiel öffnen</translation>
+    </message>
+    <message>
+        <source>Jupiter masses</source>
+        <translation>Jupitermassen</translation>
+    </message>
+    <message>
+        <source>Earth masses</source>
+        <translation>Erdmassen</translation>
+    </message>
+    <message>
+        <source>Planet&apos;s semi-major axis</source>
+        <translation>Grosse Halbachse des Planeten</translation>
+    </message>
+    <message>
+        <source>Planet&apos;s mass</source>
+        <translation>Masse des Planeten</translation>
+    </message>
+    <message>
+        <source>Planet&apos;s mean longitude</source>
+        <translation>Mittlere Länge des Planeten</translation>
+    </message>
+    <message>
+        <source>Gap resonances</source>
+        <translation>Resonanzen der Lücken</translation>
+    </message>
+    <message>
+        <source>Trojan share</source>
+        <translation>Anteil der Trojaner</translation>
+    </message>
+    <message>
+        <source>Trojans at L4</source>
+        <translation>Trojaner bei L4</translation>
+    </message>
+    <message>
+        <source>Family resonance</source>
+        <translation>Resonanz der Familie</translation>
+    </message>
+    <message>
+        <source>Family share</source>
+        <translation>Anteil der Familie</translation>
+    </message>
+    <message>
+        <source>%1 must be above 0 for the planet: enter a larger value, or clear &quot;%2&quot;.</source>
+        <translation>%1 muss für den Planeten über 0 liegen: Geben Sie einen grösseren Wert ein, oder schalten Sie „%2“ aus.</translation>
+    </message>
+    <message>
+        <source>%1 holds a word that is not a resonance the planet has: enter resonances p:q apart by spaces, with whole numbers p &gt; q ≥ 1 without a common factor, p − q from 1 to 4 and p up to 12, such as 4:1 3:1 5:2.</source>
+        <translation>%1 enthält ein Wort, das keine Resonanz des Planeten ist: Geben Sie Resonanzen p:q durch Leerzeichen getrennt ein, mit ganzen Zahlen p &gt; q ≥ 1 ohne gemeinsamen Teiler, p − q von 1 bis 4 und p bis 12, etwa 4:1 3:1 5:2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a resonance the planet has: enter p:q with whole numbers p &gt; q ≥ 1 without a common factor, p − q from 1 to 4 and p up to 12, such as 3:2 or 2:1.</source>
+        <translation>%1 ist keine Resonanz des Planeten: Geben Sie p:q mit ganzen Zahlen p &gt; q ≥ 1 ohne gemeinsamen Teiler ein, p − q von 1 bis 4 und p bis 12, etwa 3:2 oder 2:1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 come to more than 100 % together: enter smaller shares.</source>
+        <translation>%1 und %2 ergeben zusammen mehr als 100 %: Geben Sie kleinere Anteile ein.</translation>
+    </message>
+    <message>
+        <source>%1 is at least the mass of the center object the planet goes round: enter a smaller mass for the planet, or a larger %2 (with Barycenter: %3).</source>
+        <translation>%1 ist mindestens so gross wie die Masse des Zentralobjekts, das der Planet umläuft: Geben Sie dem Planeten eine kleinere Masse oder eine grössere %2 (mit Barycenter: %3).</translation>
+    </message>
+    <message>
+        <source>The planet&apos;s gaps and its cleared orbit cover the whole belt from %1 to %2, so its bodies have nowhere to go: widen the belt, or clear &quot;%3&quot; or &quot;%4&quot;.</source>
+        <translation>Die Lücken des Planeten und seine geräumte Bahn bedecken den ganzen Gürtel von %1 bis %2, sodass seine Körper keinen Platz finden: Verbreitern Sie den Gürtel, oder schalten Sie „%3“ oder „%4“ aus.</translation>
     </message>
 </context>
 <context>
@@ -665,6 +861,14 @@
     <message>
         <source>bodies</source>
         <translation>Körper</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>planet, its orbit and L4, L5</source>
+        <translation>Planet, seine Bahn und L4, L5</translation>
     </message>
 </context>
 <context>

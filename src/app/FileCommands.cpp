@@ -2,6 +2,7 @@
 #include "FileCommands.h"
 
 #include "BeltPlot.h"
+#include "Examples.h"
 #include "FileDialogs.h"
 #include "PreviewSeeds.h"
 #include "Recipe.h"
@@ -44,8 +45,6 @@ std::optional<std::uint32_t> FileCommands::seedAndFile(FileDialogs::Kind kind, Q
     return path.isEmpty() ? std::nullopt : shown;
 }
 
-// A recipe fills the form and gives the preview its seed, which the next run
-// then uses.
 void FileCommands::openRecipe()
 {
     QString const path = dialogs.ask(window, FileDialogs::OpenRecipe);
@@ -54,7 +53,25 @@ void FileCommands::openRecipe()
     auto const reading = readRecipe(path.toUtf8().toStdString());
     if (auto const *error = std::get_if<RecipeError>(&reading))
         return WindowMessages::show(window, WindowMessages::recipeError(*error, path));
-    Recipe const &recipe = std::get<Recipe>(reading);
+    loadRecipe(std::get<Recipe>(reading));
+}
+
+// An example is a recipe built into the program, opened as one.
+void FileCommands::openExample(ExampleInfo const &example)
+{
+    auto const reading = exampleRecipe(example);
+    if (auto const *error = std::get_if<RecipeError>(&reading))
+        return WindowMessages::show(
+            window, WindowMessages::recipeError(
+                        *error, QString::fromUtf8(example.shortName.data(),
+                                                  int(example.shortName.size()))));
+    loadRecipe(std::get<Recipe>(reading));
+}
+
+// A recipe fills the form and gives the preview its seed, which the next run
+// then uses.
+void FileCommands::loadRecipe(Recipe const &recipe)
+{
     QStringList const rounded = form->load(recipe);
     seeds.open(recipe.seed);
     if (!rounded.isEmpty())

@@ -10,13 +10,15 @@
 #include <cstdint>
 #include <optional>
 
+struct ExampleInfo;
+struct Recipe;
 class PreviewSeeds;
 class QWidget;
 class SettingsForm;
 class StatusLine;
 
 // The files the window reads and writes besides catalogues: recipes, opened
-// and saved, and the preview's picture. Each save is told in the status bar.
+// and saved, the examples built in, and the preview's picture. Each save is told in the status bar.
 class FileCommands {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -25,12 +27,14 @@ public:
                  StatusLine &status);
 
     void openRecipe();
+    void openExample(ExampleInfo const &example);
     void saveRecipe();
     void savePicture(QLocale const &numbers);
 
 private:
     std::optional<std::uint32_t> seedAndFile(FileDialogs::Kind kind, QString &path);
     QString beltStem() const;
+    void loadRecipe(Recipe const &recipe);
 
     QWidget *window;
     SettingsForm *form;

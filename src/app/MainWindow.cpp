@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "Examples.h"
 #include "FileCommands.h"
 #include "LanguageSwitch.h"
 #include "Presets.h"
@@ -44,6 +45,14 @@ void invalidateLayouts(QLayout *layout)
             invalidateLayouts(nested);
     }
 }
+
+// The examples' menu texts, for the translations' catalogue.
+[[maybe_unused]] char const *const exampleNames[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Main belt"),
+    QT_TRANSLATE_NOOP("MainWindow", "Jupiter Trojans"),
+    QT_TRANSLATE_NOOP("MainWindow", "Hildas"),
+    QT_TRANSLATE_NOOP("MainWindow", "Kuiper belt"),
+};
 
 } // namespace
 
@@ -96,6 +105,14 @@ void MainWindow::createActions()
 
     openRecipeAction = newAction("action_openRecipe", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openRecipeAction, &QAction::triggered, this, [this] { files->openRecipe(); });
+    for (ExampleInfo const &example : examples()) {
+        QString const name = QString::fromUtf8(example.shortName.data(),
+                                               int(example.shortName.size()));
+        QAction *action = newAction(qPrintable("action_example_" + name));
+        connect(action, &QAction::triggered, this,
+                [this, &example] { files->openExample(example); });
+        exampleActions << action;
+    }
     saveRecipeAction = newAction("action_saveRecipe", QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveRecipeAction, &QAction::triggered, this, [this] { files->saveRecipe(); });
     quitAction = newAction("action_quit", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -112,6 +129,10 @@ void MainWindow::createMenus()
     fileMenu = new QMenu(this);
     fileMenu->setObjectName("menu_file");
     fileMenu->addAction(openRecipeAction);
+    exampleMenu = fileMenu->addMenu(QString());
+    exampleMenu->setObjectName("menu_openExample");
+    for (QAction *action : exampleActions)
+        exampleMenu->addAction(action);
     fileMenu->addAction(saveRecipeAction);
     fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
@@ -258,6 +279,10 @@ void MainWindow::retranslateAdditions()
 {
     fileMenu->setTitle(tr("&File"));
     openRecipeAction->setText(tr("&Open Recipe…"));
+    exampleMenu->setTitle(tr("Open &Example"));
+    // The examples' names come from the core, in English; the catalogue has them.
+    for (int k = 0; k < exampleActions.size(); ++k)
+        exampleActions[k]->setText(tr(std::string(examples()[std::size_t(k)].menuText).c_str()));
     saveRecipeAction->setText(tr("&Save Recipe…"));
     quitAction->setText(tr("&Quit"));
     previewMenu->setTitle(tr("&Preview"));
@@ -282,6 +307,8 @@ void MainWindow::keepFixedSize()
     // Texts that changed a moment ago have not yet reached the layouts' cached
     // sizes, and invalidating a layout leaves the layouts nested in it alone.
     invalidateLayouts(ui.verticalLayout);
+    // The window's layout keeps the form's old size until told it changed.
+    ui.centralwidget->updateGeometry();
     layout()->invalidate();
     setFixedSize(size().expandedTo(minimumSizeHint()));
 }

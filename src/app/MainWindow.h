@@ -85,6 +85,8 @@ private:
 
     QMenu *fileMenu = nullptr;
     QAction *openRecipeAction = nullptr;
+    QMenu *exampleMenu = nullptr;
+    QList<QAction *> exampleActions;
     QAction *saveRecipeAction = nullptr;
     QAction *quitAction = nullptr;
     QMenu *previewMenu = nullptr;

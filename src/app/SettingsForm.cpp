@@ -11,6 +11,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -21,6 +23,7 @@ namespace {
 
 QString const solarMassSuffix = QStringLiteral(" M\u2299");
 QString const earthMassSuffix = QStringLiteral(" M\u2295");
+QString const jupiterMassSuffix = QStringLiteral(" M\u2643");
 
 // The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
 // in for both, and it carries the circled signs and the degree sign of the
@@ -54,7 +57,12 @@ QString widgetName(SettingRow const &row)
 // The total mass's unit is a pair of radio buttons beside its field.
 bool hasOwnWidget(SettingRow const &row)
 {
-    return row.wordUnits.empty();
+    return row.key != "mass-unit";
+}
+
+Settings::PlanetMassUnit planetMassUnitOf(QComboBox const *box)
+{
+    return Settings::PlanetMassUnit(box->currentData().toInt());
 }
 
 } // namespace
@@ -74,6 +82,9 @@ SettingsForm::SettingsForm(QMainWindow *window)
     ui->doubleSpinBox_inclinationMode->setSuffix(QStringLiteral("\u00b0"));
     ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
+    ui->doubleSpinBox_planetMass->setSuffix(jupiterMassSuffix);
+    connect(ui->comboBox_planetMassUnit, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &SettingsForm::switchPlanetMassUnit);
 
     ui->pushButton_resetEpoch->setIcon(QIcon(QPixmap(QStringLiteral(":/images/reset.png"))));
     ui->pushButton_resetEpoch->setIconSize(QSize(15, 15));
@@ -131,12 +142,12 @@ void SettingsForm::fillLists()
     ui->comboBox_referencePlane->addItem(QStringLiteral("Ecliptic"), Orbit::Ecliptic);
     ui->comboBox_referencePlane->addItem(QStringLiteral("Equator"), Orbit::Equator);
     ui->comboBox_referencePlane->addItem(QStringLiteral("Extrasolar"), Orbit::Extrasolar);
-    nameDistributions();
+    nameLists();
 }
 
-// The distributions' lists: each item carries its enumerator, and its text
-// follows the language.
-void SettingsForm::nameDistributions()
+// The distributions' and the planet's lists: each item carries its
+// enumerator, and its text follows the language.
+void SettingsForm::nameLists()
 {
     using S = Settings;
     struct Item {
@@ -166,6 +177,10 @@ void SettingsForm::nameDistributions()
          QT_TRANSLATE_NOOP("MainWindow", "At pericenter")},
         {ui->comboBox_meanAnomalyDistribution, int(S::MeanAnomalyDistribution::Uniform),
          QT_TRANSLATE_NOOP("MainWindow", "Uniform")},
+        {ui->comboBox_planetMassUnit, int(S::PlanetMassUnit::JupiterMasses),
+         QT_TRANSLATE_NOOP("MainWindow", "Jupiter masses")},
+        {ui->comboBox_planetMassUnit, int(S::PlanetMassUnit::EarthMasses),
+         QT_TRANSLATE_NOOP("MainWindow", "Earth masses")},
     };
     for (Item const &item : items) {
         QString const text = QCoreApplication::translate("MainWindow", item.text);
@@ -217,6 +232,8 @@ Settings SettingsForm::settings() const
 
 void SettingsForm::load(Settings const &s)
 {
+    // The planet's mass comes in its own unit: no conversion when the unit follows.
+    QScopedValueRollback<bool> keepPlanetMass(loading, true);
     ui->radioButton_solarMass->setChecked(true);
     EnteredSettings entered{s, Settings::SolarMasses};
     for (SettingRow const &row : settingsTable()) {
@@ -283,13 +300,15 @@ QStringList SettingsForm::unreadableFields() const
     return names;
 }
 
+// A field's name as the messages give it: its label is often a mere "mode"
+// or "slope q" beside a list.
 QString SettingsForm::labelOf(DecimalField *field) const
 {
-    auto *label = qobject_cast<QLabel *>(ui->formLayout->labelForField(field));
-    // The compound rows hold their field in a layout of their own.
-    if (!label)
-        label = field == ui->doubleSpinBox_epoch ? ui->label_epoch : ui->label_totalMass;
-    return label->text();
+    for (SettingRow const &row : settingsTable()) {
+        if (row.field && widget(row) == field)
+            return WindowMessages::fieldName(*row.field);
+    }
+    return field->objectName();
 }
 
 QStringList SettingsForm::warningTexts() const
@@ -303,7 +322,7 @@ QStringList SettingsForm::warningTexts() const
 void SettingsForm::retranslate(QLocale const &newNumbers)
 {
     ui->retranslateUi(window);
-    nameDistributions();
+    nameLists();
     numbers = newNumbers;
     for (QAbstractSpinBox *box : ui->centralwidget->findChildren<QAbstractSpinBox *>())
         box->setLocale(numbers);
@@ -323,6 +342,21 @@ void SettingsForm::toggleMassUnit(bool earthMasses)
     }
 }
 
+// The planet keeps its mass when its unit changes, as the total mass does.
+void SettingsForm::switchPlanetMassUnit()
+{
+    Settings::PlanetMassUnit const unit = planetMassUnitOf(ui->comboBox_planetMassUnit);
+    bool const earthMasses = unit == Settings::PlanetMassUnit::EarthMasses;
+    QDoubleSpinBox *mass = ui->doubleSpinBox_planetMass;
+    if (!loading && unit != planetMassUnit) {
+        double const earthPerJupiter = solMassOfJupiter / solMassOfEarth;
+        mass->setValue(earthMasses ? mass->value() * earthPerJupiter
+                                   : mass->value() / earthPerJupiter);
+    }
+    mass->setSuffix(earthMasses ? earthMassSuffix : jupiterMassSuffix);
+    planetMassUnit = unit;
+}
+
 // Every change of the form is announced once per edit of a field.
 void SettingsForm::followChanges()
 {
@@ -334,21 +368,29 @@ void SettingsForm::followChanges()
                 &SettingsForm::changed);
     for (auto *box : form->findChildren<QComboBox *>())
         connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &SettingsForm::changed);
-    for (auto *edit : {ui->lineEdit_beltName, ui->lineEdit_beltCenter})
+    // Only the text fields: the spin boxes' own line edits announce through
+    // their values.
+    for (auto *edit : form->findChildren<QLineEdit *>(QRegularExpression("^lineEdit_")))
         connect(edit, &QLineEdit::textChanged, this, &SettingsForm::changed);
     for (auto *button : form->findChildren<QAbstractButton *>())
         connect(button, &QAbstractButton::toggled, this, &SettingsForm::changed);
 }
 
-// A field whose setting counts only under another one is enabled by it.
+// A field whose setting counts only under another one is enabled by it, and
+// so is its label.
 void SettingsForm::enableFields()
 {
     Settings const now = settings();
     for (SettingRow const &row : settingsTable()) {
-        if (row.enabled) {
-            if (QWidget *shown = widget(row))
-                shown->setEnabled(row.isEnabled(now));
-        }
+        if (!row.enabled)
+            continue;
+        bool const enabled = row.isEnabled(now);
+        if (QWidget *shown = widget(row))
+            shown->setEnabled(enabled);
+        QString const label = QLatin1String("label_") +
+                              QString::fromUtf8(row.member.data(), int(row.member.size()));
+        if (auto *shown = ui->centralwidget->findChild<QLabel *>(label))
+            shown->setEnabled(enabled);
     }
 }
 

@@ -54,9 +54,10 @@ signals:
 private:
     void applyLimits();
     void fillLists();
-    void nameDistributions();
+    void nameLists();
     void fillPresetMenu();
     void toggleMassUnit(bool earthMasses);
+    void switchPlanetMassUnit();
     void followChanges();
     void markWarnings();
     void enableFields();
@@ -72,4 +73,7 @@ private:
     QMainWindow *window;
     std::unique_ptr<Ui_MainWindow> ui;
     QLocale numbers;
+    // The unit the planet's mass field shows, and whether a load is filling the form.
+    Settings::PlanetMassUnit planetMassUnit = Settings::PlanetMassUnit::JupiterMasses;
+    bool loading = false;
 };

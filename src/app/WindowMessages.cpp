@@ -28,8 +28,35 @@ QString WindowMessages::fieldName(SettingsProblem::Field field)
     case SettingsProblem::EccentricityMode: return tr("Eccentricity mode");
     case SettingsProblem::InclinationMode: return tr("Inclination mode");
     case SettingsProblem::SurfaceDensitySlope: return tr("Surface density slope");
+    case SettingsProblem::PlanetSemiMajorAxis: return tr("Planet's semi-major axis");
+    case SettingsProblem::PlanetMass: return tr("Planet's mass");
+    case SettingsProblem::CentralMass: return tr("Central mass");
+    case SettingsProblem::PlanetLongitude: return tr("Planet's mean longitude");
+    case SettingsProblem::ResonanceEccentricity: return tr("Resonance eccentricity");
+    case SettingsProblem::GapResonances: return tr("Gap resonances");
+    case SettingsProblem::TrojanShare: return tr("Trojan share");
+    case SettingsProblem::TrojanL4Share: return tr("Trojans at L4");
+    case SettingsProblem::LibrationAmplitude: return tr("Libration amplitude");
+    case SettingsProblem::FamilyResonance: return tr("Family resonance");
+    case SettingsProblem::FamilyShare: return tr("Family share");
     }
     return {};
+}
+
+// The planet's check boxes, as the form labels them.
+QString WindowMessages::planetSwitch()
+{
+    return tr("A planet shapes the belt");
+}
+
+QString WindowMessages::gapsSwitch()
+{
+    return tr("Gaps at resonances");
+}
+
+QString WindowMessages::clearingSwitch()
+{
+    return tr("Clear the planet's orbit");
 }
 
 QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems)
@@ -84,8 +111,33 @@ QString WindowMessages::problem(SettingsProblem const &problem)
                   "catalogue can hold. Enter smaller radii.")
             .arg(field);
     case SettingsProblem::NotPositive:
+        if (problem.field >= SettingsProblem::PlanetSemiMajorAxis)
+            return tr("%1 must be above 0 for the planet: enter a larger value, or clear \"%2\".")
+                .arg(field, planetSwitch());
         return tr("%1 must be above 0 for the distribution chosen: enter a larger value.")
             .arg(field);
+    case SettingsProblem::NoSuchResonance:
+        if (problem.field == SettingsProblem::GapResonances)
+            return tr("%1 holds a word that is not a resonance the planet has: enter resonances "
+                      "p:q apart by spaces, with whole numbers p > q \u2265 1 without a common "
+                      "factor, p \u2212 q from 1 to 4 and p up to 12, such as 4:1 3:1 5:2.")
+                .arg(field);
+        return tr("%1 is not a resonance the planet has: enter p:q with whole numbers p > q "
+                  "\u2265 1 without a common factor, p \u2212 q from 1 to 4 and p up to 12, such "
+                  "as 3:2 or 2:1.")
+            .arg(field);
+    case SettingsProblem::SharesAboveWhole:
+        return tr("%1 and %2 come to more than 100 % together: enter smaller shares.")
+            .arg(fieldName(SettingsProblem::TrojanShare), field);
+    case SettingsProblem::PlanetTooHeavy:
+        return tr("%1 is at least the mass of the center object the planet goes round: enter a "
+                  "smaller mass for the planet, or a larger %2 (with Barycenter: %3).")
+            .arg(field, fieldName(SettingsProblem::CentralMass),
+                 fieldName(SettingsProblem::TotalMass));
+    case SettingsProblem::NoRoomLeft:
+        return tr("The planet's gaps and its cleared orbit cover the whole belt from %1 to %2, "
+                  "so its bodies have nowhere to go: widen the belt, or clear \"%3\" or \"%4\".")
+            .arg(field, fieldName(SettingsProblem::OuterRadius), gapsSwitch(), clearingSwitch());
     case SettingsProblem::ZeroLowerBound:
         return tr("%1 is 0, but the distribution chosen puts ever more bodies towards 0 "
                   "without end: enter a value above 0, or choose another distribution.")

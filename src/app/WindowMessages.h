@@ -22,6 +22,10 @@ class WindowMessages {
 public:
     // The label of the form's field.
     static QString fieldName(SettingsProblem::Field field);
+    // The texts of the planet's check boxes, which messages name.
+    static QString planetSwitch();
+    static QString gapsSwitch();
+    static QString clearingSwitch();
     static QString refusal(std::vector<SettingsProblem> const &problems);
     static QString unreadable(QStringList const &fields);
     // Numbers in the locale the form shows them in.

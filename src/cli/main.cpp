@@ -71,7 +71,7 @@ private:
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    QImage const image = BeltPlot::picture(BeltPreview(generator.bodies()),
+    QImage const image = BeltPlot::picture(BeltPreview(generator.bodies(), request.settings),
                                            QString::fromStdString(request.settings.beltCenter),
                                            seed, QLocale(QLocale::English));
     QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 QColor const BeltPlot::singleColour(31, 105, 180);
 QColor const BeltPlot::binaryColour(230, 97, 1);
@@ -19,6 +21,10 @@ namespace {
 QColor const frameColour(70, 70, 70);
 QColor const gridColour(225, 225, 225);
 QColor const centreColour(200, 150, 0);
+QColor const planetColour(170, 30, 45);
+QColor const orbitColour(110, 110, 110);
+QColor const gapColour(215, 48, 39);
+QColor const familyColour(26, 150, 65);
 
 struct PanelText {
     QString title, xTitle, yTitle;
@@ -246,6 +252,116 @@ void drawCentre(QPainter &painter, Frame const &frame, QString const &name, doub
     painter.restore();
 }
 
+// The planet's orbit as a dashed circle, the planet on it, and L4 and L5 as
+// open triangles, named.
+void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks const &planet,
+                double size)
+{
+    painter.save();
+    painter.setClipRect(frame.rect);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPointF const centre(frame.px(0), frame.py(0));
+    double const rx = frame.px(planet.orbitRadius) - centre.x();
+    double const ry = centre.y() - frame.py(planet.orbitRadius);
+    painter.setPen(QPen(orbitColour, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, rx, ry);
+
+    QFontMetricsF const metrics(painter.font());
+    for (auto const &[point, name] : {std::pair{planet.l4, QStringLiteral("L4")},
+                                      std::pair{planet.l5, QStringLiteral("L5")}}) {
+        QPointF const at(frame.px(point.x), frame.py(point.y));
+        double const r = size * 1.6;
+        QPolygonF const triangle(QVector<QPointF>{at + QPointF(0, -r),
+                                                  at + QPointF(r * 0.87, r * 0.5),
+                                                  at + QPointF(-r * 0.87, r * 0.5)});
+        painter.setPen(QPen(Qt::white, 3));
+        painter.drawPolygon(triangle);
+        painter.setPen(QPen(planetColour, 1.5));
+        painter.drawPolygon(triangle);
+        // Outwards from the centre, clear of the cloud that gathers there.
+        QPointF const outwards = at - centre;
+        // sqrt rather than hypot: IEEE alone, the same picture everywhere.
+        double const length =
+            std::sqrt(outwards.x() * outwards.x() + outwards.y() * outwards.y());
+        QPointF const away = length > 0 ? outwards / length : QPointF(1, 0);
+        QSizeF const textSize(metrics.horizontalAdvance(name) + 4, metrics.height());
+        QPointF const textCentre =
+            at + away * (r + 6 + std::max(textSize.width(), textSize.height()) / 2);
+        QRectF const box(textCentre - QPointF(textSize.width() / 2, textSize.height() / 2),
+                         textSize);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 200));
+        painter.drawRect(box);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(planetColour);
+        painter.drawText(box, Qt::AlignCenter, name);
+    }
+    QPointF const at(frame.px(planet.planet.x), frame.py(planet.planet.y));
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(planetColour);
+    painter.drawEllipse(at, size * 1.3, size * 1.3);
+    painter.restore();
+}
+
+// The planet's resonances behind the bars, as bands as wide as they are; and
+// over the bars a line at each one's centre, labelled p:q where the label
+// finds room.
+void drawResonances(QPainter &painter, Frame const &frame,
+                    std::vector<BeltPreview::ResonanceMark> const &marks, bool behind)
+{
+    using Mark = BeltPreview::ResonanceMark;
+    auto const colourOf = [](Mark const &mark) {
+        return mark.kind == Mark::Gap ? gapColour
+               : mark.kind == Mark::Family ? familyColour
+                                           : orbitColour;
+    };
+    painter.save();
+    painter.setClipRect(frame.rect);
+    if (behind) {
+        painter.setPen(Qt::NoPen);
+        for (Mark const &mark : marks) {
+            QColor band = colourOf(mark);
+            band.setAlphaF(mark.kind == Mark::ChaoticZone ? 0.18 : 0.15);
+            painter.setBrush(band);
+            painter.drawRect(QRectF(QPointF(frame.px(mark.low), frame.rect.top()),
+                                    QPointF(frame.px(mark.high), frame.rect.bottom())));
+        }
+        painter.restore();
+        return;
+    }
+    QFont small = painter.font();
+    small.setPixelSize(10);
+    painter.setFont(small);
+    QFontMetricsF const metrics(small);
+    double labelsEnd = -std::numeric_limits<double>::infinity();
+    for (Mark const &mark : marks) {
+        double const x = frame.px(mark.centre);
+        if (x < frame.rect.left() || x > frame.rect.right())
+            continue;
+        painter.setPen(QPen(colourOf(mark), 1, Qt::DashLine));
+        painter.drawLine(QPointF(x, frame.rect.top()), QPointF(x, frame.rect.bottom()));
+        // The chaotic zone lies around the planet's own orbit.
+        QString const label = mark.kind == Mark::ChaoticZone ? BeltPlot::tr("planet")
+                                                             : QString::fromStdString(mark.label);
+        double const width = metrics.horizontalAdvance(label) + 4;
+        // Inside the frame, and clear of the label before.
+        double const leftmost = frame.rect.left() + 1;
+        double const left = std::clamp(x - width / 2, leftmost,
+                                       std::max(leftmost, frame.rect.right() - width - 1));
+        QRectF const box(left, frame.rect.top() + 2, width, metrics.height());
+        if (box.left() < labelsEnd + 2 || box.right() > frame.rect.right())
+            continue;
+        labelsEnd = box.right();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 220));
+        painter.drawRect(box);
+        painter.setPen(colourOf(mark).darker(130));
+        painter.drawText(box, Qt::AlignCenter, label);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 bool BeltPlot::registerFont()
@@ -333,6 +449,18 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         QString const text = centre.isEmpty() ? BeltPlot::tr("central object")
                                               : BeltPlot::tr("central object (%1)").arg(centre);
         painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
+        x += metrics.horizontalAdvance(text) + line;
+    }
+    if (preview.planet()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(planetColour);
+        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
+        painter.restore();
+        x += line * 0.8;
+        painter.drawText(QPointF(x, legendY + metrics.ascent()),
+                         BeltPlot::tr("planet, its orbit and L4, L5"));
     }
     double top = legendY + line * 1.6;
     if (preview.dense()) {
@@ -388,6 +516,8 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         } else {
             drawMarkers(painter, frame, data.points, markerSize);
         }
+        if (panel == BeltPreview::TopView && preview.planet())
+            drawPlanet(painter, frame, *preview.planet(), std::max(3.0, markerSize * 1.3));
         if (panel == BeltPreview::TopView || panel == BeltPreview::EdgeOn)
             drawCentre(painter, frame, centre, std::max(3.0, markerSize * 1.3));
     }
@@ -406,7 +536,11 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
              {BeltPlot::tr("Semi-major axes"), BeltPlot::tr("semi-major axis (AU)"),
               BeltPlot::tr("bodies")},
              locale);
+    if (preview.planet())
+        drawResonances(painter, histogramFrame, preview.planet()->resonances, true);
     drawHistogram(painter, histogramFrame, histogram);
+    if (preview.planet())
+        drawResonances(painter, histogramFrame, preview.planet()->resonances, false);
     painter.restore();
 }
 

@@ -3,6 +3,7 @@
 
 #include "BinaryAsteroid.h"
 #include "Generator.h"
+#include "PlanetZones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,6 +72,22 @@ double powerOfTenBelow(double x)
     return powerOfTen(e);
 }
 
+// E - e sin E = M by Newton's method from E = M + e sin M, for 0 <= e < 1
+// and M in radians within half a turn of 0; near e = 1 and M = 0, where the
+// first steps overshoot, it starts from pi instead and converges all the same.
+double eccentricAnomaly(double m, double e)
+{
+    double E = e < 0.8 ? m + e * std::sin(m) : (m < 0 ? -3.14159265358979323846
+                                                      : 3.14159265358979323846);
+    for (int step = 0; step < 50; ++step) {
+        double const change = (E - e * std::sin(E) - m) / (1 - e * std::cos(E));
+        E -= change;
+        if (std::fabs(change) < 1e-12)
+            break;
+    }
+    return E;
+}
+
 int cellOf(double value, BeltPreview::Axis const &axis, int size)
 {
     double const at = (value - axis.low) / (axis.high - axis.low) * size;
@@ -83,16 +100,61 @@ BeltPreview::Position BeltPreview::positionAtEpoch(Orbit const &orbit)
 {
     // A semi-major axis not above 0 is not given: such a body is shown at the
     // centre. Past e = 1 the pericenter distance is a(e - 1), never negative.
-    double const distance =
-        orbit.semiMajorAxis > 0 ? orbit.semiMajorAxis * std::fabs(1 - orbit.eccentricity) : 0.0;
+    double const a = orbit.semiMajorAxis > 0 ? orbit.semiMajorAxis : 0.0;
+    double const e = orbit.eccentricity;
+    // In the orbit's plane, x towards the pericenter.
+    double inPlaneX = a * std::fabs(1 - e), inPlaneY = 0;
+    if (e >= 0 && e < 1 && orbit.meanAnomaly != 0 && std::isfinite(orbit.meanAnomaly)) {
+        double const m = std::remainder(orbit.meanAnomaly, 360.0) * radiansPerDegree;
+        double const E = eccentricAnomaly(m, e);
+        inPlaneX = a * (std::cos(E) - e);
+        inPlaneY = a * std::sqrt((1 - e) * (1 + e)) * std::sin(E);
+    }
     double const w = orbit.argOfPericenter * radiansPerDegree;
     double const i = orbit.inclination * radiansPerDegree;
     double const node = orbit.ascendingNode * radiansPerDegree;
     double const cosW = std::cos(w), sinW = std::sin(w);
     double const cosI = std::cos(i), sinI = std::sin(i);
     double const cosNode = std::cos(node), sinNode = std::sin(node);
-    return {distance * (cosNode * cosW - sinNode * sinW * cosI),
-            distance * (sinNode * cosW + cosNode * sinW * cosI), distance * (sinW * sinI)};
+    // The directions of the pericenter (P) and a quarter turn on from it (Q).
+    Position const p{cosNode * cosW - sinNode * sinW * cosI,
+                     sinNode * cosW + cosNode * sinW * cosI, sinW * sinI};
+    Position const q{-cosNode * sinW - sinNode * cosW * cosI,
+                     -sinNode * sinW + cosNode * cosW * cosI, cosW * sinI};
+    return {inPlaneX * p.x + inPlaneY * q.x, inPlaneX * p.y + inPlaneY * q.y,
+            inPlaneX * p.z + inPlaneY * q.z};
+}
+
+std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const &settings)
+{
+    if (!settings.planet)
+        return std::nullopt;
+    PlanetZones const zones(settings);
+    PlanetMarks marks;
+    marks.orbitRadius = zones.planetAxis;
+    auto const at = [&](double degrees) {
+        double const angle = degrees * radiansPerDegree;
+        return Position{zones.planetAxis * std::cos(angle), zones.planetAxis * std::sin(angle), 0};
+    };
+    marks.planet = at(zones.planetLongitude);
+    marks.l4 = at(zones.planetLongitude + 60);
+    marks.l5 = at(zones.planetLongitude - 60);
+    auto const mark = [](ResonanceMark::Kind kind, ResonanceZone const &zone, std::string label) {
+        return ResonanceMark{kind, zone.center, zone.center - zone.halfWidth,
+                             zone.center + zone.halfWidth, std::move(label)};
+    };
+    for (ResonanceZone const &gap : zones.gaps)
+        marks.resonances.push_back(mark(ResonanceMark::Gap, gap, gap.resonance.text()));
+    if (zones.hasFamily)
+        marks.resonances.push_back(
+            mark(ResonanceMark::Family, zones.family, zones.family.resonance.text()));
+    if (zones.hasChaoticZone)
+        marks.resonances.push_back(mark(ResonanceMark::ChaoticZone, zones.chaoticZone, {}));
+    std::stable_sort(marks.resonances.begin(), marks.resonances.end(),
+                     [](ResonanceMark const &a, ResonanceMark const &b) {
+                         return a.centre < b.centre;
+                     });
+    return marks;
 }
 
 BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
@@ -157,8 +219,21 @@ BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          std::size_t markerLimit, int gridSize)
+    : BeltPreview(belt, std::nullopt, markerLimit, gridSize)
+{
+}
+
+BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
+                         Settings const &settings, std::size_t markerLimit, int gridSize)
+    : BeltPreview(belt, planetMarks(settings), markerLimit, gridSize)
+{
+}
+
+BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
+                         std::optional<PlanetMarks> planet, std::size_t markerLimit, int gridSize)
     : bodies(belt.size())
     , isDense(belt.size() > markerLimit)
+    , planetShown(std::move(planet))
 {
     // First the extents, then the markers or the cells: the trigonometry is
     // cheaper to do twice than a million positions are to keep.
@@ -176,7 +251,9 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
         i.take(shown.i);
     }
     // Both views of space share one scale, the same on both axes, so that the
-    // belt keeps its shape.
+    // belt keeps its shape; it holds the planet's orbit too.
+    if (planetShown && std::isfinite(planetShown->orbitRadius))
+        reach = std::max(reach, planetShown->orbitRadius);
     Axis const space = roundAxis(-reach, reach);
     panels[TopView].x = panels[TopView].y = space;
     panels[EdgeOn].x = panels[EdgeOn].y = space;
@@ -257,5 +334,5 @@ std::optional<BeltPreview> BeltPreview::ofBelt(Settings const &settings, std::ui
     generator.generate(progress, stop);
     if (stop && stop->load())
         return std::nullopt;
-    return BeltPreview(generator.bodies());
+    return BeltPreview(generator.bodies(), settings);
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 // What the preview shows of a belt, ready to be drawn: four panels (the belt
@@ -18,7 +19,9 @@
 // and against inclination), each with its axes and either one marker per body
 // or, for a large belt, the number of bodies in each cell of a grid; and two
 // distributions, the semi-major axes counted in bins and the cumulative
-// count of bodies against their radius on logarithmic axes.
+// count of bodies against their radius on logarithmic axes. With a planet, its
+// orbit, place and Lagrange points L4 and L5 in the view from above and its
+// resonances along the semi-major axes.
 class BeltPreview {
 public:
     enum Panel { TopView, EdgeOn, AxisEccentricity, AxisInclination };
@@ -28,9 +31,10 @@ public:
         double x, y, z; // AU, in the orbit's reference plane
     };
 
-    // Where a body stands at the epoch. Every catalogue body has mean anomaly
-    // 0, so it sits at its pericenter, turned by the argument of pericenter,
-    // the inclination and the ascending node.
+    // Where a body stands at the epoch: at its mean anomaly along its orbit
+    // (Kepler's equation solved), turned by the argument of pericenter, the
+    // inclination and the ascending node. An open orbit (e >= 1) is shown at
+    // its pericenter, which its mean anomaly does not move.
     static Position positionAtEpoch(Orbit const &orbit);
 
     // One axis: its range, evenly spaced ticks at round values inside it, and
@@ -84,11 +88,34 @@ public:
         std::vector<Point> steps; // from the largest radius down
     };
 
+    // A resonance of the planet along the semi-major axes: a gap the belt's
+    // bodies keep out of, the resonance that holds the family, or the chaotic
+    // zone around the planet's orbit; from low to high AU, centred on centre.
+    struct ResonanceMark {
+        enum Kind { Gap, Family, ChaoticZone };
+        Kind kind;
+        double centre, low, high;
+        std::string label; // "p:q"; empty for the chaotic zone
+    };
+    // The planet on its circular orbit in the reference plane at the epoch.
+    struct PlanetMarks {
+        double orbitRadius = 0; // AU
+        Position planet{}, l4{}, l5{};
+        std::vector<ResonanceMark> resonances; // in the order of their centres
+    };
+    // Nothing without a planet.
+    static std::optional<PlanetMarks> planetMarks(Settings const &settings);
+
     // Belts up to this size are drawn body by body.
     static constexpr std::size_t defaultMarkerLimit = 5000;
 
     explicit BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                          std::size_t markerLimit = defaultMarkerLimit, int gridSize = 320);
+    // The belt and the planet of its settings, whose orbit the views of space
+    // hold as well.
+    BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
+                Settings const &settings, std::size_t markerLimit = defaultMarkerLimit,
+                int gridSize = 320);
 
     // Generates the belt as a run with this seed would and reduces it to its
     // preview; nothing when stop was set before the belt was complete.
@@ -102,12 +129,17 @@ public:
     PanelData const &panel(Panel which) const { return panels[which]; }
     Histogram const &axisHistogram() const { return histogram; }
     Cumulative const &sizeDistribution() const { return sizes; }
+    std::optional<PlanetMarks> const &planet() const { return planetShown; }
 
 private:
+    BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
+                std::optional<PlanetMarks> planet, std::size_t markerLimit, int gridSize);
+
     std::size_t bodies = 0;
     std::size_t binaries = 0;
     bool isDense = false;
     std::array<PanelData, panelCount> panels;
     Histogram histogram;
     Cumulative sizes;
+    std::optional<PlanetMarks> planetShown;
 };
