@@ -364,6 +364,72 @@ private slots:
             QVERIFY(std::fabs(body->orbit.inclination) <= s.maxInclination);
         }
     }
+
+    // Trojans and a family whose spread would reach the center are refused;
+    // whatever passes puts every body at a semi-major axis above 0.
+    void planetSpreadReachesCenter_data()
+    {
+        using P = SettingsProblem;
+        using S = Settings;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QList<P>>("expected");
+        // mu = 0.477: the tadpole's edge, sqrt(8 mu / 3), is 1.13 planet's axes.
+        auto const heavy = [](S &s) { s.planetMass = 500; };
+        auto const trojans = [](S &s) { s.trojanShare = 60, s.librationAmplitude = 90; };
+        // 11:7 inside at e = 0.99: twice its distance wide for 30 Jupiter masses.
+        auto const wideFamily = [](S &s) {
+            s.familyShare = 40, s.familyResonance = "11:7", s.resonanceEccentricity = 0.99;
+        };
+        QTest::newRow("Jupiter's Trojans") << Change(trojans) << QList<P>{};
+        QTest::newRow("heavy planet, wide Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s); })
+            << QList<P>{{P::LibrationAmplitude, P::ReachesCenter}};
+        QTest::newRow("heavy planet, narrow Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s), s.librationAmplitude = 10; })
+            << QList<P>{};
+        QTest::newRow("heavy planet, no Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s), s.trojanShare = 0; }) << QList<P>{};
+        QTest::newRow("wide family")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30; })
+            << QList<P>{{P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("wide family outside")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30, s.planetSemiMajorAxis = 0.1; })
+            << QList<P>{{P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("the same family, a light planet") << Change(wideFamily) << QList<P>{};
+        QTest::newRow("wide family without its share")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30, s.familyShare = 0; })
+            << QList<P>{};
+        QTest::newRow("both, and no belt bodies left")
+            << Change([=](S &s) { heavy(s), trojans(s), wideFamily(s); })
+            << QList<P>{{P::LibrationAmplitude, P::ReachesCenter},
+                        {P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("planet off")
+            << Change([=](S &s) { heavy(s), trojans(s), wideFamily(s), s.planet = false; })
+            << QList<P>{};
+    }
+    void planetSpreadReachesCenter()
+    {
+        QFETCH(Change, change);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.number = 3000;
+        s.planet = true;
+        s.planetSemiMajorAxis = 0.3;
+        change(s);
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        if (!problems.empty())
+            return;
+        Generator generator(s, 11);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        for (auto const &body : generator.bodies())
+            QVERIFY2(body->orbit.semiMajorAxis > 0, body->name.c_str());
+    }
 };
 
 QTEST_APPLESS_MAIN(SettingsTest)

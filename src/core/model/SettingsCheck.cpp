@@ -62,13 +62,21 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
         problems.push_back({P::FamilyResonance, P::NoSuchResonance});
     if (s.trojanShare + s.familyShare > 100)
         problems.push_back({P::FamilyShare, P::SharesAboveWhole});
-    // Belt bodies are drawn again until they fall outside the zones, so a
-    // belt that has bodies of its own needs room left for them.
     if (!problems.empty() || !(s.planetSemiMajorAxis > 0) || !(planetMass > 0) ||
-        !(central > 0) || s.trojanShare + s.familyShare >= 100)
+        !(central > 0))
         return;
     PlanetZones const zones(s);
-    if (zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
+    // A Trojan lies within a_p k of the planet's orbit, a family body within
+    // its zone's half-width of the zone's center: the nearest one at 0 or
+    // below is no orbit.
+    if (s.trojanShare > 0 && !(zones.trojanAxisScale < zones.planetAxis))
+        problems.push_back({P::LibrationAmplitude, P::ReachesCenter});
+    if (zones.hasFamily && !(zones.family.halfWidth < zones.family.center))
+        problems.push_back({P::FamilyResonance, P::ReachesCenter});
+    // Belt bodies are drawn again until they fall outside the zones, so a
+    // belt that has bodies of its own needs room left for them.
+    if (s.trojanShare + s.familyShare < 100 &&
+        zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
                        std::max(s.innerRadius, s.outerRadius)) <= 0)
         problems.push_back({P::InnerRadius, P::NoRoomLeft});
 }
