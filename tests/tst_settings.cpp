@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Generator.h"
+#include "PlanetZones.h"
 #include "Presets.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
@@ -407,6 +408,68 @@ private slots:
             << Change([=](S &s) { heavy(s), trojans(s), wideFamily(s), s.planet = false; })
             << QList<P>{};
     }
+    // A belt whose own bodies the planet's zones leave no room is refused
+    // (its draws would never end); whatever passes ends, clear of the zones.
+    void planetLeavesRoom_data()
+    {
+        using P = SettingsProblem;
+        using S = Settings;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QList<P>>("expected");
+        // An Earth-mass planet's chaotic zone spans 0.174 to 0.186 AU.
+        auto const cleared = [](S &s) {
+            s.planetSemiMajorAxis = 0.18, s.planetMass = 1, s.clearedOrbit = true;
+            s.planetMassUnit = S::PlanetMassUnit::EarthMasses;
+        };
+        auto const reversed = [](S &s) { s.innerRadius = 0.18, s.outerRadius = 0.15; };
+        QTest::newRow("room below the zone") << Change(cleared) << QList<P>{};
+        QTest::newRow("zone over the whole belt")
+            << Change([=](S &s) { cleared(s), s.innerRadius = 0.175, s.outerRadius = 0.185; })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("one radius in the zone")
+            << Change([=](S &s) { cleared(s), s.innerRadius = s.outerRadius = 0.18; })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, the inner radius in the zone")
+            << Change([=](S &s) { cleared(s), reversed(s); })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, as a disc")
+            << Change([=](S &s) {
+                   cleared(s), reversed(s);
+                   s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+               })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, the inner radius clear")
+            << Change([=](S &s) { cleared(s), reversed(s), s.planetSemiMajorAxis = 0.15; })
+            << QList<P>{};
+        QTest::newRow("no room, but only Trojans")
+            << Change([=](S &s) { cleared(s), reversed(s), s.trojanShare = 100; }) << QList<P>{};
+    }
+    void planetLeavesRoom()
+    {
+        QFETCH(Change, change);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.planet = true;
+        change(s);
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        if (!problems.empty())
+            return;
+        Generator generator(s, 7);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        QCOMPARE(int(generator.bodies().size()), int(s.number));
+        PlanetZones const zones(s);
+        for (auto const &body : generator.bodies()) {
+            double const a = body->orbit.semiMajorAxis;
+            QVERIFY2(s.trojanShare > 0 || !zones.excluded(a), body->name.c_str());
+        }
+    }
+
     void planetSpreadReachesCenter()
     {
         QFETCH(Change, change);

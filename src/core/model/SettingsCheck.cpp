@@ -74,10 +74,10 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
     if (zones.hasFamily && !(zones.family.halfWidth < zones.family.center))
         problems.push_back({P::FamilyResonance, P::ReachesCenter});
     // Belt bodies are drawn again until they fall outside the zones, so a
-    // belt that has bodies of its own needs room left for them.
+    // belt that has bodies of its own needs room left for them. Reversed
+    // bounds put every one at the inner radius.
     if (s.trojanShare + s.familyShare < 100 &&
-        zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
-                       std::max(s.innerRadius, s.outerRadius)) <= 0)
+        zones.roomLeft(s.innerRadius, std::max(s.innerRadius, s.outerRadius)) <= 0)
         problems.push_back({P::InnerRadius, P::NoRoomLeft});
 }
 
