@@ -499,6 +499,14 @@ private slots:
         row("earth masses too small for solar ones",
             {"--preset", "ebelt-em", "--mass-unit", "earth", "--total-mass", "1e-320"},
             "--total-mass");
+        row("Trojans down to the center",
+            {"--preset", "vulcanoids", "--planet", "--planet-mass", "500", "--trojan-share", "50",
+             "--libration-amplitude", "90"},
+            "--libration-amplitude");
+        row("family down to the center",
+            {"--preset", "vulcanoids", "--planet", "--planet-mass", "30", "--family-share", "50",
+             "--family-resonance", "11:7", "--resonance-eccentricity", "0.99"},
+            "--family-resonance");
         row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");

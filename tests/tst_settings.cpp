@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Generator.h"
+#include "PlanetZones.h"
 #include "Presets.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
@@ -363,6 +364,134 @@ private slots:
             QVERIFY(within(body->orbit.eccentricity, s.minEccentricity, s.maxEccentricity));
             QVERIFY(std::fabs(body->orbit.inclination) <= s.maxInclination);
         }
+    }
+
+    // Trojans and a family whose spread would reach the center are refused;
+    // whatever passes puts every body at a semi-major axis above 0.
+    void planetSpreadReachesCenter_data()
+    {
+        using P = SettingsProblem;
+        using S = Settings;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QList<P>>("expected");
+        // mu = 0.477: the tadpole's edge, sqrt(8 mu / 3), is 1.13 planet's axes.
+        auto const heavy = [](S &s) { s.planetMass = 500; };
+        auto const trojans = [](S &s) { s.trojanShare = 60, s.librationAmplitude = 90; };
+        // 11:7 inside at e = 0.99: twice its distance wide for 30 Jupiter masses.
+        auto const wideFamily = [](S &s) {
+            s.familyShare = 40, s.familyResonance = "11:7", s.resonanceEccentricity = 0.99;
+        };
+        QTest::newRow("Jupiter's Trojans") << Change(trojans) << QList<P>{};
+        QTest::newRow("heavy planet, wide Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s); })
+            << QList<P>{{P::LibrationAmplitude, P::ReachesCenter}};
+        QTest::newRow("heavy planet, narrow Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s), s.librationAmplitude = 10; })
+            << QList<P>{};
+        QTest::newRow("heavy planet, no Trojans")
+            << Change([=](S &s) { heavy(s), trojans(s), s.trojanShare = 0; }) << QList<P>{};
+        QTest::newRow("wide family")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30; })
+            << QList<P>{{P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("wide family outside")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30, s.planetSemiMajorAxis = 0.1; })
+            << QList<P>{{P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("the same family, a light planet") << Change(wideFamily) << QList<P>{};
+        QTest::newRow("wide family without its share")
+            << Change([=](S &s) { wideFamily(s), s.planetMass = 30, s.familyShare = 0; })
+            << QList<P>{};
+        QTest::newRow("both, and no belt bodies left")
+            << Change([=](S &s) { heavy(s), trojans(s), wideFamily(s); })
+            << QList<P>{{P::LibrationAmplitude, P::ReachesCenter},
+                        {P::FamilyResonance, P::ReachesCenter}};
+        QTest::newRow("planet off")
+            << Change([=](S &s) { heavy(s), trojans(s), wideFamily(s), s.planet = false; })
+            << QList<P>{};
+    }
+    // A belt whose own bodies the planet's zones leave no room is refused
+    // (its draws would never end); whatever passes ends, clear of the zones.
+    void planetLeavesRoom_data()
+    {
+        using P = SettingsProblem;
+        using S = Settings;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QList<P>>("expected");
+        // An Earth-mass planet's chaotic zone spans 0.174 to 0.186 AU.
+        auto const cleared = [](S &s) {
+            s.planetSemiMajorAxis = 0.18, s.planetMass = 1, s.clearedOrbit = true;
+            s.planetMassUnit = S::PlanetMassUnit::EarthMasses;
+        };
+        auto const reversed = [](S &s) { s.innerRadius = 0.18, s.outerRadius = 0.15; };
+        QTest::newRow("room below the zone") << Change(cleared) << QList<P>{};
+        QTest::newRow("zone over the whole belt")
+            << Change([=](S &s) { cleared(s), s.innerRadius = 0.175, s.outerRadius = 0.185; })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("one radius in the zone")
+            << Change([=](S &s) { cleared(s), s.innerRadius = s.outerRadius = 0.18; })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, the inner radius in the zone")
+            << Change([=](S &s) { cleared(s), reversed(s); })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, as a disc")
+            << Change([=](S &s) {
+                   cleared(s), reversed(s);
+                   s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+               })
+            << QList<P>{{P::InnerRadius, P::NoRoomLeft}};
+        QTest::newRow("reversed, the inner radius clear")
+            << Change([=](S &s) { cleared(s), reversed(s), s.planetSemiMajorAxis = 0.15; })
+            << QList<P>{};
+        QTest::newRow("no room, but only Trojans")
+            << Change([=](S &s) { cleared(s), reversed(s), s.trojanShare = 100; }) << QList<P>{};
+    }
+    void planetLeavesRoom()
+    {
+        QFETCH(Change, change);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.planet = true;
+        change(s);
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        if (!problems.empty())
+            return;
+        Generator generator(s, 7);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        QCOMPARE(int(generator.bodies().size()), int(s.number));
+        PlanetZones const zones(s);
+        for (auto const &body : generator.bodies()) {
+            double const a = body->orbit.semiMajorAxis;
+            QVERIFY2(s.trojanShare > 0 || !zones.excluded(a), body->name.c_str());
+        }
+    }
+
+    void planetSpreadReachesCenter()
+    {
+        QFETCH(Change, change);
+        QFETCH(QList<SettingsProblem>, expected);
+        Settings s(Settings::Vulcanoids);
+        s.number = 3000;
+        s.planet = true;
+        s.planetSemiMajorAxis = 0.3;
+        change(s);
+        auto const problems = checkSettings(s);
+        QCOMPARE(int(problems.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(problems[std::size_t(i)].field, expected[i].field);
+            QCOMPARE(problems[std::size_t(i)].kind, expected[i].kind);
+        }
+        if (!problems.empty())
+            return;
+        Generator generator(s, 11);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        for (auto const &body : generator.bodies())
+            QVERIFY2(body->orbit.semiMajorAxis > 0, body->name.c_str());
     }
 };
 

@@ -771,6 +771,18 @@
         <source>The planet&apos;s gaps and its cleared orbit cover the whole belt from %1 to %2, so its bodies have nowhere to go: widen the belt, or clear &quot;%3&quot; or &quot;%4&quot;.</source>
         <translation>Die Lücken des Planeten und seine geräumte Bahn bedecken den ganzen Gürtel von %1 bis %2, sodass seine Körper keinen Platz finden: Verbreitern Sie den Gürtel, oder schalten Sie „%3“ oder „%4“ aus.</translation>
     </message>
+    <message>
+        <source>%1 lies in the planet&apos;s cleared orbit, where no body but a Trojan stays: enter a resonance farther from the planet, or clear &quot;%2&quot;.</source>
+        <translation>%1 liegt in der geräumten Bahn des Planeten, wo nur Trojaner bleiben: Geben Sie eine Resonanz weiter weg vom Planeten ein, oder schalten Sie „%2“ aus.</translation>
+    </message>
+    <message>
+        <source>Around a planet this heavy the Trojans would spread down to the center object, to semi-major axes of 0 or below: enter a smaller %1 or a smaller mass for the planet.</source>
+        <translation>Um einen so schweren Planeten reichten die Trojaner bis zum Zentralobjekt, zu grossen Halbachsen von 0 oder darunter: Geben Sie eine kleinere %1 oder eine kleinere Masse für den Planeten ein.</translation>
+    </message>
+    <message>
+        <source>Around a planet this heavy the resonance of %1 is so wide that it reaches the center object, to semi-major axes of 0 or below: enter a smaller %2, a smaller mass for the planet or another resonance.</source>
+        <translation>Um einen so schweren Planeten ist die Resonanz von %1 so breit, dass sie bis zum Zentralobjekt reicht, zu grossen Halbachsen von 0 oder darunter: Geben Sie eine kleinere %2, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

@@ -135,9 +135,23 @@ QString WindowMessages::problem(SettingsProblem const &problem)
             .arg(field, fieldName(SettingsProblem::CentralMass),
                  fieldName(SettingsProblem::TotalMass));
     case SettingsProblem::NoRoomLeft:
+        if (problem.field == SettingsProblem::FamilyResonance)
+            return tr("%1 lies in the planet's cleared orbit, where no body but a Trojan stays: "
+                      "enter a resonance farther from the planet, or clear \"%2\".")
+                .arg(field, clearingSwitch());
         return tr("The planet's gaps and its cleared orbit cover the whole belt from %1 to %2, "
                   "so its bodies have nowhere to go: widen the belt, or clear \"%3\" or \"%4\".")
             .arg(field, fieldName(SettingsProblem::OuterRadius), gapsSwitch(), clearingSwitch());
+    case SettingsProblem::ReachesCenter:
+        if (problem.field == SettingsProblem::LibrationAmplitude)
+            return tr("Around a planet this heavy the Trojans would spread down to the center "
+                      "object, to semi-major axes of 0 or below: enter a smaller %1 or a smaller "
+                      "mass for the planet.")
+                .arg(field);
+        return tr("Around a planet this heavy the resonance of %1 is so wide that it reaches the "
+                  "center object, to semi-major axes of 0 or below: enter a smaller %2, a smaller "
+                  "mass for the planet or another resonance.")
+            .arg(field, fieldName(SettingsProblem::ResonanceEccentricity));
     case SettingsProblem::ZeroLowerBound:
         return tr("%1 is 0, but the distribution chosen puts ever more bodies towards 0 "
                   "without end: enter a value above 0, or choose another distribution.")

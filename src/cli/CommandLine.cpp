@@ -292,6 +292,14 @@ std::string problemText(SettingsProblem const &problem)
         return option + ": the planet's gaps and cleared orbit cover the whole belt from --inner "
                         "to --outer, so its bodies have nowhere to go: widen the belt, or use "
                         "--no-resonance-gaps or --no-cleared-orbit";
+    case SettingsProblem::ReachesCenter:
+        if (problem.field == SettingsProblem::LibrationAmplitude)
+            return option + ": around a planet this heavy the Trojans would spread down to the "
+                            "center object, to semi-major axes of 0 or below: give a smaller "
+                            "--libration-amplitude or --planet-mass";
+        return option + ": around a planet this heavy the family's resonance is so wide that it "
+                        "reaches the center object, to semi-major axes of 0 or below: give a "
+                        "smaller --resonance-eccentricity or --planet-mass, or another resonance";
     case SettingsProblem::ZeroLowerBound:
         return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
                         "bodies towards 0 without end: give a value above 0, or choose another "

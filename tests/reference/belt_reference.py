@@ -2,18 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Independent reference generator for Beltwright catalogues.
 
-Builds the belt of a built-in preset from an explicit 32-bit seed and writes
-the catalogue script text, so that the C++ generator's output can be compared
-with it byte for byte.  Standard library and gmpy2 (Debian python3-gmpy2),
+Builds the belt of a built-in preset or of an example recipe (planet and all)
+from an explicit 32-bit seed and writes the catalogue script text, so that the
+C++ generator's output can be compared with it byte for byte.  Standard library and gmpy2 (Debian python3-gmpy2),
 which gives the logarithm and the cube correctly rounded.
 
     python3 belt_reference.py --preset vulcanoids --seed 5489 [--number N] [--output FILE]
                               [--set KEY=VALUE]...
+    python3 belt_reference.py --example main-belt [--seed 1801] [--number N] ...
     python3 belt_reference.py --self-test
 """
 
 import argparse
+import json
 import math
+import os
 import sys
 from dataclasses import dataclass, field, replace
 
@@ -34,6 +37,10 @@ MAX_NUMBER = 0x3FFFFFFF  # generator caps the body count here
 # Enumeration values as stored in the model.
 ASTEROID, COMET = 0, 1
 ECLIPTIC, EQUATOR, EXTRASOLAR = 0, 1, 2
+# Units of a mass: a total mass is given in solar or Earth masses, a planet's
+# in Jupiter or Earth masses.
+SOLAR_MASSES = JUPITER_MASSES = 0
+EARTH_MASSES = 1
 OBJECT_TYPE_WORDS = {ASTEROID: "Asteroid", COMET: "Comet"}
 REF_PLANE_WORDS = {ECLIPTIC: '"Ecliptic"', EQUATOR: '"Equator"', EXTRASOLAR: '"Extrasolar"'}
 
@@ -187,6 +194,139 @@ def rayleigh(lo, hi, sigma):
 
 
 # --------------------------------------------------------------------------
+# The planet: where it lets belt bodies be, its Trojans and its family.
+
+# IAU 2015 Resolution B3: the nominal GM of Jupiter over the Sun's.
+SOL_MASS_OF_JUPITER = 1.2668653e17 / 1.3271244e20
+DEGREE = math.pi / 180.0  # radians
+
+# Resonance strengths S as data, (p, q): (inside the orbit, outside it).
+STRENGTHS = {
+    (2, 1): (0.749964, 0.428386), (3, 1): (0.287852, 0.363374), (3, 2): (1.545525, 2.483970),
+    (4, 1): (0.096999, 0.371980), (4, 3): (2.344659, 3.283089), (5, 1): (0.029034, 0.413390),
+    (5, 2): (0.615029, 5.179886), (5, 3): (2.328909, 5.687229), (5, 4): (3.144877, 4.083148),
+    (6, 5): (3.945319, 4.883220), (7, 3): (1.275768, 14.768334), (7, 4): (4.181737, 15.298456),
+    (7, 5): (6.288905, 11.316845), (7, 6): (4.745383, 5.682579), (8, 5): (7.860534, 23.348192),
+    (8, 7): (5.544388, 6.480352), (9, 5): (8.152799, 44.406099), (9, 7): (12.166469, 18.865287),
+    (9, 8): (6.341382, 7.275291), (10, 7): (20.583795, 46.999723), (10, 9): (7.134948, 8.065512),
+    (11, 7): (28.532338, 104.929808), (11, 8): (30.257976, 63.230482),
+    (11, 9): (19.960195, 28.328946), (11, 10): (7.922901, 8.848067),
+    (12, 11): (8.701786, 9.618181),
+}
+
+BELT, L4, L5, FAMILY = "belt", "L4", "L5", "family"
+# The branches a belt's draws may take (Generator.reached counts them): the
+# populations, belt bodies drawn again for a zone, Trojans' points drawn again
+# outside the disc, their mean anomalies brought into range by adding 360
+# none, once or twice and more, or by taking it, the family outside the
+# planet's orbit, the tadpole's edge bounding the Trojans' spread, and family
+# bodies drawn again out of the cleared orbit.
+REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
+           "turns added 1", "turns added 2", "turns taken", "family outside",
+           "trojan edge", "family redraws")
+
+
+def resonance_of(word):
+    """(p, q) of a word "p:q" the table holds, else None."""
+    p, colon, q = word.partition(":")
+    if not colon or not p.isdigit() or not q.isdigit():
+        return None
+    key = (int(p), int(q))
+    return key if key in STRENGTHS else None
+
+
+def resonances_of(text):
+    words = text.replace(",", " ").split()
+    found = [resonance_of(word) for word in words]
+    return found if found and None not in found else None
+
+
+def planet_mass_in_suns(s):
+    unit = SOL_MASS_OF_EARTH if s.planetMassUnit == EARTH_MASSES else SOL_MASS_OF_JUPITER
+    return s.planetMass * unit
+
+
+class Zone:
+    """An open interval of semi-major axes around a center."""
+
+    def __init__(self, center, half_width):
+        self.center, self.half_width = center, half_width
+
+    def holds(self, a):
+        return self.center - self.half_width < a < self.center + self.half_width
+
+
+class Planet:
+    def __init__(self, s):
+        central = s.total_mass_for_run() if s.barycenter else s.centralMass
+        self.mu = planet_mass_in_suns(s) / central
+        self.axis = s.planetSemiMajorAxis
+        self.longitude = s.planetLongitude
+        self.eccentricity = s.resonanceEccentricity
+        self.zones = []
+        if s.resonanceGaps:
+            for resonance in resonances_of(s.gapResonances) or []:
+                self.zones += [self.resonance_zone(resonance, False),
+                               self.resonance_zone(resonance, True)]
+        self.cleared = None
+        if s.clearedOrbit:
+            reach = 1.3 * ieee_power(self.mu, 2.0 / 7.0) * self.axis
+            self.cleared = Zone(self.axis, reach)
+            self.zones.append(self.cleared)
+        family = resonance_of(s.familyResonance) if s.familyShare > 0.0 else None
+        self.family = None
+        if family is not None:
+            # On the side of the planet where the middle of the belt lies.
+            outside = (s.innerRadius + s.outerRadius) * 0.5 > self.axis
+            self.family = self.resonance_zone(family, outside)
+            self.family.outside = outside
+        # The Trojans' spread in a: a_p k, k the smaller of the linear
+        # tadpole's reach and the tadpole region's edge.
+        self.amplitude = s.librationAmplitude
+        linear = ieee_sqrt(3.0 * self.mu) * (self.amplitude * DEGREE)
+        edge = ieee_sqrt(8.0 * self.mu / 3.0)
+        self.edge_bounds_trojans = edge < linear
+        self.trojan_scale = self.axis * (edge if self.edge_bounds_trojans else linear)
+        trojans = s.trojanShare / 100.0
+        self.draws_population = s.trojanShare > 0.0 or self.family is not None
+        self.bounds = [(trojans * (s.trojanL4Share / 100.0), L4), (trojans, L5)]
+        if self.family is not None:
+            self.bounds.append((trojans + s.familyShare / 100.0, FAMILY))
+
+    def resonance_zone(self, resonance, outside):
+        p, q = resonance
+        ratio = p / q if outside else q / p
+        center = self.axis * ieee_power(ratio, 2.0 / 3.0)
+        e_to_order = self.eccentricity
+        for _ in range(p - q - 1):
+            e_to_order = e_to_order * self.eccentricity
+        strength = STRENGTHS[resonance][1 if outside else 0]
+        return Zone(center, center * ieee_sqrt(16.0 / 3.0 * self.mu * strength * e_to_order))
+
+    def population(self, fraction):
+        for bound, population in self.bounds:
+            if fraction < bound:
+                return population
+        return BELT
+
+    def forbids(self, a):
+        return any(zone.holds(a) for zone in self.zones)
+
+    def trojan_anomaly(self, population, x, node, pericenter):
+        """The mean anomaly at the point x of the disc, in [0, 360)."""
+        point = 60.0 if population == L4 else -60.0
+        anomaly = self.longitude + point + self.amplitude * x - node - pericenter
+        turns = 0
+        while anomaly < 0.0:
+            anomaly += 360.0
+            turns += 1
+        while anomaly >= 360.0:
+            anomaly -= 360.0
+            turns -= 1
+        return anomaly, turns
+
+
+# --------------------------------------------------------------------------
 # Settings and presets.
 
 @dataclass
@@ -216,27 +356,151 @@ class Settings:
     semiMajorAxisDistribution: int = 0
     surfaceDensitySlope: float = 1.5
     meanAnomalyDistribution: int = 0
+    massUnit: int = SOLAR_MASSES  # of totalMass as given
+    # The planet; each of its numbers counts only with planet set.
+    planet: bool = False
+    planetSemiMajorAxis: float = 5.2
+    planetMass: float = 1.0
+    planetMassUnit: int = JUPITER_MASSES
+    centralMass: float = 1.0
+    planetLongitude: float = 0.0
+    resonanceEccentricity: float = 0.5
+    resonanceGaps: bool = False
+    gapResonances: str = "4:1 3:1 5:2 7:3 2:1"
+    clearedOrbit: bool = False
+    trojanShare: float = 0.0
+    trojanL4Share: float = 50.0
+    librationAmplitude: float = 30.0
+    familyResonance: str = "3:2"
+    familyShare: float = 0.0
+
+    def total_mass_for_run(self):
+        """The total mass in solar masses, whatever unit it was given in."""
+        if self.massUnit == EARTH_MASSES:
+            return self.totalMass * SOL_MASS_OF_EARTH
+        return self.totalMass
 
 
-# KEY=VALUE settings: the field and the words of a choice, or None for a number.
+# Recipe keys: the field and how its value reads. A dict holds the words of a
+# choice; NUMBER, WHOLE, TEXT and FLAG the other kinds.
+NUMBER, WHOLE, TEXT, FLAG = "number", "whole", "text", "flag"
+BELL_OR = lambda other: {"bell": 0, other: 1}  # noqa: E731
 SETTING_KEYS = {
-    "radius-distribution": ("radiusDistribution", {"bell": 0, "power-law": 1}),
-    "radius-slope": ("radiusSlope", None),
-    "eccentricity-distribution": ("eccentricityDistribution", {"bell": 0, "rayleigh": 1}),
-    "eccentricity-mode": ("eccentricityMode", None),
-    "inclination-distribution": ("inclinationDistribution", {"bell": 0, "rayleigh": 1}),
-    "inclination-mode": ("inclinationMode", None),
+    "type": ("objectType", {"asteroid": ASTEROID, "comet": COMET}),
+    "name": ("beltName", TEXT),
+    "center": ("beltCenter", TEXT),
+    "barycenter": ("barycenter", FLAG),
+    "total-mass": ("totalMass", NUMBER),
+    "mass-unit": ("massUnit", {"solar": SOLAR_MASSES, "earth": EARTH_MASSES}),
+    "number": ("number", WHOLE),
+    "inner": ("innerRadius", NUMBER),
+    "outer": ("outerRadius", NUMBER),
+    "min-radius": ("minRadius", NUMBER),
+    "max-radius": ("maxRadius", NUMBER),
+    "min-eccentricity": ("minEccentricity", NUMBER),
+    "max-eccentricity": ("maxEccentricity", NUMBER),
+    "max-inclination": ("maxInclination", NUMBER),
+    "plane": ("referencePlane", {"ecliptic": ECLIPTIC, "equator": EQUATOR,
+                                 "extrasolar": EXTRASOLAR}),
+    "epoch": ("epoch", NUMBER),
+    "radius-distribution": ("radiusDistribution", BELL_OR("power-law")),
+    "radius-slope": ("radiusSlope", NUMBER),
+    "eccentricity-distribution": ("eccentricityDistribution", BELL_OR("rayleigh")),
+    "eccentricity-mode": ("eccentricityMode", NUMBER),
+    "inclination-distribution": ("inclinationDistribution", BELL_OR("rayleigh")),
+    "inclination-mode": ("inclinationMode", NUMBER),
     "semi-major-axis-distribution": ("semiMajorAxisDistribution",
-                                     {"bell": 0, "surface-density": 1}),
-    "surface-density-slope": ("surfaceDensitySlope", None),
+                                     BELL_OR("surface-density")),
+    "surface-density-slope": ("surfaceDensitySlope", NUMBER),
     "mean-anomaly-distribution": ("meanAnomalyDistribution", {"zero": 0, "uniform": 1}),
+    "planet": ("planet", FLAG),
+    "planet-semi-major-axis": ("planetSemiMajorAxis", NUMBER),
+    "planet-mass": ("planetMass", NUMBER),
+    "planet-mass-unit": ("planetMassUnit", {"jupiter": JUPITER_MASSES, "earth": EARTH_MASSES}),
+    "central-mass": ("centralMass", NUMBER),
+    "planet-longitude": ("planetLongitude", NUMBER),
+    "resonance-eccentricity": ("resonanceEccentricity", NUMBER),
+    "resonance-gaps": ("resonanceGaps", FLAG),
+    "gap-resonances": ("gapResonances", TEXT),
+    "cleared-orbit": ("clearedOrbit", FLAG),
+    "trojan-share": ("trojanShare", NUMBER),
+    "trojan-l4-share": ("trojanL4Share", NUMBER),
+    "libration-amplitude": ("librationAmplitude", NUMBER),
+    "family-resonance": ("familyResonance", TEXT),
+    "family-share": ("familyShare", NUMBER),
 }
+# Keys a recipe holds that are no setting of the belt itself.
+RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
+
+
+def unquoted(text):
+    """A recipe's double-quoted text: \\" \\\\ \\t \\n and \\xHH escapes; bare text as it is."""
+    if len(text) < 2 or text[0] != '"' or text[-1] != '"':
+        return text
+    body, out, i = text[1:-1], bytearray(), 0
+    while i < len(body):
+        c = body[i]
+        if c == "\\" and i + 1 < len(body):
+            e = body[i + 1]
+            if e == "x":
+                out.append(int(body[i + 2:i + 4], 16))
+                i += 4
+                continue
+            out += {"t": b"\t", "n": b"\n"}.get(e, e.encode("utf-8"))
+            i += 2
+            continue
+        out += c.encode("utf-8")
+        i += 1
+    return out.decode("utf-8")
 
 
 def apply_setting(settings, assignment):
     key, _, value = assignment.partition("=")
-    name, words = SETTING_KEYS[key]
-    setattr(settings, name, words[value] if words is not None else float(value))
+    key, value = key.strip(), value.strip()
+    if key in RECIPE_ONLY_KEYS:
+        return
+    name, kind = SETTING_KEYS[key]
+    if isinstance(kind, dict):
+        parsed = kind[value]
+    elif kind == NUMBER:
+        parsed = float(value.lstrip("+")) + 0.0  # no negative zero
+    elif kind == WHOLE:
+        parsed = int(value.lstrip("+"), 10)
+    elif kind == FLAG:
+        parsed = {"true": True, "false": False}[value]
+    else:
+        parsed = unquoted(value)
+    setattr(settings, name, parsed)
+
+
+def recipe_lines(text):
+    """The KEY=VALUE lines of a recipe, without its blank and comment lines."""
+    for line in text.splitlines():
+        line = line.strip(" \t")
+        if line and not line.startswith("#"):
+            yield line
+
+
+def example_path(name):
+    here = os.path.dirname(os.path.abspath(__file__))
+    return os.path.join(here, "..", "..", "resources", "examples", name + ".belt")
+
+
+def example_recipe(name):
+    """The settings and the seed of an example recipe."""
+    settings, seed = Settings(), None
+    with open(example_path(name), encoding="utf-8") as f:
+        for line in recipe_lines(f.read()):
+            apply_setting(settings, line)
+            key, _, value = line.partition("=")
+            if key.strip() == "seed":
+                seed = int(value.strip(), 10)
+    return settings, seed
+
+
+def example_names():
+    folder = os.path.dirname(example_path("x"))
+    return sorted(name[:-5] for name in os.listdir(folder) if name.endswith(".belt"))
 
 
 PRESET_VALUES = {
@@ -355,8 +619,18 @@ class Generator:
         self.eccentricity_law = rayleigh(s.minEccentricity, s.maxEccentricity,
                                          s.eccentricityMode) \
             if s.eccentricityDistribution == 1 else None
+        self.total_mass = s.total_mass_for_run()
+        self.planet = Planet(s) if s.planet else None
         self.asteroids = []
         self.decisions = []  # decision output of each body, kept for checks
+        self.populations = []  # and its population
+        # How often each branch of the planet's draws was taken, so that a
+        # comparison can tell whether its belt reached them.
+        self.reached = dict.fromkeys(REACHED, 0)
+        if self.planet is not None:
+            self.reached["family outside"] = int(self.planet.family is not None
+                                                 and self.planet.family.outside)
+            self.reached["trojan edge"] = int(self.planet.edge_bounds_trojans)
 
     def _density(self):
         return self.rng.gaussian(2.0, 4.0) * 1e12 / self.EARTH_MASS_KG
@@ -371,13 +645,47 @@ class Generator:
         s = self.settings
         return self._shaped(self.radius_law, s.minRadius, s.maxRadius)
 
+    def _place(self, orbit):
+        """Draws the body's population and semi-major axis; a Trojan's x in its disc."""
+        s, rng, planet = self.settings, self.rng, self.planet
+        population = BELT
+        if planet is not None and planet.draws_population:
+            population = planet.population(rng.unit_output() * TWO_POW_M32)
+        self.reached[population] += 1
+        if population == BELT:
+            a = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
+            while planet is not None and planet.forbids(a):
+                self.reached["redraws"] += 1
+                a = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
+            orbit.semiMajorAxis = a
+            return population, None
+        if population == FAMILY:
+            # The cleared orbit keeps family bodies out as well.
+            while True:
+                u = rng.canonical()
+                a = planet.family.center + planet.family.half_width * (2.0 * u - 1.0)
+                if planet.cleared is None or not planet.cleared.holds(a):
+                    break
+                self.reached["family redraws"] += 1
+            orbit.semiMajorAxis = a
+            return population, None
+        while True:
+            x = 2.0 * rng.canonical() - 1.0
+            y = 2.0 * rng.canonical() - 1.0
+            if x * x + y * y < 1.0:
+                break
+            self.reached["disc redraws"] += 1
+        orbit.semiMajorAxis = planet.axis + planet.trojan_scale * y
+        return population, x
+
     def generate(self):
         s, rng = self.settings, self.rng
         for ident in range(1, s.number + 1):
             orbit = Orbit()
-            orbit.semiMajorAxis = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
+            population, disc_x = self._place(orbit)
             if s.barycenter:
-                orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), s.totalMass))
+                orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis),
+                                                  self.total_mass))
             orbit.inclination = self._shaped(self.inclination_law, -s.maxInclination,
                                              s.maxInclination)
             orbit.eccentricity = self._shaped(self.eccentricity_law, s.minEccentricity,
@@ -386,6 +694,12 @@ class Generator:
             orbit.ascendingNode = 360.0 * rng.canonical()
             if s.meanAnomalyDistribution == 1:
                 orbit.meanAnomaly = 360.0 * rng.canonical()
+            if population in (L4, L5):
+                orbit.meanAnomaly, turns = self.planet.trojan_anomaly(
+                    population, disc_x, orbit.ascendingNode, orbit.argOfPericenter)
+                self.reached["turns added %d" % min(turns, 2) if turns >= 0
+                             else "turns taken"] += 1
+            self.populations.append(population)
             orbit.referencePlane = s.referencePlane
             orbit.epoch = s.epoch
             u = rng.unit_output()
@@ -501,14 +815,22 @@ def catalogue_text(bodies):
     return "".join(out)
 
 
-def belt_catalogue(preset, seed, number=None, entered=False, assignments=()):
-    settings = (entered_preset_settings if entered else preset_settings)(preset)
+def belt_catalogue(preset, seed, number=None, entered=False, assignments=(), settings=None,
+                   reached=None):
+    """The catalogue of a preset, or of the given settings (an example's);
+    the branches the draws took are counted into reached, a dict."""
+    if settings is None:
+        settings = (entered_preset_settings if entered else preset_settings)(preset)
+    settings = replace(settings)
     if number is not None:
         settings.number = number
     for assignment in assignments:
         apply_setting(settings, assignment)
     gen = Generator(settings, seed)
-    return catalogue_text(gen.generate()).encode("utf-8")
+    text = catalogue_text(gen.generate()).encode("utf-8")
+    if reached is not None:
+        reached.update(gen.reached)
+    return text
 
 
 # --------------------------------------------------------------------------
@@ -740,10 +1062,107 @@ def _test_format(c):
     c.eq("B shift rounding", "\t\tArgOfPericen\t20.10000000000002274\n" in catalogue_text([b]), True)
 
 
+def _test_recipe(c):
+    rows = [('"MB"', "MB"), ('"a\\"b\\\\c"', 'a"b\\c'), ('"\\x41\\tB\\n"', "A\tB\n"),
+            ('""', ""), ('" spaced "', " spaced "), ("4:1", "4:1")]
+    for text, want in rows:
+        c.eq("unquoted %s" % text, unquoted(text), want)
+    rows = [("4:1 3:1", [(4, 1), (3, 1)]), ("4:1,3:1", [(4, 1), (3, 1)]),
+            (" 2:1\t ", [(2, 1)]), ("4:2", None), ("1:2", None), ("13:12", None),
+            ("", None), ("3:1 x", None), ("3:", None), (":1", None), ("-3:1", None)]
+    for text, want in rows:
+        c.eq("resonances %r" % text, resonances_of(text), want)
+    kuiper, seed = example_recipe("kuiper-belt")
+    c.eq("kuiper recipe", (seed, kuiper.beltName, kuiper.planetMassUnit, kuiper.planetMass,
+                           kuiper.familyResonance, kuiper.resonanceGaps),
+         (1930, "KB", EARTH_MASSES, 17.15, "3:2", False))
+    settings = preset_settings(3)
+    for line in ("mass-unit = earth", "total-mass=2", "planet = true", "epoch=-0"):
+        apply_setting(settings, line)
+    c.eq("earth total mass", settings.total_mass_for_run(), 2 * SOL_MASS_OF_EARTH)
+    c.eq("no negative zero", math.copysign(1.0, settings.epoch), 1.0)
+
+
+def _test_resonances(c):
+    # Where the planet's resonances lie: the Kirkwood gaps and the Hildas of
+    # Jupiter, the Plutinos and the 2:1 of Neptune (to 0.01 AU).
+    planet = Planet(example_recipe("main-belt")[0])
+    neptune = Planet(example_recipe("kuiper-belt")[0])
+    rows = [(planet, (4, 1), False, 2.06), (planet, (3, 1), False, 2.50),
+            (planet, (5, 2), False, 2.82), (planet, (7, 3), False, 2.96),
+            (planet, (2, 1), False, 3.28), (planet, (3, 2), False, 3.97),
+            (neptune, (3, 2), True, 39.40), (neptune, (2, 1), True, 47.73)]
+    for body, resonance, outside, want in rows:
+        zone = body.resonance_zone(resonance, outside)
+        c.eq("%d:%d at %.2f AU" % (resonance + (want,)), round(zone.center, 2), want)
+        c.eq("%d:%d narrow" % resonance, 0 < zone.half_width < 0.1 * zone.center, True)
+    c.eq("mu of Jupiter", round(1 / planet.mu, 2), 1047.57)
+    # Wider at a larger eccentricity, and more so for a higher order.
+    low, high = Planet(replace(example_recipe("main-belt")[0], resonanceEccentricity=0.1)), planet
+    ratio = [high.resonance_zone(r, False).half_width / low.resonance_zone(r, False).half_width
+             for r in ((2, 1), (3, 1), (4, 1))]
+    c.eq("width grows as e^(order/2)", [round(x, 6) for x in ratio],
+         [round(5 ** (k / 2), 6) for k in (1, 2, 3)])
+
+
+def _belt(name, number, seed=5489):
+    settings = replace(example_recipe(name)[0], number=number)
+    gen = Generator(settings, seed)
+    return gen, gen.generate()
+
+
+def _test_planet_belts(c):
+    gen, bodies = _belt("main-belt", 3000)
+    axes = [b.orbit.semiMajorAxis for b in bodies]
+    c.eq("main belt within its radii", all(2 <= a <= 3.5 for a in axes), True)
+    c.eq("main belt clear of the gaps", any(gen.planet.forbids(a) for a in axes), False)
+    c.eq("main belt drew again", gen.reached["redraws"] > 0, True)
+    # The 3:1 gap is empty, and bodies lie on both sides of it.
+    gap = gen.planet.resonance_zone((3, 1), False)
+    near = [(a - gap.center) / gap.half_width for a in axes]
+    c.eq("3:1 gap: inside, just below, just above",
+         (sum(abs(x) < 1 for x in near), any(-2 < x <= -1 for x in near),
+          any(1 <= x < 2 for x in near)), (0, True, True))
+
+    gen, bodies = _belt("jupiter-trojans", 3000)
+    planet = gen.planet
+    at_l4 = gen.populations.count(L4)
+    # 58.33 % at L4, within four standard deviations of 3000 draws.
+    c.eq("L4 share", abs(at_l4 - 1750) < 4 * math.sqrt(3000 * 0.5833 * 0.4167), True)
+    c.eq("only Trojans", gen.populations.count(L4) + gen.populations.count(L5), 3000)
+    spread = planet.axis * math.sqrt(3 * planet.mu) * math.radians(30)
+    worst_a, worst_lambda = 0.0, 0.0
+    for body, population in zip(bodies, gen.populations):
+        o = body.orbit
+        worst_a = max(worst_a, abs(o.semiMajorAxis - planet.axis))
+        longitude = (o.meanAnomaly + o.ascendingNode + o.argOfPericenter) % 360
+        point = (planet.longitude + (60 if population == L4 else -60)) % 360
+        off = (longitude - point + 180) % 360 - 180
+        worst_lambda = max(worst_lambda, abs(off))
+        if not 0 <= o.meanAnomaly < 360:
+            c.failed.append("Trojan mean anomaly %r out of range" % o.meanAnomaly)
+    c.eq("Trojans within the tadpole", 0.9 * spread < worst_a <= spread * (1 + 1e-12), True)
+    c.eq("Trojans within 30 degrees", 29 < worst_lambda <= 30 + 1e-9, True)
+
+    for name, resonance, share in (("hildas", (3, 2), 1.0), ("kuiper-belt", (3, 2), 0.25)):
+        gen, bodies = _belt(name, 2000)
+        family = gen.planet.family
+        members = [b.orbit.semiMajorAxis for b, p in zip(bodies, gen.populations) if p == FAMILY]
+        c.eq(name + " family share",
+             abs(len(members) - 2000 * share) <= 4 * math.sqrt(2000 * share * (1 - share)) + 1e-9,
+             True)
+        c.eq(name + " family in its resonance",
+             all(abs(a - family.center) <= family.half_width for a in members), True)
+        c.eq(name + " family fills it", max(members) - min(members) > 1.8 * family.half_width,
+             True)
+    c.eq("Plutinos outside Neptune", gen.planet.family.outside and
+         round(gen.planet.family.center, 1) == 39.4, True)
+
+
 def self_test():
     c = Checker()
     for test in (_test_engine, _test_draws, _test_settings, _test_vulcanoids, _test_ebelt,
-                 _test_format):
+                 _test_format, _test_recipe, _test_resonances, _test_planet_belts):
         try:
             test(c)
         except Exception as exc:  # a crash is a failure, and the other groups still run
@@ -766,19 +1185,35 @@ def _u32(text):
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Reference belt catalogue writer.")
     parser.add_argument("--preset", choices=sorted(PRESET_NAMES))
+    parser.add_argument("--example", choices=example_names(),
+                        help="an example recipe of resources/examples (its seed unless --seed)")
     parser.add_argument("--seed", type=_u32)
     parser.add_argument("--number", type=_u32, help="override the preset's body count")
     parser.add_argument("--output", help="file to write (default: standard output)")
     parser.add_argument("--set", action="append", default=[], metavar="KEY=VALUE",
-                        help="a distribution's setting, as in a recipe")
+                        help="a setting as a recipe line gives it")
+    parser.add_argument("--reached", metavar="FILE",
+                        help="write how often each branch of the draws was taken, as JSON")
     parser.add_argument("--self-test", action="store_true")
     args = parser.parse_args(argv)
     if args.self_test:
         return self_test()
-    if args.preset is None or args.seed is None:
-        parser.error("--preset and --seed are required")
-    data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number, entered=True,
-                          assignments=args.set)
+    reached = {}
+    if (args.preset is None) == (args.example is None):
+        parser.error("one of --preset and --example is required")
+    if args.example is not None:
+        settings, seed = example_recipe(args.example)
+        seed = seed if args.seed is None else args.seed
+        data = belt_catalogue(None, seed, args.number, assignments=args.set, settings=settings,
+                              reached=reached)
+    elif args.seed is None:
+        parser.error("--preset needs --seed")
+    else:
+        data = belt_catalogue(PRESET_NAMES[args.preset], args.seed, args.number, entered=True,
+                              assignments=args.set, reached=reached)
+    if args.reached:
+        with open(args.reached, "w", encoding="ascii") as f:
+            json.dump(reached, f)
     if args.output:
         with open(args.output, "wb") as f:
             f.write(data)

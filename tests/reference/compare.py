@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Compares the core's catalogues with the independent reference writer.
+"""Compares the core's catalogues with the independent reference writer: the
+presets, the examples and a planet's variations on the presets, each of which
+must also reach the branches of the draws it is there for.
 
 usage: compare.py WRITEBELT REFERENCE_SCRIPT
 """
+import json
 import os
 import subprocess
 import sys
@@ -40,36 +43,131 @@ SHAPED = [
     ("ebelt-em", 123456789, 20000, ALL_SHAPED),
 ]
 
+# The examples, each under its own seed (the main belt at its own size, twenty
+# thousand bodies drawn on two threads) and under a few more seeds at a
+# smaller size.
+EXAMPLES = {"main-belt": 1801, "jupiter-trojans": 1772, "hildas": 1904, "kuiper-belt": 1930}
+OWN_SIZE = {"main-belt": None, "jupiter-trojans": 2000, "hildas": 2000, "kuiper-belt": 2000}
+EXAMPLE_SEEDS = [5489, 0, 4294967295]
+EXAMPLE_NUMBER = 400
+# A planet on the presets, row by row: the branches of its draws each row
+# must reach (counted by the reference), the settings after them.
+JUPITER_GAPS = ["planet=true", "resonance-gaps=true"]
+EVERYTHING = ["planet=true", "resonance-gaps=true", "cleared-orbit=true", "trojan-share=20",
+              "family-share=15", 'family-resonance="3:2"', "planet-longitude=355"]
+PLANET = [
+    # Gaps in a bell's semi-major axes: whole polar-method draws again.
+    ("toliman-a-comets", 5489, None, {"redraws"}, JUPITER_GAPS),
+    # Gaps in a disc of surface density, a heavier planet's mass.
+    ("vulcanoids", 20261207, None, {"redraws"},
+     ["planet=true", "planet-semi-major-axis=0.33", "planet-mass=5", "resonance-gaps=true",
+      'gap-resonances="3:1, 5:2 7:3"', "semi-major-axis-distribution=surface-density"]),
+    # The chaotic zone alone, of a planet of one Earth mass.
+    ("vulcanoids", 0, None, {"redraws"},
+     ["planet=true", "planet-semi-major-axis=0.165", "planet-mass=1", "planet-mass-unit=earth",
+      "cleared-orbit=true"]),
+    # A planet whose parts are all set but which is off draws nothing of them.
+    ("vulcanoids", 5489, None, set(),
+     ["planet=false", "resonance-gaps=true", "cleared-orbit=true", "trojan-share=50",
+      "family-share=20", "planet-semi-major-axis=0.165"]),
+    # A planet on with none of its parts.
+    ("vulcanoids", 255, None, set(), ["planet=true", "planet-semi-major-axis=0.165"]),
+    # Trojans among belt bodies, mean anomaly zero for the rest; a longitude
+    # near 360 takes turns off as well as adding them.
+    ("toliman-a-comets", 255, None, {"L4", "L5", "disc redraws", "turns added 1", "turns taken"},
+     ["planet=true", "planet-semi-major-axis=2", "planet-longitude=350", "trojan-share=40",
+      "resonance-gaps=true", "cleared-orbit=true"]),
+    # Only Trojans, with a uniform mean anomaly drawn and set aside; the
+    # amplitude wide enough that the tadpole's edge bounds the spread.
+    ("oort-cloud", 3141592653, None, {"L4", "L5", "turns added 2", "trojan edge"},
+     ["planet=true", "planet-semi-major-axis=20000", "planet-mass=3", "trojan-share=100",
+      "planet-longitude=0", "mean-anomaly-distribution=uniform", "libration-amplitude=89.5"]),
+    # All Trojans at L5, past the cleared orbit that only belt bodies avoid.
+    ("vulcanoids", 5489, None, {"L5", "redraws"},
+     ["planet=true", "planet-semi-major-axis=0.16", "trojan-share=50", "trojan-l4-share=0",
+      "cleared-orbit=true", "planet-mass-unit=earth", "planet-mass=3"]),
+    # All at L4, round a barycenter.
+    ("ebelt-em", 4294967295, None, {"L4"},
+     ["planet=true", "planet-semi-major-axis=0.015", "planet-mass=0.01",
+      "planet-mass-unit=earth", "trojan-share=100", "trojan-l4-share=100",
+      "planet-longitude=359.9"]),
+    # No libration: every Trojan at its point and the planet's distance.
+    ("toliman-a-comets", 9, None, {"L4", "L5", "belt"},
+     ["planet=true", "planet-semi-major-axis=1", "trojan-share=60", "libration-amplitude=0",
+      "mean-anomaly-distribution=uniform"]),
+    # A family inside the planet's orbit, among gaps.
+    ("vulcanoids", 3141592653, None, {"family", "belt", "redraws"},
+     ["planet=true", "planet-semi-major-axis=0.3", "planet-mass=8", "family-share=30",
+      'family-resonance="2:1"', "resonance-gaps=true", 'gap-resonances="5:3 7:4 9:5"']),
+    # A family outside it, of a third-order resonance.
+    ("oort-cloud", 20261207, None, {"family", "belt", "family outside", "redraws"},
+     ["planet=true", "planet-semi-major-axis=10000", "planet-mass=2", "family-share=50",
+      'family-resonance="7:4"', "resonance-eccentricity=0.2", "cleared-orbit=true"]),
+    # A family whose resonance reaches into the cleared orbit.
+    ("oort-cloud", 5489, None, {"family", "family outside", "family redraws", "redraws"},
+     ["planet=true", "planet-semi-major-axis=30000", "cleared-orbit=true", "family-share=40",
+      'family-resonance="4:3"', "inner=5000", "outer=70000"]),
+    # Round a barycenter of a total mass in Earth masses, a planet in Earth
+    # masses, gaps outside its orbit, Trojans and a family.
+    ("ebelt-em", 0, None, {"belt", "L4", "L5", "family", "family outside", "redraws"},
+     ["mass-unit=earth", "total-mass=1.0123", "planet=true", "planet-semi-major-axis=0.007",
+      "planet-mass=0.0123", "planet-mass-unit=earth", "resonance-gaps=true",
+      "resonance-eccentricity=0.3", "trojan-share=10", "family-share=10",
+      'family-resonance="3:1"']),
+    # Everything at once, with every other distribution, on two threads.
+    ("toliman-a-comets", 123456789, 20000,
+     {"belt", "L4", "L5", "family", "redraws", "disc redraws", "turns taken"},
+     EVERYTHING + ALL_SHAPED),
+]
+
+
+def reference_command(reference, source, seed, number, settings, output, reached):
+    command = [sys.executable, reference, "--seed", str(seed), "--output", output,
+               "--reached", reached]
+    command += ["--example", source] if source in EXAMPLES else ["--preset", source]
+    command += [] if number is None else ["--number", str(number)]
+    return command + [arg for setting in settings for arg in ("--set", setting)]
+
 
 def main():
     writebelt, reference = sys.argv[1], sys.argv[2]
     failures = 0
     checks = 0
     with tempfile.TemporaryDirectory() as tmp:
-        cases = [(p, s, None, []) for p in PRESETS for s in SEEDS]
-        cases += [case + ([],) for case in LARGE] + SHAPED
-        for index, (preset, seed, number, settings) in enumerate(cases):
-            count = [] if number is None else [str(number)]
+        cases = [(p, s, None, set(), []) for p in PRESETS for s in SEEDS]
+        cases += [(p, s, n, set(), []) for p, s, n in LARGE]
+        cases += [(p, s, n, set(), shaped) for p, s, n, shaped in SHAPED]
+        cases += [(e, seed, OWN_SIZE[e], set(), []) for e, seed in EXAMPLES.items()]
+        cases += [(e, s, EXAMPLE_NUMBER, set(), []) for e in EXAMPLES for s in EXAMPLE_SEEDS]
+        cases += PLANET
+        for index, (source, seed, number, expected, settings) in enumerate(cases):
+            name = f"{source} seed {seed}" + (f" ({number} bodies)" if number else "") + \
+                "".join(" " + setting for setting in settings)
             mine = os.path.join(tmp, f"{index}.sc")
             theirs = os.path.join(tmp, f"{index}.ref.sc")
-            subprocess.run([writebelt, preset, str(seed), mine, count[0] if count else "-"]
-                           + settings, check=True)
-            subprocess.run([sys.executable, reference, "--preset", preset, "--seed", str(seed),
-                            "--output", theirs] + (["--number"] + count if count else [])
-                           + [arg for setting in settings for arg in ("--set", setting)],
-                           check=True)
+            reached_file = os.path.join(tmp, f"{index}.json")
+            subprocess.run([writebelt, source, str(seed), mine,
+                            "-" if number is None else str(number)] + settings, check=True)
+            subprocess.run(reference_command(reference, source, seed, number, settings, theirs,
+                                             reached_file), check=True)
             with open(mine, "rb") as a, open(theirs, "rb") as b:
                 left, right = a.read(), b.read()
+            with open(reached_file, encoding="ascii") as f:
+                reached = json.load(f)
             checks += 1
+            missed = sorted(branch for branch in expected if not reached.get(branch))
             if left != right:
                 failures += 1
                 at = next((i for i, (x, y) in enumerate(zip(left, right)) if x != y),
                           min(len(left), len(right)))
-                print(f"FAIL {preset} seed {seed} {' '.join(settings)}: first difference at byte {at}: "
+                print(f"FAIL {name}: first difference at byte {at}: "
                       f"{left[at:at + 60]!r} vs {right[at:at + 60]!r}")
             elif not left:
                 failures += 1
-                print(f"FAIL {preset} seed {seed}: empty catalogue")
+                print(f"FAIL {name}: empty catalogue")
+            elif missed:
+                failures += 1
+                print(f"FAIL {name}: never reached {', '.join(missed)} ({reached})")
     print(f"{checks - failures} passed, {failures} failed")
     return 1 if failures else 0
 

@@ -44,6 +44,14 @@ SHAPED = [
                           "surface-density-slope=3", "mean-anomaly-distribution=uniform"]),
 ] + [(preset, ALL_SHAPED) for preset in PRESETS]
 LARGE_SHAPED = [("vulcanoids", 5489, 100000, ALL_SHAPED)]
+# The examples at their own sizes, their planets and all, and a planet with
+# gaps, Trojans and a family (in its 3:2 resonance) at once on two threads; they
+# take the power too.
+EXAMPLES = ["main-belt", "jupiter-trojans", "hildas", "kuiper-belt"]
+PLANET = [("toliman-a-comets", 5489, 30000,
+           ["planet=true", "resonance-gaps=true", "cleared-orbit=true", "trojan-share=20",
+            "family-share=15", "planet-longitude=355",
+            "mean-anomaly-distribution=uniform"])]
 SKIP = 77
 
 
@@ -95,6 +103,7 @@ def main():
     cases = [(p, s, None, []) for s in seeds for p in PRESETS]
     cases += [case + ([],) for case in LARGE]
     cases += [(p, s, None, shaped) for s in seeds for p, shaped in SHAPED] + LARGE_SHAPED
+    cases += [(e, s, None, []) for s in seeds[:1] for e in EXAMPLES] + PLANET
     with tempfile.TemporaryDirectory() as tmp:
         for preset, seed, number, settings in cases:
             count = ["-" if number is None else str(number)] + settings

@@ -8,19 +8,25 @@
 
 // Where a belt's planet lets bodies be, worked out once per belt from the
 // settings with IEEE operations and the correctly rounded power alone, so
-// that every build draws the same belt. With mu the planet's mass over the
-// central mass and a_p the planet's semi-major axis:
+// that every build draws the same belt. With mu the planet's mass (its mass
+// times solMassOfJupiter or solMassOfEarth) over the central mass and a_p the
+// planet's semi-major axis:
 //   resonance p:q:  a_res = a_p power(ratio, 2/3)  (Resonance::positionRatio)
 //                   half-width w = a_res sqrt(16/3 mu S e^k), e the resonance
 //                   eccentricity multiplied k times, the product formed left
 //                   to right: ((16/3 mu) S) e^k
 //   chaotic zone:   a_p -+ 1.3 power(mu, 2/7) a_p   (Wisdom 1980, AJ 85, 1122)
-//   Trojans:        a = a_p + a_p k y,  k = min(sqrt(3 mu) D, sqrt(8 mu / 3)),
-//                   D the libration amplitude in radians; lambda = lambda_p
-//                   -+ 60 + D x in degrees, (x, y) in the unit disc. The
+//   Trojans:        a = a_p + (a_p k) y,  k = min(sqrt(3 mu) (D r), sqrt(8 mu / 3)),
+//                   D the libration amplitude in degrees, r = 0.017453292519943295;
+//                   lambda = (lambda_p + 60) + D x at L4, (lambda_p - 60) + D x
+//                   at L5, in degrees, (x, y) in the unit disc. The
 //                   linearised tadpole keeps |a - a_p| / a_p <= sqrt(3 mu) D
 //                   (Murray & Dermott 1999, section 3.8), the tadpole region's
 //                   edge sqrt(8 mu / 3).
+//   populations:    with t = trojanShare / 100: L4 below t (trojanL4Share / 100),
+//                   L5 below t, the family below t + familyShare / 100.
+//   family:         on the planet's outer side when (inner + outer) 0.5 > a_p,
+//                   else on its inner side; a = center + halfWidth (2u - 1).
 struct ResonanceZone {
     Resonance resonance;
     bool exterior = false; // outside the planet's orbit

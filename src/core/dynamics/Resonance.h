@@ -16,7 +16,8 @@ struct Resonance {
 
     int order() const { return p - q; }
     // Its semi-major axis over the planet's: (q/p)^(2/3) inside, (p/q)^(2/3)
-    // outside, each as power(ratio, 2/3) correctly rounded.
+    // outside, each as CorrectRounding::power(ratio, 2.0 / 3), the ratio one
+    // IEEE division.
     double positionRatio(bool exterior) const;
     // The strength S of the resonance's term in the planet's disturbing
     // function: a body at eccentricity e librates in it within

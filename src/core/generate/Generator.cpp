@@ -115,6 +115,7 @@ std::string Generator::bodyName(unsigned int id) const
 
 void Generator::generate(std::atomic<int> &progress, std::atomic<bool> const *stop)
 {
+    drawStop = stop;
     if (settings.number >= pipelineFrom && std::thread::hardware_concurrency() > 1)
         generateInPipeline(progress, stop);
     else
@@ -153,7 +154,10 @@ void Generator::drawSemiMajorAxis(OrbitDraws &orbit)
         orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
         orbit.axisKnown = zones.excludes();
         if (orbit.axisKnown) {
-            while (zones.excluded(orbit.axis = beltAxis(orbit.semiMajorAxis)))
+            // A belt with little room left may redraw for long: a stop ends
+            // it, and a stopped run keeps none of its bodies.
+            while (zones.excluded(orbit.axis = beltAxis(orbit.semiMajorAxis)) &&
+                   !stopRequested(drawStop))
                 orbit.semiMajorAxis = drawElement(shapes.semiMajorAxis);
         }
         break;
@@ -167,7 +171,7 @@ void Generator::drawSemiMajorAxis(OrbitDraws &orbit)
     case Population::Family:
         do
             orbit.familyFraction = canonical();
-        while (zones.clears(zones.familyAxis(orbit.familyFraction)));
+        while (zones.clears(zones.familyAxis(orbit.familyFraction)) && !stopRequested(drawStop));
         break;
     }
 }

@@ -161,6 +161,7 @@ private:
     std::mt19937 engine;
     std::function<void()> beforeReplace;
     BodyCount *arrivals = nullptr; // set while a writer follows the generation
+    std::atomic<bool> const *drawStop = nullptr; // the running generation's stop flag
 
     friend class GeneratorProbe; // tests reach the draws through it
 };

@@ -69,11 +69,19 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
     // room outside the zones: the family beside the cleared orbit, the belt's
     // own bodies between the gaps.
     PlanetZones const zones(s);
-    if (zones.hasFamily && zones.clears(zones.familyAxis(0)) && zones.clears(zones.familyAxis(1)))
+    // A Trojan lies within a_p k of the planet's orbit, a family body within
+    // its zone's half-width of the zone's center: the nearest one at 0 or
+    // below is no orbit.
+    if (s.trojanShare > 0 && !(zones.trojanAxisScale < zones.planetAxis))
+        problems.push_back({P::LibrationAmplitude, P::ReachesCenter});
+    if (zones.hasFamily && !(zones.family.halfWidth < zones.family.center))
+        problems.push_back({P::FamilyResonance, P::ReachesCenter});
+    else if (zones.hasFamily && zones.clears(zones.familyAxis(0)) &&
+             zones.clears(zones.familyAxis(1)))
         problems.push_back({P::FamilyResonance, P::NoRoomLeft});
+    // Reversed bounds put every belt body at the inner radius.
     if (s.trojanShare + s.familyShare < 100 &&
-        zones.roomLeft(std::min(s.innerRadius, s.outerRadius),
-                       std::max(s.innerRadius, s.outerRadius)) <= 0)
+        zones.roomLeft(s.innerRadius, std::max(s.innerRadius, s.outerRadius)) <= 0)
         problems.push_back({P::InnerRadius, P::NoRoomLeft});
 }
 

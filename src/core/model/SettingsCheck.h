@@ -57,6 +57,10 @@ struct SettingsProblem {
         // The planet's gaps and cleared orbit cover every semi-major axis
         // between the belt's radii, so the belt's own bodies have no room.
         NoRoomLeft,
+        // The Trojans' spread or the family's resonance, as wide as this
+        // planet makes it, reaches the center: bodies at a semi-major axis of
+        // 0 or below.
+        ReachesCenter,
     };
     Field field;
     Kind kind;
