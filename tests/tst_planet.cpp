@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Examples.h"
 #include "Generator.h"
-#include "SettingsCheck.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <functional>
-#include <variant>
 #include <vector>
 
 using Change = std::function<void(Settings &)>;
@@ -97,7 +95,9 @@ private slots:
             int const flanks = countWithin(list, center - 0.06, center - 0.02) +
                                countWithin(list, center + 0.02, center + 0.06);
             QString const where = QString("%1 AU: %2 in the zone, %3 in its flanks")
-                                      .arg(center).arg(zone).arg(flanks);
+                                      .arg(center)
+                                      .arg(zone)
+                                      .arg(flanks);
             if (gaps)
                 QVERIFY2(6 * zone <= flanks, qPrintable(where));
             else
@@ -153,9 +153,12 @@ private slots:
         QTest::addColumn<double>("share");
         QTest::addColumn<double>("l4Share");
         QTest::addColumn<double>("amplitude");
-        QTest::newRow("Jupiter Trojans example") << QByteArray("jupiter-trojans") << 100.0 << 58.33 << 30.0;
-        QTest::newRow("a fifth, all at L5, 10 degrees") << QByteArray("main-belt") << 20.0 << 0.0 << 10.0;
-        QTest::newRow("a tenth at L4, 40 degrees") << QByteArray("kuiper-belt") << 10.0 << 100.0 << 40.0;
+        QTest::newRow("Jupiter Trojans example")
+            << QByteArray("jupiter-trojans") << 100.0 << 58.33 << 30.0;
+        QTest::newRow("a fifth, all at L5, 10 degrees")
+            << QByteArray("main-belt") << 20.0 << 0.0 << 10.0;
+        QTest::newRow("a tenth at L4, 40 degrees")
+            << QByteArray("kuiper-belt") << 10.0 << 100.0 << 40.0;
     }
     void trojansGatherAtL4AndL5()
     {
@@ -197,7 +200,7 @@ private slots:
     void familySitsAtItsResonance_data()
     {
         QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<double>("center");  // AU, published
+        QTest::addColumn<double>("center");   // AU, published
         QTest::addColumn<double>("expected"); // percent
         QTest::newRow("Hildas in Jupiter's 3:2") << QByteArray("hildas") << 3.97 << 100.0;
         QTest::newRow("Plutinos in Neptune's 3:2") << QByteArray("kuiper-belt") << 39.4 << 25.0;
@@ -209,105 +212,18 @@ private slots:
         QFETCH(double, expected);
         Settings const s = example(name);
         double const mu = planetMassInSolarMasses(s) / s.centralMass;
-        double const width = center * std::sqrt(16.0 / 3 * mu * s.resonanceEccentricity *
-                                                (center < s.planetSemiMajorAxis ? 1.545525 : 2.48397));
+        double const width =
+            center * std::sqrt(16.0 / 3 * mu * s.resonanceEccentricity *
+                               (center < s.planetSemiMajorAxis ? 1.545525 : 2.48397));
         auto const list = orbits(s);
-        double const found = 100.0 * countWithin(list, center - width - 0.02, center + width + 0.02) /
+        double const found = 100.0 *
+                             countWithin(list, center - width - 0.02, center + width + 0.02) /
                              double(list.size());
         QVERIFY2(std::fabs(found - expected) < 0.5, qPrintable(QString::number(found)));
         // Nothing of the family lies beyond its resonance's width.
         QCOMPARE(countWithin(list, center + width + 0.02, center + 2 * width) +
                      countWithin(list, center - 2 * width, center - width - 0.02),
                  0);
-    }
-
-    // A planet whose effects are all off leaves the belt as it was, byte for
-    // byte; so do the effects' settings with no planet.
-    void noEffectNoChange_data()
-    {
-        QTest::addColumn<Change>("change");
-        QTest::newRow("planet on, nothing shaped") << Change([](Settings &s) { s.planet = true; });
-        QTest::newRow("effects set, planet off") << Change([](Settings &s) {
-            s.resonanceGaps = s.clearedOrbit = true;
-            s.trojanShare = 30, s.familyShare = 20, s.planetMass = 3;
-        });
-    }
-    void noEffectNoChange()
-    {
-        QFETCH(Change, change);
-        Settings plain(Settings::OortCloud);
-        plain.number = 3000;
-        Settings shaped = plain;
-        change(shaped);
-        auto const a = orbits(plain, 7), b = orbits(shaped, 7);
-        QCOMPARE(a.size(), b.size());
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            QCOMPARE(a[i].semiMajorAxis, b[i].semiMajorAxis);
-            QCOMPARE(a[i].meanAnomaly, b[i].meanAnomaly);
-            QCOMPARE(a[i].ascendingNode, b[i].ascendingNode);
-        }
-    }
-
-    // What a run refuses, naming the field.
-    void checkRefusesImpossiblePlanets_data()
-    {
-        using P = SettingsProblem;
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("kind");
-        auto const row = [](char const *name, Change change, P::Field field, P::Kind kind) {
-            QTest::newRow(name) << change << int(field) << int(kind);
-        };
-        row("no mass", [](Settings &s) { s.planetMass = 0; }, P::PlanetMass, P::NotPositive);
-        row("no orbit", [](Settings &s) { s.planetSemiMajorAxis = 0; }, P::PlanetSemiMajorAxis,
-            P::NotPositive);
-        row("no central mass", [](Settings &s) { s.centralMass = 0; }, P::CentralMass,
-            P::NotPositive);
-        row("as heavy as the Sun", [](Settings &s) { s.planetMass = 1048; }, P::PlanetMass,
-            P::PlanetTooHeavy);
-        row("shares above 100 %", [](Settings &s) { s.trojanShare = 60, s.familyShare = 41; },
-            P::FamilyShare, P::SharesAboveWhole);
-        for (char const *list : {"3:3", "4:2", "1:2", "13:12", "6:1", "3:1 x", "3:-1", ""})
-            row(qPrintable(QString("gaps \"%1\"").arg(list)),
-                [list](Settings &s) { s.gapResonances = list; }, P::GapResonances,
-                P::NoSuchResonance);
-        row("family 2:3", [](Settings &s) { s.familyShare = 5, s.familyResonance = "2:3"; },
-            P::FamilyResonance, P::NoSuchResonance);
-        row("no room between the gaps", [](Settings &s) { s.innerRadius = 2.49, s.outerRadius = 2.51; },
-            P::InnerRadius, P::NoRoomLeft);
-        row("a family in the cleared orbit", [](Settings &s) {
-            s.familyShare = 10, s.familyResonance = "5:4", s.resonanceEccentricity = 0.05;
-        }, P::FamilyResonance, P::NoRoomLeft);
-        row("inside the cleared orbit", [](Settings &s) { s.innerRadius = 5, s.outerRadius = 5.4; },
-            P::InnerRadius, P::NoRoomLeft);
-    }
-    void checkRefusesImpossiblePlanets()
-    {
-        QFETCH(Change, change);
-        QFETCH(int, field);
-        QFETCH(int, kind);
-        Settings s = example("main-belt");
-        QVERIFY(checkSettings(s).empty());
-        change(s);
-        auto const problems = checkSettings(s);
-        QCOMPARE(problems.size(), std::size_t(1));
-        QCOMPARE(int(problems.front().field), field);
-        QCOMPARE(int(problems.front().kind), kind);
-    }
-
-    // Every example reads, passes the check and makes its belt.
-    void examplesMakeTheirBelts()
-    {
-        QCOMPARE(examples().size(), std::size_t(4));
-        for (ExampleInfo const &info : examples()) {
-            auto const recipe = exampleRecipe(info);
-            QVERIFY2(std::holds_alternative<Recipe>(recipe), info.shortName.data());
-            Settings const s = std::get<Recipe>(recipe).forRun();
-            QVERIFY(s.planet);
-            QVERIFY(checkSettings(s).empty());
-            QCOMPARE(findExample(info.menuText), &info);
-            QCOMPARE(orbits(s).size(), std::size_t(s.number));
-        }
     }
 };
 

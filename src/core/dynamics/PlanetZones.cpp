@@ -20,8 +20,7 @@ ResonanceZone zoneOf(Resonance resonance, bool exterior, double planetAxis, doub
     double power = eccentricity;
     for (int i = 1; i < resonance.order(); ++i)
         power = power * eccentricity;
-    zone.halfWidth =
-        zone.center * std::sqrt(16.0 / 3 * mu * resonance.strength(exterior) * power);
+    zone.halfWidth = zone.center * std::sqrt(16.0 / 3 * mu * resonance.strength(exterior) * power);
     return zone;
 }
 
@@ -51,8 +50,8 @@ PlanetZones::PlanetZones(Settings const &s)
     double const upper = std::max(s.innerRadius, s.outerRadius);
 
     if (s.resonanceGaps) {
-        for (Resonance const &resonance : parseResonances(s.gapResonances).value_or(
-                 std::vector<Resonance>{})) {
+        for (Resonance const &resonance :
+             parseResonances(s.gapResonances).value_or(std::vector<Resonance>{})) {
             for (bool const exterior : {false, true}) {
                 ResonanceZone const zone =
                     zoneOf(resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
@@ -79,8 +78,8 @@ PlanetZones::PlanetZones(Settings const &s)
     }
 
     trojanAmplitude = s.librationAmplitude;
-    double const k = std::min(std::sqrt(3 * mu) * (trojanAmplitude * radiansPerDegree),
-                              std::sqrt(8 * mu / 3));
+    double const k =
+        std::min(std::sqrt(3 * mu) * (trojanAmplitude * radiansPerDegree), std::sqrt(8 * mu / 3));
     trojanAxisScale = planetAxis * k;
 
     double const trojans = s.trojanShare / 100;
