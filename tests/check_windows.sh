@@ -39,7 +39,8 @@ echo "== test programs"
 
 echo "== the preview pictures as on this machine"
 pictures=$(mktemp -d)
-for options in "--preset vulcanoids --seed 5489" "--preset ebelt-em --number 20000 --seed 7"; do
+for options in "--preset vulcanoids --seed 5489" "--preset ebelt-em --number 20000 --seed 7" \
+    "--example main-belt" "--example jupiter-trojans --number 3000"; do
     echo "beltwright-cli --preview $options"
     # shellcheck disable=SC2086
     "$linux_cli" -q $options --preview "$pictures/linux.png" &&
@@ -71,12 +72,14 @@ else
     fail "no uninstaller registered for version $version"
 fi
 # The installed example is the one the programs carry: the same belt.
+belts=$(mktemp -d)
 "$run" "$unix_target/beltwright-cli.exe" -q --recipe 'C:\Program Files\Beltwright\examples\hildas.belt' \
-    --number 300 -o "$pictures/installed.sc" &&
-    "$run" "$unix_target/beltwright-cli.exe" -q --example hildas --number 300 -o "$pictures/carried.sc" &&
-    cmp -s "$pictures/installed.sc" "$pictures/carried.sc" &&
+    --number 300 -o "$belts/installed.sc" &&
+    "$run" "$unix_target/beltwright-cli.exe" -q --example hildas --number 300 -o "$belts/carried.sc" &&
+    cmp -s "$belts/installed.sc" "$belts/carried.sc" &&
     echo "ok   installed example makes the carried example's belt" ||
     fail "installed example missing or not the carried one"
+rm -rf "$belts"
 [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Beltwright.lnk" ] &&
     echo "ok   Start-menu entry" || fail "no Start-menu entry"
 "$run" "$unix_target/uninstall.exe" /S

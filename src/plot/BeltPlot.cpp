@@ -451,17 +451,8 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
         painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
         x += metrics.horizontalAdvance(text) + line;
     }
-    if (preview.planet()) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(planetColour);
-        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
-        painter.restore();
-        x += line * 0.8;
-        painter.drawText(QPointF(x, legendY + metrics.ascent()),
-                         BeltPlot::tr("planet, its orbit and L4, L5"));
-    }
+    if (preview.planet())
+        legend(planetColour, BeltPlot::tr("planet, its orbit and L4, L5"));
     double top = legendY + line * 1.6;
     if (preview.dense()) {
         QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
