@@ -41,6 +41,28 @@ private slots:
         QCOMPARE((style & bit) == bit, set);
     }
 
+    // Once shown and polished by the style, the window is tall enough for
+    // every field: none is squeezed below the height it needs.
+    void noFieldIsSqueezed()
+    {
+        QCoreApplication::processEvents();
+        for (QWidget *field : window->centralWidget()->findChildren<QWidget *>()) {
+            // The toolkit's own parts, such as a spin box's editor, are
+            // sized by their box.
+            if (!field->isVisible() || field->objectName().startsWith("qt_") ||
+                !(qobject_cast<QAbstractSpinBox *>(field) ||
+                                         qobject_cast<QComboBox *>(field) ||
+                                         qobject_cast<QLineEdit *>(field) ||
+                                         qobject_cast<QAbstractButton *>(field)))
+                continue;
+            QVERIFY2(field->height() >= field->minimumSizeHint().height(),
+                     qPrintable(QString("%1: %2 < %3")
+                                    .arg(field->objectName())
+                                    .arg(field->height())
+                                    .arg(field->minimumSizeHint().height())));
+        }
+    }
+
     void signsHaveGlyphs_data()
     {
         QTest::addColumn<QString>("widget");
@@ -50,6 +72,8 @@ private slots:
                                      << "Segoe UI Symbol" << QStringLiteral("\u00b0");
         QTest::newRow("total mass") << "doubleSpinBox_totalMass"
                                     << "Segoe UI Symbol" << QStringLiteral(" M\u2299");
+        QTest::newRow("planet's mass") << "doubleSpinBox_planetMass"
+                                       << "Segoe UI Symbol" << QStringLiteral(" M\u2643");
     }
 
     void signsHaveGlyphs()

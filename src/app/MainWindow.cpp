@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -37,13 +38,11 @@ QIcon applicationIcon()
     return icon;
 }
 
-void invalidateLayouts(QLayout *layout)
+// Every layout below widget, those of its group boxes included.
+void invalidateLayouts(QWidget *widget)
 {
-    layout->invalidate();
-    for (int i = 0; i < layout->count(); ++i) {
-        if (QLayout *nested = layout->itemAt(i)->layout())
-            invalidateLayouts(nested);
-    }
+    for (QLayout *layout : widget->findChildren<QLayout *>())
+        layout->invalidate();
 }
 
 // The examples' menu texts, for the translations' catalogue.
@@ -173,6 +172,16 @@ void MainWindow::setFileAsker(FileDialogs::Asker asker)
 Settings MainWindow::formSettings() const
 {
     return form->settings();
+}
+
+// The style polishes the widgets as they are first shown, which may change
+// their sizes (it does under Windows): measure again once it has.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        QMetaObject::invokeMethod(
+            this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -306,7 +315,7 @@ void MainWindow::keepFixedSize()
 {
     // Texts that changed a moment ago have not yet reached the layouts' cached
     // sizes, and invalidating a layout leaves the layouts nested in it alone.
-    invalidateLayouts(ui.verticalLayout);
+    invalidateLayouts(ui.centralwidget);
     // The window's layout keeps the form's old size until told it changed.
     ui.centralwidget->updateGeometry();
     layout()->invalidate();
