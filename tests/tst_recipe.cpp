@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 #include <limits>
 
 namespace {
@@ -168,6 +170,15 @@ private slots:
                 older += line + '\n';
         }
         QTest::addRow("older, without the distributions") << older;
+        QByteArray beforePlanets; // nor the planet's keys
+        for (QByteArray const &line : older.split('\n')) {
+            static char const *const planetWords[] = {"planet", "central-mass", "resonance",
+                                                      "cleared", "trojan", "libration", "family"};
+            if (std::none_of(std::begin(planetWords), std::end(planetWords),
+                             [&](char const *word) { return line.contains(word); }))
+                beforePlanets += line + '\n';
+        }
+        QTest::addRow("older, without the planet") << beforePlanets;
         QTest::addRow("plus sign and hex escape")
             << QByteArray(editedLine("number", "number = +200")).replace("\"VS\"", "\"V\\x53\"");
     }
