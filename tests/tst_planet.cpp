@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Examples.h"
+#include "ExampleSettings.h"
 #include "Generator.h"
 
 #include <QtTest>
@@ -18,7 +18,7 @@ constexpr double jupiterMu = 1.2668653e17 / 1.3271244e20;
 
 Settings example(QByteArray const &name, std::uint32_t number = 100000)
 {
-    Settings s = std::get<Recipe>(exampleRecipe(*findExample(name.toStdString()))).forRun();
+    Settings s = exampleSettings(name.toStdString());
     s.number = number;
     return s;
 }

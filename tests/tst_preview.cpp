@@ -5,7 +5,7 @@
 #include "BeltPlot.h"
 #include "BeltPreview.h"
 #include "BinaryAsteroid.h"
-#include "Examples.h"
+#include "ExampleSettings.h"
 #include "Generator.h"
 
 #include <QFontInfo>
@@ -183,8 +183,7 @@ private slots:
     {
         QFETCH(QString, example);
         QFETCH(QStringList, labels);
-        Settings settings =
-            std::get<Recipe>(exampleRecipe(*findExample(example.toStdString()))).settings;
+        Settings settings = exampleSettings(example.toStdString());
         settings.number = 500;
         auto const preview = BeltPreview::ofBelt(settings, 1);
         QVERIFY(preview && preview->planet());
@@ -239,30 +238,6 @@ private slots:
         };
         QCOMPARE(planetPixels(*without), 0);
         QVERIFY(planetPixels(*with) > 30);
-    }
-
-    // The Trojans' clouds gather around L4 and L5 in the view from above, in
-    // the shares asked for; a body shown at its pericenter would be anywhere.
-    void trojansGatherAtTheirPoints()
-    {
-        Settings settings =
-            std::get<Recipe>(exampleRecipe(*findExample("jupiter-trojans"))).settings;
-        settings.number = 4000;
-        auto const preview = BeltPreview::ofBelt(settings, 7);
-        QVERIFY(preview && !preview->dense());
-        double const degrees = 180 / 3.14159265358979323846;
-        int atL4 = 0, atL5 = 0;
-        for (auto const &point : preview->panel(BeltPreview::TopView).points) {
-            double const from =
-                std::remainder(std::atan2(point.y, point.x) * degrees - settings.planetLongitude,
-                               360);
-            atL4 += std::fabs(from - 60) < 45;
-            atL5 += std::fabs(from + 60) < 45;
-        }
-        double const count = settings.number;
-        QVERIFY2((atL4 + atL5) / count > 0.97, qPrintable(QString::number(atL4 + atL5)));
-        QVERIFY2(std::fabs(atL4 / count - settings.trojanL4Share / 100) < 0.03,
-                 qPrintable(QString::number(atL4)));
     }
 
     void axesAreRoundAndHoldTheValues_data()

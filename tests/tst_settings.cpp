@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Examples.h"
+#include "ExampleSettings.h"
 #include "Generator.h"
 #include "PlanetZones.h"
 #include "Presets.h"
@@ -373,7 +373,7 @@ private slots:
         };
         // The main belt and Jupiter, as the example has them.
         auto const jupiter = [](S &s) {
-            s = std::get<Recipe>(exampleRecipe(*findExample("main-belt"))).forRun();
+            s = exampleSettings("main-belt");
             s.number = 3000;
         };
         auto const with = [=](std::function<void(S &)> more) {
