@@ -42,8 +42,7 @@ PlanetZones::PlanetZones(Settings const &s)
 {
     if (!s.planet)
         return;
-    planetMassSolar = planetMassInSolarMasses(s);
-    mu = planetMassSolar / centralMassOf(s);
+    mu = planetMassInSolarMasses(s) / centralMassOf(s);
     planetAxis = s.planetSemiMajorAxis;
     planetLongitude = s.planetLongitude;
     double const lower = std::min(s.innerRadius, s.outerRadius);

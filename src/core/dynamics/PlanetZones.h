@@ -63,7 +63,6 @@ public:
     // cover it all (or its single radius, for equal radii).
     double roomLeft(double lower, double upper) const;
 
-    double planetMassSolar = 0; // solar masses
     double mu = 0;
     double planetAxis = 0;      // AU
     double planetLongitude = 0; // degrees
