@@ -6,7 +6,7 @@
 #include "BinaryAsteroid.h"
 #include "CatalogueText.h"
 #include "CorrectRounding.h"
-#include "RandomSource.h"
+#include "Kepler.h"
 #include "ThreadScope.h"
 
 #include <algorithm>
@@ -37,12 +37,6 @@ Generator::Generator(Settings settings, unsigned int seed)
     if (this->settings.number > numberCap)
         this->settings.number = numberCap;
     asteroids.reserve(this->settings.number);
-}
-
-Generator::Generator(Settings settings)
-    : Generator(std::move(settings), std::mt19937::default_seed)
-{
-    RandomSource::seedEngine(engine);
 }
 
 Generator::Shapes::Shapes(Settings const &s)
@@ -101,11 +95,6 @@ double Generator::bounded(ElementDraw draw, double lo, double hi)
 template <typename T> T Generator::gaussian(T lo, T hi)
 {
     return bounded(drawNormal(), lo, hi);
-}
-
-double Generator::orbitalPeriod(double semiMajorAxis, double totalMass)
-{
-    return std::sqrt(CorrectRounding::cube(semiMajorAxis) / totalMass);
 }
 
 std::string Generator::bodyName(unsigned int id) const
@@ -213,7 +202,7 @@ Orbit Generator::finishOrbit(OrbitDraws const &draws) const
         break;
     }
     if (settings.barycenter)
-        orbit.period = orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
+        orbit.period = Kepler::orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.inclination =
         shapes.inclination
             ? shapes.inclinationDraw(draws.inclination.y)

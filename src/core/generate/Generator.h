@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BaseAsteroid.h"
+#include "BeltProgress.h"
 #include "BeltSave.h"
 #include "CatalogueWriter.h"
 #include "InverseDraw.h"
@@ -21,8 +22,8 @@
 // hands it to a BeltSave to write it as a catalogue.
 class Generator {
 public:
-    // Seeds the engine from the operating system's random source.
-    explicit Generator(Settings settings);
+    // The engine starts from seed; RandomSource::drawSeed() gives one from the
+    // operating system.
     Generator(Settings settings, unsigned int seed);
     Generator(Generator const &) = delete;
     Generator &operator=(Generator const &) = delete;
@@ -55,19 +56,9 @@ public:
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
     Settings const &belt() const { return settings; }
 
-    // Kepler's third law: the period in years of an orbit of semi-major axis
-    // a (AU) around totalMass (solar masses).
-    static double orbitalPeriod(double semiMajorAxis, double totalMass);
-
     // The most bodies a belt may have: a larger number is cut to it. The
     // front ends accept far fewer (FieldLimits::largestEnteredNumber).
     static constexpr std::uint32_t numberCap = 0x3fffffff;
-    // Percentage done after done of total, formed in 64 bits so that no belt
-    // size overflows it.
-    static int progressPercent(std::uint64_t done, std::uint64_t total)
-    {
-        return static_cast<int>(100 * done / total);
-    }
 
     // Belts from this size on are generated on two threads: one draws every
     // number in engine order, the other builds and stores the bodies.
@@ -160,7 +151,7 @@ private:
     std::vector<std::unique_ptr<BaseAsteroid>> asteroids;
     std::mt19937 engine;
     std::function<void()> beforeReplace;
-    BodyCount *arrivals = nullptr; // set while a writer follows the generation
+    BodyCount *arrivals = nullptr;               // set while a writer follows the generation
     std::atomic<bool> const *drawStop = nullptr; // the running generation's stop flag
 
     friend class GeneratorProbe; // tests reach the draws through it
