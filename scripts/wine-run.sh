@@ -19,4 +19,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINELOADER" wineboot --init >/dev/null 2>&1 || true
     "$WINESERVER" -w
 fi
+# Qt on Windows sends its messages, and a test program its whole report, to
+# the debugger rather than to a standard error that is not a console, so a
+# failing test would leave no word of its case. Wine passes no QT_ variable
+# from here: the prefix's environment holds it.
+if ! grep -q '^"QT_FORCE_STDERR_LOGGING"="1"' "$WINEPREFIX/user.reg"; then
+    "$WINELOADER" reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
+fi
 exec "$WINELOADER" "$@"

@@ -220,15 +220,15 @@ int main(int argc, char **argv)
     std::unique_ptr<QCoreApplication> application;
     if (asksForPreview(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        // The platform's set-up warns about desktop folders that a picture
-        // never uses; such chatter must not mix with the program's messages.
-        QtMessageHandler const previous = qInstallMessageHandler(
-            [](QtMsgType type, QMessageLogContext const &, QString const &message) {
-                if (type == QtCriticalMsg || type == QtFatalMsg)
-                    printError(message.toStdString());
-            });
+        // The platform warns about desktop folders that a picture never
+        // uses, and on Windows about a system font folder it does not need:
+        // such chatter must not mix with the program's messages.
+        qInstallMessageHandler([](QtMsgType type, QMessageLogContext const &,
+                                  QString const &message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                printError(message.toStdString());
+        });
         application = std::make_unique<QGuiApplication>(argc, argv);
-        qInstallMessageHandler(previous);
         // The offscreen platform of a static Windows build finds no system
         // font at all: the picture brings its own.
         if (!BeltPlot::registerFont())
