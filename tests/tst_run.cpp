@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generation runs driven through the window: the catalogue written, the
 // status shown, failures and refusals reported, and closing during a run.
+#include "PreviewWindow.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -360,6 +361,44 @@ private slots:
         BoxAnswerer none;
         QVERIFY(window->close());
         QVERIFY(none.boxes.isEmpty());
+    }
+
+    // Escape in the preview stops the run, whatever has the focus there, and
+    // leaves the preview open; the old file stays as it was.
+    void escapeInThePreviewStopsTheRun_data()
+    {
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("focus"); // a widget of the preview
+        QTest::newRow("seed field, generating") << "Generating" << "lineEdit_seed";
+        QTest::newRow("button, saving") << "Saving" << "pushButton_newSeed";
+    }
+    void escapeInThePreviewStopsTheRun()
+    {
+        QFETCH(QString, phase);
+        QFETCH(QString, focus);
+        writeFile(target, oldText);
+        useBelt("Oort Cloud", 400000);
+        PreviewWindow *preview = window->showPreview();
+        QApplication::setActiveWindow(preview);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        auto *field = preview->findChild<QWidget *>(focus);
+        field->setFocus();
+        generate();
+        QTRY_COMPARE_WITH_TIMEOUT(statusLabel(*window)->text(), phase, 30000);
+        QApplication::setActiveWindow(preview);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QVERIFY(field->hasFocus());
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(followRun(*window).ended);
+        QCOMPARE(readFile(target), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(w<QLabel>("label_saved")->text(), QString("Stopped: nothing was saved"));
+        QVERIFY(preview->isVisible());
+
+        // With no run, Escape closes the preview again.
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
     }
 
     void destroyedDuringARun()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusLine.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,6 +16,7 @@ StatusLine::StatusLine(QStatusBar *bar)
     , seedLabel(new QLabel(bar))
     , saved(new QLabel(bar))
     , stop(new QToolButton(bar))
+    , stopKey(new QAction(stop))
 {
     QString const mid = QApplication::palette().color(QPalette::Mid).name();
     bar->setStyleSheet("QStatusBar {border-top: 1px solid " + mid +
@@ -33,6 +35,15 @@ StatusLine::StatusLine(QStatusBar *bar)
     // The status bar takes the height of its tallest widget, shown or not:
     // the button must not make it taller than the text.
     stop->setMaximumHeight(status->sizeHint().height());
+    // Escape stops a run from any of the program's windows, the preview
+    // included, where it would otherwise close the preview and leave the run
+    // to replace the file. Being the button's, it works only while the button
+    // is shown; a modal dialog keeps Escape for itself.
+    stopKey->setObjectName("action_stop");
+    stopKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    stopKey->setShortcutContext(Qt::ApplicationShortcut);
+    stop->addAction(stopKey);
+    QObject::connect(stopKey, &QAction::triggered, stop, &QToolButton::click);
     stop->hide();
     progress->hide();
     progress->setMaximumHeight(15);
@@ -93,11 +104,8 @@ void StatusLine::showStopped()
 void StatusLine::retranslate()
 {
     stop->setText(tr("Stop"));
-    // A button's text sets its shortcut (to its mnemonic): the key comes after
-    // the text. Escape stops a run; it works only while the button is shown.
-    stop->setShortcut(QKeySequence(Qt::Key_Escape));
     stop->setToolTip(tr("Stop the run (%1): an existing file is left as it was")
-                         .arg(stop->shortcut().toString(QKeySequence::NativeText)));
+                         .arg(stopKey->shortcut().toString(QKeySequence::NativeText)));
     setLastSave(lastSaveText);
     if (seed)
         seedLabel->setText(tr("Seed: %1").arg(*seed));

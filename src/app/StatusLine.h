@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QProgressBar;
 class QStatusBar;
@@ -42,6 +43,7 @@ private:
     QLabel *seedLabel;
     QLabel *saved;
     QToolButton *stop;
+    QAction *stopKey;
     std::function<QString()> lastSaveText;
     std::optional<std::uint32_t> seed;
 };
