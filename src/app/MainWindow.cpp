@@ -306,7 +306,7 @@ void MainWindow::retranslateAdditions()
         tr("Generate the belt and save it as a catalogue (%1)")
             .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
     ui.pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
-    seeds->formChanged();
+    seeds->languageChanged(languages->numbers());
 }
 
 // The window is not resizable; it grows only when a language needs more room,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -27,6 +28,8 @@ public:
     // Opens the preview with withSeed, else the seed it holds, else a new one.
     PreviewWindow *open(std::optional<std::uint32_t> withSeed);
     void formChanged();
+    // The language changed: the preview writes its numbers as numbers does.
+    void languageChanged(QLocale const &numbers);
 
 private:
     bool previewOpen() const;
@@ -37,4 +40,5 @@ private:
     PreviewWindow *preview = nullptr;
     std::optional<unsigned int> fixed;
     std::optional<std::uint32_t> latestSeed;
+    QLocale numbers;
 };

@@ -203,6 +203,12 @@ void PreviewWindow::setSettings(Settings const &newSettings)
     schedule();
 }
 
+void PreviewWindow::setNumbers(QLocale const &numbers)
+{
+    plot->setLocale(numbers);
+    plot->update();
+}
+
 void PreviewWindow::setWarnings(QStringList const &warnings)
 {
     warningLabel->setText(warnings.join('\n'));
