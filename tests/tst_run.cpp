@@ -90,6 +90,30 @@ private slots:
         QVERIFY(readFile(target) == coreCatalogue(second, seed, dir.filePath("core2.sc")));
     }
 
+    // Before the run the status line gives the file's size, near what the
+    // run then writes; during it the bar gives the time left.
+    void costBeforeAndTimeLeftDuring()
+    {
+        useBelt("Vulcanoids", 100000);
+        auto *cost = w<QLabel>("label_cost");
+        QRegularExpression const expected(
+            R"(^Expected: ([0-9.]+)\x{a0}MB in (under 1 s|about [0-9]+ s)$)");
+        QTRY_VERIFY2(expected.match(cost->text()).hasMatch(), qPrintable(cost->text()));
+        QVERIFY(cost->isVisible());
+        double const megabytes = expected.match(cost->text()).captured(1).toDouble();
+
+        generate();
+        QVERIFY(!cost->isVisible());
+        QRegularExpression const left(R"(^(under 1 s|about [0-9]+ s) left$)");
+        QTRY_VERIFY(progressBar(*window)->value() > 0);
+        QVERIFY2(left.match(progressBar(*window)->text()).hasMatch(),
+                 qPrintable(progressBar(*window)->text()));
+        QVERIFY(followRun(*window).ended);
+        QVERIFY(cost->isVisible());
+        double const written = double(QFileInfo(target).size()) / 1e6;
+        QVERIFY2(std::fabs(megabytes / written - 1) < 0.02, qPrintable(QString::number(written)));
+    }
+
     void emptyBelt()
     {
         writeFile(target, oldText);

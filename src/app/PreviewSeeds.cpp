@@ -38,6 +38,11 @@ std::optional<std::uint32_t> PreviewSeeds::onShow()
     return open(std::nullopt)->seed();
 }
 
+std::optional<std::uint32_t> PreviewSeeds::next() const
+{
+    return previewOpen() ? preview->seed() : fixed;
+}
+
 bool PreviewSeeds::previewOpen() const
 {
     return preview && preview->isVisible();

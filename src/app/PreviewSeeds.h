@@ -20,6 +20,8 @@ public:
     void setFixedSeed(std::optional<unsigned int> seed) { fixed = seed; }
     void setLatest(std::uint32_t seed) { latestSeed = seed; }
     std::optional<std::uint32_t> latest() const { return latestSeed; }
+    // The seed the next run will take, when it is known before it starts.
+    std::optional<std::uint32_t> next() const;
 
     // Nothing, after a warning that names the keys of the preview, when no
     // seed could be had.
