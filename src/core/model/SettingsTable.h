@@ -3,7 +3,7 @@
 
 #include "FieldLimits.h"
 #include "Settings.h"
-#include "SettingsCheck.h"
+#include "SettingsProblem.h"
 
 #include <cstdint>
 #include <optional>
