@@ -2,7 +2,7 @@
 // The cost a run is expected to have, worked out before it starts: the size
 // of the catalogue against the file a run then writes.
 #include "ExampleSettings.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "Presets.h"
 #include "RunCost.h"
 #include "TestFiles.h"
@@ -50,7 +50,7 @@ private slots:
         Generator generator(settings, seed);
         std::atomic<int> progress{0};
         generator.generate(progress);
-        QVERIFY(generator.save(path.toStdString(), progress).ok);
+        QVERIFY(saveBelt(generator, path.toStdString(), progress).ok);
         double const written = double(QFileInfo(path).size());
         QFile::remove(path);
         double const off = double(cost->bytes) / written - 1;
