@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generation runs driven through the window: the catalogue written, the
 // status shown, failures and refusals reported, and closing during a run.
+#include "PreviewWindow.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -87,6 +88,30 @@ private slots:
         Settings second(Settings::Vulcanoids);
         second.number = 50;
         QVERIFY(readFile(target) == coreCatalogue(second, seed, dir.filePath("core2.sc")));
+    }
+
+    // Before the run the status line gives the file's size, near what the
+    // run then writes; during it the bar gives the time left.
+    void costBeforeAndTimeLeftDuring()
+    {
+        useBelt("Vulcanoids", 100000);
+        auto *cost = w<QLabel>("label_cost");
+        QRegularExpression const expected(
+            R"(^Expected: ([0-9.]+)\x{a0}MB in (under 1 s|about [0-9]+ s)$)");
+        QTRY_VERIFY2(expected.match(cost->text()).hasMatch(), qPrintable(cost->text()));
+        QVERIFY(cost->isVisible());
+        double const megabytes = expected.match(cost->text()).captured(1).toDouble();
+
+        generate();
+        QVERIFY(!cost->isVisible());
+        QRegularExpression const left(R"(^(under 1 s|about [0-9]+ s) left$)");
+        QTRY_VERIFY(progressBar(*window)->value() > 0);
+        QVERIFY2(left.match(progressBar(*window)->text()).hasMatch(),
+                 qPrintable(progressBar(*window)->text()));
+        QVERIFY(followRun(*window).ended);
+        QVERIFY(cost->isVisible());
+        double const written = double(QFileInfo(target).size()) / 1e6;
+        QVERIFY2(std::fabs(megabytes / written - 1) < 0.02, qPrintable(QString::number(written)));
     }
 
     void emptyBelt()
@@ -360,6 +385,44 @@ private slots:
         BoxAnswerer none;
         QVERIFY(window->close());
         QVERIFY(none.boxes.isEmpty());
+    }
+
+    // Escape in the preview stops the run, whatever has the focus there, and
+    // leaves the preview open; the old file stays as it was.
+    void escapeInThePreviewStopsTheRun_data()
+    {
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("focus"); // a widget of the preview
+        QTest::newRow("seed field, generating") << "Generating" << "lineEdit_seed";
+        QTest::newRow("button, saving") << "Saving" << "pushButton_newSeed";
+    }
+    void escapeInThePreviewStopsTheRun()
+    {
+        QFETCH(QString, phase);
+        QFETCH(QString, focus);
+        writeFile(target, oldText);
+        useBelt("Oort Cloud", 400000);
+        PreviewWindow *preview = window->showPreview();
+        QApplication::setActiveWindow(preview);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        auto *field = preview->findChild<QWidget *>(focus);
+        field->setFocus();
+        generate();
+        QTRY_COMPARE_WITH_TIMEOUT(statusLabel(*window)->text(), phase, 30000);
+        QApplication::setActiveWindow(preview);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QVERIFY(field->hasFocus());
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(followRun(*window).ended);
+        QCOMPARE(readFile(target), oldText);
+        QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
+        QCOMPARE(w<QLabel>("label_saved")->text(), QString("Stopped: nothing was saved"));
+        QVERIFY(preview->isVisible());
+
+        // With no run, Escape closes the preview again.
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
     }
 
     void destroyedDuringARun()

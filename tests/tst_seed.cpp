@@ -4,6 +4,7 @@
 // that run again, the preview shows the bodies the run then writes, the
 // question on closing holds the file's replacement, and the German texts fit
 // when the language is switched after an English start.
+#include "BeltPlot.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
 #include "RandomSource.h"
@@ -330,6 +331,33 @@ private slots:
         QCOMPARE(preview->font().family(), window->font().family());
         QCOMPARE(preview->findChild<QLabel *>("label_previewStatus")->font().pointSizeF(),
                  window->font().pointSizeF());
+    }
+
+    // A switch of language redraws the preview's numbers in that language's
+    // format: "2,000" becomes "2.000" and back.
+    void previewNumbersFollowTheLanguage()
+    {
+        useBelt("Vulcanoids", 2000);
+        PreviewWindow *preview = openPreview("5");
+        QTRY_VERIFY_WITH_TIMEOUT(shown(preview), 30000);
+        auto *plot = preview->findChild<QWidget *>("plotView");
+        auto const drawn = [&](QLocale const &numbers) {
+            return BeltPlot::image(*preview->shownPreview(), plot->size(), "Sol", QString(), numbers);
+        };
+        auto const shownNow = [&] {
+            return plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QLocale const english(QLocale::English, QLocale::UnitedStates);
+        QLocale const german(QLocale::German);
+        QVERIFY(drawn(english) != drawn(german));
+        QVERIFY(shownNow() == drawn(english));
+        for (auto const &[action, numbers] :
+             {std::pair{"action_german", german}, std::pair{"action_english", english}}) {
+            w<QAction>(action)->trigger();
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents();
+            QVERIFY2(shownNow() == drawn(numbers), action);
+        }
     }
 
     void germanAfterAnEnglishStartFits()

@@ -264,6 +264,34 @@
         <translation>Startwert: %1</translation>
     </message>
     <message>
+        <source>Expected: %1 in %2</source>
+        <translation>Erwartet: %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>under 1 s</source>
+        <translation>unter 1 s</translation>
+    </message>
+    <message>
+        <source>about %1 s</source>
+        <translation>etwa %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>etwa %1 min</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>The size of the catalogue and the time to make it, worked out from a sample of the belt drawn with these settings</source>
+        <translation>Grösse des Katalogs und Zeit für seine Erstellung, ermittelt aus einer Stichprobe des Gürtels mit diesen Einstellungen</translation>
+    </message>
+    <message>
         <source>&amp;Preview</source>
         <translation>V&amp;orschau</translation>
     </message>

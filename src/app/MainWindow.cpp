@@ -70,7 +70,10 @@ MainWindow::MainWindow(QWidget *parent)
     files = std::make_unique<FileCommands>(this, form, dialogs, *seeds, *status);
     loadPreset(presetSettings(Settings::Vulcanoids));
 
-    connect(form, &SettingsForm::changed, this, [this] { seeds->formChanged(); });
+    connect(form, &SettingsForm::changed, this, [this] {
+        seeds->formChanged();
+        status->estimate(form->settings(), seeds->next(), languages->numbers());
+    });
     connect(ui.pushButton_generate, &QPushButton::clicked, this, &MainWindow::generate);
     connect(run, &RunController::phaseChanged, this,
             [this](RunController::Phase phase) { status->showPhase(phase == RunController::Saving); });
@@ -306,7 +309,8 @@ void MainWindow::retranslateAdditions()
         tr("Generate the belt and save it as a catalogue (%1)")
             .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
     ui.pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
-    seeds->formChanged();
+    seeds->languageChanged(languages->numbers());
+    status->estimate(form->settings(), seeds->next(), languages->numbers());
 }
 
 // The window is not resizable; it grows only when a language needs more room,

@@ -38,6 +38,11 @@ std::optional<std::uint32_t> PreviewSeeds::onShow()
     return open(std::nullopt)->seed();
 }
 
+std::optional<std::uint32_t> PreviewSeeds::next() const
+{
+    return previewOpen() ? preview->seed() : fixed;
+}
+
 bool PreviewSeeds::previewOpen() const
 {
     return preview && preview->isVisible();
@@ -54,8 +59,10 @@ std::optional<std::uint32_t> PreviewSeeds::previewSeed()
 
 PreviewWindow *PreviewSeeds::open(std::optional<std::uint32_t> withSeed)
 {
-    if (!preview)
+    if (!preview) {
         preview = new PreviewWindow(window);
+        preview->setNumbers(numbers);
+    }
     if (withSeed)
         preview->setSeed(*withSeed);
     else if (!preview->seed())
@@ -74,4 +81,12 @@ void PreviewSeeds::formChanged()
         preview->setSettings(form->settings());
         preview->setWarnings(form->warningTexts());
     }
+}
+
+void PreviewSeeds::languageChanged(QLocale const &newNumbers)
+{
+    numbers = newNumbers;
+    if (preview)
+        preview->setNumbers(numbers);
+    formChanged();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -19,6 +20,8 @@ public:
     void setFixedSeed(std::optional<unsigned int> seed) { fixed = seed; }
     void setLatest(std::uint32_t seed) { latestSeed = seed; }
     std::optional<std::uint32_t> latest() const { return latestSeed; }
+    // The seed the next run will take, when it is known before it starts.
+    std::optional<std::uint32_t> next() const;
 
     // Nothing, after a warning that names the keys of the preview, when no
     // seed could be had.
@@ -27,6 +30,8 @@ public:
     // Opens the preview with withSeed, else the seed it holds, else a new one.
     PreviewWindow *open(std::optional<std::uint32_t> withSeed);
     void formChanged();
+    // The language changed: the preview writes its numbers as numbers does.
+    void languageChanged(QLocale const &numbers);
 
 private:
     bool previewOpen() const;
@@ -37,4 +42,5 @@ private:
     PreviewWindow *preview = nullptr;
     std::optional<unsigned int> fixed;
     std::optional<std::uint32_t> latestSeed;
+    QLocale numbers;
 };

@@ -5,11 +5,11 @@
 #include "RandomSource.h"
 #include "ThreadScope.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -191,12 +191,6 @@ PreviewWindow::PreviewWindow(QWidget *parent)
             [this](std::shared_ptr<BeltPreview const> preview, std::uint64_t done) {
                 display(std::move(preview), done);
             });
-
-    // Escape closes the preview as it closes a dialog.
-    auto *close = new QAction(this);
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
     retranslate();
     resize(820, 760);
 }
@@ -207,6 +201,12 @@ void PreviewWindow::setSettings(Settings const &newSettings)
         return;
     settings = newSettings;
     schedule();
+}
+
+void PreviewWindow::setNumbers(QLocale const &numbers)
+{
+    plot->setLocale(numbers);
+    plot->update();
 }
 
 void PreviewWindow::setWarnings(QStringList const &warnings)
@@ -259,6 +259,16 @@ void PreviewWindow::changeEvent(QEvent *event)
         plot->update();
     }
     QWidget::changeEvent(event);
+}
+
+// Escape closes the preview as it closes a dialog. A key press, not a
+// shortcut: while a run goes on, the shortcut that stops it takes Escape first.
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void PreviewWindow::retranslate()

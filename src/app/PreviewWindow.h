@@ -81,6 +81,8 @@ public:
     // The seed in the field; nothing while the field holds no valid seed.
     std::optional<std::uint32_t> seed() const;
     void setSeed(std::uint32_t seed);
+    // The picture's numbers are written as numbers writes them.
+    void setNumbers(QLocale const &numbers);
     // Notes on odd bounds of the form, one a line; none hides them.
     void setWarnings(QStringList const &warnings);
     // Puts a new seed from the system in the field; false (with a warning box)
@@ -98,6 +100,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void retranslate();

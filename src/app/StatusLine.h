@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RunCost.h"
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QString>
 
@@ -9,13 +12,16 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QProgressBar;
 class QStatusBar;
 class QToolButton;
+struct Settings;
 
 // The window's status bar: what a run is doing and how far it got, its Stop
-// button, what the last save did and the seed of the latest run.
+// button, what the last save did and the seed of the latest run; before a
+// run, the size and time it is expected to take, and during it the time left.
 class StatusLine {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -35,13 +41,29 @@ public:
     void showSaved(std::uint64_t entries, QString const &file, QLocale const &numbers);
     void showStopped();
     void retranslate();
+    // The form changed: its cost is worked out anew with seed, else with a
+    // seed of the estimate's own. numbers, kept by the caller, writes it.
+    void estimate(Settings const &settings, std::optional<std::uint32_t> seed,
+                  QLocale const &numbers);
 
 private:
+    void showCost();
+    void showTimeLeft();
+
     QProgressBar *progress;
     QLabel *status;
     QLabel *seedLabel;
     QLabel *saved;
+    QLabel *cost;
     QToolButton *stop;
+    QAction *stopKey;
     std::function<QString()> lastSaveText;
     std::optional<std::uint32_t> seed;
+
+    RunCostEstimator *estimator;
+    std::optional<RunCost> expected; // of the form as it stands
+    QLocale const *numbers = nullptr;
+    std::optional<RunCost> runExpected; // of the run going on
+    QElapsedTimer runClock;
+    bool saving = false;
 };

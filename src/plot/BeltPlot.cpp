@@ -362,6 +362,213 @@ void drawResonances(QPainter &painter, Frame const &frame,
     painter.restore();
 }
 
+
+// The number of bodies and the caption, on the first line. Returns where the
+// legend's line begins.
+double drawHeader(QPainter &painter, QRectF const &area, BeltPreview const &preview,
+                  QString const &caption, QLocale const &locale)
+{
+    double const line = QFontMetricsF(painter.font()).height();
+    QString header = BeltPlot::tr("%1 bodies, %2 of them binary")
+                         .arg(locale.toString(qulonglong(preview.bodyCount())),
+                              locale.toString(qulonglong(preview.binaryCount())));
+    if (!caption.isEmpty())
+        header += QStringLiteral(" \u2014 ") + caption;
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left() + line * 0.5, area.top() + line * 0.3, area.width(), line),
+                     Qt::AlignLeft | Qt::AlignVCenter, header);
+    return area.top() + line * 1.6;
+}
+
+struct LegendEntry {
+    QColor colour;
+    bool outlined; // as the central object is marked
+    QString text;
+};
+
+// What the colours mean, on one line from legendY, and for a dense belt how
+// to read its shades below it. Returns where the panels begin.
+double drawLegend(QPainter &painter, QRectF const &area, double legendY,
+                  BeltPreview const &preview, QString const &centre)
+{
+    QFontMetricsF const metrics(painter.font());
+    double const line = metrics.height();
+    std::vector<LegendEntry> entries{
+        {BeltPlot::singleColour, false, BeltPlot::tr("single bodies")},
+        {BeltPlot::binaryColour, false, BeltPlot::tr("binary bodies")},
+        {centreColour, true,
+         centre.isEmpty() ? BeltPlot::tr("central object")
+                          : BeltPlot::tr("central object (%1)").arg(centre)}};
+    if (preview.planet())
+        entries.push_back({planetColour, false, BeltPlot::tr("planet, its orbit and L4, L5")});
+    double x = area.left() + line * 0.5;
+    for (LegendEntry const &entry : entries) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(entry.outlined ? QPen(Qt::black, 1.2) : QPen(Qt::NoPen));
+        painter.setBrush(entry.colour);
+        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
+        painter.restore();
+        x += line * 0.8;
+        painter.drawText(QPointF(x, legendY + metrics.ascent()), entry.text);
+        x += metrics.horizontalAdvance(entry.text) + line;
+    }
+    if (!preview.dense())
+        return legendY + line * 1.6;
+    QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
+                      line * 3);
+    int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    QString const text =
+        BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                     "more bodies there; the more orange, the more of them binary.");
+    painter.drawText(room, flags, text);
+    return painter.boundingRect(room, flags, text).bottom() + line * 0.4;
+}
+
+// Six panels, each frame the same square, with room on the left and below for
+// the tick labels and axis titles: in three rows of two or two rows of three,
+// whichever gives the larger squares. The views of space come first, the
+// sizes beside them or last.
+class PanelGrid {
+public:
+    enum Slot { TopView, EdgeOn, Eccentricity, Inclination, Sizes, SemiMajorAxes };
+
+    PanelGrid(QRectF const &area, double top, QFontMetricsF const &metrics)
+        : area(area)
+        , top(top)
+        , line(metrics.height())
+        , leftRoom(metrics.horizontalAdvance(QStringLiteral("-0.0000")) + line * 2.2)
+    {
+        columns = sideFor(3) > sideFor(2) ? 3 : 2;
+        cellWidth = area.width() / columns;
+        cellHeight = (area.bottom() - top) / (6 / columns);
+        side = std::max(10.0, sideFor(columns));
+    }
+
+    Frame frame(Slot slot, BeltPreview::Axis const &x, BeltPreview::Axis const &y) const
+    {
+        // Cells of the top view, edge-on, eccentricity, inclination, sizes, axes.
+        static int const threeAcross[6] = {0, 1, 3, 4, 2, 5};
+        static int const twoAcross[6] = {0, 1, 2, 3, 5, 4};
+        int const cell = (columns == 3 ? threeAcross : twoAcross)[slot];
+        double const cellLeft = area.left() + (cell % columns) * cellWidth;
+        double const cellTop = top + (cell / columns) * cellHeight;
+        return Frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
+                            cellTop + topRoom(), side, side),
+                     &x, &y};
+    }
+
+    double markerSize() const { return std::clamp(side / 90, 2.0, 4.0); }
+
+private:
+    double bottomRoom() const { return line * 3.2; }
+    double topRoom() const { return line * 1.6; }
+    double sideFor(int across) const
+    {
+        double const rows = 6 / across;
+        return std::min(area.width() / across - leftRoom - line,
+                        (area.bottom() - top) / rows - topRoom() - bottomRoom());
+    }
+
+    QRectF area;
+    double top;
+    double line;
+    double leftRoom;
+    int columns;
+    double cellWidth;
+    double cellHeight;
+    double side;
+};
+
+// What every panel is drawn with.
+struct Canvas {
+    QPainter &painter;
+    BeltPreview const &preview;
+    QLocale const &locale;
+    PanelGrid const &grid;
+};
+
+// The bodies of a panel: one marker each, or as shaded cells when there are
+// too many to mark.
+void drawBodies(Canvas const &canvas, Frame const &frame, BeltPreview::PanelData const &data)
+{
+    if (!canvas.preview.dense()) {
+        drawMarkers(canvas.painter, frame, data.points, canvas.grid.markerSize());
+        return;
+    }
+    canvas.painter.save();
+    canvas.painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    canvas.painter.drawImage(frame.rect, densityImage(data.grid));
+    canvas.painter.restore();
+}
+
+// A panel of bodies in space or in their elements, as axes and bodies.
+Frame drawBodyPanel(Canvas const &canvas, BeltPreview::Panel panel, PanelGrid::Slot slot)
+{
+    BeltPreview::PanelData const &data = canvas.preview.panel(panel);
+    Frame const frame = canvas.grid.frame(slot, data.x, data.y);
+    drawAxes(canvas.painter, frame, panelText(panel), canvas.locale);
+    drawBodies(canvas, frame, data);
+    return frame;
+}
+
+double centreSize(Canvas const &canvas)
+{
+    return std::max(3.0, canvas.grid.markerSize() * 1.3);
+}
+
+// The belt from above, with the planet, its orbit and its Lagrange points.
+void drawTopView(Canvas const &canvas, QString const &centre)
+{
+    Frame const frame = drawBodyPanel(canvas, BeltPreview::TopView, PanelGrid::TopView);
+    if (canvas.preview.planet())
+        drawPlanet(canvas.painter, frame, *canvas.preview.planet(), centreSize(canvas));
+    drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+}
+
+void drawEdgeOn(Canvas const &canvas, QString const &centre)
+{
+    Frame const frame = drawBodyPanel(canvas, BeltPreview::EdgeOn, PanelGrid::EdgeOn);
+    drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+}
+
+// Eccentricity or inclination against the semi-major axis.
+void drawElement(Canvas const &canvas, BeltPreview::Panel panel)
+{
+    drawBodyPanel(canvas, panel,
+                  panel == BeltPreview::AxisEccentricity ? PanelGrid::Eccentricity
+                                                         : PanelGrid::Inclination);
+}
+
+void drawSizes(Canvas const &canvas)
+{
+    BeltPreview::Cumulative const &sizes = canvas.preview.sizeDistribution();
+    Frame const frame = canvas.grid.frame(PanelGrid::Sizes, sizes.x, sizes.y);
+    drawAxes(canvas.painter, frame,
+             {BeltPlot::tr("Sizes"), BeltPlot::tr("radius R (km)"),
+              BeltPlot::tr("N(radius ≥ R)")},
+             canvas.locale, true);
+    drawCumulative(canvas.painter, frame, sizes);
+}
+
+// The histogram, between the planet's resonances behind and their lines and
+// labels over it.
+void drawSemiMajorAxes(Canvas const &canvas)
+{
+    BeltPreview::Histogram const &histogram = canvas.preview.axisHistogram();
+    Frame const frame = canvas.grid.frame(PanelGrid::SemiMajorAxes, histogram.x, histogram.y);
+    drawAxes(canvas.painter, frame,
+             {BeltPlot::tr("Semi-major axes"), BeltPlot::tr("semi-major axis (AU)"),
+              BeltPlot::tr("bodies")},
+             canvas.locale);
+    auto const &planet = canvas.preview.planet();
+    if (planet)
+        drawResonances(canvas.painter, frame, planet->resonances, true);
+    drawHistogram(canvas.painter, frame, histogram);
+    if (planet)
+        drawResonances(canvas.painter, frame, planet->resonances, false);
+}
+
 } // namespace
 
 bool BeltPlot::registerFont()
@@ -410,128 +617,16 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
 {
     painter.save();
     painter.setFont(font());
-    QFontMetricsF const metrics(painter.font());
-    double const line = metrics.height();
-
-    // Header: the number of bodies, the caption and the legend.
-    QString header = BeltPlot::tr("%1 bodies, %2 of them binary")
-                         .arg(locale.toString(qulonglong(preview.bodyCount())),
-                              locale.toString(qulonglong(preview.binaryCount())));
-    if (!caption.isEmpty())
-        header += QStringLiteral(" \u2014 ") + caption;
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(area.left() + line * 0.5, area.top() + line * 0.3, area.width(), line),
-                     Qt::AlignLeft | Qt::AlignVCenter, header);
-
-    double x = area.left() + line * 0.5;
-    double const legendY = area.top() + line * 1.6;
-    auto legend = [&](QColor const &colour, QString const &text) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
-        painter.restore();
-        x += line * 0.8;
-        painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
-        x += metrics.horizontalAdvance(text) + line;
-    };
-    legend(singleColour, BeltPlot::tr("single bodies"));
-    legend(binaryColour, BeltPlot::tr("binary bodies"));
-    {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(Qt::black, 1.2));
-        painter.setBrush(centreColour);
-        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
-        painter.restore();
-        x += line * 0.8;
-        QString const text = centre.isEmpty() ? BeltPlot::tr("central object")
-                                              : BeltPlot::tr("central object (%1)").arg(centre);
-        painter.drawText(QPointF(x, legendY + metrics.ascent()), text);
-        x += metrics.horizontalAdvance(text) + line;
-    }
-    if (preview.planet())
-        legend(planetColour, BeltPlot::tr("planet, its orbit and L4, L5"));
-    double top = legendY + line * 1.6;
-    if (preview.dense()) {
-        QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
-                          line * 3);
-        int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        QString const text =
-            BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
-                         "more bodies there; the more orange, the more of them binary.");
-        painter.drawText(room, flags, text);
-        top = painter.boundingRect(room, flags, text).bottom() + line * 0.4;
-    }
-
-    // Six panels, each frame the same square, with room on the left and
-    // below for the tick labels and axis titles: in three rows of two or two
-    // rows of three, whichever gives the larger squares. The views of space
-    // come first, the sizes beside them or last.
-    double const leftRoom = metrics.horizontalAdvance(QStringLiteral("-0.0000")) + line * 2.2;
-    double const bottomRoom = line * 3.2;
-    double const topRoom = line * 1.6;
-    auto sideFor = [&](int columns) {
-        double const rows = 6 / columns;
-        return std::min(area.width() / columns - leftRoom - line,
-                        (area.bottom() - top) / rows - topRoom - bottomRoom);
-    };
-    int const columns = sideFor(3) > sideFor(2) ? 3 : 2;
-    double const cellWidth = area.width() / columns;
-    double const cellHeight = (area.bottom() - top) / (6 / columns);
-    double const side = std::max(10.0, sideFor(columns));
-    double const markerSize = std::clamp(side / 90, 2.0, 4.0);
-    auto frameAt = [&](int cell, BeltPreview::Axis const &x, BeltPreview::Axis const &y) {
-        double const cellLeft = area.left() + (cell % columns) * cellWidth;
-        double const cellTop = top + (cell / columns) * cellHeight;
-        return Frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
-                            cellTop + topRoom, side, side),
-                     &x, &y};
-    };
-    // Cells of the top view, edge-on, eccentricity, inclination, sizes, axes.
-    int const threeAcross[6] = {0, 1, 3, 4, 2, 5};
-    int const twoAcross[6] = {0, 1, 2, 3, 5, 4};
-    int const *const cells = columns == 3 ? threeAcross : twoAcross;
-
-    for (int index = 0; index < int(BeltPreview::panelCount); ++index) {
-        auto const panel = static_cast<BeltPreview::Panel>(index);
-        BeltPreview::PanelData const &data = preview.panel(panel);
-        Frame const frame = frameAt(cells[index], data.x, data.y);
-        drawAxes(painter, frame, panelText(panel), locale);
-        if (preview.dense()) {
-            painter.save();
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(frame.rect, densityImage(data.grid));
-            painter.restore();
-        } else {
-            drawMarkers(painter, frame, data.points, markerSize);
-        }
-        if (panel == BeltPreview::TopView && preview.planet())
-            drawPlanet(painter, frame, *preview.planet(), std::max(3.0, markerSize * 1.3));
-        if (panel == BeltPreview::TopView || panel == BeltPreview::EdgeOn)
-            drawCentre(painter, frame, centre, std::max(3.0, markerSize * 1.3));
-    }
-
-    BeltPreview::Cumulative const &sizes = preview.sizeDistribution();
-    Frame const sizeFrame = frameAt(cells[4], sizes.x, sizes.y);
-    drawAxes(painter, sizeFrame,
-             {BeltPlot::tr("Sizes"), BeltPlot::tr("radius R (km)"),
-              BeltPlot::tr("N(radius ≥ R)")},
-             locale, true);
-    drawCumulative(painter, sizeFrame, sizes);
-
-    BeltPreview::Histogram const &histogram = preview.axisHistogram();
-    Frame const histogramFrame = frameAt(cells[5], histogram.x, histogram.y);
-    drawAxes(painter, histogramFrame,
-             {BeltPlot::tr("Semi-major axes"), BeltPlot::tr("semi-major axis (AU)"),
-              BeltPlot::tr("bodies")},
-             locale);
-    if (preview.planet())
-        drawResonances(painter, histogramFrame, preview.planet()->resonances, true);
-    drawHistogram(painter, histogramFrame, histogram);
-    if (preview.planet())
-        drawResonances(painter, histogramFrame, preview.planet()->resonances, false);
+    double const legendY = drawHeader(painter, area, preview, caption, locale);
+    double const top = drawLegend(painter, area, legendY, preview, centre);
+    PanelGrid const grid(area, top, QFontMetricsF(painter.font()));
+    Canvas const canvas{painter, preview, locale, grid};
+    drawTopView(canvas, centre);
+    drawEdgeOn(canvas, centre);
+    drawElement(canvas, BeltPreview::AxisEccentricity);
+    drawElement(canvas, BeltPreview::AxisInclination);
+    drawSizes(canvas);
+    drawSemiMajorAxes(canvas);
     painter.restore();
 }
 
