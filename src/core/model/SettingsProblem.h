@@ -61,3 +61,23 @@ struct SettingsProblem {
     Field field;
     Kind kind;
 };
+
+// Bounds that a run takes as they stand, though the belt they make is hardly
+// the one meant: the front ends show them and still generate.
+struct SettingsWarning {
+    enum Kind {
+        // A lower bound above its upper bound: every body takes the lower one.
+        ReversedBounds,
+        // Eccentricities of 1 or more make open orbits, which a reader of
+        // orbital elements cannot place with a positive semi-major axis.
+        SomeOrbitsOpen, // the largest eccentricity is 1 or more
+        AllOrbitsOpen,  // the smallest is, so every orbit is open
+    };
+    Kind kind;
+    // ReversedBounds: the lower bound, whose value every body takes, and the
+    // upper one. Open orbits: the eccentricity bound of 1 or more, twice.
+    SettingsProblem::Field field;
+    SettingsProblem::Field other;
+    double value;      // of field
+    double otherValue; // of other
+};
