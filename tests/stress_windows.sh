@@ -121,7 +121,9 @@ while [ $i -lt "$stopped" ]; do
         sleep 0.05
         waited=$((waited + 1))
     done
-    program=$(pgrep -f "stopped-run-$$.exe" | grep -vx $starter | head -n 1)
+    # wine-run.sh execs the 64-bit loader, which becomes the program: the
+    # process started here is the one to stop, once it runs as the program.
+    program=$(pgrep -f "stopped-run-$$.exe" | head -n 1)
     [ -n "$program" ] && kill -INT "$program"
     wait $starter
     status=$?
