@@ -52,9 +52,8 @@ signals:
     void changed();
 
 private:
-    void applyLimits();
-    void fillLists();
-    void nameLists();
+    void bindRows();
+    void nameRows();
     void fillPresetMenu();
     void toggleMassUnit(bool earthMasses);
     void switchPlanetMassUnit();
@@ -66,7 +65,7 @@ private:
     // The widget of a setting; null for the mass unit, which is two buttons.
     QWidget *widget(SettingRow const &row) const;
     void fitTotalMassField();
-    DecimalField *field(SettingsProblem::Field field) const;
+    DecimalField *field(std::string_view key) const;
     QString labelOf(DecimalField *field) const;
     QList<DecimalField *> decimalFields() const;
 

@@ -8,6 +8,7 @@
 #include "Recipe.h"
 #include "SettingsCheck.h"
 #include "SettingsTable.h"
+#include "SettingsWords.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -231,107 +232,18 @@ private:
     QCommandLineParser const &parser;
 };
 
-std::string optionOf(SettingsProblem::Field field)
+// A sentence about settings as the command line words it: each setting by
+// its option, each number as a recipe writes it.
+std::string worded(Wording const &wording)
 {
-    SettingRow const *row = findSetting(field);
-    return row ? "--" + std::string(row->key) : "--help";
-}
-
-std::string problemText(SettingsProblem const &problem)
-{
-    std::string const option = optionOf(problem.field);
-    switch (problem.kind) {
-    case SettingsProblem::DoubleQuote:
-        return option + ": the name contains a double quote, which would end it early in the "
-                        "catalogue: remove it";
-    case SettingsProblem::Backslash:
-        return option + ": the name contains a backslash, which the catalogue's reader takes as "
-                        "the start of an escape: remove it";
-    case SettingsProblem::ControlCharacter:
-        return option + ": the name contains a control character (such as a line break or a "
-                        "tab): remove it";
-    case SettingsProblem::EmptyCenter:
-        return option + ": the center object is empty or only spaces, and every body names it as "
-                        "its parent, so none could be loaded: give the object the bodies orbit "
-                        "(for example --center Sol), or start from a --preset";
-    case SettingsProblem::NoPositiveMass:
-        return option + ": the center object is a barycenter, so the total mass must be above 0: "
-                        "give the total mass of the main objects, or use --no-barycenter";
-    case SettingsProblem::NotFinite: return option + ": not a finite number: give a finite value";
-    case SettingsProblem::PeriodOverflow:
-        return option + ": the total mass is too small for orbits out to the belt's outer radius: "
-                        "their periods would exceed the largest number a catalogue can hold; give "
-                        "a larger --total-mass or smaller --inner and --outer";
-    case SettingsProblem::MassOverflow:
-        return option + ": bodies this large would weigh more than the largest number a "
-                        "catalogue can hold: give a smaller --max-radius and --min-radius";
-    case SettingsProblem::NotPositive:
-        if (problem.field >= SettingsProblem::PlanetSemiMajorAxis)
-            return option + ": must be above 0 for the planet: give a larger value, or use "
-                            "--no-planet";
-        return option + ": must be above 0 for the distribution chosen: give a larger value";
-    case SettingsProblem::NoSuchResonance:
-        return option + ": not a resonance the planet has: give p:q with whole numbers p > q >= 1 "
-                        "without a common factor, p - q from 1 to 4 and p up to 12, such as 3:1 "
-                        "or 5:2" +
-               std::string(problem.field == SettingsProblem::GapResonances
-                               ? ", several apart by spaces"
-                               : "");
-    case SettingsProblem::SharesAboveWhole:
-        return option + ": the Trojans' and the family's shares come to more than 100 % together: "
-                        "give smaller --trojan-share and --family-share";
-    case SettingsProblem::PlanetTooHeavy:
-        return option + ": the planet is at least as heavy as the center object it goes round: "
-                        "give a smaller --planet-mass or a larger --central-mass (--total-mass "
-                        "with --barycenter)";
-    case SettingsProblem::NoRoomLeft:
-        if (problem.field == SettingsProblem::FamilyResonance)
-            return option + ": the resonance lies in the planet's cleared orbit, where no body "
-                            "but a Trojan stays: give a resonance farther from the planet, or use "
-                            "--no-cleared-orbit";
-        return option + ": the planet's gaps and cleared orbit cover the whole belt from --inner "
-                        "to --outer, so its bodies have nowhere to go: widen the belt, or use "
-                        "--no-resonance-gaps or --no-cleared-orbit";
-    case SettingsProblem::ReachesCenter:
-        if (problem.field == SettingsProblem::LibrationAmplitude)
-            return option + ": around a planet this heavy the Trojans would spread down to the "
-                            "center object, to semi-major axes of 0 or below: give a smaller "
-                            "--libration-amplitude or --planet-mass";
-        return option + ": around a planet this heavy the family's resonance is so wide that it "
-                        "reaches the center object, to semi-major axes of 0 or below: give a "
-                        "smaller --resonance-eccentricity or --planet-mass, or another resonance";
-    case SettingsProblem::ZeroLowerBound:
-        return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
-                        "bodies towards 0 without end: give a value above 0, or choose another "
-                        "distribution";
+    std::vector<std::string> args;
+    for (Wording::Arg const &arg : wording.args) {
+        if (arg.setting.empty())
+            args.push_back(numberText(arg.number));
+        else
+            args.push_back(findSetting(arg.setting) ? "--" + std::string(arg.setting) : "--help");
     }
-    return option + ": not accepted";
-}
-
-std::string warningText(SettingsWarning const &warning)
-{
-    std::string const option = optionOf(warning.field);
-    std::string const value = numberText(warning.value);
-    switch (warning.kind) {
-    case SettingsWarning::ReversedBounds: {
-        std::string const what = option + " " + value + " is above " + optionOf(warning.other) +
-                                 " " + numberText(warning.otherValue) + ": ";
-        if (warning.field == SettingsProblem::InnerRadius)
-            return what + "every body will orbit at " + value + " AU";
-        if (warning.field == SettingsProblem::MinRadius)
-            return what + "every body will have a radius of " + value + " km";
-        return what + "every orbit will have an eccentricity of " + value;
-    }
-    case SettingsWarning::SomeOrbitsOpen:
-        return option + " " + value +
-               ": orbits with an eccentricity of 1 or more are open, and a "
-               "reader of orbital elements cannot place them";
-    case SettingsWarning::AllOrbitsOpen:
-        return option + " " + value +
-               ": every orbit will be open (an eccentricity of 1 or more), "
-               "and a reader of orbital elements cannot place them";
-    }
-    return option + ": odd bounds";
+    return filledIn(wording.text, args);
 }
 
 } // namespace
@@ -509,9 +421,9 @@ Request parseCommandLine(QStringList const &arguments)
 
     auto const problems = checkSettings(settings);
     if (!problems.empty())
-        return refusal(problemText(problems.front()));
+        return refusal(worded(problemWording(problems.front(), FrontEnd::CommandLine)));
     for (SettingsWarning const &warning : checkWarnings(settings))
-        request.warnings.push_back(warningText(warning));
+        request.warnings.push_back(worded(warningWording(warning, FrontEnd::CommandLine)));
     return request;
 }
 
@@ -557,7 +469,7 @@ std::string presetListing()
             case SettingRow::WholeNumber: line(key, std::to_string(row.whole(entered))); break;
             case SettingRow::Text: line(key, row.text(entered)); break;
             case SettingRow::Choice:
-                if (!row.wordUnits.empty())
+                if (row.isUnit())
                     break;
                 line(key, std::string(row.word(entered)));
                 break;

@@ -3,39 +3,13 @@
 
 #include "Settings.h"
 
+#include <string_view>
 #include <vector>
 
-// A setting that would make a catalogue the reader cannot load: the field and
-// the kind of problem. The front ends word it.
+// A setting that would make a catalogue the reader cannot load: the key of
+// its row in the settings table and the kind of problem. The front ends word
+// it (SettingsWords.h).
 struct SettingsProblem {
-    enum Field {
-        BeltName,
-        BeltCenter,
-        TotalMass,
-        InnerRadius,
-        OuterRadius,
-        MinRadius,
-        MaxRadius,
-        MinEccentricity,
-        MaxEccentricity,
-        MaxInclination,
-        Epoch,
-        RadiusSlope,
-        EccentricityMode,
-        InclinationMode,
-        SurfaceDensitySlope,
-        PlanetSemiMajorAxis,
-        PlanetMass,
-        CentralMass,
-        PlanetLongitude,
-        ResonanceEccentricity,
-        GapResonances,
-        TrojanShare,
-        TrojanL4Share,
-        LibrationAmplitude,
-        FamilyResonance,
-        FamilyShare,
-    };
     enum Kind {
         DoubleQuote,      // would end the quoted name early
         Backslash,        // the reader takes it as the start of an escape
@@ -62,7 +36,7 @@ struct SettingsProblem {
         // 0 or below.
         ReachesCenter,
     };
-    Field field;
+    std::string_view setting; // the row's key
     Kind kind;
 };
 
@@ -88,9 +62,9 @@ struct SettingsWarning {
     Kind kind;
     // ReversedBounds: the lower bound, whose value every body takes, and the
     // upper one. Open orbits: the eccentricity bound of 1 or more, twice.
-    SettingsProblem::Field field;
-    SettingsProblem::Field other;
-    double value;      // of field
+    std::string_view setting; // the keys of their rows
+    std::string_view other;
+    double value;      // of setting
     double otherValue; // of other
 };
 
