@@ -4,7 +4,9 @@
 // could not be written or no seed could be drawn, 2 for bad input.
 #include "BeltPlot.h"
 #include "BeltPreview.h"
+#include "CliMessages.h"
 #include "CommandLine.h"
+#include "Listings.h"
 #include "Console.h"
 #include "Generator.h"
 #include "RandomSource.h"
