@@ -2,13 +2,10 @@
 #include "SettingsForm.h"
 
 #include "DecimalField.h"
-#include "Presets.h"
 #include "SettingsTable.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
-#include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -20,19 +17,6 @@
 #include <limits>
 
 namespace {
-
-// The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
-// in for both, and it carries the circled signs and the degree sign of the
-// suffixes.
-void useStandInFonts()
-{
-    QString const standIn = QStringLiteral("DejaVu Sans");
-    QFontDatabase const database;
-    for (QString const &family : {QStringLiteral("Segoe UI"), QStringLiteral("Segoe UI Symbol")}) {
-        if (!database.hasFamily(family) && !QFont::substitutes(family).contains(standIn))
-            QFont::insertSubstitution(family, standIn);
-    }
-}
 
 QString fromView(std::string_view text)
 {
@@ -80,15 +64,11 @@ SettingRow const &rowOf(std::string_view key)
 
 } // namespace
 
-SettingsForm::SettingsForm(QMainWindow *window)
-    : QObject(window)
-    , window(window)
-    , ui(std::make_unique<Ui_MainWindow>())
+SettingsForm::SettingsForm(Ui_MainWindow &designerForm, QObject *parent)
+    : QObject(parent)
+    , ui(&designerForm)
 {
-    useStandInFonts();
-    ui->setupUi(window);
     bindRows();
-    fillPresetMenu();
 
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
     connect(ui->comboBox_planetMassUnit, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -152,25 +132,6 @@ void SettingsForm::nameRows()
             box->setItemText(box->findData(word.value),
                              word.label ? translated(word.label) : fromView(word.word));
     }
-}
-
-// Each item carries its enumerator; the texts are only what is shown.
-// The menu lists the presets by their texts, capitals first.
-void SettingsForm::fillPresetMenu()
-{
-    auto presets = presetTable;
-    std::sort(presets.begin(), presets.end(),
-              [](PresetInfo const &a, PresetInfo const &b) { return a.menuText < b.menuText; });
-    for (PresetInfo const &info : presets) {
-        auto *action = ui->menu_loadPreset->addAction(
-            QString::fromUtf8(info.menuText.data(), int(info.menuText.size())));
-        action->setData(info.preset);
-    }
-    connect(ui->menu_loadPreset, &QMenu::triggered, this, [this](QAction *action) {
-        QVariant const preset = action->data();
-        load(presetSettings(preset.isValid() ? Settings::Preset(preset.toInt())
-                                             : Settings::Vulcanoids));
-    });
 }
 
 EnteredSettings SettingsForm::entered() const
@@ -266,6 +227,11 @@ QStringList SettingsForm::load(Recipe const &recipe)
     return rounded;
 }
 
+QString SettingsForm::beltName() const
+{
+    return ui->lineEdit_beltName->text();
+}
+
 void SettingsForm::resetEpoch()
 {
     ui->doubleSpinBox_epoch->setValue(defaultEpoch);
@@ -302,7 +268,6 @@ QStringList SettingsForm::warningTexts() const
 
 void SettingsForm::retranslate(QLocale const &newNumbers)
 {
-    ui->retranslateUi(window);
     nameRows();
     numbers = newNumbers;
     for (QAbstractSpinBox *box : ui->centralwidget->findChildren<QAbstractSpinBox *>())
