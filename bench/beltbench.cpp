@@ -12,7 +12,7 @@
 
 #include "CorrectRounding.h"
 #include "Examples.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "ReferenceWriter.h"
 #include "Settings.h"
 
@@ -65,7 +65,7 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
         // As beltwright-cli saves: written while it is generated.
         CatalogueFile::setSyncing(writer == "overlap");
         std::atomic<int> saved{0};
-        SaveResult const result = generator.generateAndSave(path, progress, saved);
+        SaveResult const result = generateAndSave(generator, path, progress, saved);
         double const seconds = secondsSince(start);
         if (!result.ok)
             std::fprintf(stderr, "beltbench: %s %s: %s\n", saveStepName(result.error.step),
@@ -90,7 +90,7 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
     } else {
         // The plain writer never syncs; the core is compared with it unsynced.
         CatalogueFile::setSyncing(writer != "core-nosync");
-        SaveResult const result = generator.save(path, progress);
+        SaveResult const result = saveBelt(generator, path, progress);
         ok = result.ok;
         if (!ok)
             std::fprintf(stderr, "beltbench: %s %s: %s\n", saveStepName(result.error.step),

@@ -1,17 +1,22 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program under wine, quietly, in a prefix of the build's own
-# (WINEPREFIX, default build-windows/wine) that is made on first use, without
-# the prompts for the browser and .NET add-ons.
-#   wine-run.sh PROGRAM.exe [ARGUMENT...]
+# Runs a 64-bit Windows program under the 64-bit wine, quietly, in a prefix of
+# the build's own (WINEPREFIX, default build-windows/wine) that is made on
+# first use, without the prompts for the browser and .NET add-ons. A program
+# file that is not x86-64 is refused before wine starts.
+#   wine-run.sh PROGRAM[.exe] [ARGUMENT...]
 set -eu
+. "$(dirname "$0")/wine-env.sh"
 : "${WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build-windows/wine}"
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+# A file is checked; a bare name (cmd, wineboot) is one of wine's own 64-bit
+# programs.
+[ -f "$1" ] && require_64_bit "$1"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
+    "$WINELOADER" wineboot --init >/dev/null 2>&1 || true
+    "$WINESERVER" -w
 fi
-exec wine "$@"
+exec "$WINELOADER" "$@"

@@ -8,12 +8,16 @@
 #   3. its preview pictures show what this machine's do;
 #   4. its programs, run again and again, neither crash nor hang
 #      (stress_windows.sh);
-#   5. the installer installs silently, the installed beltwright-cli.exe
+#   5. the installer, a 64-bit program, installs silently into the 64-bit
+#      program folder and registry view, the installed beltwright-cli.exe
 #      answers --version, and the uninstaller removes it again;
 #   6. the window starts and stays up.
+# Only the 64-bit wine runs (scripts/wine-env.sh): a program that is not
+# x86-64 stops the check before it starts.
 #   check_windows.sh LINUX-WRITEBELT LINUX-BELTWRIGHT-CLI WINDOWS-BUILD-DIR
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../scripts/wine-env.sh"
 linux_writebelt=$1
 linux_cli=$2
 build=$(cd "$3" && pwd)
@@ -26,6 +30,27 @@ fail() {
     echo "FAIL $*"
     failures=$((failures + 1))
 }
+
+setup=$build/beltwright-$version-win64-setup.exe
+echo "== every Windows program is x86-64 (wine: $WINELOADER)"
+for program in "$build"/src/app/beltwright.exe "$build"/src/cli/beltwright-cli.exe \
+    "$build"/tests/*.exe "$setup"; do
+    require_64_bit "$program"
+done
+echo "ok   $(ls "$build"/src/app/*.exe "$build"/src/cli/*.exe "$build"/tests/*.exe "$setup" | wc -l) programs"
+
+echo "== a 32-bit program is refused before wine starts"
+probe=$(mktemp -d)
+printf 'Target x86-unicode\nOutFile "%s"\nSection\nSectionEnd\n' "$probe/x86.exe" >"$probe/x86.nsi"
+makensis -V1 "$probe/x86.nsi" >/dev/null
+status=0
+answer=$("$run" "$probe/x86.exe" /S 2>&1) || status=$?
+if [ "$status" = 126 ] && [ "${answer#*is i386, not an x86-64 program}" != "$answer" ]; then
+    echo "ok   refused: $answer"
+else
+    fail "a 32-bit program was not refused (exit status $status: $answer)"
+fi
+rm -rf "$probe"
 
 echo "== wine prefix $WINEPREFIX"
 "$run" cmd /c exit 0 >/dev/null 2>&1 || true
@@ -54,11 +79,10 @@ echo "== stress"
 sh "$here/stress_windows.sh" "$linux_cli" "$build" || fail "stress runs"
 
 echo "== silent install"
-setup=$build/beltwright-$version-win64-setup.exe
 # The default folder: wine quotes arguments, and NSIS takes /D= only unquoted.
 unix_target=$WINEPREFIX/drive_c/Program\ Files/Beltwright
 "$run" "$setup" /S
-wineserver -w
+"$WINESERVER" -w
 answer=$("$run" "$unix_target/beltwright-cli.exe" --version 2>&1 | tr -d '\r') || true
 if [ "$answer" = "beltwright-cli $version" ]; then
     echo "ok   installed beltwright-cli.exe --version: $answer"
@@ -70,6 +94,9 @@ if grep -A8 "^\[$key\]" "$WINEPREFIX/system.reg" | grep -q "\"DisplayVersion\"=\
     echo "ok   uninstaller registered"
 else
     fail "no uninstaller registered for version $version"
+fi
+if grep -q '^\[Software\\\\Wow6432Node\\\\.*Beltwright' "$WINEPREFIX/system.reg"; then
+    fail "the installer wrote the 32-bit registry view"
 fi
 # The installed example is the one the programs carry: the same belt.
 belts=$(mktemp -d)
@@ -83,7 +110,7 @@ rm -rf "$belts"
 [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Beltwright.lnk" ] &&
     echo "ok   Start-menu entry" || fail "no Start-menu entry"
 "$run" "$unix_target/uninstall.exe" /S
-wineserver -w
+"$WINESERVER" -w
 # The uninstaller copies itself away and finishes in the background.
 for _ in 1 2 3 4 5 6 7 8 9 10; do
     [ -e "$unix_target/beltwright.exe" ] || break
@@ -91,6 +118,13 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
 done
 [ ! -e "$unix_target/beltwright.exe" ] && [ ! -e "$unix_target/examples" ] &&
     echo "ok   uninstalled" || fail "uninstall left the programs or the examples"
+# The registry reaches system.reg once the server has ended.
+"$WINESERVER" -w
+if grep -q "^\[$key\]" "$WINEPREFIX/system.reg"; then
+    fail "uninstall left the Apps entry"
+else
+    echo "ok   Apps entry removed"
+fi
 
 echo "== the window starts and stays up"
 "$run" "$build/src/app/beltwright.exe" &
@@ -102,7 +136,7 @@ else
     wait "$window" || true
     fail "the window ended within 10 s"
 fi
-wineserver -k || true
+"$WINESERVER" -k || true
 wait "$window" 2>/dev/null || true
 
 if [ "$failures" -gt 0 ]; then

@@ -2,7 +2,7 @@
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
 #include "BodyArena.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "ThreadScope.h"
 
 #include <QTemporaryDir>
@@ -112,7 +112,7 @@ private slots:
         settings.number = number;
         auto generator = std::make_unique<Generator>(settings, 3);
         std::atomic<int> generated{0}, saved{0};
-        QVERIFY(generator->generateAndSave(folder.filePath("belt.sc").toStdString(), generated,
+        QVERIFY(generateAndSave(*generator, folder.filePath("belt.sc").toStdString(), generated,
                                            saved));
         std::set<std::uintptr_t> chunks;
         for (auto const &body : generator->bodies())

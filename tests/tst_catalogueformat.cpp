@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
-#include "CatalogueText.h"
+#include "NumberText.h"
 #include "Orbit.h"
 
 #include <QtTest>
@@ -24,8 +24,8 @@ std::string textOf(BaseAsteroid const &body)
 
 std::string number(double value)
 {
-    char buffer[CatalogueText::maxNumberLength];
-    return std::string(buffer, CatalogueText::writeNumber(buffer, value));
+    char buffer[NumberText::maxNumberLength];
+    return std::string(buffer, NumberText::writeNumber(buffer, value));
 }
 
 Asteroid workedSingle()

@@ -6,6 +6,7 @@
 #include "FieldLimits.h"
 #include "Presets.h"
 #include "Recipe.h"
+#include "RecipeLines.h"
 #include "Run.h"
 #include "Settings.h"
 #include "TestFiles.h"
@@ -1003,16 +1004,24 @@ private slots:
         QByteArray const good = QByteArray::fromStdString(
             recipeText(Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 7}));
         auto row = [](char const *name, QByteArray const &text, QStringList const &options,
-                      int exitCode, char const *message) {
-            QTest::newRow(name) << text << options << exitCode << QString::fromUtf8(message);
+                      int exitCode, QString const &message) {
+            QTest::newRow(name) << text << options << exitCode << message;
         };
-        row("unknown key",
-            QByteArray(good).replace("plane = ecliptic\n", "plane = ecliptic\ncolour = red\n"), {},
-            2, "--recipe: \"r.belt\", line 20: unknown key \"colour\": the keys are type, ");
-        row("no seed", QByteArray(good).replace("seed = 7\n", ""), {}, 2,
-            "--recipe: \"r.belt\", line 44: the recipe has no seed");
-        row("bad number", QByteArray(good).replace("max-radius = 3\n", "max-radius = 3 km\n"), {},
-            2, "line 15: max-radius: \"3 km\" is not accepted: give a number from 0 to 1e+21");
+        // A line is named by its key, so that a new setting moves none.
+        QByteArray const unknownKey =
+            QByteArray(good).replace("plane = ecliptic\n", "plane = ecliptic\ncolour = red\n");
+        row("unknown key", unknownKey, {}, 2,
+            QString("--recipe: \"r.belt\", line %1: unknown key \"colour\": the keys are type, ")
+                .arg(recipeLineOf(unknownKey, "colour")));
+        QByteArray const noSeed = QByteArray(good).replace("seed = 7\n", "");
+        row("no seed", noSeed, {}, 2,
+            QString("--recipe: \"r.belt\", line %1: the recipe has no seed")
+                .arg(recipeLastLine(noSeed)));
+        QByteArray const badNumber =
+            QByteArray(good).replace("max-radius = 3\n", "max-radius = 3 km\n");
+        row("bad number", badNumber, {}, 2,
+            QString("line %1: max-radius: \"3 km\" is not accepted: give a number from 0 to 1e+21")
+                .arg(recipeLineOf(badNumber, "max-radius")));
         row("no file", "", {}, 2, "--recipe: cannot read \"r.belt\": No such file or directory");
         row("with a preset", good, {"--preset", "vulcanoids"}, 2, "--recipe: give either");
         row("name the reader cannot load", QByteArray(good).replace("\"VS\"", "\"V\\\"S\""), {}, 2,

@@ -226,7 +226,7 @@ private slots:
         QFETCH(QList<int>, expected);
         QList<int> seen;
         for (int k = 1; k <= number; ++k)
-            seen << Generator::progressPercent(std::uint64_t(k), std::uint64_t(number));
+            seen << progressPercent(std::uint64_t(k), std::uint64_t(number));
         QCOMPARE(seen, expected);
 
         // Generation leaves the counter at the last body's value.
@@ -240,12 +240,12 @@ private slots:
     void progressNeverOverflows()
     {
         std::uint64_t const cap = Generator::numberCap;
-        QCOMPARE(Generator::progressPercent(cap, cap), 100);
-        QCOMPARE(Generator::progressPercent(cap - 1, cap), 99);
-        QCOMPARE(Generator::progressPercent(cap / 2, cap), 49);
-        QCOMPARE(Generator::progressPercent(42949673, 1000000000), 4);
-        QCOMPARE(Generator::progressPercent(1, 1000000), 0);
-        QCOMPARE(Generator::progressPercent(999999, 1000000), 99);
+        QCOMPARE(progressPercent(cap, cap), 100);
+        QCOMPARE(progressPercent(cap - 1, cap), 99);
+        QCOMPARE(progressPercent(cap / 2, cap), 49);
+        QCOMPARE(progressPercent(42949673, 1000000000), 4);
+        QCOMPARE(progressPercent(1, 1000000), 0);
+        QCOMPARE(progressPercent(999999, 1000000), 99);
     }
 
     void emptyBeltAndCap()

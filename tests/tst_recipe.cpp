@@ -4,6 +4,7 @@
 #include "FieldLimits.h"
 #include "Presets.h"
 #include "Recipe.h"
+#include "RecipeLines.h"
 
 #include <QtTest>
 
@@ -34,8 +35,7 @@ QStringList fieldsOf(Recipe const &recipe)
     return fields;
 }
 
-// The recipe every malformed row starts from; its settings are on lines 5
-// (type) to 30 (seed), after three comment lines and the version line.
+// The recipe every malformed row starts from.
 Recipe const baseRecipe = Recipe{Settings(Settings::Vulcanoids), Recipe::SolarMasses, 7};
 
 // The base text with the line of one key replaced (by nothing: removed).
@@ -201,34 +201,44 @@ private slots:
         QTest::addColumn<RecipeError::Accepted>("accepted");
 
         using E = RecipeError;
-        auto row = [](char const *name, QByteArray const &text, E::Kind kind, int line,
-                      QString const &key = {}, E::Accepted accepted = E::Number) {
+        // The line named is the one of lineKey (its second for a key given
+        // twice), the last for a missing key, or else the first.
+        auto row = [](char const *name, QByteArray const &text, E::Kind kind,
+                      QByteArray const &lineKey, QString const &key = {},
+                      E::Accepted accepted = E::Number) {
+            int line = 1;
+            if (kind == E::MissingKey)
+                line = recipeLastLine(text);
+            else if (!lineKey.isEmpty())
+                line = recipeLineOf(text, lineKey, kind == E::DuplicateKey ? 2 : 1);
             QTest::addRow("%s", name) << text << kind << line << key << accepted;
         };
-        row("unknown key", editedLine("plane", "plane = ecliptic\ncolour = red"), E::UnknownKey, 20,
-            "colour");
-        row("unit after a number", editedLine("max-radius", "max-radius = 3 km"), E::BadValue, 15,
-            "max-radius");
-        row("not a number", editedLine("epoch", "epoch = nan"), E::BadValue, 20, "epoch");
-        row("too many bodies", editedLine("number", "number = 1000001"), E::BadValue, 11, "number",
-            E::WholeNumber);
-        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, 45, "seed",
-            E::WholeNumber);
-        row("unknown unit", editedLine("mass-unit", "mass-unit = kg"), E::BadValue, 10, "mass-unit",
-            E::Word);
-        row("quote inside a name", editedLine("name", "name = \"V\"S\""), E::BadValue, 6, "name",
-            E::Text);
+        row("unknown key", editedLine("plane", "plane = ecliptic\ncolour = red"), E::UnknownKey,
+            "colour", "colour");
+        row("unit after a number", editedLine("max-radius", "max-radius = 3 km"), E::BadValue,
+            "max-radius", "max-radius");
+        row("not a number", editedLine("epoch", "epoch = nan"), E::BadValue, "epoch", "epoch");
+        row("too many bodies", editedLine("number", "number = 1000001"), E::BadValue, "number",
+            "number", E::WholeNumber);
+        row("seed beyond 32 bits", editedLine("seed", "seed = 4294967296"), E::BadValue, "seed",
+            "seed", E::WholeNumber);
+        row("unknown unit", editedLine("mass-unit", "mass-unit = kg"), E::BadValue, "mass-unit",
+            "mass-unit", E::Word);
+        row("quote inside a name", editedLine("name", "name = \"V\"S\""), E::BadValue, "name",
+            "name", E::Text);
         row("escape that is not utf-8", editedLine("center", "center = \"S\\xc3ol\""), E::BadValue,
-            7, "center", E::Text);
-        row("line that is not utf-8", editedLine("center", "center = \"S\xffol\""), E::NotUtf8, 7);
-        row("missing seed", editedLine("seed", ""), E::MissingKey, 44, "seed");
+            "center", "center", E::Text);
+        row("line that is not utf-8", editedLine("center", "center = \"S\xffol\""), E::NotUtf8,
+            "center");
+        row("missing seed", editedLine("seed", ""), E::MissingKey, {}, "seed");
         row("key given twice", editedLine("outer", "outer = 0.18\nouter = 0.2"), E::DuplicateKey,
-            14, "outer");
-        row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, 4, "type");
+            "outer", "outer");
+        // Without its version line, the recipe is refused at its first setting.
+        row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, "type", "type");
         row("unknown version", editedLine("beltwright-recipe", "beltwright-recipe = 2"),
-            E::UnknownVersion, 4, "beltwright-recipe");
-        row("empty file", "", E::NoVersion, 1);
-        row("catalogue instead of a recipe", "Asteroid \"VS 1\"\n{\n", E::NotASetting, 1);
+            E::UnknownVersion, "beltwright-recipe", "beltwright-recipe");
+        row("empty file", "", E::NoVersion, {});
+        row("catalogue instead of a recipe", "Asteroid \"VS 1\"\n{\n", E::NotASetting, {});
     }
 
     void malformedRecipeNamesTheLine()
@@ -248,7 +258,7 @@ private slots:
         if (kind == RecipeError::BadValue)
             QCOMPARE(error->accepted, accepted);
         if (kind == RecipeError::DuplicateKey)
-            QCOMPARE(error->firstLine, 13);
+            QCOMPARE(error->firstLine, recipeLineOf(text, key.toUtf8()));
     }
 };
 

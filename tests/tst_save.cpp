@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChildProcess.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "Settings.h"
 #include "TestFiles.h"
 
@@ -69,7 +69,7 @@ private slots:
 
         auto generator = generatedBelt(200);
         std::atomic<int> progress{100};
-        SaveResult const result = generator->save(path.toStdString(), progress);
+        SaveResult const result = saveBelt(*generator, path.toStdString(), progress);
         QVERIFY2(result.ok, described(result.error).c_str());
         QCOMPARE(readFile(path), textOf(*generator));
         QCOMPARE(progress.load(), 100);
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
 
         // A second save of the same belt gives the same bytes.
-        QVERIFY(generator->save(dir.filePath("again.sc").toStdString(), progress).ok);
+        QVERIFY(saveBelt(*generator, dir.filePath("again.sc").toStdString(), progress).ok);
         QCOMPARE(readFile(dir.filePath("again.sc")), readFile(path));
     }
 
@@ -88,7 +88,7 @@ private slots:
         umask(027);
         auto generator = generatedBelt(3);
         std::atomic<int> progress{0};
-        QVERIFY(generator->save(dir.filePath("new.sc").toStdString(), progress).ok);
+        QVERIFY(saveBelt(*generator, dir.filePath("new.sc").toStdString(), progress).ok);
         umask(mask);
         QCOMPARE(modeOf(dir.filePath("new.sc")) & 07777, mode_t(0640));
         QVERIFY(S_ISREG(modeOf(dir.filePath("new.sc"))));
@@ -105,13 +105,13 @@ private slots:
         auto generator = generatedBelt(50001, 77);
         std::atomic<int> progress{0};
         std::atomic<bool> stop{true};
-        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const stopped = saveBelt(*generator, path.toStdString(), progress, &stop);
         QVERIFY(!stopped.ok && stopped.stopped);
         QCOMPARE(readFile(path), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"large.sc"});
 
         stop = false;
-        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const result = saveBelt(*generator, path.toStdString(), progress, &stop);
         QVERIFY2(result.ok, described(result.error).c_str());
         QCOMPARE(progress.load(), 100);
         QVERIFY(readFile(path) == textOf(*generator));
@@ -133,7 +133,7 @@ private slots:
                 std::this_thread::yield();
             stop = true;
         });
-        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const result = saveBelt(*generator, path.toStdString(), progress, &stop);
         stop = true;
         progress = 100; // ends the watcher had the save not reached 90 %
         watcher.join();
@@ -174,7 +174,7 @@ private slots:
             stop = stop || stopAtPercent > 0;
         });
         SaveResult const result =
-            generator.generateAndSave(path.toStdString(), generated, saved, &stop);
+            generateAndSave(generator, path.toStdString(), generated, saved, &stop);
         stop = true;
         watcher.join();
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
@@ -200,7 +200,7 @@ private slots:
     {
         Generator generator(Settings(Settings::Vulcanoids), 1);
         std::atomic<int> generated{0}, saved{0};
-        SaveResult const result = generator.generateAndSave("/dev/full", generated, saved);
+        SaveResult const result = generateAndSave(generator, "/dev/full", generated, saved);
         QVERIFY(!result.ok && !result.stopped);
         QCOMPARE(result.error.code, ENOSPC);
     }
@@ -212,7 +212,7 @@ private slots:
         writeFile(path, oldText);
         auto generator = generatedBelt(0);
         std::atomic<int> progress{-7};
-        QVERIFY(generator->save(path.toStdString(), progress).ok);
+        QVERIFY(saveBelt(*generator, path.toStdString(), progress).ok);
         QCOMPARE(readFile(path), std::string());
         QCOMPARE(progress.load(), -7); // nothing written, nothing counted
         QVERIFY(QFileInfo::exists(path));
@@ -220,7 +220,7 @@ private slots:
         // A stop request still counts when there is no body to stop between.
         writeFile(path, oldText);
         std::atomic<bool> stop{true};
-        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const stopped = saveBelt(*generator, path.toStdString(), progress, &stop);
         QVERIFY(!stopped.ok && stopped.stopped);
         QCOMPARE(readFile(path), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"empty.sc"});
@@ -247,7 +247,7 @@ private slots:
         auto generator = generatedBelt(20);
         std::atomic<int> progress{100};
         std::string const path = dir.filePath(target).toStdString();
-        SaveResult const result = generator->save(path, progress);
+        SaveResult const result = saveBelt(*generator, path, progress);
         QVERIFY(!result.ok && !result.stopped);
         QCOMPARE(int(result.error.step), step);
         QCOMPARE(result.error.code, code);
@@ -307,7 +307,7 @@ private slots:
             }
             auto show = [](SaveError const &e) { std::printf("%d %d|", int(e.step), e.code); };
             std::atomic<int> progress{0};
-            SaveResult const saved = generator->save(path.toStdString(), progress);
+            SaveResult const saved = saveBelt(*generator, path.toStdString(), progress);
             std::printf("%d ", saved.ok);
             show(saved.error);
             for (QString const &target : {path, fifo}) {
@@ -338,7 +338,7 @@ private slots:
             rlimit const limit{64 * 1024, 64 * 1024};
             setrlimit(RLIMIT_FSIZE, &limit);
             std::atomic<int> progress{0};
-            SaveResult const saved = generator->save(path.toStdString(), progress);
+            SaveResult const saved = saveBelt(*generator, path.toStdString(), progress);
             std::printf("%d %s", saved.ok, described(saved.error).c_str());
         });
         QCOMPARE(result.exitStatus, 0);
@@ -351,13 +351,13 @@ private slots:
     {
         auto generator = generatedBelt(50);
         std::atomic<int> progress{0};
-        SaveResult const full = generator->save("/dev/full", progress);
+        SaveResult const full = saveBelt(*generator, "/dev/full", progress);
         QVERIFY(!full.ok);
         QCOMPARE(described(full.error),
                  std::string("write \"/dev/full\": No space left on device"));
         QVERIFY(S_ISCHR(modeOf("/dev/full")));
 
-        SaveResult const null = generator->save("/dev/null", progress);
+        SaveResult const null = saveBelt(*generator, "/dev/null", progress);
         QVERIFY2(null.ok, described(null.error).c_str());
         QVERIFY(S_ISCHR(modeOf("/dev/null"))); // never renamed over
     }
@@ -371,7 +371,7 @@ private slots:
         std::string received;
         std::thread reader([&] { received = readFile(path); });
         std::atomic<int> progress{0};
-        SaveResult const result = generator->save(path.toStdString(), progress);
+        SaveResult const result = saveBelt(*generator, path.toStdString(), progress);
         reader.join();
         QVERIFY2(result.ok, described(result.error).c_str());
         QCOMPARE(received, textOf(*generator));
@@ -389,11 +389,11 @@ private slots:
 
         auto generator = generatedBelt(10);
         std::atomic<int> progress{0};
-        QVERIFY(generator->save(dir.filePath("link.sc").toStdString(), progress).ok);
+        QVERIFY(saveBelt(*generator, dir.filePath("link.sc").toStdString(), progress).ok);
         QVERIFY(S_ISLNK(modeOf(dir.filePath("link.sc"))));
         QCOMPARE(readFile(dir.filePath("real/belt.sc")), textOf(*generator));
 
-        QVERIFY(generator->save(dir.filePath("dangling.sc").toStdString(), progress).ok);
+        QVERIFY(saveBelt(*generator, dir.filePath("dangling.sc").toStdString(), progress).ok);
         QVERIFY(S_ISLNK(modeOf(dir.filePath("dangling.sc"))));
         QCOMPARE(readFile(dir.filePath("real/new.sc")), textOf(*generator));
         QCOMPARE(entries(dir.filePath("real")), (QStringList{"belt.sc", "new.sc"}));
@@ -407,7 +407,7 @@ private slots:
         auto generator = generatedBelt(100);
         std::atomic<int> progress{100};
         std::atomic<bool> stop{true};
-        SaveResult const result = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const result = saveBelt(*generator, path.toStdString(), progress, &stop);
         QVERIFY(!result.ok && result.stopped);
         QCOMPARE(readFile(path), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
@@ -423,7 +423,7 @@ private slots:
         QCOMPARE(::write(fd, "head\n", 5), ssize_t(5));
         auto generator = generatedBelt(30);
         std::atomic<int> progress{0};
-        SaveResult const result = generator->save(fd, "standard output", progress);
+        SaveResult const result = saveBelt(*generator, fd, "standard output", progress);
         QVERIFY2(result.ok, described(result.error).c_str());
         QCOMPARE(::write(fd, "tail\n", 5), ssize_t(5)); // still open
         ::close(fd);
@@ -431,7 +431,7 @@ private slots:
         QCOMPARE(progress.load(), 100);
 
         int const full = ::open("/dev/full", O_WRONLY);
-        SaveResult const failed = generator->save(full, "standard output", progress);
+        SaveResult const failed = saveBelt(*generator, full, "standard output", progress);
         ::close(full);
         QVERIFY(!failed.ok);
         QCOMPARE(described(failed.error),
@@ -460,18 +460,17 @@ private slots:
         // Stopped once the text is complete, just before it would replace the
         // file: an unnamed text is not yet in the folder, a named one is.
         int entriesBeforeReplace = 0;
-        generator->setBeforeReplace([&] {
-            entriesBeforeReplace = entries(dir.path()).size();
-            stop = true;
-        });
-        SaveResult const stopped = generator->save(path.toStdString(), progress, &stop);
+        SaveResult const stopped =
+            saveBelt(*generator, path.toStdString(), progress, &stop, [&] {
+                entriesBeforeReplace = entries(dir.path()).size();
+                stop = true;
+            });
         QVERIFY(stopped.stopped);
         QCOMPARE(entriesBeforeReplace, unnamed ? 1 : 2);
         QCOMPARE(readFile(path), oldText);
         QCOMPARE(entries(dir.path()).size(), 1);
 
-        generator->setBeforeReplace({});
-        SaveResult const saved = generator->save(path.toStdString(), progress);
+        SaveResult const saved = saveBelt(*generator, path.toStdString(), progress);
         CatalogueFile::setUnnamedTemporaries(true);
         QVERIFY2(saved.ok, described(saved.error).c_str());
         QCOMPARE(readFile(path), textOf(*generator));
@@ -505,10 +504,10 @@ private slots:
         std::atomic<int> generated{0}, saved{0};
         SaveResult result;
         if (whileGenerating) {
-            result = generator.generateAndSave(path.toStdString(), generated, saved);
+            result = generateAndSave(generator, path.toStdString(), generated, saved);
         } else {
             generator.generate(generated);
-            result = generator.save(path.toStdString(), saved);
+            result = saveBelt(generator, path.toStdString(), saved);
         }
         QVERIFY(!result.ok && !result.stopped);
         QCOMPARE(int(result.error.step), int(SaveError::NotFinite));
@@ -521,7 +520,7 @@ private slots:
     {
         auto generator = generatedBelt(1);
         std::atomic<int> progress{0};
-        SaveResult const result = generator->save("", progress);
+        SaveResult const result = saveBelt(*generator, "", progress);
         QVERIFY(!result.ok && !result.stopped);
         QCOMPARE(int(result.error.step), int(SaveError::NoPath));
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BeltSave.h"
 #include "FileDialogs.h"
-#include "Generator.h"
 #include "Recipe.h"
 #include "Settings.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunController.h"
 
+#include "BeltRun.h"
 #include "ThreadScope.h"
 
 #include <QTimer>
@@ -40,10 +41,6 @@ void RunController::generate(Settings const &settings, std::string const &path, 
     auto run = [this, seed](Settings settings, std::string const &path) {
         ThreadScope const scope;
         auto generator = std::make_unique<Generator>(std::move(settings), seed);
-        generator->setBeforeReplace([this] {
-            std::unique_lock<std::mutex> lock(replaceMutex);
-            replaceReleased.wait(lock, [this] { return !replaceHeld; });
-        });
         generator->generate(progress, &stopRequested);
         savingStarted = true;
         // A belt cut short holds fewer bodies (possibly none); it must not
@@ -51,7 +48,10 @@ void RunController::generate(Settings const &settings, std::string const &path, 
         if (stopRequested)
             saveResult = SaveResult{false, true, {}};
         else
-            saveResult = generator->save(path, progress, &stopRequested);
+            saveResult = saveBelt(*generator, path, progress, &stopRequested, [this] {
+                std::unique_lock<std::mutex> lock(replaceMutex);
+                replaceReleased.wait(lock, [this] { return !replaceHeld; });
+            });
         // Freeing a million bodies takes a while: do it here, so that the join
         // that follows finished does not hold up the window.
         generator.reset();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Generator.h"
+#include "BeltSave.h"
 #include "Settings.h"
 
 #include <QObject>

@@ -4,11 +4,11 @@
 // could not be written or no seed could be drawn, 2 for bad input.
 #include "BeltPlot.h"
 #include "BeltPreview.h"
+#include "BeltRun.h"
 #include "CliMessages.h"
 #include "CommandLine.h"
 #include "Listings.h"
 #include "Console.h"
-#include "Generator.h"
 #include "RandomSource.h"
 #include "ThreadScope.h"
 
@@ -138,7 +138,7 @@ int generateBelt(Request const &request)
     auto run = [&] {
         ThreadScope const scope;
         if (overlapped) {
-            result = generator.generateAndSave(request.outputPath, progress, saved, &stopRequested);
+            result = generateAndSave(generator, request.outputPath, progress, saved, &stopRequested);
             completed = !result.stopped;
             phase.store(Done);
             return;
@@ -151,8 +151,8 @@ int generateBelt(Request const &request)
             phase.store(Saving);
             result =
                 toStandardOutput
-                    ? generator.save(STDOUT_FILENO, "standard output", progress, &stopRequested)
-                    : generator.save(request.outputPath, progress, &stopRequested);
+                    ? saveBelt(generator, STDOUT_FILENO, "standard output", progress, &stopRequested)
+                    : saveBelt(generator, request.outputPath, progress, &stopRequested);
             completed = !result.stopped;
         }
         phase.store(Done);

@@ -5,7 +5,7 @@
 // front end wrote against.
 
 #include "CatalogueFile.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "Settings.h"
 #include "TestFiles.h"
 
@@ -20,7 +20,7 @@ inline std::string coreCatalogue(Settings const &settings, unsigned seed, QStrin
     Generator generator(settings, seed);
     std::atomic<int> progress{0};
     generator.generate(progress);
-    SaveResult const result = generator.save(path.toStdString(), progress);
+    SaveResult const result = saveBelt(generator, path.toStdString(), progress);
     if (!result.ok)
         return std::string("<core save failed: ") + saveStepName(result.error.step) + ">";
     return readFile(path);

@@ -12,9 +12,9 @@ public:
     explicit GeneratorProbe(Generator &generator)
         : generator(generator)
     {}
-    double canonical() { return generator.canonical(); }
-    double gaussian(double lo, double hi) { return generator.gaussian(lo, hi); }
-    std::mt19937 &engine() { return generator.engine; }
+    double canonical() { return generator.sampler.canonical(); }
+    double gaussian(double lo, double hi) { return generator.sampler.gaussian(lo, hi); }
+    std::mt19937 &engine() { return generator.sampler.engine; }
 
 private:
     Generator &generator;

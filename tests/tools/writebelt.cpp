@@ -4,7 +4,7 @@
 // Settings after the number ("-" for the preset's), as recipe lines KEY=VALUE,
 // replace the preset's.
 #include "Examples.h"
-#include "Generator.h"
+#include "BeltRun.h"
 #include "Presets.h"
 #include "Recipe.h"
 
@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     Generator generator(settings, static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)));
     std::atomic<int> progress{0};
     generator.generate(progress);
-    SaveResult const result = generator.save(argv[3], progress);
+    SaveResult const result = saveBelt(generator, argv[3], progress);
     if (!result.ok) {
         std::fprintf(stderr, "writebelt: %s %s: %s\n", saveStepName(result.error.step),
                      result.error.path.c_str(), std::strerror(result.error.code));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueWriter.h"
 
-#include "Generator.h"
 #include "ThreadScope.h"
 
 #include <algorithm>
@@ -38,31 +37,6 @@ bool stopRequested(std::atomic<bool> const *stop)
 }
 
 } // namespace
-
-void BodyCount::publish(std::size_t built)
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        count = built;
-    }
-    changed.notify_all();
-}
-
-void BodyCount::finish()
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        finished = true;
-    }
-    changed.notify_all();
-}
-
-std::size_t BodyCount::waitFor(std::size_t wanted)
-{
-    std::unique_lock<std::mutex> lock(mutex);
-    changed.wait(lock, [&] { return count >= wanted || finished; });
-    return count;
-}
 
 CatalogueWriter::CatalogueWriter(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                                  std::uint64_t number)
@@ -105,7 +79,7 @@ CatalogueWriter::Outcome CatalogueWriter::writeInOrder(std::ostream &out,
         bodies[i]->print(out);
         if (!out)
             return out.bad() ? Outcome::WriteFailed : Outcome::NotFinite;
-        progress.store(Generator::progressPercent(i + 1, number));
+        progress.store(progressPercent(i + 1, number));
     }
     return Outcome::Written;
 }
@@ -193,7 +167,7 @@ CatalogueWriter::Outcome CatalogueWriter::writeInParallel(std::ostream &out,
             break;
         }
         for (std::size_t i = b * blockSize; i < end; ++i)
-            progress.store(Generator::progressPercent(++done, number));
+            progress.store(progressPercent(++done, number));
         {
             std::lock_guard<std::mutex> lock(mutex);
             slot.ready = false;

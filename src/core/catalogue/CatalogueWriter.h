@@ -2,32 +2,13 @@
 #pragma once
 
 #include "BaseAsteroid.h"
+#include "BeltProgress.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <ostream>
 #include <vector>
-
-// How many bodies another thread has built so far, for a writer that starts
-// before the belt is complete.
-class BodyCount {
-public:
-    void publish(std::size_t count);
-    // No more bodies will come (the belt is complete, or was stopped).
-    void finish();
-    // Waits until at least wanted bodies are there or no more will come, and
-    // returns how many there are.
-    std::size_t waitFor(std::size_t wanted);
-
-private:
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::size_t count = 0;
-    bool finished = false;
-};
 
 // Writes a belt's bodies to a stream in list order. A large belt is formatted
 // on every core, block by block, each block through the bodies' print() into a

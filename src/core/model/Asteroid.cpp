@@ -2,6 +2,7 @@
 #include "Asteroid.h"
 
 #include "CatalogueText.h"
+#include "TextScratch.h"
 
 #include <ostream>
 
@@ -16,7 +17,7 @@ void Asteroid::print(std::ostream &os) const
         return;
     }
     char *const text =
-        CatalogueText::scratch(CatalogueText::maxSingleLength + name.size() + parentBody.size());
+        TextScratch::buffer(CatalogueText::maxSingleLength + name.size() + parentBody.size());
     char const *end = CatalogueText::writeSingle(text, block);
     os.write(text, end - text);
 }

@@ -2,6 +2,7 @@
 #include "BinaryAsteroid.h"
 
 #include "CatalogueText.h"
+#include "TextScratch.h"
 
 #include <limits>
 #include <ostream>
@@ -30,9 +31,9 @@ void BinaryAsteroid::print(std::ostream &os) const
         os.setstate(std::ios::failbit); // the writer reports it; nothing half-written
         return;
     }
-    char *const text = CatalogueText::scratch(CatalogueText::maxBarycenterLength +
-                                              2 * CatalogueText::maxSingleLength + 5 * name.size() +
-                                              parentBody.size() + 4);
+    char *const text = TextScratch::buffer(CatalogueText::maxBarycenterLength +
+                                           2 * CatalogueText::maxSingleLength + 5 * name.size() +
+                                           parentBody.size() + 4);
     char *end = CatalogueText::writeBarycenter(text, name, parentBody, orbit);
 
     // Both components orbit the barycenter, which carries the binary's name.

@@ -2,10 +2,10 @@
 #include "ThreadScope.h"
 
 #include "BodyArena.h"
-#include "CatalogueText.h"
+#include "TextScratch.h"
 
 ThreadScope::~ThreadScope()
 {
     BodyArena::releaseThread();
-    CatalogueText::releaseScratch();
+    TextScratch::releaseThread();
 }

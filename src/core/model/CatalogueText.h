@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BaseAsteroid.h"
+#include "NumberText.h"
 #include "Orbit.h"
 
 #include <cstddef>
@@ -9,21 +10,16 @@
 
 // The catalogue's words and layout, in one place. The stream inserters and
 // the bodies' print() all write through these functions into a plain character
-// buffer, which the caller sizes with the bounds below.
+// buffer (TextScratch's), which the caller sizes with the bounds below.
 namespace CatalogueText {
 
-// Longest text of one number: sign, 19 digits, point, "e-308" and spare room.
-constexpr std::size_t maxNumberLength = 32;
+using NumberText::maxNumberLength;
 // Room an Orbit block needs at most.
 constexpr std::size_t maxOrbitLength = 256 + 8 * (maxNumberLength + 1);
 // Room a single-body block needs at most, besides its strings.
 constexpr std::size_t maxSingleLength = 256 + 4 * (maxNumberLength + 1) + maxOrbitLength;
 // Room a barycenter block needs at most, besides its strings.
 constexpr std::size_t maxBarycenterLength = 128 + maxOrbitLength;
-
-// Writes a double as a stream at precision 19 with default flags does ("%.19g")
-// and returns the end of the text (at most maxNumberLength characters).
-char *writeNumber(char *out, double value);
 
 // The quoted reference-plane word, or nothing for an unknown value.
 std::string_view referencePlaneWord(Orbit::ReferencePlane plane);
@@ -53,11 +49,5 @@ char *writeBarycenter(char *out, std::string_view name, std::string_view parentB
 
 // Mass of a body of the given radius (km) and density (Earth masses per km^3).
 double bodyMass(double radius, double density);
-
-// A per-thread scratch buffer of at least size characters, reused from body to
-// body so that writing a body allocates nothing.
-char *scratch(std::size_t size);
-// Frees this thread's scratch buffer; the next scratch() makes a new one.
-void releaseScratch() noexcept;
 
 } // namespace CatalogueText

@@ -4,8 +4,6 @@
 #include "SystemRandomSource.h"
 
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -26,34 +24,6 @@ RandomSource &RandomSource::current()
 RandomSource *RandomSource::replace(RandomSource *source)
 {
     return replacement.exchange(source);
-}
-
-void RandomSource::seedEngine(std::mt19937 &engine)
-{
-    RandomSource &source = current();
-    switch (source.open(keyContainer)) {
-    case OpenResult::Opened:
-        std::printf("A cryptographic context with the %s key container \n", keyContainer);
-        std::printf("has been acquired.\n\n");
-        break;
-    case OpenResult::NoKeyContainer:
-        if (source.create(keyContainer)) {
-            std::printf("A new key container has been created.\n");
-            break;
-        }
-        std::printf("Could not create a new key container.\n");
-        std::fflush(stdout);
-        std::exit(1);
-    case OpenResult::Failed:
-        std::printf("A cryptographic service handle could not be acquired.\n");
-        std::fflush(stdout);
-        std::exit(1);
-    }
-
-    unsigned char byte = 0;
-    if (source.read(&byte, 1))
-        engine.seed(static_cast<unsigned int>(byte));
-    source.close();
 }
 
 std::optional<std::uint32_t> RandomSource::drawSeed()

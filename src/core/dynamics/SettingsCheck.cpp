@@ -2,7 +2,7 @@
 #include "SettingsCheck.h"
 
 #include "CatalogueText.h"
-#include "Generator.h"
+#include "Kepler.h"
 #include "PlanetZones.h"
 #include "Resonance.h"
 #include "SettingsTable.h"
@@ -135,8 +135,8 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     // cubic kilometre, so a finite mass at density 1 is finite at any.
     bool const massGiven = std::isfinite(settings.totalMass) && settings.totalMass > 0;
     if (settings.barycenter && massGiven &&
-        !std::isfinite(Generator::orbitalPeriod(largest(settings.innerRadius, settings.outerRadius),
-                                                settings.totalMass)))
+        !std::isfinite(Kepler::orbitalPeriod(largest(settings.innerRadius, settings.outerRadius),
+                                             settings.totalMass)))
         problems.push_back({"total-mass", SettingsProblem::PeriodOverflow});
     if (!std::isfinite(
             CatalogueText::bodyMass(largest(settings.minRadius, settings.maxRadius), 1.0)))

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <random>
 
 // Seeds are the whole numbers from 0 to this, the seeds the engine takes.
 inline constexpr std::uint32_t largestSeed = 0xffffffffu;
@@ -31,12 +30,6 @@ public:
     // Puts a source in force (nullptr restores the system's) and returns the
     // previous replacement, if any. Not for use while a run is going on.
     static RandomSource *replace(RandomSource *source);
-
-    // Reseeds the engine with one byte from the current source, printing the
-    // set-up messages on standard output. Ends the process with status 1 when
-    // the source cannot be opened; keeps the engine's seed when the byte cannot
-    // be read.
-    static void seedEngine(std::mt19937 &engine);
 
     // A full 32-bit seed from the current source, silently; nothing when the
     // source cannot be opened or read.

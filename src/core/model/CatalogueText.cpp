@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CatalogueText.h"
+
+#include "CorrectRounding.h"
+#include "NumberText.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace CatalogueText {
+
+namespace {
+
+template <std::size_t N> char *put(char *out, char const (&literal)[N])
+{
+    std::memcpy(out, literal, N - 1);
+    return out + (N - 1);
+}
+
+char *put(char *out, std::string_view text)
+{
+    if (!text.empty())
+        std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+// A number and its line end.
+char *line(char *out, double value)
+{
+    out = NumberText::writeRememberedNumber(out, value);
+    *out = '\n';
+    return out + 1;
+}
+
+} // namespace
+
+std::string_view referencePlaneWord(Orbit::ReferencePlane plane)
+{
+    switch (plane) {
+    case Orbit::Ecliptic: return "\"Ecliptic\"";
+    case Orbit::Equator: return "\"Equator\"";
+    case Orbit::Extrasolar: return "\"Extrasolar\"";
+    }
+    return {};
+}
+
+std::string_view objectTypeWord(BaseAsteroid::ObjectType type)
+{
+    switch (type) {
+    case BaseAsteroid::Asteroid: return "Asteroid";
+    case BaseAsteroid::Comet: return "Comet";
+    }
+    return {};
+}
+
+char *writeOrbit(char *out, Orbit const &orbit)
+{
+    // The reader expects an empty line before the Orbit keyword.
+    out = put(out, "\n\tOrbit\n\t{\n\t\tEpoch\t\t\t");
+    out = line(out, orbit.epoch);
+    if (orbit.semiMajorAxis > 0) {
+        out = put(out, "\t\tSemiMajorAxis\t");
+        out = line(out, orbit.semiMajorAxis);
+    }
+    if (!std::isnan(orbit.period)) {
+        out = put(out, "\t\tPeriod\t\t\t");
+        out = line(out, orbit.period);
+    }
+    out = put(out, "\t\tEccentricity\t");
+    out = line(out, orbit.eccentricity);
+    out = put(out, "\t\tInclination\t\t");
+    out = line(out, orbit.inclination);
+    out = put(out, "\t\tAscendingNode\t");
+    out = line(out, orbit.ascendingNode);
+    out = put(out, "\t\tArgOfPericen\t");
+    out = line(out, orbit.argOfPericenter);
+    out = put(out, "\t\tRefPlane\t\t");
+    out = put(out, referencePlaneWord(orbit.referencePlane));
+    out = put(out, "\n\t\tMeanAnomaly\t\t");
+    out = line(out, orbit.meanAnomaly);
+    return put(out, "\t}\n");
+}
+
+bool finiteNumbers(Orbit const &orbit)
+{
+    // A semi-major axis not above 0 is left out, and so is a NaN one; +inf is not.
+    return std::isfinite(orbit.epoch) && !std::isinf(orbit.semiMajorAxis) &&
+           !std::isinf(orbit.period) && std::isfinite(orbit.eccentricity) &&
+           std::isfinite(orbit.inclination) && std::isfinite(orbit.ascendingNode) &&
+           std::isfinite(orbit.argOfPericenter) && std::isfinite(orbit.meanAnomaly);
+}
+
+bool finiteNumbers(SingleBlock const &block)
+{
+    return std::isfinite(block.mass) && std::isfinite(block.radius) &&
+           !std::isinf(block.rotationPeriod) && !std::isinf(block.obliquity) &&
+           finiteNumbers(block.orbit);
+}
+
+char *writeSingle(char *out, SingleBlock const &block)
+{
+    out = put(out, objectTypeWord(block.objectType));
+    out = put(out, " \"");
+    out = put(out, block.name);
+    out = put(out, block.nameSuffix);
+    out = put(out, "\"\n{\n\tParentBody\t\"");
+    out = put(out, block.parentBody);
+    out = put(out, "\"\n\tClass\t\t\"Asteroid\"\n\tMass\t\t");
+    out = line(out, block.mass);
+    out = put(out, "\tRadius\t\t");
+    out = line(out, block.radius);
+    if (!std::isnan(block.rotationPeriod)) {
+        out = put(out, "\tRotationPeriod\t");
+        out = line(out, block.rotationPeriod);
+    }
+    if (!std::isnan(block.obliquity)) {
+        // An empty line goes before the Obliquity line.
+        out = put(out, "\n\tObliquity\t\t");
+        out = line(out, block.obliquity);
+    }
+    out = writeOrbit(out, block.orbit);
+    return put(out, "}\n\n");
+}
+
+char *writeBarycenter(char *out, std::string_view name, std::string_view parentBody,
+                      Orbit const &orbit)
+{
+    out = put(out, "Barycenter \"");
+    out = put(out, name);
+    out = put(out, "\"\n{\n\tParentBody\t\"");
+    out = put(out, parentBody);
+    out = put(out, "\"\n");
+    out = writeOrbit(out, orbit);
+    return put(out, "}\n\n");
+}
+
+double bodyMass(double radius, double density)
+{
+    return CorrectRounding::cube(radius) * 4.1887902047863905 * density;
+}
+
+} // namespace CatalogueText
