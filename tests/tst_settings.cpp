@@ -5,6 +5,7 @@
 #include "Presets.h"
 #include "Settings.h"
 #include "SettingsCheck.h"
+#include "SettingsWords.h"
 
 #include <QtTest>
 
@@ -26,12 +27,30 @@ bool sameRecord(Settings const &a, Settings const &b)
            a.referencePlane == b.referencePlane && a.epoch == b.epoch;
 }
 
-QList<SettingsProblem::Field> fieldsOf(Settings const &settings)
+QList<std::string_view> fieldsOf(Settings const &settings)
 {
-    QList<SettingsProblem::Field> fields;
+    QList<std::string_view> fields;
     for (auto const &problem : checkSettings(settings))
-        fields << problem.field;
+        fields << problem.setting;
     return fields;
+}
+
+// Every problem names a row of the table that the window can name, and its
+// words for either front end name only rows of the table.
+bool namesLabelledRows(std::vector<SettingsProblem> const &problems)
+{
+    for (SettingsProblem const &problem : problems) {
+        SettingRow const *row = findSetting(problem.setting);
+        if (!row || !row->label)
+            return false;
+        for (FrontEnd end : {FrontEnd::Window, FrontEnd::CommandLine}) {
+            for (Wording::Arg const &arg : problemWording(problem, end).args) {
+                if (!arg.setting.empty() && !findSetting(arg.setting))
+                    return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -40,7 +59,7 @@ Q_DECLARE_METATYPE(SettingsProblem)
 
 bool operator==(SettingsProblem const &a, SettingsProblem const &b)
 {
-    return a.field == b.field && a.kind == b.kind;
+    return a.setting == b.setting && a.kind == b.kind;
 }
 using Change = std::function<void(Settings &)>;
 Q_DECLARE_METATYPE(Change)
@@ -151,7 +170,7 @@ private slots:
         for (double mass : {0.0, -1.0, std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::quiet_NaN()}) {
             s.totalMass = mass;
-            QCOMPARE(fieldsOf(s), QList{SettingsProblem::TotalMass});
+            QCOMPARE(fieldsOf(s), QList<std::string_view>{"total-mass"});
         }
         s.barycenter = false; // the mass is not read then
         QVERIFY(fieldsOf(s).isEmpty());
@@ -161,7 +180,7 @@ private slots:
             named.beltName = name;
             named.beltCenter = name;
             QCOMPARE(fieldsOf(named),
-                     (QList{SettingsProblem::BeltName, SettingsProblem::BeltCenter}));
+                     (QList<std::string_view>{"name", "center"}));
         }
         Settings unicode(Settings::Vulcanoids);
         unicode.beltName = "Kuiper \xE2\x8A\x95 \xC3\xA4";
@@ -173,8 +192,8 @@ private slots:
         bounds.maxInclination = std::numeric_limits<double>::quiet_NaN();
         bounds.epoch = -std::numeric_limits<double>::infinity();
         QCOMPARE(fieldsOf(bounds),
-                 (QList{SettingsProblem::OuterRadius, SettingsProblem::MaxInclination,
-                        SettingsProblem::Epoch}));
+                 (QList<std::string_view>{"outer", "max-inclination",
+                        "epoch"}));
 
         // Bounds in the wrong order are the generator's business, not a problem.
         Settings reversed(Settings::Vulcanoids);
@@ -190,22 +209,22 @@ private slots:
         QTest::addColumn<QString>("center");
         QTest::addColumn<QList<P>>("expected");
         QTest::newRow("backslash in name") << "V\\S"
-                                           << "Sol" << QList<P>{{P::BeltName, P::Backslash}};
+                                           << "Sol" << QList<P>{{"name", P::Backslash}};
         QTest::newRow("backslash in center") << "VS"
-                                             << "Sol\\" << QList<P>{{P::BeltCenter, P::Backslash}};
+                                             << "Sol\\" << QList<P>{{"center", P::Backslash}};
         QTest::newRow("empty center") << "VS"
-                                      << "" << QList<P>{{P::BeltCenter, P::EmptyCenter}};
+                                      << "" << QList<P>{{"center", P::EmptyCenter}};
         QTest::newRow("center of spaces") << "VS"
-                                          << "   " << QList<P>{{P::BeltCenter, P::EmptyCenter}};
+                                          << "   " << QList<P>{{"center", P::EmptyCenter}};
         QTest::newRow("empty name") << ""
                                     << "Sol" << QList<P>{};
         QTest::newRow("every kind, in order") << "\t\\\""
                                               << "\\\n"
-                                              << QList<P>{{P::BeltName, P::DoubleQuote},
-                                                          {P::BeltName, P::Backslash},
-                                                          {P::BeltName, P::ControlCharacter},
-                                                          {P::BeltCenter, P::Backslash},
-                                                          {P::BeltCenter, P::ControlCharacter}};
+                                              << QList<P>{{"name", P::DoubleQuote},
+                                                          {"name", P::Backslash},
+                                                          {"name", P::ControlCharacter},
+                                                          {"center", P::Backslash},
+                                                          {"center", P::ControlCharacter}};
     }
     void problemsNameFieldAndKind()
     {
@@ -216,6 +235,7 @@ private slots:
         s.beltName = name.toStdString();
         s.beltCenter = center.toStdString();
         auto const problems = checkSettings(s);
+        QVERIFY(namesLabelledRows(problems));
         QCOMPARE(QList<SettingsProblem>(problems.begin(), problems.end()), expected);
 
         // The mass comes after the names, the bounds after the mass.
@@ -225,7 +245,7 @@ private slots:
         auto const more = checkSettings(s);
         QCOMPARE(int(more.size()), expected.size() + 2);
         QCOMPARE(more[std::size_t(expected.size())].kind, SettingsProblem::NoPositiveMass);
-        QCOMPARE(more.back().field, SettingsProblem::Epoch);
+        QCOMPARE(more.back().setting, std::string_view("epoch"));
         QCOMPARE(more.back().kind, SettingsProblem::NotFinite);
     }
 
@@ -242,9 +262,9 @@ private slots:
         QTest::addColumn<QList<P>>("expected");
         double const tiny = std::numeric_limits<double>::denorm_min();
         QTest::newRow("widest belt, tiniest mass")
-            << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+            << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow}};
         QTest::newRow("inner bound above the outer decides")
-            << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{P::TotalMass, P::PeriodOverflow}};
+            << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow}};
         QTest::newRow("no barycenter, no period")
             << false << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{};
         QTest::newRow("a period just within")
@@ -254,7 +274,7 @@ private slots:
         QTest::newRow("largest bodies the fields allow")
             << false << 1.0 << 1.0 << 1.0 << 1e21 << QList<P>{};
         QTest::newRow("bodies beyond the fields")
-            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{P::MaxRadius, P::MassOverflow}};
+            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{"max-radius", P::MassOverflow}};
     }
     void infiniteNumbersAreProblems()
     {
@@ -272,6 +292,7 @@ private slots:
         s.maxRadius = maxRadius;
         s.number = 2000;
         auto const problems = checkSettings(s);
+        QVERIFY(namesLabelledRows(problems));
         QCOMPARE(QList<SettingsProblem>(problems.begin(), problems.end()), expected);
         // What passes the check gives finite numbers to every body.
         if (problems.empty()) {
@@ -305,23 +326,23 @@ private slots:
         QTest::newRow("slope 0 with the bell") << Change([](S &s) { s.radiusSlope = 0; })
                                                << QList<P>{};
         QTest::newRow("slope 0") << Change([=](S &s) { powerLaw(s), s.radiusSlope = 0; })
-                                 << QList<P>{{P::RadiusSlope, P::NotPositive}};
+                                 << QList<P>{{"radius-slope", P::NotPositive}};
         QTest::newRow("smallest radius 0")
             << Change([=](S &s) { powerLaw(s), s.minRadius = 0; })
-            << QList<P>{{P::MinRadius, P::ZeroLowerBound}};
+            << QList<P>{{"min-radius", P::ZeroLowerBound}};
         QTest::newRow("tiny smallest radius, shallow slope")
             << Change([=](S &s) { powerLaw(s), s.minRadius = 0.01, s.radiusSlope = 0.01; })
             << QList<P>{};
         QTest::newRow("modes below 0 and NaN")
             << Change([=](S &s) { rayleigh(s), s.eccentricityMode = -1, s.inclinationMode = nan; })
-            << QList<P>{{P::EccentricityMode, P::NotPositive}, {P::InclinationMode, P::NotFinite}};
+            << QList<P>{{"eccentricity-mode", P::NotPositive}, {"inclination-mode", P::NotFinite}};
         QTest::newRow("tiny modes") << Change([=](S &s) {
             rayleigh(s), s.eccentricityMode = 1e-5, s.inclinationMode = 0.01;
             s.minEccentricity = 0.0005;
         }) << QList<P>{};
         QTest::newRow("disc r^-2 from 0")
             << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 2; })
-            << QList<P>{{P::InnerRadius, P::ZeroLowerBound}};
+            << QList<P>{{"inner", P::ZeroLowerBound}};
         QTest::newRow("disc r^-1.99 from 0")
             << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 1.99; })
             << QList<P>{};
@@ -342,6 +363,7 @@ private slots:
         s.number = 2000;
         change(s);
         auto const problems = checkSettings(s);
+        QVERIFY(namesLabelledRows(problems));
         QCOMPARE(QList<SettingsProblem>(problems.begin(), problems.end()), expected);
         if (!problems.empty())
             return;
@@ -384,27 +406,27 @@ private slots:
                 s = std::get<Recipe>(exampleRecipe(example)).forRun();
                 s.number = 3000;
             });
-        row("no mass", with([](S &s) { s.planetMass = 0; }), {{P::PlanetMass, P::NotPositive}});
+        row("no mass", with([](S &s) { s.planetMass = 0; }), {{"planet-mass", P::NotPositive}});
         row("no orbit", with([](S &s) { s.planetSemiMajorAxis = 0; }),
-            {{P::PlanetSemiMajorAxis, P::NotPositive}});
+            {{"planet-semi-major-axis", P::NotPositive}});
         row("no central mass", with([](S &s) { s.centralMass = 0; }),
-            {{P::CentralMass, P::NotPositive}});
+            {{"central-mass", P::NotPositive}});
         row("as heavy as the Sun", with([](S &s) { s.planetMass = 1048; }),
-            {{P::PlanetMass, P::PlanetTooHeavy}});
+            {{"planet-mass", P::PlanetTooHeavy}});
         row("shares above 100 %", with([](S &s) { s.trojanShare = 60, s.familyShare = 41; }),
-            {{P::FamilyShare, P::SharesAboveWhole}});
+            {{"family-share", P::SharesAboveWhole}});
         for (char const *list : {"3:3", "4:2", "1:2", "13:12", "6:1", "3:1 x", "3:-1", ""})
             row(qPrintable(QString("gaps \"%1\"").arg(list)),
                 with([list](S &s) { s.gapResonances = list; }),
-                {{P::GapResonances, P::NoSuchResonance}});
+                {{"gap-resonances", P::NoSuchResonance}});
         row("family 2:3", with([](S &s) { s.familyShare = 5, s.familyResonance = "2:3"; }),
-            {{P::FamilyResonance, P::NoSuchResonance}});
+            {{"family-resonance", P::NoSuchResonance}});
         row("no room between the gaps", with([](S &s) { s.innerRadius = 2.49, s.outerRadius = 2.51; }),
-            {{P::InnerRadius, P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft}});
         row("a family in the cleared orbit", with([](S &s) {
                 s.familyShare = 10, s.familyResonance = "5:4", s.resonanceEccentricity = 0.05;
             }),
-            {{P::FamilyResonance, P::NoRoomLeft}});
+            {{"family-resonance", P::NoRoomLeft}});
         row("a family reaching into it", with([](S &s) {
                 s.familyShare = 10, s.familyResonance = "4:3", s.innerRadius = 3, s.outerRadius = 8;
             }));
@@ -419,16 +441,16 @@ private slots:
         auto const reversed = [](S &s) { s.innerRadius = 0.18, s.outerRadius = 0.15; };
         row("room below the zone", cleared);
         row("zone over the whole belt", [=](S &s) { cleared(s), s.innerRadius = 0.175, s.outerRadius = 0.185; },
-            {{P::InnerRadius, P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft}});
         row("one radius in the zone", [=](S &s) { cleared(s), s.innerRadius = s.outerRadius = 0.18; },
-            {{P::InnerRadius, P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft}});
         row("reversed, the inner radius in the zone", [=](S &s) { cleared(s), reversed(s); },
-            {{P::InnerRadius, P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft}});
         row("reversed, as a disc", [=](S &s) {
                 cleared(s), reversed(s);
                 s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
             },
-            {{P::InnerRadius, P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft}});
         row("reversed, the inner radius clear",
             [=](S &s) { cleared(s), reversed(s), s.planetSemiMajorAxis = 0.15; });
         row("no room, but only Trojans", [=](S &s) { cleared(s), reversed(s), s.trojanShare = 100; });
@@ -445,17 +467,17 @@ private slots:
             s.familyShare = 40, s.familyResonance = "11:7", s.resonanceEccentricity = 0.99;
         };
         row("heavy planet, wide Trojans", [=](S &s) { heavy(s), trojans(s); },
-            {{P::LibrationAmplitude, P::ReachesCenter}});
+            {{"libration-amplitude", P::ReachesCenter}});
         row("heavy planet, narrow Trojans",
             [=](S &s) { heavy(s), trojans(s), s.librationAmplitude = 10; });
         row("wide family", [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 30; },
-            {{P::FamilyResonance, P::ReachesCenter}});
+            {{"family-resonance", P::ReachesCenter}});
         row("wide family outside",
             [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 30, s.planetSemiMajorAxis = 0.1; },
-            {{P::FamilyResonance, P::ReachesCenter}});
+            {{"family-resonance", P::ReachesCenter}});
         row("the same family, a light planet", [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 1; });
         row("both, and no belt bodies left", [=](S &s) { heavy(s), trojans(s), wideFamily(s); },
-            {{P::LibrationAmplitude, P::ReachesCenter}, {P::FamilyResonance, P::ReachesCenter}});
+            {{"libration-amplitude", P::ReachesCenter}, {"family-resonance", P::ReachesCenter}});
         row("planet off", [=](S &s) { heavy(s), trojans(s), wideFamily(s), s.planet = false; });
     }
     void planetIsChecked()
@@ -465,6 +487,7 @@ private slots:
         Settings s;
         change(s);
         auto const problems = checkSettings(s);
+        QVERIFY(namesLabelledRows(problems));
         QCOMPARE(QList<SettingsProblem>(problems.begin(), problems.end()), expected);
         if (!problems.empty())
             return;
@@ -479,6 +502,53 @@ private slots:
             QVERIFY2(a > 0, body->name.c_str());
             QVERIFY2(!s.planet || !allBelt || !zones.excluded(a), body->name.c_str());
         }
+    }
+
+    void wordsFillInOnce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("in order") << "%1 is above %2" << QStringList{"a", "b"} << "a is above b";
+        QTest::newRow("reordered, repeated")
+            << "%2 %1 %2" << QStringList{"a", "b"} << "b a b";
+        QTest::newRow("an argument's marker stays") << "%1 and %2" << QStringList{"%2", "x"}
+                                                    << "%2 and x";
+        QTest::newRow("a percent sign") << "100 % of %1" << QStringList{"it"} << "100 % of it";
+        QTest::newRow("a marker without argument") << "%1 %3" << QStringList{"a"} << "a %3";
+        QTest::newRow("at the end") << "ends in %" << QStringList{} << "ends in %";
+    }
+    void wordsFillInOnce()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        std::vector<std::string> values;
+        for (QString const &arg : args)
+            values.push_back(arg.toStdString());
+        QCOMPARE(QString::fromStdString(filledIn(text.toStdString(), values)), expected);
+    }
+
+    // The command line gives both bounds of a reversed pair, as a recipe
+    // writes numbers, and the window names them for its own wording.
+    void warningsNameBothBounds()
+    {
+        Settings s(Settings::Vulcanoids);
+        s.minEccentricity = 1.5;
+        s.maxEccentricity = 0.25;
+        auto const warnings = checkWarnings(s);
+        QCOMPARE(int(warnings.size()), 2);
+        Wording const cli = warningWording(warnings[0], FrontEnd::CommandLine);
+        std::vector<std::string> names;
+        for (Wording::Arg const &arg : cli.args)
+            names.push_back(arg.setting.empty() ? std::to_string(arg.number)
+                                                : "--" + std::string(arg.setting));
+        QCOMPARE(QString::fromStdString(filledIn(cli.text, names)),
+                 QString("--min-eccentricity 1.500000 is above --max-eccentricity 0.250000: "
+                         "every orbit will have an eccentricity of 1.500000"));
+        QCOMPARE(warnings[1].kind, SettingsWarning::AllOrbitsOpen);
+        QCOMPARE(warningWording(warnings[1], FrontEnd::Window).args[0].setting,
+                 std::string_view("min-eccentricity"));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "Run.h"
 #include "SettingsForm.h"
 #include "TestFiles.h"
+#include "ui_MainWindow.h"
 
 #include <QMainWindow>
 #include <QTemporaryDir>
@@ -86,7 +87,9 @@ private slots:
 
         // The window's fields show it and give it back.
         QMainWindow window;
-        SettingsForm form(&window);
+        Ui_MainWindow ui;
+        ui.setupUi(&window);
+        SettingsForm form(ui, &window);
         form.load(recipe);
         QCOMPARE(lineOf(recipeText(form.recipe(recipe.seed)), key.toStdString()), expected);
         // and leave the other settings as they were, units and all.

@@ -9,7 +9,6 @@
 #include "SettingsForm.h"
 #include "StatusLine.h"
 #include "WindowMessages.h"
-#include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -27,7 +26,7 @@ FileCommands::FileCommands(QWidget *window, SettingsForm *form, FileDialogs &dia
 // The stem the file dialogs propose: the belt name.
 QString FileCommands::beltStem() const
 {
-    return form->widgets().lineEdit_beltName->text();
+    return form->beltName();
 }
 
 // The seed a save keeps and the file it goes to; nothing when the form holds

@@ -11,6 +11,7 @@
 #include "SettingsCheck.h"
 #include "SettingsForm.h"
 #include "StatusLine.h"
+#include "WindowMenus.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -45,28 +48,40 @@ void invalidateLayouts(QWidget *widget)
         layout->invalidate();
 }
 
-// The examples' menu texts, for the translations' catalogue.
-[[maybe_unused]] char const *const exampleNames[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Main belt"),
-    QT_TRANSLATE_NOOP("MainWindow", "Jupiter Trojans"),
-    QT_TRANSLATE_NOOP("MainWindow", "Hildas"),
-    QT_TRANSLATE_NOOP("MainWindow", "Kuiper belt"),
-};
+// The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
+// in for both, and it carries the circled signs and the degree sign of the
+// suffixes.
+void useStandInFonts()
+{
+    QString const standIn = QStringLiteral("DejaVu Sans");
+    QFontDatabase const database;
+    for (QString const &family : {QStringLiteral("Segoe UI"), QStringLiteral("Segoe UI Symbol")}) {
+        if (!database.hasFamily(family) && !QFont::substitutes(family).contains(standIn))
+            QFont::insertSubstitution(family, standIn);
+    }
+}
+
+std::unique_ptr<Ui_MainWindow> designerForm(QMainWindow *window)
+{
+    useStandInFonts();
+    auto ui = std::make_unique<Ui_MainWindow>();
+    ui->setupUi(window);
+    return ui;
+}
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , form(new SettingsForm(this))
-    , ui(form->widgets())
+    , ui(designerForm(this))
+    , form(new SettingsForm(*ui, this))
     , run(new RunController(this))
     , seeds(std::make_unique<PreviewSeeds>(this, form))
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(applicationIcon());
-    createActions();
-    createMenus();
-    createStatusBar();
+    connectMenus();
+    status = std::make_unique<StatusLine>(statusBar());
     files = std::make_unique<FileCommands>(this, form, dialogs, *seeds, *status);
     loadPreset(presetSettings(Settings::Vulcanoids));
 
@@ -74,7 +89,7 @@ MainWindow::MainWindow(QWidget *parent)
         seeds->formChanged();
         status->estimate(form->settings(), seeds->next(), languages->numbers());
     });
-    connect(ui.pushButton_generate, &QPushButton::clicked, this, &MainWindow::generate);
+    connect(ui->pushButton_generate, &QPushButton::clicked, this, &MainWindow::generate);
     connect(run, &RunController::phaseChanged, this,
             [this](RunController::Phase phase) { status->showPhase(phase == RunController::Saving); });
     connect(run, &RunController::progressChanged, status->progressBar(), &QProgressBar::setValue);
@@ -87,69 +102,29 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createActions()
+void MainWindow::connectMenus()
 {
-    connect(ui.action_Credits, &QAction::triggered, this, [this] { AboutBox::showCredits(this); });
-    languages = std::make_unique<LanguageSwitch>(this, ui.action_english, ui.action_german,
-                                                 ui.action_french);
-
-    auto newAction = [this](char const *name, QKeySequence const &keys = {}) {
-        auto *action = new QAction(this);
-        action->setObjectName(name);
-        action->setShortcut(keys);
-        return action;
-    };
-    previewAction = newAction("action_preview", QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(previewAction, &QAction::triggered, this, &MainWindow::showPreview);
-    savePictureAction = newAction("action_savePicture");
-    connect(savePictureAction, &QAction::triggered, this,
+    connect(ui->action_Credits, &QAction::triggered, this, [this] { AboutBox::showCredits(this); });
+    languages = std::make_unique<LanguageSwitch>(this, ui->action_english, ui->action_german,
+                                                 ui->action_french);
+    menus = std::make_unique<WindowMenus>(this, *ui);
+    connect(menus->preview, &QAction::triggered, this, &MainWindow::showPreview);
+    connect(menus->savePicture, &QAction::triggered, this,
             [this] { files->savePicture(languages->numbers()); });
-
-    openRecipeAction = newAction("action_openRecipe", QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(openRecipeAction, &QAction::triggered, this, [this] { files->openRecipe(); });
-    for (ExampleInfo const &example : examples()) {
-        QString const name = QString::fromUtf8(example.shortName.data(),
-                                               int(example.shortName.size()));
-        QAction *action = newAction(qPrintable("action_example_" + name));
-        connect(action, &QAction::triggered, this,
+    connect(menus->openRecipe, &QAction::triggered, this, [this] { files->openRecipe(); });
+    for (int k = 0; k < menus->examples.size(); ++k) {
+        ExampleInfo const &example = examples()[std::size_t(k)];
+        connect(menus->examples[k], &QAction::triggered, this,
                 [this, &example] { files->openExample(example); });
-        exampleActions << action;
     }
-    saveRecipeAction = newAction("action_saveRecipe", QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(saveRecipeAction, &QAction::triggered, this, [this] { files->saveRecipe(); });
-    quitAction = newAction("action_quit", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quitAction, &QAction::triggered, this, &QWidget::close);
-
-    aboutAction = newAction("action_about");
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-}
-
-// The form's three menus come with it; the file menu goes before them and the
-// preview's after.
-void MainWindow::createMenus()
-{
-    fileMenu = new QMenu(this);
-    fileMenu->setObjectName("menu_file");
-    fileMenu->addAction(openRecipeAction);
-    exampleMenu = fileMenu->addMenu(QString());
-    exampleMenu->setObjectName("menu_openExample");
-    for (QAction *action : exampleActions)
-        exampleMenu->addAction(action);
-    fileMenu->addAction(saveRecipeAction);
-    fileMenu->addSeparator();
-    fileMenu->addAction(quitAction);
-    menuBar()->insertMenu(menuBar()->actions().value(0), fileMenu);
-
-    previewMenu = menuBar()->addMenu(QString());
-    previewMenu->setObjectName("menu_preview");
-    previewMenu->addAction(previewAction);
-    previewMenu->addAction(savePictureAction);
-    ui.menu_info->addAction(aboutAction);
-}
-
-void MainWindow::createStatusBar()
-{
-    status = std::make_unique<StatusLine>(statusBar());
+    connect(menus->saveRecipe, &QAction::triggered, this, [this] { files->saveRecipe(); });
+    connect(menus->quit, &QAction::triggered, this, &QWidget::close);
+    connect(menus->about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui->menu_loadPreset, &QMenu::triggered, this, [this](QAction *action) {
+        QVariant const preset = action->data();
+        loadPreset(presetSettings(preset.isValid() ? Settings::Preset(preset.toInt())
+                                                   : Settings::Vulcanoids));
+    });
 }
 
 void MainWindow::setFileChooser(FileChooser chooser)
@@ -190,6 +165,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
         form->retranslate(languages->numbers());
         retranslateAdditions();
         // The children get the change after the window: measure once they
@@ -235,13 +211,13 @@ void MainWindow::generate()
     if (!problems.empty())
         return WindowMessages::show(this, WindowMessages::refusal(problems));
     std::optional<std::uint32_t> const runSeed =
-        seeds->forRun(previewAction->shortcut().toString(QKeySequence::NativeText));
+        seeds->forRun(menus->preview->shortcut().toString(QKeySequence::NativeText));
     if (!runSeed)
         return;
 
     QString const path =
         chooseFile ? chooseFile(this)
-                   : dialogs.ask(this, FileDialogs::Catalogue, ui.lineEdit_beltName->text());
+                   : dialogs.ask(this, FileDialogs::Catalogue, ui->lineEdit_beltName->text());
     if (path.isEmpty())
         return;
     std::string const file = path.toUtf8().toStdString();
@@ -249,7 +225,7 @@ void MainWindow::generate()
     if (auto const refused = CatalogueFile::check(file))
         return WindowMessages::showSaveError(this, *refused);
 
-    ui.pushButton_generate->setEnabled(false);
+    ui->pushButton_generate->setEnabled(false);
     lastRun = form->recipe(*runSeed);
     runFile = QFileInfo(path).fileName();
     seeds->setLatest(*runSeed);
@@ -260,7 +236,7 @@ void MainWindow::generate()
 void MainWindow::runEnded(SaveResult const &result)
 {
     status->showReady();
-    ui.pushButton_generate->setEnabled(true);
+    ui->pushButton_generate->setEnabled(true);
     if (result.ok)
         status->showSaved(result.entries, runFile, languages->numbers());
     else if (result.stopped)
@@ -289,26 +265,15 @@ PreviewWindow *MainWindow::showPreview()
 
 void MainWindow::retranslateAdditions()
 {
-    fileMenu->setTitle(tr("&File"));
-    openRecipeAction->setText(tr("&Open Recipe…"));
-    exampleMenu->setTitle(tr("Open &Example"));
-    // The examples' names come from the core, in English; the catalogue has them.
-    for (int k = 0; k < exampleActions.size(); ++k)
-        exampleActions[k]->setText(tr(std::string(examples()[std::size_t(k)].menuText).c_str()));
-    saveRecipeAction->setText(tr("&Save Recipe…"));
-    quitAction->setText(tr("&Quit"));
-    previewMenu->setTitle(tr("&Preview"));
-    previewAction->setText(tr("&Belt Preview and Seed…"));
-    savePictureAction->setText(tr("Save &Picture…"));
-    aboutAction->setText(tr("&About Beltwright"));
+    menus->retranslate();
     status->retranslate();
     // A button's text sets its shortcut (to its mnemonic): the key comes after
     // the text.
-    ui.pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    ui.pushButton_generate->setToolTip(
+    ui->pushButton_generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    ui->pushButton_generate->setToolTip(
         tr("Generate the belt and save it as a catalogue (%1)")
-            .arg(ui.pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
-    ui.pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
+            .arg(ui->pushButton_generate->shortcut().toString(QKeySequence::NativeText)));
+    ui->pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
     seeds->languageChanged(languages->numbers());
     status->estimate(form->settings(), seeds->next(), languages->numbers());
 }
@@ -319,9 +284,9 @@ void MainWindow::keepFixedSize()
 {
     // Texts that changed a moment ago have not yet reached the layouts' cached
     // sizes, and invalidating a layout leaves the layouts nested in it alone.
-    invalidateLayouts(ui.centralwidget);
+    invalidateLayouts(ui->centralwidget);
     // The window's layout keeps the form's old size until told it changed.
-    ui.centralwidget->updateGeometry();
+    ui->centralwidget->updateGeometry();
     layout()->invalidate();
     setFixedSize(size().expandedTo(minimumSizeHint()));
 }

@@ -18,14 +18,13 @@ class FileCommands;
 class LanguageSwitch;
 class PreviewSeeds;
 class PreviewWindow;
-class QAction;
 class QCloseEvent;
 class QEvent;
-class QMenu;
 class RunController;
 class SettingsForm;
 class StatusLine;
 class Ui_MainWindow;
+class WindowMenus;
 
 // The one window: the settings form, its menus and status bar, and the
 // generation runs it starts.
@@ -68,32 +67,20 @@ private slots:
     void loadPreset(const Settings &settings);
 
 private:
-    void createActions();
-    void createMenus();
-    void createStatusBar();
+    void connectMenus();
     void runEnded(SaveResult const &result);
     void showAbout();
     void retranslateAdditions();
     void keepFixedSize();
 
+    std::unique_ptr<Ui_MainWindow> ui;
     SettingsForm *form;
-    Ui_MainWindow &ui;
     RunController *run;
     std::unique_ptr<PreviewSeeds> seeds;
     std::unique_ptr<LanguageSwitch> languages;
     std::unique_ptr<StatusLine> status;
     std::unique_ptr<FileCommands> files;
-
-    QMenu *fileMenu = nullptr;
-    QAction *openRecipeAction = nullptr;
-    QMenu *exampleMenu = nullptr;
-    QList<QAction *> exampleActions;
-    QAction *saveRecipeAction = nullptr;
-    QAction *quitAction = nullptr;
-    QMenu *previewMenu = nullptr;
-    QAction *previewAction = nullptr;
-    QAction *savePictureAction = nullptr;
-    QAction *aboutAction = nullptr;
+    std::unique_ptr<WindowMenus> menus;
 
     FileDialogs dialogs;
     FileChooser chooseFile; // empty: the catalogue dialog of dialogs

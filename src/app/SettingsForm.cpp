@@ -2,13 +2,10 @@
 #include "SettingsForm.h"
 
 #include "DecimalField.h"
-#include "Presets.h"
 #include "SettingsTable.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
-#include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -21,27 +18,22 @@
 
 namespace {
 
-QString const solarMassSuffix = QStringLiteral(" M\u2299");
-QString const earthMassSuffix = QStringLiteral(" M\u2295");
-QString const jupiterMassSuffix = QStringLiteral(" M\u2643");
-
-// The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
-// in for both, and it carries the circled signs and the degree sign of the
-// suffixes.
-void useStandInFonts()
+QString fromView(std::string_view text)
 {
-    QString const standIn = QStringLiteral("DejaVu Sans");
-    QFontDatabase const database;
-    for (QString const &family : {QStringLiteral("Segoe UI"), QStringLiteral("Segoe UI Symbol")}) {
-        if (!database.hasFamily(family) && !QFont::substitutes(family).contains(standIn))
-            QFont::insertSubstitution(family, standIn);
-    }
+    return QString::fromUtf8(text.data(), int(text.size()));
 }
 
-void setLimits(QDoubleSpinBox *field, FieldRange range)
+QString translated(char const *text)
 {
-    field->setDecimals(range.decimals);
-    field->setRange(range.minimum, range.maximum);
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// The suffix of a number's field: its own, or that of its unit as chosen.
+QString suffixOf(SettingRow const &row, std::int32_t unit)
+{
+    SettingRow const *units = row.unitFrom.empty() ? nullptr : findSetting(row.unitFrom);
+    ChoiceWord const *word = units ? units->wordOf(unit) : nullptr;
+    return fromView(word ? word->suffix : row.suffix);
 }
 
 // The designer form names each setting's widget after the member it fills,
@@ -65,24 +57,20 @@ Settings::PlanetMassUnit planetMassUnitOf(QComboBox const *box)
     return Settings::PlanetMassUnit(box->currentData().toInt());
 }
 
+SettingRow const &rowOf(std::string_view key)
+{
+    return *findSetting(key);
+}
+
 } // namespace
 
-SettingsForm::SettingsForm(QMainWindow *window)
-    : QObject(window)
-    , window(window)
-    , ui(std::make_unique<Ui_MainWindow>())
+SettingsForm::SettingsForm(Ui_MainWindow &designerForm, QObject *parent)
+    : QObject(parent)
+    , ui(&designerForm)
 {
-    useStandInFonts();
-    ui->setupUi(window);
-    applyLimits();
-    fillLists();
-    fillPresetMenu();
+    bindRows();
 
-    ui->doubleSpinBox_maxInclination->setSuffix(QStringLiteral("\u00b0"));
-    ui->doubleSpinBox_inclinationMode->setSuffix(QStringLiteral("\u00b0"));
-    ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
-    ui->doubleSpinBox_planetMass->setSuffix(jupiterMassSuffix);
     connect(ui->comboBox_planetMassUnit, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &SettingsForm::switchPlanetMassUnit);
 
@@ -104,91 +92,45 @@ QWidget *SettingsForm::widget(SettingRow const &row) const
     return hasOwnWidget(row) ? ui->centralwidget->findChild<QWidget *>(widgetName(row)) : nullptr;
 }
 
-void SettingsForm::applyLimits()
+// Each row's field takes its range, decimals, suffix, choices and tooltip
+// from the row; the texts follow the language (nameRows()).
+void SettingsForm::bindRows()
 {
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind == SettingRow::Number)
-            setLimits(static_cast<QDoubleSpinBox *>(widget(row)), row.range);
-        else if (row.kind == SettingRow::WholeNumber)
-            static_cast<QSpinBox *>(widget(row))->setRange(0, int(row.range.maximum));
+        QWidget *const shown = widget(row);
+        if (!shown)
+            continue;
+        if (row.kind == SettingRow::Number) {
+            auto *box = static_cast<QDoubleSpinBox *>(shown);
+            box->setDecimals(row.range.decimals);
+            box->setRange(row.range.minimum, row.range.maximum);
+            SettingRow const *units = row.unitFrom.empty() ? nullptr : findSetting(row.unitFrom);
+            box->setSuffix(suffixOf(row, units ? units->words.front().value : 0));
+        } else if (row.kind == SettingRow::WholeNumber) {
+            static_cast<QSpinBox *>(shown)->setRange(0, int(row.range.maximum));
+        } else if (row.kind == SettingRow::Choice) {
+            // Each item carries its enumerator; its text is only what is shown.
+            for (ChoiceWord const &word : row.words)
+                static_cast<QComboBox *>(shown)->addItem(QString(), word.value);
+        }
     }
+    nameRows();
 }
 
-// Each item carries its enumerator; the texts are only what is shown.
-// The menu lists the presets by their texts, capitals first.
-void SettingsForm::fillPresetMenu()
+void SettingsForm::nameRows()
 {
-    auto presets = presetTable;
-    std::sort(presets.begin(), presets.end(),
-              [](PresetInfo const &a, PresetInfo const &b) { return a.menuText < b.menuText; });
-    for (PresetInfo const &info : presets) {
-        auto *action = ui->menu_loadPreset->addAction(
-            QString::fromUtf8(info.menuText.data(), int(info.menuText.size())));
-        action->setData(info.preset);
-    }
-    connect(ui->menu_loadPreset, &QMenu::triggered, this, [this](QAction *action) {
-        QVariant const preset = action->data();
-        load(presetSettings(preset.isValid() ? Settings::Preset(preset.toInt())
-                                             : Settings::Vulcanoids));
-    });
-}
-
-void SettingsForm::fillLists()
-{
-    ui->comboBox_objectType->addItem(QCoreApplication::translate("MainWindow", "Asteroid"),
-                                     BaseAsteroid::Asteroid);
-    ui->comboBox_objectType->addItem(QCoreApplication::translate("MainWindow", "Comet"),
-                                     BaseAsteroid::Comet);
-    ui->comboBox_referencePlane->addItem(QStringLiteral("Ecliptic"), Orbit::Ecliptic);
-    ui->comboBox_referencePlane->addItem(QStringLiteral("Equator"), Orbit::Equator);
-    ui->comboBox_referencePlane->addItem(QStringLiteral("Extrasolar"), Orbit::Extrasolar);
-    nameLists();
-}
-
-// The distributions' and the planet's lists: each item carries its
-// enumerator, and its text follows the language.
-void SettingsForm::nameLists()
-{
-    using S = Settings;
-    struct Item {
-        QComboBox *box;
-        int value;
-        char const *text;
-    };
-    Item const items[] = {
-        {ui->comboBox_radiusDistribution, int(S::RadiusDistribution::Bell),
-         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
-        {ui->comboBox_radiusDistribution, int(S::RadiusDistribution::PowerLaw),
-         QT_TRANSLATE_NOOP("MainWindow", "Power law")},
-        {ui->comboBox_eccentricityDistribution, int(S::SpreadDistribution::Bell),
-         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
-        {ui->comboBox_eccentricityDistribution, int(S::SpreadDistribution::Rayleigh),
-         QT_TRANSLATE_NOOP("MainWindow", "Rayleigh")},
-        {ui->comboBox_inclinationDistribution, int(S::SpreadDistribution::Bell),
-         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
-        {ui->comboBox_inclinationDistribution, int(S::SpreadDistribution::Rayleigh),
-         QT_TRANSLATE_NOOP("MainWindow", "Rayleigh")},
-        {ui->comboBox_semiMajorAxisDistribution, int(S::SemiMajorAxisDistribution::Bell),
-         QT_TRANSLATE_NOOP("MainWindow", "Bell")},
-        {ui->comboBox_semiMajorAxisDistribution,
-         int(S::SemiMajorAxisDistribution::SurfaceDensity),
-         QT_TRANSLATE_NOOP("MainWindow", "Surface density")},
-        {ui->comboBox_meanAnomalyDistribution, int(S::MeanAnomalyDistribution::Zero),
-         QT_TRANSLATE_NOOP("MainWindow", "At pericenter")},
-        {ui->comboBox_meanAnomalyDistribution, int(S::MeanAnomalyDistribution::Uniform),
-         QT_TRANSLATE_NOOP("MainWindow", "Uniform")},
-        {ui->comboBox_planetMassUnit, int(S::PlanetMassUnit::JupiterMasses),
-         QT_TRANSLATE_NOOP("MainWindow", "Jupiter masses")},
-        {ui->comboBox_planetMassUnit, int(S::PlanetMassUnit::EarthMasses),
-         QT_TRANSLATE_NOOP("MainWindow", "Earth masses")},
-    };
-    for (Item const &item : items) {
-        QString const text = QCoreApplication::translate("MainWindow", item.text);
-        int const index = item.box->findData(item.value);
-        if (index < 0)
-            item.box->addItem(text, item.value);
-        else
-            item.box->setItemText(index, text);
+    for (SettingRow const &row : settingsTable()) {
+        QWidget *const shown = widget(row);
+        if (!shown)
+            continue;
+        if (row.tip)
+            shown->setToolTip(translated(row.tip));
+        if (row.kind != SettingRow::Choice)
+            continue;
+        auto *box = static_cast<QComboBox *>(shown);
+        for (ChoiceWord const &word : row.words)
+            box->setItemText(box->findData(word.value),
+                             word.label ? translated(word.label) : fromView(word.word));
     }
 }
 
@@ -285,6 +227,11 @@ QStringList SettingsForm::load(Recipe const &recipe)
     return rounded;
 }
 
+QString SettingsForm::beltName() const
+{
+    return ui->lineEdit_beltName->text();
+}
+
 void SettingsForm::resetEpoch()
 {
     ui->doubleSpinBox_epoch->setValue(defaultEpoch);
@@ -305,8 +252,8 @@ QStringList SettingsForm::unreadableFields() const
 QString SettingsForm::labelOf(DecimalField *field) const
 {
     for (SettingRow const &row : settingsTable()) {
-        if (row.field && widget(row) == field)
-            return WindowMessages::fieldName(*row.field);
+        if (row.label && widget(row) == field)
+            return WindowMessages::fieldName(row);
     }
     return field->objectName();
 }
@@ -321,8 +268,7 @@ QStringList SettingsForm::warningTexts() const
 
 void SettingsForm::retranslate(QLocale const &newNumbers)
 {
-    ui->retranslateUi(window);
-    nameLists();
+    nameRows();
     numbers = newNumbers;
     for (QAbstractSpinBox *box : ui->centralwidget->findChildren<QAbstractSpinBox *>())
         box->setLocale(numbers);
@@ -335,11 +281,11 @@ void SettingsForm::toggleMassUnit(bool earthMasses)
     double const value = ui->doubleSpinBox_totalMass->value();
     if (earthMasses) {
         ui->doubleSpinBox_totalMass->setValue(value / solMassOfEarth);
-        ui->doubleSpinBox_totalMass->setSuffix(earthMassSuffix);
     } else {
         ui->doubleSpinBox_totalMass->setValue(value * solMassOfEarth);
-        ui->doubleSpinBox_totalMass->setSuffix(solarMassSuffix);
     }
+    ui->doubleSpinBox_totalMass->setSuffix(
+        suffixOf(rowOf("total-mass"), earthMasses ? Settings::EarthMasses : Settings::SolarMasses));
 }
 
 // The planet keeps its mass when its unit changes, as the total mass does.
@@ -353,7 +299,7 @@ void SettingsForm::switchPlanetMassUnit()
         mass->setValue(earthMasses ? mass->value() * earthPerJupiter
                                    : mass->value() / earthPerJupiter);
     }
-    mass->setSuffix(earthMasses ? earthMassSuffix : jupiterMassSuffix);
+    mass->setSuffix(suffixOf(rowOf("planet-mass"), std::int32_t(unit)));
     planetMassUnit = unit;
 }
 
@@ -400,8 +346,8 @@ void SettingsForm::markWarnings()
     QMap<DecimalField *, QStringList> notes;
     for (SettingsWarning const &warning : checkWarnings(settings())) {
         QString const text = WindowMessages::warning(warning, numbers);
-        notes[field(warning.field)] << text;
-        if (warning.other != warning.field)
+        notes[field(warning.setting)] << text;
+        if (warning.other != warning.setting)
             notes[field(warning.other)] << text;
     }
     for (DecimalField *each : decimalFields()) {
@@ -411,9 +357,9 @@ void SettingsForm::markWarnings()
     }
 }
 
-DecimalField *SettingsForm::field(SettingsProblem::Field which) const
+DecimalField *SettingsForm::field(std::string_view key) const
 {
-    SettingRow const *row = findSetting(which);
+    SettingRow const *row = findSetting(key);
     return row && row->kind == SettingRow::Number ? static_cast<DecimalField *>(widget(*row))
                                                   : nullptr;
 }
@@ -428,7 +374,8 @@ QList<DecimalField *> SettingsForm::decimalFields() const
 void SettingsForm::fitTotalMassField()
 {
     QDoubleSpinBox *mass = ui->doubleSpinBox_totalMass;
-    QString const sample = mass->textFromValue(9.0) + earthMassSuffix + ' ';
+    QString const sample =
+        mass->textFromValue(9.0) + suffixOf(rowOf("total-mass"), Settings::EarthMasses) + ' ';
     QStyleOptionSpinBox option;
     option.initFrom(mass);
     option.frame = mass->hasFrame();

@@ -13,21 +13,22 @@
 #include <memory>
 
 class DecimalField;
-class QMainWindow;
 class Ui_MainWindow;
 
-// The settings form on the window: builds it from the designer form, applies
-// the field limits, and maps it to and from a Settings record. It marks odd
-// bounds as they are typed and tells of every change.
+// The settings form on the window: binds the designer form's fields to the
+// settings table's rows (ranges, decimals, suffixes, choices, tooltips and
+// enabling) and maps them to and from a Settings record. It marks odd bounds
+// as they are typed and tells of every change.
 class SettingsForm : public QObject {
     Q_OBJECT
 
 public:
-    explicit SettingsForm(QMainWindow *window);
+    // The window owns the designer form and has set it up.
+    SettingsForm(Ui_MainWindow &designerForm, QObject *parent);
     ~SettingsForm() override;
 
-    // The form's widgets, menus and actions.
-    Ui_MainWindow &widgets() const { return *ui; }
+    // The belt's name as entered: the stem of file names offered.
+    QString beltName() const;
 
     // The record a run would start from, the total mass in solar masses.
     Settings settings() const;
@@ -45,17 +46,16 @@ public:
     // The warnings of the form as it stands, in its language.
     QStringList warningTexts() const;
 
-    // Texts and the way numbers are shown, after a change of language.
+    // Texts and the way numbers are shown, after a change of language (the
+    // window retranslates the designer form first).
     void retranslate(QLocale const &numbers);
 
 signals:
     void changed();
 
 private:
-    void applyLimits();
-    void fillLists();
-    void nameLists();
-    void fillPresetMenu();
+    void bindRows();
+    void nameRows();
     void toggleMassUnit(bool earthMasses);
     void switchPlanetMassUnit();
     void followChanges();
@@ -66,12 +66,11 @@ private:
     // The widget of a setting; null for the mass unit, which is two buttons.
     QWidget *widget(SettingRow const &row) const;
     void fitTotalMassField();
-    DecimalField *field(SettingsProblem::Field field) const;
+    DecimalField *field(std::string_view key) const;
     QString labelOf(DecimalField *field) const;
     QList<DecimalField *> decimalFields() const;
 
-    QMainWindow *window;
-    std::unique_ptr<Ui_MainWindow> ui;
+    Ui_MainWindow *ui;
     QLocale numbers;
     // The unit the planet's mass field shows, and whether a load is filling the form.
     Settings::PlanetMassUnit planetMassUnit = Settings::PlanetMassUnit::JupiterMasses;

@@ -10,53 +10,23 @@
 #include <cerrno>
 #include <system_error>
 
-QString WindowMessages::fieldName(SettingsProblem::Field field)
+QString WindowMessages::fieldName(SettingRow const &row)
 {
-    switch (field) {
-    case SettingsProblem::BeltName: return tr("Belt name");
-    case SettingsProblem::BeltCenter: return tr("Center object");
-    case SettingsProblem::TotalMass: return tr("Total mass");
-    case SettingsProblem::InnerRadius: return tr("Belt inner radius");
-    case SettingsProblem::OuterRadius: return tr("Belt outer radius");
-    case SettingsProblem::MinRadius: return tr("Min radius");
-    case SettingsProblem::MaxRadius: return tr("Max radius");
-    case SettingsProblem::MinEccentricity: return tr("Min eccentricity");
-    case SettingsProblem::MaxEccentricity: return tr("Max eccentricity");
-    case SettingsProblem::MaxInclination: return tr("Max inclination");
-    case SettingsProblem::Epoch: return tr("Epoch");
-    case SettingsProblem::RadiusSlope: return tr("Size slope");
-    case SettingsProblem::EccentricityMode: return tr("Eccentricity mode");
-    case SettingsProblem::InclinationMode: return tr("Inclination mode");
-    case SettingsProblem::SurfaceDensitySlope: return tr("Surface density slope");
-    case SettingsProblem::PlanetSemiMajorAxis: return tr("Planet's semi-major axis");
-    case SettingsProblem::PlanetMass: return tr("Planet's mass");
-    case SettingsProblem::CentralMass: return tr("Central mass");
-    case SettingsProblem::PlanetLongitude: return tr("Planet's mean longitude");
-    case SettingsProblem::ResonanceEccentricity: return tr("Resonance eccentricity");
-    case SettingsProblem::GapResonances: return tr("Gap resonances");
-    case SettingsProblem::TrojanShare: return tr("Trojan share");
-    case SettingsProblem::TrojanL4Share: return tr("Trojans at L4");
-    case SettingsProblem::LibrationAmplitude: return tr("Libration amplitude");
-    case SettingsProblem::FamilyResonance: return tr("Family resonance");
-    case SettingsProblem::FamilyShare: return tr("Family share");
+    return row.label ? QCoreApplication::translate("MainWindow", row.label) : QString();
+}
+
+QString WindowMessages::worded(Wording const &wording, QLocale const &locale)
+{
+    std::vector<std::string> args;
+    for (Wording::Arg const &arg : wording.args) {
+        SettingRow const *row = arg.setting.empty() ? nullptr : findSetting(arg.setting);
+        QString const name = row ? fieldName(*row)
+                             : arg.setting.empty() ? locale.toString(arg.number, 'g', 15)
+                                                   : QString();
+        args.push_back(name.toStdString());
     }
-    return {};
-}
-
-// The planet's check boxes, as the form labels them.
-QString WindowMessages::planetSwitch()
-{
-    return tr("A planet shapes the belt");
-}
-
-QString WindowMessages::gapsSwitch()
-{
-    return tr("Gaps at resonances");
-}
-
-QString WindowMessages::clearingSwitch()
-{
-    return tr("Clear the planet's orbit");
+    QString const text = QCoreApplication::translate("MainWindow", wording.text);
+    return QString::fromStdString(filledIn(text.toStdString(), args));
 }
 
 QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems)
@@ -78,113 +48,12 @@ QString WindowMessages::unreadable(QStringList const &fields)
 
 QString WindowMessages::problem(SettingsProblem const &problem)
 {
-    QString const field = fieldName(problem.field);
-    switch (problem.kind) {
-    case SettingsProblem::DoubleQuote:
-        return tr("%1 contains a double quote, which would end the name early in the catalogue: "
-                  "remove it.")
-            .arg(field);
-    case SettingsProblem::Backslash:
-        return tr("%1 contains a backslash, which the catalogue's reader takes as the start of "
-                  "an escape: remove it.")
-            .arg(field);
-    case SettingsProblem::ControlCharacter:
-        return tr("%1 contains a control character (such as a line break or a tab): remove it.")
-            .arg(field);
-    case SettingsProblem::EmptyCenter:
-        return tr("%1 is empty or only spaces: every body would name an empty parent, which the "
-                  "catalogue's reader cannot find, so none of them would load. Enter the object "
-                  "the bodies orbit.")
-            .arg(field);
-    case SettingsProblem::NoPositiveMass:
-        return tr("%1 must be a finite number above 0 when the center object is a barycenter: "
-                  "enter the total mass of the main objects, or clear Barycenter.")
-            .arg(field);
-    case SettingsProblem::NotFinite:
-        return tr("%1 is not a finite number: enter a finite value.").arg(field);
-    case SettingsProblem::PeriodOverflow:
-        return tr("%1 is too small for orbits out to %2: their periods would exceed the largest "
-                  "number a catalogue can hold. Enter a larger total mass or a smaller belt.")
-            .arg(field, fieldName(SettingsProblem::OuterRadius));
-    case SettingsProblem::MassOverflow:
-        return tr("%1 is too large: such bodies would weigh more than the largest number a "
-                  "catalogue can hold. Enter smaller radii.")
-            .arg(field);
-    case SettingsProblem::NotPositive:
-        if (problem.field >= SettingsProblem::PlanetSemiMajorAxis)
-            return tr("%1 must be above 0 for the planet: enter a larger value, or clear \"%2\".")
-                .arg(field, planetSwitch());
-        return tr("%1 must be above 0 for the distribution chosen: enter a larger value.")
-            .arg(field);
-    case SettingsProblem::NoSuchResonance:
-        if (problem.field == SettingsProblem::GapResonances)
-            return tr("%1 holds a word that is not a resonance the planet has: enter resonances "
-                      "p:q apart by spaces, with whole numbers p > q \u2265 1 without a common "
-                      "factor, p \u2212 q from 1 to 4 and p up to 12, such as 4:1 3:1 5:2.")
-                .arg(field);
-        return tr("%1 is not a resonance the planet has: enter p:q with whole numbers p > q "
-                  "\u2265 1 without a common factor, p \u2212 q from 1 to 4 and p up to 12, such "
-                  "as 3:2 or 2:1.")
-            .arg(field);
-    case SettingsProblem::SharesAboveWhole:
-        return tr("%1 and %2 come to more than 100 % together: enter smaller shares.")
-            .arg(fieldName(SettingsProblem::TrojanShare), field);
-    case SettingsProblem::PlanetTooHeavy:
-        return tr("%1 is at least the mass of the center object the planet goes round: enter a "
-                  "smaller mass for the planet, or a larger %2 (with Barycenter: %3).")
-            .arg(field, fieldName(SettingsProblem::CentralMass),
-                 fieldName(SettingsProblem::TotalMass));
-    case SettingsProblem::NoRoomLeft:
-        if (problem.field == SettingsProblem::FamilyResonance)
-            return tr("%1 lies in the planet's cleared orbit, where no body but a Trojan stays: "
-                      "enter a resonance farther from the planet, or clear \"%2\".")
-                .arg(field, clearingSwitch());
-        return tr("The planet's gaps and its cleared orbit cover the whole belt from %1 to %2, "
-                  "so its bodies have nowhere to go: widen the belt, or clear \"%3\" or \"%4\".")
-            .arg(field, fieldName(SettingsProblem::OuterRadius), gapsSwitch(), clearingSwitch());
-    case SettingsProblem::ReachesCenter:
-        if (problem.field == SettingsProblem::LibrationAmplitude)
-            return tr("Around a planet this heavy the Trojans would spread down to the center "
-                      "object, to semi-major axes of 0 or below: enter a smaller %1 or a smaller "
-                      "mass for the planet.")
-                .arg(field);
-        return tr("Around a planet this heavy the resonance of %1 is so wide that it reaches the "
-                  "center object, to semi-major axes of 0 or below: enter a smaller %2, a smaller "
-                  "mass for the planet or another resonance.")
-            .arg(field, fieldName(SettingsProblem::ResonanceEccentricity));
-    case SettingsProblem::ZeroLowerBound:
-        return tr("%1 is 0, but the distribution chosen puts ever more bodies towards 0 "
-                  "without end: enter a value above 0, or choose another distribution.")
-            .arg(field);
-    }
-    return field;
+    return worded(problemWording(problem, FrontEnd::Window), QLocale());
 }
 
 QString WindowMessages::warning(SettingsWarning const &warning, QLocale const &locale)
 {
-    QString const field = fieldName(warning.field);
-    QString const value = locale.toString(warning.value, 'g', 15);
-    switch (warning.kind) {
-    case SettingsWarning::ReversedBounds: {
-        QString const other = fieldName(warning.other);
-        if (warning.field == SettingsProblem::InnerRadius)
-            return tr("%1 is above %2: every body will orbit at %3 AU.").arg(field, other, value);
-        if (warning.field == SettingsProblem::MinRadius)
-            return tr("%1 is above %2: every body will have a radius of %3 km.")
-                .arg(field, other, value);
-        return tr("%1 is above %2: every orbit will have an eccentricity of %3.")
-            .arg(field, other, value);
-    }
-    case SettingsWarning::SomeOrbitsOpen:
-        return tr("%1 is 1 or more: orbits with an eccentricity of 1 or more are open, and a "
-                  "reader of orbital elements cannot place them.")
-            .arg(field);
-    case SettingsWarning::AllOrbitsOpen:
-        return tr("%1 is 1 or more: every orbit will be open, and a reader of orbital elements "
-                  "cannot place it.")
-            .arg(field);
-    }
-    return field;
+    return worded(warningWording(warning, FrontEnd::Window), locale);
 }
 
 QString WindowMessages::saveError(SaveError const &error)

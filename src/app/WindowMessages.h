@@ -4,6 +4,7 @@
 #include "CatalogueFile.h"
 #include "Recipe.h"
 #include "SettingsCheck.h"
+#include "SettingsWords.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -20,12 +21,8 @@ class WindowMessages {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    // The label of the form's field.
-    static QString fieldName(SettingsProblem::Field field);
-    // The texts of the planet's check boxes, which messages name.
-    static QString planetSwitch();
-    static QString gapsSwitch();
-    static QString clearingSwitch();
+    // The name messages give a setting, in the language of the moment.
+    static QString fieldName(SettingRow const &row);
     static QString refusal(std::vector<SettingsProblem> const &problems);
     static QString unreadable(QStringList const &fields);
     // Numbers in the locale the form shows them in.
@@ -50,5 +47,7 @@ public:
 
 private:
     static QString problem(SettingsProblem const &problem);
+    // Each setting by its name, each number in the locale given.
+    static QString worded(Wording const &wording, QLocale const &locale);
     static QString systemError(int code);
 };

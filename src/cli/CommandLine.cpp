@@ -1,144 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
-#include "FieldLimits.h"
+#include "CliMessages.h"
 #include "Examples.h"
+#include "Options.h"
 #include "Presets.h"
-#include "RandomSource.h"
-#include "Recipe.h"
+#include "SettingValue.h"
 #include "SettingsCheck.h"
 #include "SettingsTable.h"
+#include "SettingsWords.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <system_error>
 
 namespace {
-
-std::string presetNames()
-{
-    std::string text;
-    for (auto const &info : presetTable) {
-        if (!text.empty())
-            text += ", ";
-        text += info.shortName;
-    }
-    return text;
-}
-
-std::string exampleNames()
-{
-    std::string text;
-    for (ExampleInfo const &example : examples()) {
-        if (!text.empty())
-            text += ", ";
-        text += example.shortName;
-    }
-    return text;
-}
-
-// The options a user may give; names as scripts and documentation use them.
-struct Options {
-    QCommandLineOption preset{"preset",
-                              "Start from a built-in preset (see --list-presets): " +
-                                  QString::fromStdString(presetNames()) +
-                                  ", or its menu text, in any case. Without it, start "
-                                  "from empty names and zero bounds.",
-                              "name"};
-    QCommandLineOption recipe{"recipe",
-                              "Start from a recipe file (.belt) that holds every setting and a "
-                              "seed; field options override its values, and --seed its seed. "
-                              "Not together with --preset.",
-                              "file"};
-    QCommandLineOption example{"example",
-                               "Start from a belt of our Solar System (see --list-examples): " +
-                                   QString::fromStdString(exampleNames()) +
-                                   ", or its menu text, in any case; its settings and seed, as "
-                                   "with --recipe. Not together with --preset or --recipe.",
-                               "name"};
-    QCommandLineOption listExamples{"list-examples",
-                                    "Print the examples with what each one shows."};
-    QCommandLineOption saveRecipe{"save-recipe",
-                                  "Also write the recipe of this belt, with the seed it was made "
-                                  "with, once the belt is written.",
-                                  "file"};
-    QCommandLineOption listPresets{"list-presets", "Print the presets with all their values."};
-    QCommandLineOption seed{"seed",
-                            "Engine seed, 0 to " + QString::number(largestSeed) +
-                                ". Without it a seed is drawn from the system's random source; "
-                                "either way it is reported as 'seed: N'.",
-                            "N"};
-    // The settings' options, in the table's order: a flag has two.
-    std::vector<QCommandLineOption> settings = settingOptions();
-
-    static std::vector<QCommandLineOption> settingOptions()
-    {
-        std::vector<QCommandLineOption> options;
-        for (SettingRow const &row : settingsTable()) {
-            QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
-            QString const help = QString::fromStdString(row.helpLine());
-            if (row.kind == SettingRow::Flag) {
-                options.emplace_back(key, help);
-                options.emplace_back(
-                    "no-" + key, QString::fromUtf8(row.offHelp.data(), int(row.offHelp.size())));
-            } else {
-                options.emplace_back(
-                    key, help, QString::fromUtf8(row.valueName.data(), int(row.valueName.size())));
-            }
-        }
-        return options;
-    }
-
-    // The option of a setting that takes a value.
-    QCommandLineOption const &of(SettingRow const &row) const
-    {
-        QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
-        for (QCommandLineOption const &option : settings) {
-            if (option.names().first() == key)
-                return option;
-        }
-        return settings.front();
-    }
-    QCommandLineOption output{{"o", "output"},
-                              "Write the catalogue to this file ('-' or no option: standard "
-                              "output; /dev/stdout and /dev/fd/N are written as they are). An "
-                              "existing file is replaced only by a complete catalogue.",
-                              "file"};
-    QCommandLineOption preview{"preview",
-                               "Also draw the belt as a PNG picture: seen from above and "
-                               "edge-on at the epoch, its semi-major axes against "
-                               "eccentricity and inclination and in a histogram, and the "
-                               "count of bodies against their radius on logarithmic axes. "
-                               "The catalogue is then written only when -o is given.",
-                               "png"};
-    QCommandLineOption quiet{{"q", "quiet"},
-                             "Print only errors on standard error (no seed, no progress)."};
-};
-
-// Control characters are shown escaped so that a message stays one line.
-std::string escaped(std::string const &text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02x", c);
-            out += code;
-        } else {
-            out += char(c);
-        }
-    }
-    return out;
-}
-
-std::string quoted(std::string const &text)
-{
-    return "\"" + escaped(text) + "\"";
-}
 
 Request refusal(std::string message)
 {
@@ -157,26 +34,24 @@ public:
 
     std::string error;
 
-    void number(QCommandLineOption const &option, FieldRange range, std::string_view unit,
-                double &target)
+    void number(QCommandLineOption const &option, SettingRow const &row, std::string_view unit,
+                EnteredSettings &target)
     {
         if (!error.empty() || !parser.isSet(option))
             return;
         std::string const text = valueOf(option);
-        std::string const accepted = "give a number from " + rangeText(range) +
+        std::string const accepted = "give a number from " + rangeText(row.range) +
                                      (unit.empty() ? "" : " " + std::string(unit));
-        double value = 0;
-        std::errc const read = readNumberText(text, value);
-        if (read == std::errc::invalid_argument) {
-            refuse(option, quoted(text) + " is not a number: " + accepted);
-        } else if (read == std::errc::result_out_of_range) {
-            refuse(option, text + " is out of range: " + accepted);
-        } else if (!std::isfinite(value)) {
+        switch (readSettingValue(row, text, target)) {
+        case ValueRead::Read: break;
+        case ValueRead::NotFinite:
             refuse(option, quoted(text) + " is not a finite number: " + accepted);
-        } else if (!range.contains(value)) {
-            refuse(option, text + " is out of range: " + accepted);
-        } else {
-            target = value + 0.0; // no negative zero in the catalogue
+            break;
+        case ValueRead::OutOfRange: refuse(option, text + " is out of range: " + accepted); break;
+        case ValueRead::NotANumber:
+        case ValueRead::NotAWord:
+            refuse(option, quoted(text) + " is not a number: " + accepted);
+            break;
         }
     }
 
@@ -187,14 +62,13 @@ public:
         std::string const text = valueOf(option);
         std::string const accepted = "give a whole number from 0 to " + std::to_string(maximum);
         std::uint64_t value = 0;
-        std::errc const read = readNumberText(text, value);
-        if (read == std::errc::invalid_argument) {
-            refuse(option, quoted(text) + " is not a whole number: " + accepted);
-        } else if (read == std::errc::result_out_of_range || value > maximum) {
-            refuse(option, text + " is out of range: " + accepted);
-        } else {
+        ValueRead const read = readWholeValue(text, maximum, value);
+        if (read == ValueRead::Read)
             return value;
-        }
+        if (read == ValueRead::OutOfRange)
+            refuse(option, text + " is out of range: " + accepted);
+        else
+            refuse(option, quoted(text) + " is not a whole number: " + accepted);
         return std::nullopt;
     }
 
@@ -203,9 +77,7 @@ public:
         if (!error.empty() || !parser.isSet(option))
             return;
         std::string const text = valueOf(option);
-        if (auto const value = row.valueOf(text))
-            row.setChoice(target, *value);
-        else
+        if (readSettingValue(row, text, target) != ValueRead::Read)
             refuse(option, quoted(text) + " is not accepted: give " + wordList(row.words));
     }
 
@@ -230,109 +102,6 @@ public:
 private:
     QCommandLineParser const &parser;
 };
-
-std::string optionOf(SettingsProblem::Field field)
-{
-    SettingRow const *row = findSetting(field);
-    return row ? "--" + std::string(row->key) : "--help";
-}
-
-std::string problemText(SettingsProblem const &problem)
-{
-    std::string const option = optionOf(problem.field);
-    switch (problem.kind) {
-    case SettingsProblem::DoubleQuote:
-        return option + ": the name contains a double quote, which would end it early in the "
-                        "catalogue: remove it";
-    case SettingsProblem::Backslash:
-        return option + ": the name contains a backslash, which the catalogue's reader takes as "
-                        "the start of an escape: remove it";
-    case SettingsProblem::ControlCharacter:
-        return option + ": the name contains a control character (such as a line break or a "
-                        "tab): remove it";
-    case SettingsProblem::EmptyCenter:
-        return option + ": the center object is empty or only spaces, and every body names it as "
-                        "its parent, so none could be loaded: give the object the bodies orbit "
-                        "(for example --center Sol), or start from a --preset";
-    case SettingsProblem::NoPositiveMass:
-        return option + ": the center object is a barycenter, so the total mass must be above 0: "
-                        "give the total mass of the main objects, or use --no-barycenter";
-    case SettingsProblem::NotFinite: return option + ": not a finite number: give a finite value";
-    case SettingsProblem::PeriodOverflow:
-        return option + ": the total mass is too small for orbits out to the belt's outer radius: "
-                        "their periods would exceed the largest number a catalogue can hold; give "
-                        "a larger --total-mass or smaller --inner and --outer";
-    case SettingsProblem::MassOverflow:
-        return option + ": bodies this large would weigh more than the largest number a "
-                        "catalogue can hold: give a smaller --max-radius and --min-radius";
-    case SettingsProblem::NotPositive:
-        if (problem.field >= SettingsProblem::PlanetSemiMajorAxis)
-            return option + ": must be above 0 for the planet: give a larger value, or use "
-                            "--no-planet";
-        return option + ": must be above 0 for the distribution chosen: give a larger value";
-    case SettingsProblem::NoSuchResonance:
-        return option + ": not a resonance the planet has: give p:q with whole numbers p > q >= 1 "
-                        "without a common factor, p - q from 1 to 4 and p up to 12, such as 3:1 "
-                        "or 5:2" +
-               std::string(problem.field == SettingsProblem::GapResonances
-                               ? ", several apart by spaces"
-                               : "");
-    case SettingsProblem::SharesAboveWhole:
-        return option + ": the Trojans' and the family's shares come to more than 100 % together: "
-                        "give smaller --trojan-share and --family-share";
-    case SettingsProblem::PlanetTooHeavy:
-        return option + ": the planet is at least as heavy as the center object it goes round: "
-                        "give a smaller --planet-mass or a larger --central-mass (--total-mass "
-                        "with --barycenter)";
-    case SettingsProblem::NoRoomLeft:
-        if (problem.field == SettingsProblem::FamilyResonance)
-            return option + ": the resonance lies in the planet's cleared orbit, where no body "
-                            "but a Trojan stays: give a resonance farther from the planet, or use "
-                            "--no-cleared-orbit";
-        return option + ": the planet's gaps and cleared orbit cover the whole belt from --inner "
-                        "to --outer, so its bodies have nowhere to go: widen the belt, or use "
-                        "--no-resonance-gaps or --no-cleared-orbit";
-    case SettingsProblem::ReachesCenter:
-        if (problem.field == SettingsProblem::LibrationAmplitude)
-            return option + ": around a planet this heavy the Trojans would spread down to the "
-                            "center object, to semi-major axes of 0 or below: give a smaller "
-                            "--libration-amplitude or --planet-mass";
-        return option + ": around a planet this heavy the family's resonance is so wide that it "
-                        "reaches the center object, to semi-major axes of 0 or below: give a "
-                        "smaller --resonance-eccentricity or --planet-mass, or another resonance";
-    case SettingsProblem::ZeroLowerBound:
-        return option + ": 0 is not accepted with the distribution chosen, which puts ever more "
-                        "bodies towards 0 without end: give a value above 0, or choose another "
-                        "distribution";
-    }
-    return option + ": not accepted";
-}
-
-std::string warningText(SettingsWarning const &warning)
-{
-    std::string const option = optionOf(warning.field);
-    std::string const value = numberText(warning.value);
-    switch (warning.kind) {
-    case SettingsWarning::ReversedBounds: {
-        std::string const what = option + " " + value + " is above " + optionOf(warning.other) +
-                                 " " + numberText(warning.otherValue) + ": ";
-        if (warning.field == SettingsProblem::InnerRadius)
-            return what + "every body will orbit at " + value + " AU";
-        if (warning.field == SettingsProblem::MinRadius)
-            return what + "every body will have a radius of " + value + " km";
-        return what + "every orbit will have an eccentricity of " + value;
-    }
-    case SettingsWarning::SomeOrbitsOpen:
-        return option + " " + value +
-               ": orbits with an eccentricity of 1 or more are open, and a "
-               "reader of orbital elements cannot place them";
-    case SettingsWarning::AllOrbitsOpen:
-        return option + " " + value +
-               ": every orbit will be open (an eccentricity of 1 or more), "
-               "and a reader of orbital elements cannot place them";
-    }
-    return option + ": odd bounds";
-}
 
 } // namespace
 
@@ -445,7 +214,7 @@ Request parseCommandLine(QStringList const &arguments)
         }
         switch (row.kind) {
         case SettingRow::Number: {
-            read.number(option, row.range, row.unitOf(given), row.number(entered));
+            read.number(option, row, row.unitOf(given), entered);
             if (unitRow && parser.isSet(option))
                 unitRow->setChoice(entered, unitRow->choice(given));
             break;
@@ -509,9 +278,9 @@ Request parseCommandLine(QStringList const &arguments)
 
     auto const problems = checkSettings(settings);
     if (!problems.empty())
-        return refusal(problemText(problems.front()));
+        return refusal(worded(problemWording(problems.front(), FrontEnd::CommandLine)));
     for (SettingsWarning const &warning : checkWarnings(settings))
-        request.warnings.push_back(warningText(warning));
+        request.warnings.push_back(worded(warningWording(warning, FrontEnd::CommandLine)));
     return request;
 }
 
@@ -526,97 +295,6 @@ bool asksForPreview(QStringList const &arguments)
     return false;
 }
 
-std::string presetListing()
-{
-    std::string text;
-    for (auto const &info : presetTable) {
-        Settings const s = presetSettings(info.preset);
-        auto line = [&](std::string const &option, std::string const &value) {
-            text += "    --" + option;
-            if (!value.empty()) {
-                // Values line up in column 25; longer options keep two spaces.
-                text.append(option.size() < 17 ? 18 - option.size() : 2, ' ');
-                text += value;
-            }
-            text += '\n';
-        };
-        if (!text.empty())
-            text += '\n';
-        text += std::string(info.menuText) + " (--preset " + std::string(info.shortName) + ")\n";
-        // Every number in its unit, so a unit's own choice needs no line.
-        EnteredSettings entered{presetSettings(info.preset), Settings::SolarMasses};
-        for (SettingRow const &row : settingsTable()) {
-            std::string const key(row.key);
-            std::string const unit(row.unitOf(entered));
-            // "(Julian date)" is a note already.
-            std::string const note = unit.empty()          ? ""
-                                     : unit.front() == '(' ? " " + unit
-                                                           : " (" + unit + ")";
-            switch (row.kind) {
-            case SettingRow::Number: line(key, numberText(row.number(entered)) + note); break;
-            case SettingRow::WholeNumber: line(key, std::to_string(row.whole(entered))); break;
-            case SettingRow::Text: line(key, row.text(entered)); break;
-            case SettingRow::Choice:
-                if (!row.wordUnits.empty())
-                    break;
-                line(key, std::string(row.word(entered)));
-                break;
-            case SettingRow::Flag: line(row.flag(entered) ? key : "no-" + key, ""); break;
-            }
-        }
-    }
-    return text;
-}
-
-std::string exampleListing()
-{
-    std::string text;
-    for (ExampleInfo const &example : examples()) {
-        if (!text.empty())
-            text += '\n';
-        text += std::string(example.menuText) + " (--example " + std::string(example.shortName) +
-                ")\n";
-        // The recipe's opening comment says what it shows.
-        std::string_view rest = example.text;
-        while (!rest.empty() && rest.front() == '#') {
-            std::size_t const end = std::min(rest.find('\n'), rest.size());
-            std::string_view line = rest.substr(1, end - 1);
-            if (!line.empty() && line.front() == ' ')
-                line.remove_prefix(1);
-            if (line != "Beltwright example." && line.substr(0, 24) != "SPDX-License-Identifier:")
-                text += "    " + std::string(line) + "\n";
-            rest.remove_prefix(std::min(end + 1, rest.size()));
-        }
-    }
-    return text;
-}
-
-std::string saveErrorText(SaveError const &error)
-{
-    std::string const path = quoted(error.path);
-    std::string const reason = std::error_code(error.code, std::generic_category()).message();
-    switch (error.step) {
-    case SaveError::NoPath: return "No output file was given.";
-    case SaveError::Open: return "Cannot open " + path + ": " + reason + ".";
-    case SaveError::Create: return "Cannot create " + path + ": " + reason + ".";
-    case SaveError::Permissions:
-        return "Cannot set the permissions of " + path + ": " + reason + ".";
-    case SaveError::Write: return "Cannot write " + path + ": " + reason + ".";
-    case SaveError::Sync: return "Cannot sync " + path + " to the disk: " + reason + ".";
-    case SaveError::Close: return "Cannot finish writing " + path + ": " + reason + ".";
-    case SaveError::Replace: return "Cannot replace " + path + ": " + reason + ".";
-    case SaveError::NotFinite:
-        return "Cannot write " + path +
-               ": a body got an infinite or undefined number, which the catalogue's reader "
-               "cannot take. Nothing was saved.";
-    case SaveError::SyncDirectory:
-        return path +
-               " was replaced, but its directory could not be synced to the disk: " + reason +
-               ". A system crash now could lose the new catalogue.";
-    }
-    return "Cannot save " + path + ": " + reason + ".";
-}
-
 Recipe recipeOf(Request const &request, std::uint32_t seed)
 {
     Recipe recipe;
@@ -625,58 +303,4 @@ Recipe recipeOf(Request const &request, std::uint32_t seed)
     recipe.massUnit = request.massUnit;
     recipe.seed = seed;
     return recipe;
-}
-
-std::string recipeErrorText(RecipeError const &error, std::string const &path)
-{
-    std::string const where = quoted(path) + ", line " + std::to_string(error.line) + ": ";
-    std::string const key = quoted(error.key);
-    std::string const value = quoted(error.value);
-    switch (error.kind) {
-    case RecipeError::CannotRead:
-        return "cannot read " + quoted(path) + ": " +
-               std::error_code(error.code, std::generic_category()).message();
-    case RecipeError::TooLarge: return quoted(path) + " is not a recipe: it is far larger than one";
-    case RecipeError::NotUtf8: return where + "the line is not UTF-8 text";
-    case RecipeError::NoVersion:
-        return where + "a recipe starts with the line '" + std::string(Recipe::versionKey) + " = " +
-               std::to_string(Recipe::version) + "'";
-    case RecipeError::UnknownVersion:
-        return where + "recipe version " + value + " is not known: this program reads version " +
-               std::to_string(Recipe::version);
-    case RecipeError::NotASetting:
-        return where + value + " is not a setting: write key = value, or start a comment with #";
-    case RecipeError::UnknownKey: {
-        std::string known;
-        for (std::string_view name : recipeKeys())
-            known += (known.empty() ? "" : ", ") + std::string(name);
-        return where + "unknown key " + key + ": the keys are " + known;
-    }
-    case RecipeError::DuplicateKey:
-        return where + error.key + " is given again (first on line " +
-               std::to_string(error.firstLine) + "): keep one";
-    case RecipeError::MissingKey:
-        return where + "the recipe has no " + error.key + ": add a line '" + error.key + " = ...'";
-    case RecipeError::BadValue: break;
-    }
-    std::string accepted;
-    switch (error.accepted) {
-    case RecipeError::Number: accepted = "give a number from " + rangeText(error.range); break;
-    case RecipeError::WholeNumber:
-        accepted = "give a whole number from " + rangeText(error.range);
-        break;
-    case RecipeError::Word:
-        for (std::size_t i = 0; i < error.words.size(); ++i) {
-            accepted += i == 0 ? "give " : i + 1 == error.words.size() ? " or " : ", ";
-            accepted += error.words[i];
-        }
-        break;
-    case RecipeError::Text:
-        accepted = "give UTF-8 text in double quotes (\\\" for a quote, \\\\ for a backslash)";
-        break;
-    case RecipeError::TrueOrFalse: accepted = "give true or false"; break;
-    }
-    // A name is shown as written, so that missing quotes show.
-    std::string const found = error.accepted == RecipeError::Text ? escaped(error.value) : value;
-    return where + error.key + ": " + found + " is not accepted: " + accepted;
 }

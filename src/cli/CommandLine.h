@@ -46,21 +46,6 @@ Request parseCommandLine(QStringList const &arguments);
 // set up before they are parsed.
 bool asksForPreview(QStringList const &arguments);
 
-// Every preset with all its values, as option names and values that give the
-// same record when passed back.
-std::string presetListing();
-
-// Every example with its name, its option and what it shows.
-std::string exampleListing();
-
-// A failed save, or an output refused before generating, in this program's
-// words: one line without a newline, naming the path and the system's reason.
-std::string saveErrorText(SaveError const &error);
-
 // The recipe of the belt a request makes with the given seed, the total mass
 // in the unit it was given in.
 Recipe recipeOf(Request const &request, std::uint32_t seed);
-
-// Why a file is not a recipe, in this program's words: one line without a
-// newline that names the file and the line.
-std::string recipeErrorText(RecipeError const &error, std::string const &path);

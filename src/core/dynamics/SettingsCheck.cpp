@@ -17,7 +17,7 @@ namespace {
 // would end it early, a backslash would start an escape in the reader, and a
 // line break or any other control character would let the name spill into
 // catalogue text.
-void checkName(std::vector<SettingsProblem> &problems, SettingsProblem::Field field,
+void checkName(std::vector<SettingsProblem> &problems, std::string_view setting,
                std::string const &text)
 {
     bool quote = false, backslash = false, control = false;
@@ -27,11 +27,11 @@ void checkName(std::vector<SettingsProblem> &problems, SettingsProblem::Field fi
         control = control || c < 0x20 || c == 0x7f;
     }
     if (quote)
-        problems.push_back({field, SettingsProblem::DoubleQuote});
+        problems.push_back({setting, SettingsProblem::DoubleQuote});
     if (backslash)
-        problems.push_back({field, SettingsProblem::Backslash});
+        problems.push_back({setting, SettingsProblem::Backslash});
     if (control)
-        problems.push_back({field, SettingsProblem::ControlCharacter});
+        problems.push_back({setting, SettingsProblem::ControlCharacter});
 }
 
 bool blank(std::string const &text)
@@ -55,13 +55,13 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
     double const central = centralMassOf(s);
     double const planetMass = planetMassInSolarMasses(s);
     if (planetMass > 0 && central > 0 && !(planetMass < central))
-        problems.push_back({P::PlanetMass, P::PlanetTooHeavy});
+        problems.push_back({"planet-mass", P::PlanetTooHeavy});
     if (s.resonanceGaps && !parseResonances(s.gapResonances))
-        problems.push_back({P::GapResonances, P::NoSuchResonance});
+        problems.push_back({"gap-resonances", P::NoSuchResonance});
     if (s.familyShare > 0 && !parseResonance(s.familyResonance))
-        problems.push_back({P::FamilyResonance, P::NoSuchResonance});
+        problems.push_back({"family-resonance", P::NoSuchResonance});
     if (s.trojanShare + s.familyShare > 100)
-        problems.push_back({P::FamilyShare, P::SharesAboveWhole});
+        problems.push_back({"family-share", P::SharesAboveWhole});
     if (!problems.empty() || !(s.planetSemiMajorAxis > 0) || !(planetMass > 0) ||
         !(central > 0))
         return;
@@ -73,16 +73,16 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
     // its zone's half-width of the zone's center: the nearest one at 0 or
     // below is no orbit.
     if (s.trojanShare > 0 && !(zones.trojanAxisScale < zones.planetAxis))
-        problems.push_back({P::LibrationAmplitude, P::ReachesCenter});
+        problems.push_back({"libration-amplitude", P::ReachesCenter});
     if (zones.hasFamily && !(zones.family.halfWidth < zones.family.center))
-        problems.push_back({P::FamilyResonance, P::ReachesCenter});
+        problems.push_back({"family-resonance", P::ReachesCenter});
     else if (zones.hasFamily && zones.clears(zones.familyAxis(0)) &&
              zones.clears(zones.familyAxis(1)))
-        problems.push_back({P::FamilyResonance, P::NoRoomLeft});
+        problems.push_back({"family-resonance", P::NoRoomLeft});
     // Reversed bounds put every belt body at the inner radius.
     if (s.trojanShare + s.familyShare < 100 &&
         zones.roomLeft(s.innerRadius, std::max(s.innerRadius, s.outerRadius)) <= 0)
-        problems.push_back({P::InnerRadius, P::NoRoomLeft});
+        problems.push_back({"inner", P::NoRoomLeft});
 }
 
 } // namespace
@@ -90,29 +90,28 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
 std::vector<SettingsProblem> checkSettings(Settings const &settings)
 {
     std::vector<SettingsProblem> problems;
-    checkName(problems, SettingsProblem::BeltName, settings.beltName);
+    checkName(problems, "name", settings.beltName);
     if (blank(settings.beltCenter))
-        problems.push_back({SettingsProblem::BeltCenter, SettingsProblem::EmptyCenter});
-    checkName(problems, SettingsProblem::BeltCenter, settings.beltCenter);
+        problems.push_back({"center", SettingsProblem::EmptyCenter});
+    checkName(problems, "center", settings.beltCenter);
 
     if (settings.barycenter && !(std::isfinite(settings.totalMass) && settings.totalMass > 0))
-        problems.push_back({SettingsProblem::TotalMass, SettingsProblem::NoPositiveMass});
+        problems.push_back({"total-mass", SettingsProblem::NoPositiveMass});
 
-    // Every bound of the table that a problem can name; the total mass is
+    // Every number of the table; the total mass is
     // judged above, and only around a barycenter. A distribution's number
     // counts only with its distribution chosen.
     EnteredSettings entered{settings, Settings::SolarMasses};
     bool allFinite = true;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind != SettingRow::Number || !row.field ||
-            row.field == SettingsProblem::TotalMass || !row.isEnabled(settings))
+        if (row.kind != SettingRow::Number || row.key == "total-mass" || !row.isEnabled(settings))
             continue;
         double const value = row.number(entered);
         if (!std::isfinite(value)) {
-            problems.push_back({*row.field, SettingsProblem::NotFinite});
+            problems.push_back({row.key, SettingsProblem::NotFinite});
             allFinite = false;
         } else if (row.positive && !(value > 0)) {
-            problems.push_back({*row.field, SettingsProblem::NotPositive});
+            problems.push_back({row.key, SettingsProblem::NotPositive});
         }
     }
     if (!allFinite)
@@ -124,9 +123,9 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     // N(>R) ~ R^-q and a disc holding ~ r^(1-p) dr with p >= 2 have no finite
     // count down to 0.
     if (powerLaw && !(settings.minRadius > 0))
-        problems.push_back({SettingsProblem::MinRadius, SettingsProblem::ZeroLowerBound});
+        problems.push_back({"min-radius", SettingsProblem::ZeroLowerBound});
     if (disc && settings.surfaceDensitySlope >= 2 && !(settings.innerRadius > 0))
-        problems.push_back({SettingsProblem::InnerRadius, SettingsProblem::ZeroLowerBound});
+        problems.push_back({"inner", SettingsProblem::ZeroLowerBound});
 
     if (settings.planet)
         checkPlanet(problems, settings);
@@ -138,10 +137,10 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     if (settings.barycenter && massGiven &&
         !std::isfinite(Kepler::orbitalPeriod(largest(settings.innerRadius, settings.outerRadius),
                                              settings.totalMass)))
-        problems.push_back({SettingsProblem::TotalMass, SettingsProblem::PeriodOverflow});
+        problems.push_back({"total-mass", SettingsProblem::PeriodOverflow});
     if (!std::isfinite(
             CatalogueText::bodyMass(largest(settings.minRadius, settings.maxRadius), 1.0)))
-        problems.push_back({SettingsProblem::MaxRadius, SettingsProblem::MassOverflow});
+        problems.push_back({"max-radius", SettingsProblem::MassOverflow});
     return problems;
 }
 
@@ -149,13 +148,13 @@ std::vector<SettingsWarning> checkWarnings(Settings const &s)
 {
     std::vector<SettingsWarning> warnings;
     struct Pair {
-        SettingsProblem::Field lowerField, upperField;
+        std::string_view lowerField, upperField;
         double lower, upper;
     };
     Pair const pairs[] = {
-        {SettingsProblem::InnerRadius, SettingsProblem::OuterRadius, s.innerRadius, s.outerRadius},
-        {SettingsProblem::MinRadius, SettingsProblem::MaxRadius, s.minRadius, s.maxRadius},
-        {SettingsProblem::MinEccentricity, SettingsProblem::MaxEccentricity, s.minEccentricity,
+        {"inner", "outer", s.innerRadius, s.outerRadius},
+        {"min-radius", "max-radius", s.minRadius, s.maxRadius},
+        {"min-eccentricity", "max-eccentricity", s.minEccentricity,
          s.maxEccentricity},
     };
     // The generator clamps to the upper bound first, then to the lower one.
@@ -165,12 +164,12 @@ std::vector<SettingsWarning> checkWarnings(Settings const &s)
                                 pair.lower, pair.upper});
     }
     if (s.minEccentricity >= 1)
-        warnings.push_back({SettingsWarning::AllOrbitsOpen, SettingsProblem::MinEccentricity,
-                            SettingsProblem::MinEccentricity, s.minEccentricity,
+        warnings.push_back({SettingsWarning::AllOrbitsOpen, "min-eccentricity",
+                            "min-eccentricity", s.minEccentricity,
                             s.minEccentricity});
     else if (s.maxEccentricity >= 1)
-        warnings.push_back({SettingsWarning::SomeOrbitsOpen, SettingsProblem::MaxEccentricity,
-                            SettingsProblem::MaxEccentricity, s.maxEccentricity,
+        warnings.push_back({SettingsWarning::SomeOrbitsOpen, "max-eccentricity",
+                            "max-eccentricity", s.maxEccentricity,
                             s.maxEccentricity});
     return warnings;
 }

@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "SettingsProblem.h"
 
+#include <string_view>
 #include <vector>
 
 // The problems of a record, in form order, and for a name in the order of

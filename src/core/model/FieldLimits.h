@@ -48,12 +48,6 @@ double roundedTo(double value, int decimals);
 
 } // namespace FieldLimits
 
-// A word that names one value of a choice.
-template <typename Enum> struct ChoiceWord {
-    Enum value;
-    std::string_view word;
-};
-
 // Reads a number that is the whole of text, written as the C locale writes it
 // whatever the user's language, with an optional '+' in front. Gives
 // std::errc() when read, invalid_argument when text is no such number and

@@ -1,37 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A setting that would make a catalogue the reader cannot load: the field and
-// the kind of problem. The front ends word it.
+#include <string_view>
+
+// A setting that would make a catalogue the reader cannot load: the key of
+// its row in the settings table and the kind of problem. The front ends word
+// it (SettingsWords.h).
 struct SettingsProblem {
-    enum Field {
-        BeltName,
-        BeltCenter,
-        TotalMass,
-        InnerRadius,
-        OuterRadius,
-        MinRadius,
-        MaxRadius,
-        MinEccentricity,
-        MaxEccentricity,
-        MaxInclination,
-        Epoch,
-        RadiusSlope,
-        EccentricityMode,
-        InclinationMode,
-        SurfaceDensitySlope,
-        PlanetSemiMajorAxis,
-        PlanetMass,
-        CentralMass,
-        PlanetLongitude,
-        ResonanceEccentricity,
-        GapResonances,
-        TrojanShare,
-        TrojanL4Share,
-        LibrationAmplitude,
-        FamilyResonance,
-        FamilyShare,
-    };
     enum Kind {
         DoubleQuote,      // would end the quoted name early
         Backslash,        // the reader takes it as the start of an escape
@@ -58,7 +33,7 @@ struct SettingsProblem {
         // 0 or below.
         ReachesCenter,
     };
-    Field field;
+    std::string_view setting; // the key of its row in the settings table
     Kind kind;
 };
 
@@ -76,8 +51,8 @@ struct SettingsWarning {
     Kind kind;
     // ReversedBounds: the lower bound, whose value every body takes, and the
     // upper one. Open orbits: the eccentricity bound of 1 or more, twice.
-    SettingsProblem::Field field;
-    SettingsProblem::Field other;
-    double value;      // of field
+    std::string_view setting; // the keys of their rows
+    std::string_view other;
+    double value;      // of setting
     double otherValue; // of other
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsTable.h"
 
+#include "WindowText.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -11,206 +13,282 @@ template <auto member> auto &valueOf(EnteredSettings &entered)
     return entered.settings.*member;
 }
 
-SettingRow numberRow(std::string_view key, std::string_view member, FieldRange range,
-                     std::string_view unit, std::string_view valueName, std::string_view help,
-                     std::optional<SettingsProblem::Field> field,
-                     double &(*value)(EnteredSettings &))
+// What a row shows in the window: the name messages give it, its tooltip
+// and the suffix of its number.
+struct Shown {
+    char const *label = nullptr;
+    char const *tip = nullptr;
+    std::string_view suffix = {};
+};
+
+SettingRow row(std::string_view key, std::string_view member, SettingRow::Kind kind,
+               std::string_view help, Shown shown)
 {
     SettingRow row;
     row.key = key;
     row.member = member;
-    row.kind = SettingRow::Number;
-    row.range = range;
-    row.unit = unit;
-    row.valueName = valueName;
+    row.kind = kind;
     row.help = help;
-    row.field = field;
-    row.number = value;
+    row.label = shown.label;
+    row.tip = shown.tip;
+    row.suffix = shown.suffix;
     return row;
+}
+
+SettingRow numberRow(std::string_view key, std::string_view member, FieldRange range,
+                     std::string_view unit, std::string_view valueName, std::string_view help,
+                     Shown shown, double &(*value)(EnteredSettings &))
+{
+    SettingRow number = row(key, member, SettingRow::Number, help, shown);
+    number.range = range;
+    number.unit = unit;
+    number.valueName = valueName;
+    number.number = value;
+    return number;
 }
 
 SettingRow textRow(std::string_view key, std::string_view member, std::string_view help,
-                   SettingsProblem::Field field, std::string &(*value)(EnteredSettings &))
+                   Shown shown, std::string &(*value)(EnteredSettings &))
 {
-    SettingRow row;
-    row.key = key;
-    row.member = member;
-    row.kind = SettingRow::Text;
-    row.valueName = "text";
-    row.help = help;
-    row.field = field;
-    row.text = value;
-    return row;
+    SettingRow text = row(key, member, SettingRow::Text, help, shown);
+    text.valueName = "text";
+    text.text = value;
+    return text;
 }
 
 SettingRow flagRow(std::string_view key, std::string_view member, std::string_view help,
-                   std::string_view offHelp, bool &(*value)(EnteredSettings &))
+                   std::string_view offHelp, Shown shown, bool &(*value)(EnteredSettings &))
 {
-    SettingRow row;
-    row.key = key;
-    row.member = member;
-    row.kind = SettingRow::Flag;
-    row.help = help;
-    row.offHelp = offHelp;
-    row.flag = value;
-    return row;
+    SettingRow flag = row(key, member, SettingRow::Flag, help, shown);
+    flag.offHelp = offHelp;
+    flag.flag = value;
+    return flag;
 }
 
-// A choice stored in an enumeration member of Settings.
+// A choice stored in an enumeration member of Settings; each word's value
+// is the enumerator's.
 template <auto member, typename Enum>
 SettingRow choiceRow(std::string_view key, std::string_view memberName, std::string_view valueName,
-                     std::string_view help, std::initializer_list<ChoiceWord<Enum>> words)
+                     std::string_view help, Shown shown,
+                     std::initializer_list<std::pair<Enum, ChoiceWord>> words)
 {
-    SettingRow row;
-    row.key = key;
-    row.member = memberName;
-    row.kind = SettingRow::Choice;
-    row.valueName = valueName;
-    row.help = help;
-    for (auto const &word : words)
-        row.words.push_back({std::int32_t(word.value), word.word});
-    row.choice = [](EnteredSettings const &entered) {
+    SettingRow choice = row(key, memberName, SettingRow::Choice, help, shown);
+    choice.valueName = valueName;
+    for (auto word : words) {
+        word.second.value = std::int32_t(word.first);
+        choice.words.push_back(word.second);
+    }
+    choice.choice = [](EnteredSettings const &entered) {
         return std::int32_t(entered.settings.*member);
     };
-    row.setChoice = [](EnteredSettings &entered, std::int32_t value) {
+    choice.setChoice = [](EnteredSettings &entered, std::int32_t value) {
         entered.settings.*member = static_cast<Enum>(value);
     };
-    return row;
+    return choice;
+}
+
+// A word without its value, which choiceRow() sets.
+ChoiceWord word(std::string_view word, char const *label = nullptr, std::string_view unit = {},
+                std::string_view suffix = {})
+{
+    return ChoiceWord{0, word, label, unit, suffix};
 }
 
 std::vector<SettingRow> makeTable()
 {
-    using Field = SettingsProblem::Field;
     std::vector<SettingRow> rows;
     rows.push_back(choiceRow<&Settings::objectType, BaseAsteroid::ObjectType>(
-        "type", "objectType", "type", "Object type: {words}.",
-        {{BaseAsteroid::Asteroid, "asteroid"}, {BaseAsteroid::Comet, "comet"}}));
+        "type", "objectType", "type", "Object type: {words}.", {},
+        {{BaseAsteroid::Asteroid, word("asteroid", QT_TRANSLATE_NOOP("MainWindow", "Asteroid"))},
+         {BaseAsteroid::Comet, word("comet", QT_TRANSLATE_NOOP("MainWindow", "Comet"))}}));
     rows.push_back(textRow("name", "beltName", "Belt name, the stem of every body's name.",
-                           Field::BeltName, valueOf<&Settings::beltName>));
+                           {QT_TRANSLATE_NOOP("MainWindow", "Belt name"),
+                            QT_TRANSLATE_NOOP("MainWindow",
+                                              "Name of asteroids - a serial number is appended")},
+                           valueOf<&Settings::beltName>));
     rows.push_back(textRow("center", "beltCenter", "Center object that the bodies orbit.",
-                           Field::BeltCenter, valueOf<&Settings::beltCenter>));
+                           {QT_TRANSLATE_NOOP("MainWindow", "Center object")},
+                           valueOf<&Settings::beltCenter>));
 
     rows.push_back(flagRow(
         "barycenter", "barycenter",
         "The center object is a barycenter: orbits get periods from --total-mass.",
-        "The center object is not a barycenter.", valueOf<&Settings::barycenter>));
+        "The center object is not a barycenter.",
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow", "Is the center object a barycenter?")},
+        valueOf<&Settings::barycenter>));
 
     SettingRow totalMass = numberRow(
         "total-mass", "totalMass", FieldLimits::totalMass, "", "mass",
         "Total mass of the main objects at the center, {range} in the unit of --mass-unit.",
-        Field::TotalMass, valueOf<&Settings::totalMass>);
+        {QT_TRANSLATE_NOOP("MainWindow", "Total mass"),
+         QT_TRANSLATE_NOOP("MainWindow",
+                           "Total mass of main objects. An approximate value is sufficient")},
+        valueOf<&Settings::totalMass>);
     totalMass.unitFrom = "mass-unit";
     rows.push_back(totalMass);
 
-    SettingRow massUnit;
-    massUnit.key = "mass-unit";
-    massUnit.member = "massUnit";
-    massUnit.kind = SettingRow::Choice;
+    // Two radio buttons in the window, which name their units themselves.
+    SettingRow massUnit = row("mass-unit", "massUnit", SettingRow::Choice,
+                              "Unit of --total-mass: solar (the default) or earth.", {});
     massUnit.valueName = "unit";
-    massUnit.help = "Unit of --total-mass: solar (the default) or earth.";
-    massUnit.words = {{Settings::SolarMasses, "solar"}, {Settings::EarthMasses, "earth"}};
-    massUnit.wordUnits = {"solar masses", "Earth masses"};
+    massUnit.words = {{Settings::SolarMasses, "solar", nullptr, "solar masses", " M\u2299"},
+                      {Settings::EarthMasses, "earth", nullptr, "Earth masses", " M\u2295"}};
     massUnit.choice = [](EnteredSettings const &entered) { return std::int32_t(entered.massUnit); };
     massUnit.setChoice = [](EnteredSettings &entered, std::int32_t value) {
         entered.massUnit = static_cast<Settings::MassUnit>(value);
     };
     rows.push_back(massUnit);
 
-    SettingRow number;
-    number.key = "number";
-    number.member = "number";
-    number.kind = SettingRow::WholeNumber;
+    SettingRow number = row("number", "number", SettingRow::WholeNumber,
+                            "Number of bodies, {range}.", {});
     number.range = {0, double(FieldLimits::largestEnteredNumber), 0};
     number.valueName = "count";
-    number.help = "Number of bodies, {range}.";
     number.whole = valueOf<&Settings::number>;
     rows.push_back(number);
 
     rows.push_back(numberRow("inner", "innerRadius", FieldLimits::beltRadius, "AU", "AU",
-                             "Belt inner radius in AU, {range}.", Field::InnerRadius,
+                             "Belt inner radius in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Belt inner radius"), nullptr, " AU"},
                              valueOf<&Settings::innerRadius>));
     rows.push_back(numberRow("outer", "outerRadius", FieldLimits::beltRadius, "AU", "AU",
-                             "Belt outer radius in AU, {range}.", Field::OuterRadius,
+                             "Belt outer radius in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Belt outer radius"), nullptr, " AU"},
                              valueOf<&Settings::outerRadius>));
     rows.push_back(numberRow("min-radius", "minRadius", FieldLimits::bodyRadius, "km", "km",
-                             "Smallest body radius in km, {range}.", Field::MinRadius,
+                             "Smallest body radius in km, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Min radius"), nullptr, " km"},
                              valueOf<&Settings::minRadius>));
     rows.push_back(numberRow("max-radius", "maxRadius", FieldLimits::bodyRadius, "km", "km",
-                             "Largest body radius in km, {range}.", Field::MaxRadius,
+                             "Largest body radius in km, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max radius"), nullptr, " km"},
                              valueOf<&Settings::maxRadius>));
     rows.push_back(numberRow("min-eccentricity", "minEccentricity", FieldLimits::eccentricity, "",
-                             "e", "Smallest eccentricity, {range}.", Field::MinEccentricity,
+                             "e", "Smallest eccentricity, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Min eccentricity")},
                              valueOf<&Settings::minEccentricity>));
     rows.push_back(numberRow("max-eccentricity", "maxEccentricity", FieldLimits::eccentricity, "",
-                             "e", "Largest eccentricity, {range}.", Field::MaxEccentricity,
+                             "e", "Largest eccentricity, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max eccentricity")},
                              valueOf<&Settings::maxEccentricity>));
     rows.push_back(numberRow("max-inclination", "maxInclination", FieldLimits::inclination,
                              "degrees", "degrees",
                              "Inclination bound in degrees, applied with both signs, {range}.",
-                             Field::MaxInclination, valueOf<&Settings::maxInclination>));
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max inclination"),
+                              QT_TRANSLATE_NOOP("MainWindow", "Positive and negative bounds"),
+                              "\u00b0"},
+                             valueOf<&Settings::maxInclination>));
+    // The planes' names stay English in every language.
     rows.push_back(choiceRow<&Settings::referencePlane, Orbit::ReferencePlane>(
-        "plane", "referencePlane", "plane", "Reference plane: {words}.",
-        {{Orbit::Ecliptic, "ecliptic"},
-         {Orbit::Equator, "equator"},
-         {Orbit::Extrasolar, "extrasolar"}}));
+        "plane", "referencePlane", "plane", "Reference plane: {words}.", {},
+        {{Orbit::Ecliptic, word("ecliptic", "Ecliptic")},
+         {Orbit::Equator, word("equator", "Equator")},
+         {Orbit::Extrasolar, word("extrasolar", "Extrasolar")}}));
     rows.push_back(numberRow("epoch", "epoch", FieldLimits::epoch, "(Julian date)", "JD",
-                             "Epoch as a Julian date, {range}.", Field::Epoch,
-                             valueOf<&Settings::epoch>));
+                             "Epoch as a Julian date, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Epoch")}, valueOf<&Settings::epoch>));
 
     // The distributions: older recipes lack them, and the bell (a mean
     // anomaly of 0) stands. Each number counts only with its choice made.
     using S = Settings;
+    SettingRow::Part part = SettingRow::Distribution;
     auto const distribution = [&](SettingRow row) {
         row.optional = true;
+        row.part = part;
         rows.push_back(row);
     };
     auto const parameter = [&](SettingRow row, bool (*enabled)(Settings const &),
                                bool positive = true) {
         row.optional = true;
+        row.part = part;
         row.enabled = enabled;
         row.positive = positive;
         rows.push_back(row);
     };
+    // A number above 0 where it counts: its range as help writes it.
+    auto const open = [](SettingRow row, std::string_view range) {
+        row.openRange = range;
+        return row;
+    };
+    ChoiceWord const bell = word("bell", QT_TRANSLATE_NOOP("MainWindow", "Bell"));
+    ChoiceWord const rayleigh = word("rayleigh", QT_TRANSLATE_NOOP("MainWindow", "Rayleigh"));
     distribution(choiceRow<&S::radiusDistribution, S::RadiusDistribution>(
         "radius-distribution", "radiusDistribution", "law",
         "How body radii are drawn: {words} (N(>R) ~ R^-q between the radii).",
-        {{S::RadiusDistribution::Bell, "bell"}, {S::RadiusDistribution::PowerLaw, "power-law"}}));
-    parameter(numberRow("radius-slope", "radiusSlope", FieldLimits::radiusSlope, "", "q",
-                        "Slope q of the power law of sizes, above 0 and up to 10.",
-                        Field::RadiusSlope, valueOf<&S::radiusSlope>),
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "How body radii are drawn: a bell between the smallest and "
+                                    "largest radius, or a power law with ever more small bodies")},
+        {{S::RadiusDistribution::Bell, bell},
+         {S::RadiusDistribution::PowerLaw,
+          word("power-law", QT_TRANSLATE_NOOP("MainWindow", "Power law"))}}));
+    parameter(open(numberRow("radius-slope", "radiusSlope", FieldLimits::radiusSlope, "", "q",
+                             "Slope q of the power law of sizes, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Size slope"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "Cumulative slope q of the power law: the number "
+                                                "of bodies larger than R falls as R^-q (2.5 for a "
+                                                "collisional cascade); above 0")},
+                             valueOf<&S::radiusSlope>),
+                   "above 0 and up to 10"),
               [](S const &s) { return s.radiusDistribution == S::RadiusDistribution::PowerLaw; });
     distribution(choiceRow<&S::eccentricityDistribution, S::SpreadDistribution>(
         "eccentricity-distribution", "eccentricityDistribution", "law",
         "How eccentricities are drawn: {words}.",
-        {{S::SpreadDistribution::Bell, "bell"}, {S::SpreadDistribution::Rayleigh, "rayleigh"}}));
-    parameter(numberRow("eccentricity-mode", "eccentricityMode", FieldLimits::eccentricityMode,
-                        "", "e", "Most common eccentricity of the Rayleigh law, above 0 and up "
-                                 "to 99.99.",
-                        Field::EccentricityMode, valueOf<&S::eccentricityMode>),
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "How eccentricities are drawn: a bell between their bounds, "
+                                    "or a Rayleigh distribution, most orbits nearly circular with "
+                                    "a tail towards the largest eccentricity")},
+        {{S::SpreadDistribution::Bell, bell}, {S::SpreadDistribution::Rayleigh, rayleigh}}));
+    parameter(open(numberRow("eccentricity-mode", "eccentricityMode",
+                             FieldLimits::eccentricityMode, "", "e",
+                             "Most common eccentricity of the Rayleigh law, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Eccentricity mode"),
+                              QT_TRANSLATE_NOOP("MainWindow", "The most common eccentricity of "
+                                                              "the Rayleigh distribution; above 0")},
+                             valueOf<&S::eccentricityMode>),
+                   "above 0 and up to 99.99"),
               [](S const &s) {
                   return s.eccentricityDistribution == S::SpreadDistribution::Rayleigh;
               });
     distribution(choiceRow<&S::inclinationDistribution, S::SpreadDistribution>(
         "inclination-distribution", "inclinationDistribution", "law",
         "How inclinations are drawn: {words} (rayleigh: from 0 to the bound).",
-        {{S::SpreadDistribution::Bell, "bell"}, {S::SpreadDistribution::Rayleigh, "rayleigh"}}));
-    parameter(numberRow("inclination-mode", "inclinationMode", FieldLimits::inclinationMode,
-                        "degrees", "degrees",
-                        "Most common inclination of the Rayleigh law in degrees, above 0 and up "
-                        "to 180.",
-                        Field::InclinationMode, valueOf<&S::inclinationMode>),
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "How inclinations are drawn: a bell from minus to plus the "
+                                    "bound, or a Rayleigh distribution from 0 to the bound, most "
+                                    "orbits nearly flat")},
+        {{S::SpreadDistribution::Bell, bell}, {S::SpreadDistribution::Rayleigh, rayleigh}}));
+    parameter(open(numberRow("inclination-mode", "inclinationMode", FieldLimits::inclinationMode,
+                             "degrees", "degrees",
+                             "Most common inclination of the Rayleigh law in degrees, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Inclination mode"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The most common inclination of the Rayleigh "
+                                                "distribution, in degrees; above 0"),
+                              "\u00b0"},
+                             valueOf<&S::inclinationMode>),
+                   "above 0 and up to 180"),
               [](S const &s) {
                   return s.inclinationDistribution == S::SpreadDistribution::Rayleigh;
               });
     distribution(choiceRow<&S::semiMajorAxisDistribution, S::SemiMajorAxisDistribution>(
         "semi-major-axis-distribution", "semiMajorAxisDistribution", "law",
         "How semi-major axes are drawn: {words} (a surface density ~ r^-p).",
-        {{S::SemiMajorAxisDistribution::Bell, "bell"},
-         {S::SemiMajorAxisDistribution::SurfaceDensity, "surface-density"}}));
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "How semi-major axes are drawn: a bell between the inner and "
+                                    "outer radius, or a disc whose surface density falls as "
+                                    "r^-p")},
+        {{S::SemiMajorAxisDistribution::Bell, bell},
+         {S::SemiMajorAxisDistribution::SurfaceDensity,
+          word("surface-density", QT_TRANSLATE_NOOP("MainWindow", "Surface density"))}}));
     parameter(numberRow("surface-density-slope", "surfaceDensitySlope",
                         FieldLimits::surfaceDensitySlope, "", "p",
                         "Slope p of the surface density, {range}; 0 is an even disc.",
-                        Field::SurfaceDensitySlope, valueOf<&S::surfaceDensitySlope>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Surface density slope"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Slope p of the surface density r^-p: 0 an even disc, "
+                                           "1.5 the minimum-mass solar nebula, negative thicker "
+                                           "outwards")},
+                        valueOf<&S::surfaceDensitySlope>),
               [](S const &s) {
                   return s.semiMajorAxisDistribution ==
                          S::SemiMajorAxisDistribution::SurfaceDensity;
@@ -219,93 +297,185 @@ std::vector<SettingRow> makeTable()
     distribution(choiceRow<&S::meanAnomalyDistribution, S::MeanAnomalyDistribution>(
         "mean-anomaly-distribution", "meanAnomalyDistribution", "law",
         "Where bodies stand at the epoch: {words} (zero: at the pericenter).",
-        {{S::MeanAnomalyDistribution::Zero, "zero"},
-         {S::MeanAnomalyDistribution::Uniform, "uniform"}}));
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "Where each body stands on its orbit at the epoch: at its "
+                                    "pericenter (0), or anywhere along it (uniform over 0 to 360 "
+                                    "degrees)")},
+        {{S::MeanAnomalyDistribution::Zero,
+          word("zero", QT_TRANSLATE_NOOP("MainWindow", "At pericenter"))},
+         {S::MeanAnomalyDistribution::Uniform,
+          word("uniform", QT_TRANSLATE_NOOP("MainWindow", "Uniform"))}}));
 
     // The planet: older recipes lack it, and the belt stands as without one.
     // Each of its numbers counts only with the planet on and its part used.
-    auto const flag = [&](std::string_view key, std::string_view member, std::string_view help,
-                          std::string_view offHelp, bool &(*value)(EnteredSettings &),
-                          bool (*enabled)(Settings const &)) {
-        SettingRow row = flagRow(key, member, help, offHelp, value);
+    part = SettingRow::Planet;
+    auto const flag = [&](SettingRow row, bool (*enabled)(Settings const &)) {
         row.optional = true;
+        row.part = part;
         row.enabled = enabled;
         rows.push_back(row);
     };
     auto const planetOn = [](S const &s) { return s.planet; };
     auto const trojansOn = [](S const &s) { return s.planet && s.trojanShare > 0; };
-    flag("planet", "planet",
-         "A planet on a circular orbit shapes the belt (see the options after it).",
-         "No planet shapes the belt.", valueOf<&S::planet>, nullptr);
-    parameter(numberRow("planet-semi-major-axis", "planetSemiMajorAxis", FieldLimits::planetAxis,
-                        "AU", "AU", "The planet's semi-major axis in AU, above 0 and up to 1e+21.",
-                        Field::PlanetSemiMajorAxis, valueOf<&S::planetSemiMajorAxis>),
+    flag(flagRow("planet", "planet",
+                 "A planet on a circular orbit shapes the belt (see the options after it).",
+                 "No planet shapes the belt.",
+                 {QT_TRANSLATE_NOOP("MainWindow", "A planet shapes the belt"),
+                  QT_TRANSLATE_NOOP("MainWindow",
+                                    "A planet on a circular orbit in the reference plane shapes "
+                                    "the belt: gaps at its resonances, a cleared orbit, Trojans "
+                                    "and a resonant family")},
+                 valueOf<&S::planet>),
+         nullptr);
+    parameter(open(numberRow("planet-semi-major-axis", "planetSemiMajorAxis",
+                             FieldLimits::planetAxis, "AU", "AU",
+                             "The planet's semi-major axis in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Planet's semi-major axis"),
+                              QT_TRANSLATE_NOOP("MainWindow", "Semi-major axis of the planet's "
+                                                              "circular orbit; above 0"),
+                              " AU"},
+                             valueOf<&S::planetSemiMajorAxis>),
+                   "above 0 and up to 1e+21"),
               planetOn);
-    SettingRow planetMass = numberRow(
-        "planet-mass", "planetMass", FieldLimits::planetMass, "", "mass",
-        "The planet's mass, above 0 and up to 1e+09, in the unit of --planet-mass-unit.",
-        Field::PlanetMass, valueOf<&S::planetMass>);
+    SettingRow planetMass = open(
+        numberRow("planet-mass", "planetMass", FieldLimits::planetMass, "", "mass",
+                  "The planet's mass, {range}, in the unit of --planet-mass-unit.",
+                  {QT_TRANSLATE_NOOP("MainWindow", "Planet's mass"),
+                   QT_TRANSLATE_NOOP("MainWindow",
+                                     "Mass of the planet in the unit chosen beside it; above 0")},
+                  valueOf<&S::planetMass>),
+        "above 0 and up to 1e+09");
     planetMass.unitFrom = "planet-mass-unit";
     parameter(planetMass, planetOn);
-    SettingRow planetMassUnit = choiceRow<&S::planetMassUnit, S::PlanetMassUnit>(
-        "planet-mass-unit", "planetMassUnit", "unit",
-        "Unit of --planet-mass: jupiter (the default) or earth.",
-        {{S::PlanetMassUnit::JupiterMasses, "jupiter"}, {S::PlanetMassUnit::EarthMasses, "earth"}});
-    planetMassUnit.wordUnits = {"Jupiter masses", "Earth masses"};
-    parameter(planetMassUnit, planetOn, false);
-    parameter(numberRow("central-mass", "centralMass", FieldLimits::centralMass, "solar masses",
-                        "mass",
-                        "Mass of the center object in solar masses, above 0 and up to 1e+09, "
-                        "for the planet (with --barycenter, --total-mass stands instead).",
-                        Field::CentralMass, valueOf<&S::centralMass>),
+    parameter(choiceRow<&S::planetMassUnit, S::PlanetMassUnit>(
+                  "planet-mass-unit", "planetMassUnit", "unit",
+                  "Unit of --planet-mass: jupiter (the default) or earth.",
+                  {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                              "Unit of the planet's mass: Jupiter masses (M\u2643) "
+                                              "or Earth masses (M\u2295)")},
+                  {{S::PlanetMassUnit::JupiterMasses,
+                    word("jupiter", QT_TRANSLATE_NOOP("MainWindow", "Jupiter masses"),
+                         "Jupiter masses", " M\u2643")},
+                   {S::PlanetMassUnit::EarthMasses,
+                    word("earth", QT_TRANSLATE_NOOP("MainWindow", "Earth masses"), "Earth masses",
+                         " M\u2295")}}),
+              planetOn, false);
+    parameter(open(numberRow("central-mass", "centralMass", FieldLimits::centralMass,
+                             "solar masses", "mass",
+                             "Mass of the center object in solar masses, {range}, for the planet "
+                             "(with --barycenter, --total-mass stands instead).",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Central mass"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "Mass of the center object in solar masses, which "
+                                                "the planet and the bodies go round; with "
+                                                "Barycenter the total mass stands instead"),
+                              " M\u2299"},
+                             valueOf<&S::centralMass>),
+                   "above 0 and up to 1e+09"),
               [](S const &s) { return s.planet && !s.barycenter; });
     parameter(numberRow("planet-longitude", "planetLongitude", FieldLimits::longitude, "degrees",
                         "degrees", "The planet's mean longitude at the epoch in degrees, {range}.",
-                        Field::PlanetLongitude, valueOf<&S::planetLongitude>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Planet's mean longitude"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Where the planet stands on its orbit at the epoch: "
+                                           "its mean longitude in degrees, from the reference "
+                                           "direction"),
+                         "\u00b0"},
+                        valueOf<&S::planetLongitude>),
               planetOn, false);
-    parameter(numberRow("resonance-eccentricity", "resonanceEccentricity",
-                        FieldLimits::resonanceEccentricity, "", "e",
-                        "Eccentricity at which a resonance's width is taken, for its gap and its "
-                        "family, above 0 and up to 0.99.",
-                        Field::ResonanceEccentricity, valueOf<&S::resonanceEccentricity>),
+    parameter(open(numberRow("resonance-eccentricity", "resonanceEccentricity",
+                             FieldLimits::resonanceEccentricity, "", "e",
+                             "Eccentricity at which a resonance's width is taken, for its gap and "
+                             "its family, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Resonance eccentricity"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The eccentricity at which a resonance's width is "
+                                                "taken, for its gap and its family: the larger, "
+                                                "the wider; above 0")},
+                             valueOf<&S::resonanceEccentricity>),
+                   "above 0 and up to 0.99"),
               [](S const &s) { return s.planet && (s.resonanceGaps || s.familyShare > 0); });
-    flag("resonance-gaps", "resonanceGaps",
-         "The belt's bodies avoid the planet's resonances of --gap-resonances.",
-         "No gaps at the planet's resonances.", valueOf<&S::resonanceGaps>, planetOn);
+    flag(flagRow("resonance-gaps", "resonanceGaps",
+                 "The belt's bodies avoid the planet's resonances of --gap-resonances.",
+                 "No gaps at the planet's resonances.",
+                 {QT_TRANSLATE_NOOP("MainWindow", "Gaps at resonances"),
+                  QT_TRANSLATE_NOOP("MainWindow",
+                                    "The belt's bodies keep out of the planet's resonances listed "
+                                    "beside it, which leaves gaps such as the asteroid belt's "
+                                    "Kirkwood gaps")},
+                 valueOf<&S::resonanceGaps>),
+         planetOn);
     SettingRow gaps = textRow("gap-resonances", "gapResonances",
                               "The resonances p:q of the gaps, apart by spaces (such as "
                               "\"4:1 3:1 5:2 7:3 2:1\"), where they fall in the belt.",
-                              Field::GapResonances, valueOf<&S::gapResonances>);
+                              {QT_TRANSLATE_NOOP("MainWindow", "Gap resonances"),
+                               QT_TRANSLATE_NOOP("MainWindow",
+                                                 "The resonances p:q of the gaps, apart by "
+                                                 "spaces, such as 4:1 3:1 5:2 7:3 2:1; those "
+                                                 "that fall on the belt count")},
+                              valueOf<&S::gapResonances>);
     gaps.valueName = "list";
     parameter(gaps, [](S const &s) { return s.planet && s.resonanceGaps; }, false);
-    flag("cleared-orbit", "clearedOrbit",
-         "No body but the Trojans in the planet's chaotic zone, 1.3 mu^(2/7) times its "
-         "semi-major axis on either side.",
-         "Bodies may lie in the planet's chaotic zone.", valueOf<&S::clearedOrbit>, planetOn);
+    flag(flagRow("cleared-orbit", "clearedOrbit",
+                 "No body but the Trojans in the planet's chaotic zone, 1.3 mu^(2/7) times its "
+                 "semi-major axis on either side.",
+                 "Bodies may lie in the planet's chaotic zone.",
+                 {QT_TRANSLATE_NOOP("MainWindow", "Clear the planet's orbit"),
+                  QT_TRANSLATE_NOOP("MainWindow",
+                                    "No body but the Trojans in the planet's chaotic zone, which "
+                                    "reaches 1.3 \u03bc^(2/7) times its semi-major axis to either "
+                                    "side (\u03bc: the planet's mass over the central mass)")},
+                 valueOf<&S::clearedOrbit>),
+         planetOn);
     parameter(numberRow("trojan-share", "trojanShare", FieldLimits::share, "%", "percent",
                         "Share of the bodies in the Trojan clouds around L4 and L5 in percent, "
                         "{range}.",
-                        Field::TrojanShare, valueOf<&S::trojanShare>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Trojan share"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Share of the bodies in the Trojan clouds around L4 "
+                                           "and L5, 60\u00b0 ahead of and behind the planet on its "
+                                           "orbit"),
+                         " %"},
+                        valueOf<&S::trojanShare>),
               planetOn, false);
     parameter(numberRow("trojan-l4-share", "trojanL4Share", FieldLimits::share, "%", "percent",
                         "Share of the Trojans at L4, 60 degrees ahead of the planet, in percent, "
                         "{range}; the rest are at L5.",
-                        Field::TrojanL4Share, valueOf<&S::trojanL4Share>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Trojans at L4"),
+                         QT_TRANSLATE_NOOP("MainWindow", "Share of the Trojans at L4, ahead of the "
+                                                         "planet; the rest are at L5, behind it"),
+                         " %"},
+                        valueOf<&S::trojanL4Share>),
               trojansOn, false);
     parameter(numberRow("libration-amplitude", "librationAmplitude",
                         FieldLimits::librationAmplitude, "degrees", "degrees",
                         "Largest angle of the Trojans from L4 or L5 in degrees, {range}.",
-                        Field::LibrationAmplitude, valueOf<&S::librationAmplitude>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Libration amplitude"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "The largest angle of a Trojan from L4 or L5, in "
+                                           "degrees"),
+                         "\u00b0"},
+                        valueOf<&S::librationAmplitude>),
               trojansOn, false);
     SettingRow family = textRow("family-resonance", "familyResonance",
                                 "The resonance p:q of the resonant family (such as 3:2), on the "
                                 "side of the planet where the belt lies.",
-                                Field::FamilyResonance, valueOf<&S::familyResonance>);
+                                {QT_TRANSLATE_NOOP("MainWindow", "Family resonance"),
+                                 QT_TRANSLATE_NOOP("MainWindow",
+                                                   "The resonance p:q that holds the family, such "
+                                                   "as 3:2; it lies on the side of the planet "
+                                                   "where the belt lies")},
+                                valueOf<&S::familyResonance>);
     family.valueName = "p:q";
     parameter(family, [](S const &s) { return s.planet && s.familyShare > 0; }, false);
     parameter(numberRow("family-share", "familyShare", FieldLimits::share, "%", "percent",
                         "Share of the bodies in the resonant family in percent, {range}.",
-                        Field::FamilyShare, valueOf<&S::familyShare>),
+                        {QT_TRANSLATE_NOOP("MainWindow", "Family share"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Share of the bodies held in one of the planet's "
+                                           "resonances, as the Hildas are in Jupiter's 3:2"),
+                         " %"},
+                        valueOf<&S::familyShare>),
               planetOn, false);
     return rows;
 }
@@ -329,25 +499,29 @@ Settings EnteredSettings::forRun() const
 
 std::string_view SettingRow::word(EnteredSettings const &entered) const
 {
-    std::int32_t const value = choice(entered);
+    ChoiceWord const *chosen = wordOf(choice(entered));
+    return chosen ? chosen->word : std::string_view();
+}
+
+ChoiceWord const *SettingRow::wordOf(std::int32_t value) const
+{
     for (auto const &each : words) {
         if (each.value == value)
-            return each.word;
+            return &each;
     }
-    return {};
+    return nullptr;
 }
 
 std::string_view SettingRow::unitOf(EnteredSettings const &entered) const
 {
     SettingRow const *units = unitFrom.empty() ? nullptr : findSetting(unitFrom);
-    if (!units)
-        return unit;
-    std::int32_t const value = units->choice(entered);
-    for (std::size_t i = 0; i < units->words.size() && i < units->wordUnits.size(); ++i) {
-        if (units->words[i].value == value)
-            return units->wordUnits[i];
-    }
-    return unit;
+    ChoiceWord const *chosen = units ? units->wordOf(units->choice(entered)) : nullptr;
+    return chosen ? chosen->unit : unit;
+}
+
+bool SettingRow::isUnit() const
+{
+    return !words.empty() && !words.front().unit.empty();
 }
 
 std::optional<std::int32_t> SettingRow::valueOf(std::string_view word) const
@@ -362,7 +536,7 @@ std::optional<std::int32_t> SettingRow::valueOf(std::string_view word) const
 std::string SettingRow::helpLine() const
 {
     std::string line(help);
-    replace(line, "{range}", rangeText(range));
+    replace(line, "{range}", openRange.empty() ? rangeText(range) : std::string(openRange));
     replace(line, "{words}", wordList(words));
     return line;
 }
@@ -382,21 +556,12 @@ SettingRow const *findSetting(std::string_view key)
     return nullptr;
 }
 
-SettingRow const *findSetting(SettingsProblem::Field field)
-{
-    for (SettingRow const &row : settingsTable()) {
-        if (row.field == field)
-            return &row;
-    }
-    return nullptr;
-}
-
 std::string rangeText(FieldRange range)
 {
     return numberText(range.minimum) + " to " + numberText(range.maximum);
 }
 
-std::string wordList(std::vector<ChoiceWord<std::int32_t>> const &words)
+std::string wordList(std::vector<ChoiceWord> const &words)
 {
     std::string text;
     for (std::size_t i = 0; i < words.size(); ++i) {

@@ -3,7 +3,6 @@
 
 #include "FieldLimits.h"
 #include "Settings.h"
-#include "SettingsProblem.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +20,20 @@ struct EnteredSettings {
     Settings forRun() const;
 };
 
+// A word that names one value of a choice, and how the window shows it.
+struct ChoiceWord {
+    std::int32_t value;
+    std::string_view word;    // in a recipe and on the command line
+    char const *label = nullptr; // the window's item, translated there; null: the word
+    // Of a unit's choice: the unit as messages write it and the field's suffix.
+    std::string_view unit;
+    std::string_view suffix;
+};
+
 // One setting as every front end knows it. The recipe's reading and writing,
 // the command line's options, help, parsing and preset listing, the check's
-// field names, the rounding of presets and the window's binding of its fields
-// all come from these rows, so a new setting is one row here.
+// and the messages' names, the rounding of presets and the window's binding
+// of its fields all come from these rows, so a new setting is one row here.
 struct SettingRow {
     enum Kind {
         Number,      // a double in range, shown with decimals
@@ -33,22 +42,31 @@ struct SettingRow {
         Choice,      // one of words, stored in an enumeration member
         Flag,        // on or off: --key and --no-key, true or false
     };
+    // The part of the belt a setting shapes; the messages tell a planet's
+    // number from a distribution's by it.
+    enum Part { Belt, Distribution, Planet };
 
     std::string_view key;    // recipe key and command-line option name
     std::string_view member; // the Settings member; the window's widget is "<type>_<member>"
     Kind kind = Number;
-    FieldRange range{};         // Number and WholeNumber
+    Part part = Belt;
+    FieldRange range{};         // Number and WholeNumber; range.decimals the field's
+    // The range as help writes it where the check refuses the lower bound
+    // ("above 0 and up to 10"); empty: "<minimum> to <maximum>".
+    std::string_view openRange;
     std::string_view unit;      // of a number, as messages write it after one; may be empty
+    std::string_view suffix;    // of a number in the window, after the value
+    // The name the window's messages give the setting, and the field's
+    // tooltip: English texts the window translates (context MainWindow).
+    char const *label = nullptr;
+    char const *tip = nullptr;
     std::string_view valueName; // the command line's name of the value
     std::string_view help;      // the option's one line; {range} and {words} are filled in
     std::string_view offHelp;   // Flag: the line of --no-<key>
-    std::vector<ChoiceWord<std::int32_t>> words; // Choice: in the order the form lists them
-    // The row whose choice gives this number's unit (total-mass: mass-unit),
-    // and of such a choice the unit each word stands for, as unit is written.
+    std::vector<ChoiceWord> words; // Choice: in the order the form lists them
+    // The row whose choice gives this number's unit and suffix (total-mass:
+    // mass-unit); that row's words carry them.
     std::string_view unitFrom;
-    std::vector<std::string_view> wordUnits;
-    // The field a settings problem names for this row, if any.
-    std::optional<SettingsProblem::Field> field;
     // Whether the row counts for the belt as the other settings stand (the
     // form enables its field by it); null: always.
     bool (*enabled)(Settings const &settings) = nullptr;
@@ -68,6 +86,8 @@ struct SettingRow {
 
     // The word of the row's current choice; empty for a value without one.
     std::string_view word(EnteredSettings const &entered) const;
+    // The word of a value; null when it is none of the row's.
+    ChoiceWord const *wordOf(std::int32_t value) const;
     // The unit of a number as the settings stand: its own, or that of its unit's choice.
     std::string_view unitOf(EnteredSettings const &entered) const;
     // The value a word names, if it is one of the row's.
@@ -75,20 +95,21 @@ struct SettingRow {
     // The help line with its range and words filled in.
     std::string helpLine() const;
     bool isEnabled(Settings const &settings) const { return !enabled || enabled(settings); }
+    // Whether its words stand for units of another row's number.
+    bool isUnit() const;
 };
 
 // Every setting, in the order of the recipe, the command line's help and the form.
 std::vector<SettingRow> const &settingsTable();
 
-// The row of a key, or of the field a problem names; null when there is none.
+// The row of a key; null when there is none.
 SettingRow const *findSetting(std::string_view key);
-SettingRow const *findSetting(SettingsProblem::Field field);
 
 // "0 to 1e+21": a range as messages and help write it.
 std::string rangeText(FieldRange range);
 
 // The words of a choice as a sentence writes them: "a, b or c".
-std::string wordList(std::vector<ChoiceWord<std::int32_t>> const &words);
+std::string wordList(std::vector<ChoiceWord> const &words);
 
 // The shortest text that reads back as the same double; whole numbers of
 // moderate size in full ("10000000" rather than "1e+07").

@@ -2,6 +2,7 @@
 #include "Recipe.h"
 
 #include "RandomSource.h"
+#include "SettingValue.h"
 
 #include <algorithm>
 #include <array>
@@ -69,12 +70,7 @@ bool readNumber(std::string_view text, FieldRange range, double &target, RecipeE
 {
     error.accepted = RecipeError::Number;
     error.range = range;
-    double value = 0;
-    if (readNumberText(text, value) != std::errc() || !std::isfinite(value) ||
-        !range.contains(value))
-        return false;
-    target = value + 0.0; // no negative zero
-    return true;
+    return readNumberValue(text, range, target) == ValueRead::Read;
 }
 
 bool readWhole(std::string_view text, std::uint64_t maximum, std::uint64_t &target,
@@ -83,11 +79,7 @@ bool readWhole(std::string_view text, std::uint64_t maximum, std::uint64_t &targ
     error.accepted = RecipeError::WholeNumber;
     error.range = FieldRange{};
     error.range.maximum = double(maximum);
-    std::uint64_t value = 0;
-    if (readNumberText(text, value) != std::errc() || value > maximum)
-        return false;
-    target = value;
-    return true;
+    return readWholeValue(text, maximum, target) == ValueRead::Read;
 }
 
 bool readTrueOrFalse(std::string_view text, bool &target, RecipeError &error)
@@ -201,10 +193,7 @@ bool readSetting(SettingRow const &row, std::string_view text, EnteredSettings &
         error.accepted = RecipeError::Word;
         for (auto const &choice : row.words)
             error.words.push_back(choice.word);
-        auto const value = row.valueOf(text);
-        if (value)
-            row.setChoice(entered, *value);
-        return value.has_value();
+        return readSettingValue(row, text, entered) == ValueRead::Read;
     }
     case SettingRow::Flag: return readTrueOrFalse(text, row.flag(entered), error);
     }
