@@ -25,6 +25,14 @@ Request refusal(std::string message)
     return request;
 }
 
+// "-5", not "-0" nor "-x": a count given below zero.
+bool isNegativeWhole(std::string const &text)
+{
+    return text.size() > 1 && text[0] == '-' &&
+           text.find_first_not_of("0123456789", 1) == std::string::npos &&
+           text.find_first_not_of('0', 1) != std::string::npos;
+}
+
 // Reads the value of one option; an empty result means the option was accepted.
 class ValueReader {
 public:
@@ -67,6 +75,8 @@ public:
             return value;
         if (read == ValueRead::OutOfRange)
             refuse(option, text + " is out of range: " + accepted);
+        else if (isNegativeWhole(text))
+            refuse(option, text + " is negative: " + accepted);
         else
             refuse(option, quoted(text) + " is not a whole number: " + accepted);
         return std::nullopt;
