@@ -1165,6 +1165,7 @@ private slots:
         for (char const *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
         QProcess process;
+        withoutConsole(process);
         process.setProcessEnvironment(environment);
         process.start(BELTWRIGHT_CLI,
                       QStringList{"--preset", "vulcanoids", "--seed", "11", "--preview", picture} +

@@ -19,6 +19,24 @@ struct Run {
     QByteArray err;
 };
 
+// Our programs' streams are the test's pipes, so on Windows they start
+// without a console of their own: under wine each such console is a host
+// process of its own, and when that host ends early under load, wine kills
+// the program with it ("Process failed to start: Internal error") or leaves
+// it waiting on the console.
+inline void withoutConsole(QProcess &process)
+{
+#ifdef Q_OS_WIN
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
+        constexpr unsigned long detachedProcess = 0x00000008; // DETACHED_PROCESS
+        constexpr unsigned long createNoWindow = 0x08000000;  // CREATE_NO_WINDOW
+        arguments->flags = (arguments->flags & ~createNoWindow) | detachedProcess;
+    });
+#else
+    Q_UNUSED(process);
+#endif
+}
+
 // An empty working directory or environment leaves the test's own; a save
 // under wine takes its time.
 inline Run runProgram(QString const &program, QStringList const &arguments,
@@ -26,6 +44,7 @@ inline Run runProgram(QString const &program, QStringList const &arguments,
                       QProcessEnvironment const &environment = {}, int timeoutMs = 120000)
 {
     QProcess process;
+    withoutConsole(process);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     if (!environment.isEmpty())
