@@ -463,7 +463,7 @@ private slots:
         row("mass above", {"--total-mass", "2e35", "--mass-unit", "earth"}, "--total-mass");
         row("number above", {"--number", "1000001"}, "--number");
         row("fractional number", {"--number", "2.0"}, "--number");
-        row("negative number", {"--number", "-1"}, "--number");
+        row("negative number", {"--number", "-1"}, "--number: -1 is negative");
         row("seed above", {"--seed", "4294967296"}, "--seed");
         row("hex seed", {"--seed", "0x10"}, "--seed");
         row("unknown preset", {"--preset", "kuiper"}, "--preset");
@@ -906,6 +906,10 @@ private slots:
         if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
             QSKIP("the run ended before it could be interrupted");
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QByteArray const said = process.readAllStandardError();
+        QVERIFY2(said.endsWith("beltwright-cli: stopped; \"" + existing.toUtf8() +
+                               "\" is unchanged\n"),
+                 said.constData());
         QCOMPARE(readBytes(existing), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
 #endif

@@ -4,6 +4,8 @@
 // Runs a built program as users do and keeps what it said and how it ended.
 
 #include <QByteArray>
+#include <QDebug>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -28,16 +30,29 @@ inline Run runProgram(QString const &program, QStringList const &arguments,
         process.setWorkingDirectory(workingDirectory);
     if (!environment.isEmpty())
         process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    // A run that ends abnormally says how in the test's log, which otherwise
+    // shows only an exit code of -1.
+    auto report = [&](char const *what, Run const &run) {
+        qWarning().noquote() << "runProgram:" << program << arguments.join(' ') << what
+                             << "after" << timer.elapsed() << "ms; error" << process.error()
+                             << process.errorString() << "; exit code" << Qt::hex
+                             << process.exitCode() << "; stderr:" << run.err;
+    };
+    timer.start();
     process.start(program, arguments);
     Run run;
     if (!process.waitForStarted()) {
         run.crashed = true;
+        report("did not start", run);
         return run;
     }
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         run.crashed = run.timedOut = true;
+        run.err = process.readAllStandardError();
+        report("did not end in time", run);
         return run;
     }
     run.out = process.readAllStandardOutput();
@@ -45,6 +60,8 @@ inline Run runProgram(QString const &program, QStringList const &arguments,
     run.crashed = process.exitStatus() != QProcess::NormalExit;
     if (!run.crashed)
         run.exitCode = process.exitCode();
+    else
+        report("crashed", run);
     return run;
 }
 

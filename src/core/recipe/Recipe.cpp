@@ -212,11 +212,6 @@ std::string settingText(SettingRow const &row, EnteredSettings entered)
     return {};
 }
 
-EnteredSettings enteredOf(Recipe const &recipe)
-{
-    return {recipe.settings, recipe.massUnit};
-}
-
 RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
                     std::string_view value = {})
 {
@@ -229,11 +224,6 @@ RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
 }
 
 } // namespace
-
-Settings Recipe::forRun() const
-{
-    return enteredOf(*this).forRun();
-}
 
 std::string shellQuoted(std::string const &word)
 {
@@ -252,7 +242,7 @@ std::string shellQuoted(std::string const &word)
 std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
 {
     std::string line = shellQuoted(program);
-    EnteredSettings entered = enteredOf(recipe);
+    EnteredSettings entered = recipe;
     for (SettingRow const &row : settingsTable()) {
         if (row.kind == SettingRow::Flag) {
             line += row.flag(entered) ? " --" : " --no-";
@@ -282,7 +272,7 @@ std::string recipeText(Recipe const &recipe)
         "# the window or beltwright-cli --recipe FILE makes it again, byte for byte.\n"
         "# Lines are key = value, names in double quotes; # starts a comment line.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
-    EnteredSettings const entered = enteredOf(recipe);
+    EnteredSettings const &entered = recipe;
     for (SettingRow const &row : settingsTable())
         text += std::string(row.key) + " = " + settingText(row, entered) + "\n";
     return text + std::string(seedKey) + " = " + std::to_string(recipe.seed) + "\n";
@@ -354,7 +344,7 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
             return errorAt(RecipeError::MissingKey, lastLine,
                            index < table.size() ? table[index].key : seedKey);
     }
-    return Recipe{entered.settings, entered.massUnit, seed};
+    return Recipe(entered, seed);
 }
 
 std::variant<Recipe, RecipeError> readRecipe(std::string const &path)
