@@ -209,7 +209,7 @@ void MainWindow::generate()
     Settings const settings = form->settings();
     std::vector<SettingsProblem> const problems = checkSettings(settings);
     if (!problems.empty())
-        return WindowMessages::show(this, WindowMessages::refusal(problems));
+        return WindowMessages::show(this, WindowMessages::refusal(problems, settings));
     std::optional<std::uint32_t> const runSeed =
         seeds->forRun(menus->preview->shortcut().toString(QKeySequence::NativeText));
     if (!runSeed)

@@ -45,8 +45,7 @@ bool sameSettings(Settings const &a, Settings const &b)
 {
     auto fields = [](Settings const &s) {
         return std::tie(s.objectType, s.beltName, s.beltCenter, s.barycenter, s.totalMass, s.number,
-                        s.innerRadius, s.outerRadius, s.maxRadius, s.minRadius, s.maxEccentricity,
-                        s.minEccentricity, s.maxInclination, s.referencePlane, s.epoch);
+                        s.populations, s.referencePlane, s.epoch);
     };
     return fields(a) == fields(b);
 }
