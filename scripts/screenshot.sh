@@ -21,7 +21,7 @@ esac
 
 make build >/dev/null
 mkdir -p "$(dirname "$output")"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1920x1080x24" \
     env LC_ALL="$locale" LANG="$locale" QT_QPA_PLATFORM=xcb \
     build/tests/screenshot "$output" "$what" $example
 echo "screenshot: wrote $output ($locale, $what${example:+, $example})"

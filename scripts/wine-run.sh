@@ -8,7 +8,7 @@
 set -eu
 . "$(dirname "$0")/wine-env.sh"
 : "${WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build-windows/wine}"
-WINEDEBUG=-all
+: "${WINEDEBUG:=-all}" # a developer may ask for wine's messages
 WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 # A file is checked; a bare name (cmd, wineboot) is one of wine's own 64-bit

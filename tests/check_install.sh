@@ -36,6 +36,7 @@ expected=$(
         echo usr/bin/beltwright-cli
         echo "usr/share/applications/$id.desktop"
         echo "usr/share/metainfo/$id.metainfo.xml"
+        echo "usr/share/mime/packages/$id.xml"
         for size in 16 32 48 64 128 256; do
             echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"
         done
@@ -79,6 +80,24 @@ if [ -f "$desktop" ]; then
     exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
     [ -n "$exec_program" ] && [ -x "$usr/bin/$exec_program" ] ||
         fail "the desktop entry starts '$exec_program', which is not installed in /usr/bin"
+fi
+
+# The recipes' type: the desktop's database built from it gives .belt files
+# that type, and the desktop entry opens that type with the file it is given.
+mime=$usr/share/mime/packages/$id.xml
+if [ -f "$mime" ]; then
+    type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime")
+    xmllint --noout "$mime" 2>/dev/null || fail "$id.xml is not well-formed XML"
+    mkdir -p "$root.mime/packages"
+    cp "$mime" "$root.mime/packages/"
+    if ! update-mime-database "$root.mime" >/dev/null 2>&1; then
+        fail "update-mime-database rejects $id.xml"
+    elif ! grep -qx "50:$type:\*\.belt" "$root.mime/globs2"; then
+        fail "the type database does not give *.belt the type '$type'"
+    fi
+    rm -rf "$root.mime"
+    grep -qx "MimeType=$type;" "$desktop" || fail "the desktop entry does not open $type"
+    grep -q "^Exec=beltwright %f\$" "$desktop" || fail "the desktop entry does not pass the file"
 fi
 
 metainfo=$usr/share/metainfo/$id.metainfo.xml

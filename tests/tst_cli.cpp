@@ -491,7 +491,7 @@ private slots:
         row("mass above", {"--total-mass", "2e35", "--mass-unit", "earth"}, "--total-mass");
         row("number above", {"--number", "1000001"}, "--number");
         row("fractional number", {"--number", "2.0"}, "--number");
-        row("negative number", {"--number", "-1"}, "--number");
+        row("negative number", {"--number", "-1"}, "--number: -1 is negative");
         row("seed above", {"--seed", "4294967296"}, "--seed");
         row("hex seed", {"--seed", "0x10"}, "--seed");
         row("unknown preset", {"--preset", "kuiper"}, "--preset");
@@ -939,6 +939,10 @@ private slots:
         if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
             QSKIP("the run ended before it could be interrupted");
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QByteArray const said = process.readAllStandardError();
+        QVERIFY2(said.endsWith("beltwright-cli: stopped; \"" + existing.toUtf8() +
+                               "\" is unchanged\n"),
+                 said.constData());
         QCOMPARE(readBytes(existing), oldText);
         QCOMPARE(entries(dir.path()), QStringList{"belt.sc"});
 #endif
@@ -1199,6 +1203,7 @@ private slots:
         for (char const *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
         QProcess process;
+        withoutConsole(process);
         process.setProcessEnvironment(environment);
         process.start(BELTWRIGHT_CLI,
                       QStringList{"--preset", "vulcanoids", "--seed", "11", "--preview", picture} +

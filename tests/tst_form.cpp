@@ -19,6 +19,29 @@ private slots:
     void init() { window = std::make_unique<MainWindow>(); }
     void cleanup() { window.reset(); }
 
+    // Every field of the form says what it means: the basic ones too, not
+    // only those added after them.
+    void everyFieldHasATooltip()
+    {
+        QStringList silent;
+        auto *form = w<QWidget>("centralwidget");
+        for (QWidget *field : form->findChildren<QWidget *>()) {
+            bool const input = qobject_cast<QAbstractSpinBox *>(field) ||
+                               qobject_cast<QComboBox *>(field) ||
+                               qobject_cast<QCheckBox *>(field) ||
+                               (qobject_cast<QLineEdit *>(field) &&
+                                !qobject_cast<QAbstractSpinBox *>(field->parentWidget()) &&
+                                !qobject_cast<QComboBox *>(field->parentWidget()));
+            // The Trojans' and the family's shares are hidden: populations now.
+            if (input && !field->isHidden() && field->toolTip().isEmpty())
+                silent << field->objectName();
+        }
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
+        // What the inner radius means, with its unit and range.
+        QString const tip = w<QWidget>("doubleSpinBox_innerRadius")->toolTip();
+        QVERIFY2(tip.contains("AU") && tip.contains("1e21"), qPrintable(tip));
+    }
+
     void rowsInDisplayOrder()
     {
         auto *form = w<QFormLayout>("formLayout");
@@ -371,7 +394,7 @@ private slots:
     {
         QCOMPARE(window->windowTitle(), QString("Beltwright"));
         QCOMPARE(window->windowType(), Qt::Window);
-        QVERIFY(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        // Fixed while the preview is not beside the form.
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!window->windowIcon().isNull());
         QCOMPARE(statusLabel(*window)->text(), QString("Ready"));
@@ -722,9 +745,11 @@ private slots:
         for (char const *name : {"innerRadius", "outerRadius", "minRadius", "maxRadius",
                                  "minEccentricity", "maxEccentricity"}) {
             auto *field = w<DecimalField>(qPrintable(QString("doubleSpinBox_") + name));
-            if (!field->toolTip().isEmpty()) {
+            if (!field->warning().isEmpty()) {
                 markedNow << name;
-                tips << field->toolTip().split('\n');
+                tips << field->warning().split('\n');
+                // Before what the field means, which stays.
+                QVERIFY(field->toolTip().startsWith(field->warning() + "\n\n"));
             }
         }
         QCOMPARE(markedNow, marked);

@@ -44,8 +44,8 @@ private slots:
         QTest::addColumn<QString>("out");   // a regular expression
         QTest::addColumn<QString>("error"); // text standard error must contain
 
-        QString const help = QStringLiteral("^Usage: \\S*beltwright \\[options\\]\\n.*"
-                                            "-h, --help.*-v, --version");
+        QString const help = QStringLiteral("^Usage: \\S*beltwright \\[options\\] \\[recipe\\]\\n.*"
+                                            "-h, --help.*-v, --version.*recipe +A recipe");
         QString const version = QStringLiteral("^beltwright " BELTWRIGHT_VERSION "\\n$");
         QString const nothing = QStringLiteral("^$");
 
@@ -66,8 +66,9 @@ private slots:
             << QStringLiteral("Unknown option 'bogus'. Run 'beltwright --help'");
         QTest::newRow("unknown option") << QStringList{"--seed=3"} << offscreen() << 2 << nothing
                                         << QStringLiteral("Unknown option 'seed'.");
-        QTest::newRow("argument") << QStringList{"belt.sc"} << offscreen() << 2 << nothing
-                                  << QStringLiteral("Unexpected argument 'belt.sc'.");
+        QTest::newRow("two recipes")
+            << QStringList{"a.belt", "b.belt"} << offscreen() << 2 << nothing
+            << QStringLiteral("Unexpected argument 'b.belt': only one recipe can be opened.");
     }
 
     void answers()

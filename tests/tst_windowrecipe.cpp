@@ -293,16 +293,26 @@ private slots:
         QVERIFY(readFile(path("cli.sc")) == readFile(path("window.sc")));
     }
 
-    // Keys: Escape closes the preview, Ctrl+Q closes the window; every button
-    // says what it does.
+    // Keys: Ctrl+P hides and shows the preview, Escape closes it once it is
+    // undocked, Ctrl+Q closes the window; every button says what it does.
     void keyboardAndTooltips()
     {
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         PreviewWindow *preview = window->showPreview();
-        QApplication::setActiveWindow(preview);
-        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QTest::keyClick(preview, Qt::Key_Escape);
+        QVERIFY(preview->isVisible()); // beside the form it stays
+        for (bool const shown : {false, true}) {
+            QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(preview->isVisible(), shown);
+            QCOMPARE(w<QAction>("action_preview")->isChecked(), shown);
+        }
+        auto *dock = w<QDockWidget>("dock_preview");
+        dock->setFloating(true);
+        QApplication::setActiveWindow(dock);
+        QVERIFY(QTest::qWaitForWindowActive(dock));
         QTest::keyClick(preview, Qt::Key_Escape);
         QVERIFY(!preview->isVisible());
+        QVERIFY(!w<QAction>("action_preview")->isChecked());
 
         QStringList silent;
         for (QWidget *top : {static_cast<QWidget *>(window.get()), static_cast<QWidget *>(preview)})

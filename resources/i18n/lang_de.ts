@@ -292,16 +292,64 @@
         <translation>Grösse des Katalogs und Zeit für seine Erstellung, ermittelt aus einer Stichprobe des Gürtels mit diesen Einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Preview</source>
-        <translation>V&amp;orschau</translation>
+        <source>The belt would have no body, so no catalogue was written: set the number of objects to 1 or more.</source>
+        <translation>Der Gürtel hätte kein Objekt, daher wurde kein Katalog geschrieben: Setzen Sie die Anzahl der Objekte auf 1 oder mehr.</translation>
     </message>
     <message>
-        <source>&amp;Belt Preview and Seed…</source>
-        <translation>&amp;Gürtelvorschau und Startwert…</translation>
+        <source>Asteroid or comet: the kind of body the catalogue makes of every body of the belt</source>
+        <translation>Asteroid oder Komet: die Art, als die der Katalog jedes Objekt des Gürtels führt</translation>
     </message>
     <message>
-        <source>The belt preview holds no valid seed. Enter a seed from 0 to %1 there, or close the preview to draw a new seed for each run.</source>
-        <translation>Die Gürtelvorschau enthält keinen gültigen Startwert. Geben Sie dort einen Startwert von 0 bis %1 ein, oder schliessen Sie die Vorschau, damit jeder Lauf einen neuen Startwert zieht.</translation>
+        <source>The object the bodies orbit, by the name the catalogue&apos;s reader knows it by</source>
+        <translation>Das Objekt, das die Objekte umkreisen, unter dem Namen, den das Leseprogramm des Katalogs kennt</translation>
+    </message>
+    <message>
+        <source>How many bodies the belt has, from 1 to 1,000,000; about one in five is a binary, which holds two more</source>
+        <translation>Wie viele Objekte der Gürtel hat, von 1 bis 1.000.000; etwa jedes fünfte ist ein Doppelobjekt mit zwei weiteren</translation>
+    </message>
+    <message>
+        <source>The smallest semi-major axis of the bodies&apos; orbits, in AU (astronomical units), from 0 to 1e21</source>
+        <translation>Die kleinste grosse Halbachse der Bahnen, in AU (astronomischen Einheiten), von 0 bis 1e21</translation>
+    </message>
+    <message>
+        <source>The largest semi-major axis of the bodies&apos; orbits, in AU (astronomical units), from 0 to 1e21</source>
+        <translation>Die grösste grosse Halbachse der Bahnen, in AU (astronomischen Einheiten), von 0 bis 1e21</translation>
+    </message>
+    <message>
+        <source>The radius of the smallest body, in km, from 0 to 1e21</source>
+        <translation>Der Radius des kleinsten Objekts, in km, von 0 bis 1e21</translation>
+    </message>
+    <message>
+        <source>The radius of the largest body, in km, from 0 to 1e21</source>
+        <translation>Der Radius des grössten Objekts, in km, von 0 bis 1e21</translation>
+    </message>
+    <message>
+        <source>The smallest eccentricity of the orbits, from 0 (a circle) to 99.99; below 1 an ellipse</source>
+        <translation>Die kleinste Exzentrizität der Bahnen, von 0 (ein Kreis) bis 99,99; unter 1 eine Ellipse</translation>
+    </message>
+    <message>
+        <source>The largest eccentricity of the orbits, from 0 (a circle) to 99.99; 1 or more makes open orbits</source>
+        <translation>Die grösste Exzentrizität der Bahnen, von 0 (ein Kreis) bis 99,99; ab 1 sind die Bahnen offen</translation>
+    </message>
+    <message>
+        <source>The plane the inclinations and nodes are measured from: the ecliptic, the central object&apos;s equator, or the plane of an extrasolar system</source>
+        <translation>Die Ebene, von der aus Inklinationen und Knoten gemessen werden: die Ekliptik, der Äquator des Zentralobjekts oder die Ebene eines extrasolaren Systems</translation>
+    </message>
+    <message>
+        <source>The time the orbits hold for, as a Julian date from 0 to 10000000 (2457395.5 is 8 January 2016)</source>
+        <translation>Der Zeitpunkt, für den die Bahnen gelten, als julianisches Datum von 0 bis 10000000 (2457395,5 ist der 8. Januar 2016)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Belt Preview and Seed</source>
+        <translation>&amp;Gürtelvorschau und Startwert</translation>
+    </message>
+    <message>
+        <source>The belt preview holds no valid seed. Enter a seed from 0 to %1 there, or hide the preview to draw a new seed for each run.</source>
+        <translation>Die Gürtelvorschau enthält keinen gültigen Startwert. Geben Sie dort einen Startwert von 0 bis %1 ein, oder blenden Sie die Vorschau aus, damit jeder Lauf einen neuen Startwert zieht.</translation>
     </message>
     <message>
         <source>No seed could be drawn from the system's random source, so no belt was generated. Enter a seed in the belt preview (%1) to generate one.</source>
@@ -903,6 +951,22 @@
         <translation>%1 Objekte, davon %2 Doppelobjekte</translation>
     </message>
     <message>
+        <source>%1 bodies; the first %2 shown, %3 of them binary</source>
+        <translation>%1 Objekte; die ersten %2 gezeigt, davon %3 Doppelobjekte</translation>
+    </message>
+    <message>
+        <source>resonance gap</source>
+        <translation>Resonanzlücke</translation>
+    </message>
+    <message>
+        <source>resonant family</source>
+        <translation>Resonanzfamilie</translation>
+    </message>
+    <message>
+        <source>planet&apos;s chaotic zone</source>
+        <translation>chaotische Zone des Planeten</translation>
+    </message>
+    <message>
         <source>single bodies</source>
         <translation>Einzelobjekte</translation>
     </message>
@@ -986,8 +1050,8 @@
         <translation>Den Startwert in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <source>This is the belt that Generate writes: while this window is open, Generate uses this seed. Once it is closed, every run draws a new seed.</source>
-        <translation>Dies ist der Gürtel, den „Generiere“ schreibt: Solange dieses Fenster offen ist, verwendet „Generiere“ diesen Startwert. Ist es geschlossen, zieht jeder Lauf einen neuen Startwert.</translation>
+        <source>This is the belt that Generate writes: while the preview is shown, Generate uses this seed. Once it is hidden, every run draws a new seed. Zoom with the mouse wheel, drag to move, double-click to see the whole.</source>
+        <translation>Dies ist der Gürtel, den „Generiere“ schreibt: Solange die Vorschau gezeigt wird, verwendet „Generiere“ diesen Startwert. Ist sie ausgeblendet, zieht jeder Lauf einen neuen Startwert. Mit dem Mausrad zoomen, mit der Maus verschieben, Doppelklick zeigt das Ganze.</translation>
     </message>
     <message>
         <source>Enter a seed from 0 to %1 to see the belt.</source>

@@ -99,8 +99,21 @@ void DecimalField::setWarning(QString const &text)
     if (text == warningText)
         return;
     warningText = text;
-    setToolTip(text);
+    showTip();
     showState();
+}
+
+void DecimalField::setTip(QString const &text)
+{
+    tipText = text;
+    showTip();
+}
+
+void DecimalField::showTip()
+{
+    setToolTip(warningText.isEmpty() || tipText.isEmpty()
+                   ? warningText + tipText
+                   : warningText + QStringLiteral("\n\n") + tipText);
 }
 
 // Unreadable text on a red ground, a value with a warning on a yellow one.

@@ -20,6 +20,9 @@ public:
     // for none.
     void setWarning(QString const &text);
     QString warning() const { return warningText; }
+    // What the field means, its unit and range: the tooltip, after the
+    // warning when there is one.
+    void setTip(QString const &text);
 
     QValidator::State validate(QString &input, int &position) const override;
     double valueFromText(QString const &text) const override;
@@ -33,5 +36,8 @@ private:
     bool parse(QString const &text, double &value, bool &complete) const;
     void showState();
 
+    void showTip();
+
     QString warningText;
+    QString tipText;
 };

@@ -47,8 +47,12 @@ std::optional<std::uint32_t> FileCommands::seedAndFile(FileDialogs::Kind kind, Q
 void FileCommands::openRecipe()
 {
     QString const path = dialogs.ask(window, FileDialogs::OpenRecipe);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openRecipeFile(path);
+}
+
+void FileCommands::openRecipeFile(QString const &path)
+{
     auto const reading = readRecipe(path.toUtf8().toStdString());
     if (auto const *error = std::get_if<RecipeError>(&reading))
         return WindowMessages::show(window, WindowMessages::recipeError(*error, path));

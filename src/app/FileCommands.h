@@ -27,6 +27,8 @@ public:
                  StatusLine &status);
 
     void openRecipe();
+    // A recipe named otherwise than by the dialog: on the command line, dropped.
+    void openRecipeFile(QString const &path);
     void openExample(ExampleInfo const &example);
     void saveRecipe();
     void savePicture(QLocale const &numbers);

@@ -18,6 +18,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -25,8 +28,11 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
@@ -78,7 +84,9 @@ MainWindow::MainWindow(QWidget *parent)
     , run(new RunController(this))
     , seeds(std::make_unique<PreviewSeeds>(this, form))
 {
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    // Not the fixed-size hint: with the preview beside it the window is resized.
+    setWindowFlags(Qt::Window);
+    setAcceptDrops(true);
     setWindowIcon(applicationIcon());
     connectMenus();
     status = std::make_unique<StatusLine>(statusBar());
@@ -100,7 +108,13 @@ MainWindow::MainWindow(QWidget *parent)
     keepFixedSize();
 }
 
-MainWindow::~MainWindow() = default;
+// The dock goes with the window's children, after the members its signals
+// reach: it says nothing more on its way.
+MainWindow::~MainWindow()
+{
+    if (QDockWidget *dock = seeds->dock())
+        dock->disconnect();
+}
 
 void MainWindow::connectMenus()
 {
@@ -108,7 +122,12 @@ void MainWindow::connectMenus()
     languages = std::make_unique<LanguageSwitch>(this, ui->action_english, ui->action_german,
                                                  ui->action_french);
     menus = std::make_unique<WindowMenus>(this, *ui);
-    connect(menus->preview, &QAction::triggered, this, &MainWindow::showPreview);
+    connect(menus->preview, &QAction::triggered, this, [this](bool show) {
+        if (show)
+            showPreview();
+        else
+            hidePreview();
+    });
     connect(menus->savePicture, &QAction::triggered, this,
             [this] { files->savePicture(languages->numbers()); });
     connect(menus->openRecipe, &QAction::triggered, this, [this] { files->openRecipe(); });
@@ -196,6 +215,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
     }
     run->stopAndWait();
+    if (layoutStore) {
+        layoutStore->setValue(QStringLiteral("preview/shown"),
+                              seeds->dock() && !seeds->dock()->isHidden());
+        layoutStore->setValue(QStringLiteral("window/state"), saveState());
+        layoutStore->setValue(QStringLiteral("window/size"), size());
+        layoutStore->sync();
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -210,6 +236,8 @@ void MainWindow::generate()
     std::vector<SettingsProblem> const problems = checkSettings(settings);
     if (!problems.empty())
         return WindowMessages::show(this, WindowMessages::refusal(problems, settings));
+    if (settings.number == 0)
+        return WindowMessages::show(this, WindowMessages::noBodies());
     std::optional<std::uint32_t> const runSeed =
         seeds->forRun(menus->preview->shortcut().toString(QKeySequence::NativeText));
     if (!runSeed)
@@ -260,7 +288,85 @@ void MainWindow::loadPreset(const Settings &settings)
 // The belt of the latest run, if any; else a seed of its own.
 PreviewWindow *MainWindow::showPreview()
 {
-    return seeds->open(seeds->latest());
+    bool const first = !seeds->dock();
+    PreviewWindow *preview = seeds->open(seeds->latest());
+    if (first) {
+        QDockWidget *dock = seeds->dock();
+        auto const follow = [this] {
+            menus->preview->setChecked(seeds->dock()->isVisibleTo(this));
+            // Once the dock has taken its place.
+            QMetaObject::invokeMethod(
+                this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
+        };
+        connect(dock, &QDockWidget::visibilityChanged, this, follow);
+        connect(dock, &QDockWidget::topLevelChanged, this, follow);
+    }
+    menus->preview->setChecked(true);
+    keepFixedSize();
+    return preview;
+}
+
+void MainWindow::hidePreview()
+{
+    if (seeds->dock())
+        seeds->dock()->hide();
+    menus->preview->setChecked(false);
+    keepFixedSize();
+}
+
+void MainWindow::openRecipe(QString const &path)
+{
+    files->openRecipeFile(path);
+}
+
+namespace {
+
+// The one local file of a drag, if it is a recipe.
+QString droppedRecipe(QMimeData const *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    QString const path = data->urls().first().toLocalFile();
+    return path.endsWith(QStringLiteral(".belt"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedRecipe(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    QString const path = droppedRecipe(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended, so that a message box does not hold the
+    // desktop's drag.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openRecipe(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::keepLayoutIn(std::unique_ptr<QSettings> store)
+{
+    layoutStore = std::move(store);
+    if (!layoutStore->value(QStringLiteral("preview/shown"), true).toBool())
+        return;
+    showPreview();
+    restoreState(layoutStore->value(QStringLiteral("window/state")).toByteArray());
+    QSize const size = layoutStore->value(QStringLiteral("window/size")).toSize();
+    if (previewDocked() && size.isValid())
+        resize(size.expandedTo(minimumSize()));
+    keepFixedSize();
+}
+
+bool MainWindow::previewDocked() const
+{
+    QDockWidget const *dock = seeds->dock();
+    return dock && !dock->isHidden() && !dock->isFloating();
 }
 
 void MainWindow::retranslateAdditions()
@@ -278,8 +384,9 @@ void MainWindow::retranslateAdditions()
     status->estimate(form->settings(), seeds->next(), languages->numbers());
 }
 
-// The window is not resizable; it grows only when a language needs more room,
-// so that it does not jump about when the language is switched back.
+// The form alone is not resizable; it grows only when a language needs more
+// room, so that it does not jump about when the language is switched back.
+// With the preview beside it, the window is resized as the user likes.
 void MainWindow::keepFixedSize()
 {
     // Texts that changed a moment ago have not yet reached the layouts' cached
@@ -288,5 +395,26 @@ void MainWindow::keepFixedSize()
     // The window's layout keeps the form's old size until told it changed.
     ui->centralwidget->updateGeometry();
     layout()->invalidate();
-    setFixedSize(size().expandedTo(minimumSizeHint()));
+    bool const wasDocked = docked;
+    docked = previewDocked();
+    if (!docked) {
+        formSize = (wasDocked ? formSize : size()).expandedTo(minimumSizeHint());
+        setFixedSize(formSize);
+        return;
+    }
+    QSize const least = minimumSizeHint().expandedTo(formSize);
+    setMinimumSize(least);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Just docked: room for the preview beside the form.
+    // Just docked: room for the preview beside the form, as much as the
+    // screen leaves, up to the size at which its labels read well.
+    if (!wasDocked) {
+        int const frame = frameGeometry().width() - width();
+        int const room = screen() ? screen()->availableGeometry().width() - frame - formSize.width()
+                                  : 820;
+        int const width = std::clamp(room, seeds->dock()->minimumSizeHint().width(), 820);
+        resize(std::max(least.width(), formSize.width() + width),
+               std::max(least.height(), formSize.height()));
+        resizeDocks({seeds->dock()}, {width}, Qt::Horizontal);
+    }
 }

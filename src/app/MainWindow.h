@@ -19,7 +19,10 @@ class LanguageSwitch;
 class PreviewSeeds;
 class PreviewWindow;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QEvent;
+class QSettings;
 class RunController;
 class SettingsForm;
 class StatusLine;
@@ -50,8 +53,16 @@ public:
 
     // The seed of the latest run, once there was one.
     std::optional<std::uint32_t> lastRunSeed() const;
-    // Opens the belt preview, which holds the seed controls.
+    // Opens the belt preview, which holds the seed controls; hides it.
     PreviewWindow *showPreview();
+    void hidePreview();
+
+    // Where the window keeps its layout between sessions (the preview shown
+    // or hidden, docked or apart, and the sizes): read now, written when the
+    // window closes. Without one, the window starts with the preview hidden.
+    void keepLayoutIn(std::unique_ptr<QSettings> store);
+    // Opens a recipe file as File > Open Recipe does once it is chosen.
+    void openRecipe(QString const &path);
 
     // The record a run would start from: the form as it stands, the total mass
     // in solar masses.
@@ -61,6 +72,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void generate();
@@ -72,6 +85,7 @@ private:
     void showAbout();
     void retranslateAdditions();
     void keepFixedSize();
+    bool previewDocked() const;
 
     std::unique_ptr<Ui_MainWindow> ui;
     SettingsForm *form;
@@ -86,4 +100,7 @@ private:
     FileChooser chooseFile; // empty: the catalogue dialog of dialogs
     QString runFile;        // the file name of the latest run's catalogue
     std::optional<Recipe> lastRun;
+    std::unique_ptr<QSettings> layoutStore;
+    QSize formSize;      // the window's without the preview beside it
+    bool docked = false; // the preview beside the form when last measured
 };

@@ -6,7 +6,10 @@
 #include "SettingsForm.h"
 #include "WindowMessages.h"
 
-PreviewSeeds::PreviewSeeds(QWidget *window, SettingsForm *form)
+#include <QDockWidget>
+#include <QMainWindow>
+
+PreviewSeeds::PreviewSeeds(QMainWindow *window, SettingsForm *form)
     : window(window)
     , form(form)
 {
@@ -45,7 +48,8 @@ std::optional<std::uint32_t> PreviewSeeds::next() const
 
 bool PreviewSeeds::previewOpen() const
 {
-    return preview && preview->isVisible();
+    // Shown beside the form or apart, whether or not the window is now.
+    return preview && preview->isVisibleTo(window);
 }
 
 // The seed in the open preview; nothing, with a warning, while it holds none.
@@ -60,17 +64,30 @@ std::optional<std::uint32_t> PreviewSeeds::previewSeed()
 PreviewWindow *PreviewSeeds::open(std::optional<std::uint32_t> withSeed)
 {
     if (!preview) {
-        preview = new PreviewWindow(window);
+        holder = new QDockWidget(window);
+        holder->setObjectName("dock_preview");
+        holder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        preview = new PreviewWindow(holder);
         preview->setNumbers(numbers);
+        holder->setWidget(preview);
+        holder->setWindowTitle(preview->windowTitle());
+        window->addDockWidget(Qt::RightDockWidgetArea, holder);
+        // Shown again, it draws the form as it is now.
+        QObject::connect(holder, &QDockWidget::visibilityChanged, preview,
+                         [this](bool visible) {
+                             if (visible)
+                                 formChanged();
+                         });
     }
     if (withSeed)
         preview->setSeed(*withSeed);
     else if (!preview->seed())
         preview->drawSeed();
-    preview->show();
+    holder->show();
     formChanged();
-    preview->raise();
-    preview->activateWindow();
+    holder->raise();
+    if (holder->isFloating())
+        holder->activateWindow();
     return preview;
 }
 

@@ -8,14 +8,16 @@
 #include <optional>
 
 class PreviewWindow;
-class QWidget;
+class QDockWidget;
+class QMainWindow;
 class SettingsForm;
 
-// Where the window's seeds come from: the belt preview while it is open, the
-// latest run, a seed set by tests, or the system. The preview follows the form.
+// Where the window's seeds come from: the belt preview while it is shown, the
+// latest run, a seed set by tests, or the system. The preview follows the form
+// beside it, in a dock of the window that can be hidden, moved or undocked.
 class PreviewSeeds {
 public:
-    PreviewSeeds(QWidget *window, SettingsForm *form);
+    PreviewSeeds(QMainWindow *window, SettingsForm *form);
 
     void setFixedSeed(std::optional<unsigned int> seed) { fixed = seed; }
     void setLatest(std::uint32_t seed) { latestSeed = seed; }
@@ -29,6 +31,9 @@ public:
     std::optional<std::uint32_t> onShow();
     // Opens the preview with withSeed, else the seed it holds, else a new one.
     PreviewWindow *open(std::optional<std::uint32_t> withSeed);
+    // Nothing before the preview was first opened.
+    QDockWidget *dock() const { return holder; }
+    bool shown() const { return previewOpen(); }
     void formChanged();
     // The language changed: the preview writes its numbers as numbers does.
     void languageChanged(QLocale const &numbers);
@@ -37,8 +42,9 @@ private:
     bool previewOpen() const;
     std::optional<std::uint32_t> previewSeed();
 
-    QWidget *window;
+    QMainWindow *window;
     SettingsForm *form;
+    QDockWidget *holder = nullptr;
     PreviewWindow *preview = nullptr;
     std::optional<unsigned int> fixed;
     std::optional<std::uint32_t> latestSeed;

@@ -1,25 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PreviewWindow.h"
 
-#include "BeltPlot.h"
 #include "RandomSource.h"
-#include "ThreadScope.h"
+#include "Recipe.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <QWheelEvent>
 
-#include <tuple>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -41,76 +44,60 @@ public:
     }
 };
 
+// Every setting counts, those of the planet and the distributions too: the
+// recipe's text holds each of them to its last bit.
 bool sameSettings(Settings const &a, Settings const &b)
 {
-    auto fields = [](Settings const &s) {
-        return std::tie(s.objectType, s.beltName, s.beltCenter, s.barycenter, s.totalMass, s.number,
-                        s.populations, s.referencePlane, s.epoch);
-    };
-    return fields(a) == fields(b);
+    Recipe first, second;
+    first.settings = a;
+    second.settings = b;
+    return recipeText(first) == recipeText(second);
 }
 
-// Long enough that typing a number does not start a belt per digit.
-constexpr int debounceMs = 250;
+// The width of a panel's x axis when it is shown whole.
+double wholeWidth(BeltPreview const &preview, BeltPlot::Slot slot)
+{
+    BeltPreview::Axis const &axis =
+        slot == BeltPlot::TopView        ? preview.panel(BeltPreview::TopView).x
+        : slot == BeltPlot::EdgeOn       ? preview.panel(BeltPreview::EdgeOn).x
+        : slot == BeltPlot::Eccentricity ? preview.panel(BeltPreview::AxisEccentricity).x
+        : slot == BeltPlot::Inclination  ? preview.panel(BeltPreview::AxisInclination).x
+        : slot == BeltPlot::Sizes        ? preview.sizeDistribution().x
+                                         : preview.axisHistogram().x;
+    return axis.high - axis.low;
+}
+
+// Long enough that typing a number does not start a belt per digit, short
+// enough that the picture follows within a moment of the last key.
+constexpr int debounceMs = 120;
 
 } // namespace
 
 PreviewComputer::PreviewComputer(QObject *parent)
     : QObject(parent)
-    , thread([this] { work(); })
-{}
-
-PreviewComputer::~PreviewComputer()
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        quit = true;
-        cancel = true;
-    }
-    wake.notify_all();
-    thread.join();
 }
+
+PreviewComputer::~PreviewComputer() = default;
 
 void PreviewComputer::request(Settings const &settings, std::uint32_t seed, std::uint64_t serial)
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        pending = Request{settings, seed, serial};
-        cancel = true; // the belt in progress is no longer wanted
-    }
-    wake.notify_all();
-}
-
-void PreviewComputer::work()
-{
-    ThreadScope const scope;
-    for (;;) {
-        Request next;
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            wake.wait(lock, [this] { return quit || pending; });
-            if (quit)
-                return;
-            next = std::move(*pending);
-            pending.reset();
-            cancel = false;
-        }
-        auto preview = BeltPreview::ofBelt(next.settings, next.seed, &cancel);
+    jobs.post([this, settings, seed, serial](std::atomic<bool> const &stop) {
+        auto preview = BeltPreview::ofBelt(settings, seed, &stop);
         if (!preview)
-            continue;
+            return;
         auto shared = std::make_shared<BeltPreview const>(std::move(*preview));
-        std::uint64_t const serial = next.serial;
         // Queued to this object's thread; dropped if the object is gone.
         QMetaObject::invokeMethod(
             this, [this, shared, serial] { emit ready(shared, serial); }, Qt::QueuedConnection);
-    }
+    });
 }
 
 PlotView::PlotView(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(480, 420);
+    setMinimumSize(360, 360);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -126,11 +113,113 @@ void PlotView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (shown)
-        BeltPlot::draw(painter, rect(), *shown, centreName, QString(), locale());
+        drawn = BeltPlot::draw(painter, rect(), *shown, centreName, QString(), locale(),
+                               shownViews);
 }
 
+// The sizes' panel counts in whole decades and is not zoomed.
+std::optional<BeltPlot::Slot> PlotView::slotAt(QPointF const &point) const
+{
+    if (!shown)
+        return std::nullopt;
+    for (std::size_t slot = 0; slot < BeltPlot::slotCount; ++slot) {
+        if (slot != BeltPlot::Sizes && drawn[slot].frame.contains(point))
+            return BeltPlot::Slot(slot);
+    }
+    return std::nullopt;
+}
+
+BeltPlot::Range PlotView::rangeOf(BeltPlot::Slot slot) const
+{
+    if (shownViews[slot])
+        return *shownViews[slot];
+    BeltPlot::Place const &place = drawn[slot];
+    return {place.x.low, place.x.high, place.y.low, place.y.high};
+}
+
+bool PlotView::zoom(QPointF const &point, double factor)
+{
+    std::optional<BeltPlot::Slot> const slot = slotAt(point);
+    if (!slot)
+        return false;
+    BeltPlot::Place const &place = drawn[*slot];
+    BeltPlot::Range const now = rangeOf(*slot);
+    double const x = now.xLow + (point.x() - place.frame.left()) / place.frame.width() *
+                                    (now.xHigh - now.xLow);
+    double const y = now.yLow + (place.frame.bottom() - point.y()) / place.frame.height() *
+                                    (now.yHigh - now.yLow);
+    BeltPlot::Range next{x - (x - now.xLow) * factor, x + (now.xHigh - x) * factor,
+                         y - (y - now.yLow) * factor, y + (now.yHigh - y) * factor};
+    // The histogram's height follows the bodies in view.
+    if (*slot == BeltPlot::SemiMajorAxes)
+        next.yLow = now.yLow, next.yHigh = now.yHigh;
+    // No closer than a millionth of the values' size, no further than the whole.
+    double const finest = 1e-6 * std::max({std::fabs(x), std::fabs(y), 1e-300});
+    if (factor < 1 && next.xHigh - next.xLow < finest)
+        return true;
+    if (factor > 1 && next.xHigh - next.xLow >= wholeWidth(*shown, *slot))
+        shownViews[*slot].reset();
+    else
+        shownViews[*slot] = next;
+    update();
+    return true;
+}
+
+void PlotView::resetViews()
+{
+    shownViews = {};
+    update();
+}
+
+void PlotView::wheelEvent(QWheelEvent *event)
+{
+    double const steps = event->angleDelta().y() / 120.0;
+    if (steps == 0 || !zoom(event->position(), std::pow(0.8, steps)))
+        return QWidget::wheelEvent(event);
+    event->accept();
+}
+
+void PlotView::mousePressEvent(QMouseEvent *event)
+{
+    dragged = event->button() == Qt::LeftButton ? slotAt(event->localPos()) : std::nullopt;
+    if (!dragged)
+        return QWidget::mousePressEvent(event);
+    dragStart = event->pos();
+    dragRange = rangeOf(*dragged);
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragged)
+        return QWidget::mouseMoveEvent(event);
+    QRectF const frame = drawn[*dragged].frame;
+    QPoint const moved = event->pos() - dragStart;
+    double const dx = moved.x() / frame.width() * (dragRange.xHigh - dragRange.xLow);
+    double const dy = *dragged == BeltPlot::SemiMajorAxes
+                          ? 0
+                          : moved.y() / frame.height() * (dragRange.yHigh - dragRange.yLow);
+    shownViews[*dragged] = BeltPlot::Range{dragRange.xLow - dx, dragRange.xHigh - dx,
+                                           dragRange.yLow + dy, dragRange.yHigh + dy};
+    update();
+}
+
+void PlotView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!dragged)
+        return QWidget::mouseReleaseEvent(event);
+    dragged.reset();
+    unsetCursor();
+}
+
+void PlotView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(event);
+    resetViews();
+}
 PreviewWindow::PreviewWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent)
     , seedLabel(new QLabel)
     , seedEdit(new QLineEdit)
     , newSeedButton(new QPushButton)
@@ -191,7 +280,6 @@ PreviewWindow::PreviewWindow(QWidget *parent)
                 display(std::move(preview), done);
             });
     retranslate();
-    resize(820, 760);
 }
 
 void PreviewWindow::setSettings(Settings const &newSettings)
@@ -260,12 +348,15 @@ void PreviewWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-// Escape closes the preview as it closes a dialog. A key press, not a
-// shortcut: while a run goes on, the shortcut that stops it takes Escape first.
+// Escape closes the preview undocked, as it closes a dialog; beside the form
+// it stays. A key press, not a shortcut: while a run goes on, the shortcut
+// that stops it takes Escape first.
 void PreviewWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
+    auto *dock = qobject_cast<QDockWidget *>(parentWidget());
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        (!dock || dock->isFloating()))
+        (dock ? static_cast<QWidget *>(dock) : this)->close();
     else
         QWidget::keyPressEvent(event);
 }
@@ -273,6 +364,8 @@ void PreviewWindow::keyPressEvent(QKeyEvent *event)
 void PreviewWindow::retranslate()
 {
     setWindowTitle(tr("Belt Preview"));
+    if (auto *dock = qobject_cast<QDockWidget *>(parentWidget()))
+        dock->setWindowTitle(windowTitle());
     seedLabel->setText(tr("&Seed:"));
     seedEdit->setToolTip(tr("A whole number from 0 to %1. The same settings and seed "
                             "always give the same belt.")
@@ -281,9 +374,10 @@ void PreviewWindow::retranslate()
     newSeedButton->setToolTip(tr("Draw a new seed from the system's random source"));
     copyButton->setText(tr("&Copy"));
     copyButton->setToolTip(tr("Copy the seed to the clipboard"));
-    noteLabel->setText(tr("This is the belt that Generate writes: while this window is open, "
-                          "Generate uses this seed. Once it is closed, every run draws a new "
-                          "seed."));
+    noteLabel->setText(tr("This is the belt that Generate writes: while the preview is shown, "
+                          "Generate uses this seed. Once it is hidden, every run draws a new "
+                          "seed. Zoom with the mouse wheel, drag to move, double-click to see "
+                          "the whole."));
     updateStatus();
 }
 

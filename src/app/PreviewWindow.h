@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BeltPlot.h"
 #include "BeltPreview.h"
+#include "LatestJob.h"
 #include "Settings.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 
-#include <condition_variable>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 class QLabel;
 class QLineEdit;
@@ -36,22 +36,12 @@ signals:
     void ready(std::shared_ptr<BeltPreview const> preview, std::uint64_t serial);
 
 private:
-    void work();
-
-    struct Request {
-        Settings settings;
-        std::uint32_t seed;
-        std::uint64_t serial;
-    };
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::optional<Request> pending;
-    bool quit = false;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
+    LatestJob jobs;
 };
 
-// The picture of a belt, drawn anew at every size.
+// The picture of a belt, drawn anew at every size. The mouse wheel zooms a
+// panel about the pointer, a drag moves it, a double-click shows every panel
+// whole again; the views stay while the belt is drawn anew.
 class PlotView : public QWidget {
     Q_OBJECT
 
@@ -60,16 +50,39 @@ public:
     void setPreview(std::shared_ptr<BeltPreview const> preview, QString const &centre);
     std::shared_ptr<BeltPreview const> preview() const { return shown; }
 
+    BeltPlot::Views const &views() const { return shownViews; }
+    // Where the panels were last drawn.
+    BeltPlot::Places const &places() const { return drawn; }
+    // Zooms the panel at point by factor (below 1 zooms in), keeping point
+    // where it is; out to the whole panel at most. False where no panel zooms.
+    bool zoom(QPointF const &point, double factor);
+    void resetViews();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    std::optional<BeltPlot::Slot> slotAt(QPointF const &point) const;
+    BeltPlot::Range rangeOf(BeltPlot::Slot slot) const;
+
     std::shared_ptr<BeltPreview const> shown;
     QString centreName;
+    BeltPlot::Views shownViews;
+    BeltPlot::Places drawn;
+    // A drag: the panel, where it began and the view then.
+    std::optional<BeltPlot::Slot> dragged;
+    QPoint dragStart;
+    BeltPlot::Range dragRange{};
 };
 
 // The belt the form and the seed will make, and the seed itself: shown,
-// entered, drawn anew or copied. While it is open, Generate uses its seed.
+// entered, drawn anew or copied. While it is shown, Generate uses its seed.
+// It lives beside the form, or apart from it when undocked.
 class PreviewWindow : public QWidget {
     Q_OBJECT
 
@@ -94,6 +107,8 @@ public:
     std::optional<std::uint32_t> shownSeed() const { return drawnSeed; }
     // True while a picture for the latest form and seed is on its way.
     bool busy() const;
+    // How many pictures were asked for so far: one per pause in the changes.
+    std::uint64_t requests() const { return serial; }
 
 signals:
     void previewShown();

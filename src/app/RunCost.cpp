@@ -2,7 +2,6 @@
 #include "RunCost.h"
 
 #include "Generator.h"
-#include "ThreadScope.h"
 
 #include <algorithm>
 #include <chrono>
@@ -84,49 +83,20 @@ std::optional<RunCost> RunCost::of(Settings const &settings, std::uint32_t seed,
 
 RunCostEstimator::RunCostEstimator(QObject *parent)
     : QObject(parent)
-    , thread([this] { work(); })
-{}
-
-RunCostEstimator::~RunCostEstimator()
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        quit = true;
-        cancel = true;
-    }
-    wake.notify_all();
-    thread.join();
 }
+
+RunCostEstimator::~RunCostEstimator() = default;
 
 void RunCostEstimator::request(Settings const &settings, std::uint32_t seed)
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        pending = Request{settings, seed};
-        cancel = true;
-    }
-    wake.notify_all();
-}
-
-void RunCostEstimator::work()
-{
-    ThreadScope const scope;
-    for (;;) {
-        Request next;
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            wake.wait(lock, [this] { return quit || pending; });
-            if (quit)
-                return;
-            next = std::move(*pending);
-            pending.reset();
-            cancel = false;
-        }
-        std::optional<RunCost> const cost = RunCost::of(next.settings, next.seed, &cancel);
+    jobs.post([this, settings, seed](std::atomic<bool> const &stop) {
+        std::optional<RunCost> const cost = RunCost::of(settings, seed, &stop);
         if (!cost)
-            continue;
+            return;
         RunCost const done = *cost;
+        // Queued to this object's thread; dropped if the object is gone.
         QMetaObject::invokeMethod(
             this, [this, done] { emit ready(done); }, Qt::QueuedConnection);
-    }
+    });
 }

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LatestJob.h"
 #include "Settings.h"
 
 #include <QObject>
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 // What a run will cost before it starts: the catalogue's size and the time to
 // make it. Both come from a sample of the belt that the program draws, prints
@@ -46,16 +44,5 @@ signals:
     void ready(RunCost cost);
 
 private:
-    void work();
-
-    struct Request {
-        Settings settings;
-        std::uint32_t seed;
-    };
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::optional<Request> pending;
-    bool quit = false;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
+    LatestJob jobs;
 };

@@ -132,7 +132,9 @@ void SettingsForm::nameRows()
         QWidget *const shown = widget(row);
         if (!shown)
             continue;
-        if (row.tip)
+        if (auto *decimal = qobject_cast<DecimalField *>(shown); decimal && row.tip)
+            decimal->setTip(translated(row.tip));
+        else if (row.tip)
             shown->setToolTip(translated(row.tip));
         if (row.kind != SettingRow::Choice)
             continue;
@@ -374,7 +376,6 @@ void SettingsForm::markWarnings()
             notes[field(warning.other)] << text;
     }
     for (DecimalField *each : decimalFields()) {
-        // Fields with tooltips of their own never carry a warning.
         if (notes.contains(each) || !each->warning().isEmpty())
             each->setWarning(notes.value(each).join('\n'));
     }

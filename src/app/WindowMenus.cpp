@@ -34,6 +34,7 @@ WindowMenus::WindowMenus(QMainWindow *window, Ui_MainWindow &ui)
         return action;
     };
     preview = newAction("action_preview", QKeySequence(Qt::CTRL | Qt::Key_P));
+    preview->setCheckable(true);
     savePicture = newAction("action_savePicture");
     openRecipe = newAction("action_openRecipe", QKeySequence(Qt::CTRL | Qt::Key_O));
     for (ExampleInfo const &example : ::examples()) {
@@ -88,8 +89,8 @@ void WindowMenus::retranslate()
         examples[k]->setText(tr(std::string(::examples()[std::size_t(k)].menuText).c_str()));
     saveRecipe->setText(tr("&Save Recipe…"));
     quit->setText(tr("&Quit"));
-    previewMenu->setTitle(tr("&Preview"));
-    preview->setText(tr("&Belt Preview and Seed…"));
+    previewMenu->setTitle(tr("&View"));
+    preview->setText(tr("&Belt Preview and Seed"));
     savePicture->setText(tr("Save &Picture…"));
     about->setText(tr("&About Beltwright"));
 }

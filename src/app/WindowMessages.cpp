@@ -197,10 +197,16 @@ QString WindowMessages::unreadableNotKept(QStringList const &fields)
         .arg(fields.join(QStringLiteral(", ")));
 }
 
+QString WindowMessages::noBodies()
+{
+    return tr("The belt would have no body, so no catalogue was written: set the number of "
+              "objects to 1 or more.");
+}
+
 QString WindowMessages::noPreviewSeed()
 {
     return tr("The belt preview holds no valid seed. Enter a seed from 0 to %1 there, "
-              "or close the preview to draw a new seed for each run.")
+              "or hide the preview to draw a new seed for each run.")
         .arg(largestSeed);
 }
 

@@ -40,6 +40,8 @@ public:
     // Fields whose text cannot be read, when the form is to be kept.
     static QString unreadableNotKept(QStringList const &fields);
     static QString noPreviewSeed();
+    // A belt of no bodies, which would make an empty catalogue.
+    static QString noBodies();
     static QString noSystemSeed(QString const &previewShortcut);
 
     // A warning box titled like the window.

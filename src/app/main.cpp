@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -35,6 +36,9 @@ struct Options {
         // Not addHelpOption(): its --help-all promises the toolkit's options,
         // which only a window-system connection could list.
         parser.addOptions({help, version});
+        parser.addPositionalArgument(QStringLiteral("recipe"),
+                                     QStringLiteral("A recipe (.belt file) to open."),
+                                     QStringLiteral("[recipe]"));
     }
 };
 
@@ -71,11 +75,12 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     Options const options(parser);
     QString mistake;
+    // One recipe to open, as the desktop passes a double-clicked file.
     if (!parser.parse(QCoreApplication::arguments()))
         mistake = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        mistake =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    else if (parser.positionalArguments().size() > 1)
+        mistake = QStringLiteral("Unexpected argument '%1': only one recipe can be opened.")
+                      .arg(parser.positionalArguments().at(1));
     if (!mistake.isEmpty()) {
         std::fprintf(stderr, "beltwright: %s Run 'beltwright --help' for the accepted options.\n",
                      qPrintable(mistake));
@@ -87,6 +92,15 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BELTWRIGHT_APP_ID));
     MainWindow window;
+    window.keepLayoutIn(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                    QStringLiteral("beltwright"),
+                                                    QStringLiteral("beltwright")));
     window.show();
+    // Once the window is up, so that a message about the file has it as parent.
+    if (!parser.positionalArguments().isEmpty()) {
+        QString const recipe = parser.positionalArguments().first();
+        QMetaObject::invokeMethod(
+            &window, [&window, recipe] { window.openRecipe(recipe); }, Qt::QueuedConnection);
+    }
     return application.exec();
 }

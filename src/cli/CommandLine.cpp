@@ -27,6 +27,14 @@ Request refusal(std::string message)
     return request;
 }
 
+// "-5", not "-0" nor "-x": a count given below zero.
+bool isNegativeWhole(std::string const &text)
+{
+    return text.size() > 1 && text[0] == '-' &&
+           text.find_first_not_of("0123456789", 1) == std::string::npos &&
+           text.find_first_not_of('0', 1) != std::string::npos;
+}
+
 // Reads the value of one option; an empty result means the option was accepted.
 // A population's option reads the value given for that population.
 class ValueReader {
@@ -75,6 +83,8 @@ public:
             return value;
         if (read == ValueRead::OutOfRange)
             refuse(option, text + " is out of range: " + accepted);
+        else if (isNegativeWhole(text))
+            refuse(option, text + " is negative: " + accepted);
         else
             refuse(option, quoted(text) + " is not a whole number: " + accepted);
         return std::nullopt;
@@ -199,7 +209,10 @@ Request parseCommandLine(QStringList const &arguments)
     }
 
     ValueReader read(parser);
-    Settings &settings = request.settings;
+    // The record keeps the mass as given, in its unit, until the options are
+    // read: a recipe's Earth masses stay Earth masses unless --total-mass
+    // gives another mass (in the unit of --mass-unit).
+    EnteredSettings &entered = request.entered;
     std::optional<Recipe> recipe;
     if (parser.isSet(options.example)) {
         std::string const name = read.valueOf(options.example);
@@ -211,8 +224,7 @@ Request parseCommandLine(QStringList const &arguments)
             return refusal("--example: " + quoted(name) + " is not an example: give " +
                            exampleNames() + " or a menu text (see --list-examples)");
         recipe = std::get<Recipe>(exampleRecipe(*example));
-        settings = recipe->settings;
-        request.massUnit = recipe->massUnit;
+        entered = *recipe;
     } else if (parser.isSet(options.recipe)) {
         std::string const path = read.valueOf(options.recipe);
         if (parser.isSet(options.preset))
@@ -221,20 +233,15 @@ Request parseCommandLine(QStringList const &arguments)
         if (auto const *error = std::get_if<RecipeError>(&reading))
             return refusal("--recipe: " + recipeErrorText(*error, path));
         recipe = std::get<Recipe>(std::move(reading));
-        settings = recipe->settings;
-        request.massUnit = recipe->massUnit;
+        entered = *recipe;
     } else if (parser.isSet(options.preset)) {
         if (auto const preset = findPreset(read.valueOf(options.preset)))
-            settings = presetSettings(*preset);
+            entered.settings = presetSettings(*preset);
         else
             read.refuse(options.preset, quoted(read.valueOf(options.preset)) +
                                             " is not a preset: give " + presetNames() +
                                             " or a menu text (see --list-presets)");
     }
-    // The record keeps the mass as given, in its unit, until the options are
-    // read: a recipe's Earth masses stay Earth masses unless --total-mass
-    // gives another mass (in the unit of --mass-unit).
-    EnteredSettings entered{settings, request.massUnit};
     PopulationValues const perPopulation = populationValues(parser);
     std::size_t const started = entered.settings.populations.size();
     if (started < perPopulation.populations)
@@ -305,10 +312,7 @@ Request parseCommandLine(QStringList const &arguments)
             entered.settings.populations[p].name =
                 populationKind(entered.settings.populations[p].kind).defaultName;
     }
-    settings = entered.settings;
-    request.massUnit = entered.massUnit;
-    request.massInUnit = settings.totalMass;
-    settings = entered.forRun();
+    Settings const &settings = request.settings = entered.forRun();
 
     if (auto const seed = read.whole(options.seed, largestSeed))
         request.seed = static_cast<std::uint32_t>(*seed);
@@ -374,10 +378,5 @@ bool asksForPreview(QStringList const &arguments)
 
 Recipe recipeOf(Request const &request, std::uint32_t seed)
 {
-    Recipe recipe;
-    recipe.settings = request.settings;
-    recipe.settings.totalMass = request.massInUnit;
-    recipe.massUnit = request.massUnit;
-    recipe.seed = seed;
-    return recipe;
+    return Recipe(request.entered, seed);
 }

@@ -24,16 +24,14 @@ struct Request {
         Refuse, // bad input: message says which option and what it accepts
     };
     Action action = Generate;
-    Settings settings;
+    EnteredSettings entered; // as given: the total mass in its unit
+    Settings settings;       // the run's, entered.forRun()
     std::optional<std::uint32_t> seed;
     std::string outputPath;     // empty: standard output
     std::string previewPath;    // empty: no picture
     bool writeCatalogue = true; // false when only the picture was asked for
     bool quiet = false;
     std::string saveRecipePath; // empty: no recipe to write
-    // The total mass as given, which settings holds in solar masses.
-    Recipe::MassUnit massUnit = Recipe::SolarMasses;
-    double massInUnit = 0.0;
     std::string message; // the help text, or the refusal (one line, no newline)
     // Bounds taken as they stand though they make an odd belt, one line each.
     std::vector<std::string> warnings;
@@ -46,6 +44,5 @@ Request parseCommandLine(QStringList const &arguments);
 // set up before they are parsed.
 bool asksForPreview(QStringList const &arguments);
 
-// The recipe of the belt a request makes with the given seed, the total mass
-// in the unit it was given in.
+// The recipe of the belt a request makes with the given seed.
 Recipe recipeOf(Request const &request, std::uint32_t seed);

@@ -44,6 +44,19 @@ void printError(std::string const &message)
     std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
 }
 
+// Says what a stop left behind, then ends as the stop request ends an
+// uncaught process, so that a calling shell sees it.
+[[noreturn]] void endStopped(Request const &request)
+{
+    if (!request.writeCatalogue)
+        printError("stopped; nothing was written");
+    else if (request.outputPath.empty())
+        printError("stopped; the catalogue on standard output is incomplete");
+    else
+        printError("stopped; \"" + request.outputPath + "\" is unchanged");
+    Console::endAsStopped();
+}
+
 enum Phase { Generating, Saving, Done };
 
 // The phase and its percentage on one terminal line, redrawn when they change.
@@ -103,7 +116,7 @@ int generateBelt(Request const &request)
         }
     }
     if (stopRequested.load())
-        Console::endAsStopped();
+        endStopped(request);
 
     unsigned int seed = 0;
     if (request.seed) {
@@ -178,7 +191,7 @@ int generateBelt(Request const &request)
     }
 
     if (!completed)
-        Console::endAsStopped(); // as the stop request ends an uncaught process
+        endStopped(request);
     if (!result) {
         printError(saveErrorText(result.error));
         return exitFailed;

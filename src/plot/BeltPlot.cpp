@@ -47,11 +47,13 @@ PanelText panelText(BeltPreview::Panel panel)
     return {};
 }
 
-// Maps a panel's axes onto its frame on the paint device.
+// Maps a panel's axes onto its frame on the paint device; its labels stay
+// within bounds.
 struct Frame {
     QRectF rect;
     BeltPreview::Axis const *x;
     BeltPreview::Axis const *y;
+    QRectF bounds;
 
     double px(double value) const
     {
@@ -102,8 +104,11 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
             continue;
         QString const label = axisText(tick, *frame.x, decades, locale);
         double const width = metrics.horizontalAdvance(label);
-        painter.drawText(
-            QPointF(at - width / 2, frame.rect.bottom() + tickLength + metrics.ascent()), label);
+        // Under its tick, but not past the panel's edge.
+        double const left = std::clamp(at - width / 2, frame.bounds.left(),
+                                       std::max(frame.bounds.left(), frame.bounds.right() - width));
+        painter.drawText(QPointF(left, frame.rect.bottom() + tickLength + metrics.ascent()),
+                         label);
     }
     double widest = 0;
     for (double tick : frame.y->ticks) {
@@ -140,25 +145,62 @@ void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLoc
     painter.restore();
 }
 
+// A binary's ring: hollow and thin, so that it covers no more than a single
+// body's dot does.
+void drawRing(QPainter &painter, QPointF const &at, double size)
+{
+    painter.drawEllipse(at, size * 0.6, size * 0.6);
+}
+
+void ringPen(QPainter &painter, double)
+{
+    painter.setPen(QPen(BeltPlot::binaryColour, 1));
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Binaries as rings around their places, the single bodies' dots over them:
+// neither kind hides the other.
 void drawMarkers(QPainter &painter, Frame const &frame,
                  std::vector<BeltPreview::Point> const &points, double size)
 {
     painter.save();
-    painter.setClipRect(frame.rect.adjusted(-size, -size, size, size));
+    painter.setClipRect(frame.rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // Singles first: the rarer binaries stay visible on top.
-    for (bool binary : {false, true}) {
-        QColor colour = binary ? BeltPlot::binaryColour : BeltPlot::singleColour;
-        colour.setAlphaF(0.8);
-        painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
-        QVector<QPointF> at;
-        for (BeltPreview::Point const &point : points) {
-            if (point.binary == binary)
-                at.push_back(QPointF(frame.px(point.x), frame.py(point.y)));
-        }
-        painter.drawPoints(at.constData(), at.size());
+    QRectF const room = frame.rect.adjusted(-size, -size, size, size);
+    QVector<QPointF> singles, binaries;
+    for (BeltPreview::Point const &point : points) {
+        QPointF const at(frame.px(point.x), frame.py(point.y));
+        if (room.contains(at))
+            (point.binary ? binaries : singles).push_back(at);
     }
+    ringPen(painter, size);
+    for (QPointF const &at : binaries)
+        drawRing(painter, at, size);
+    QColor colour = BeltPlot::singleColour;
+    colour.setAlphaF(0.8);
+    painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPoints(singles.constData(), singles.size());
     painter.restore();
+}
+
+// The bodies per cell of a grid over the axes as they are drawn.
+BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame const &frame,
+                         int size)
+{
+    BeltPreview::Grid grid;
+    grid.size = size;
+    grid.singles.assign(std::size_t(size) * std::size_t(size), 0);
+    grid.binaries = grid.singles;
+    double const width = frame.x->high - frame.x->low, height = frame.y->high - frame.y->low;
+    for (BeltPreview::Point const &point : points) {
+        double const column = (point.x - frame.x->low) / width * size;
+        double const row = (point.y - frame.y->low) / height * size;
+        if (!(column >= 0 && column < size && row >= 0 && row < size))
+            continue;
+        std::size_t const cell = std::size_t(row) * std::size_t(size) + std::size_t(column);
+        ++(point.binary ? grid.binaries : grid.singles)[cell];
+    }
+    return grid;
 }
 
 // The cells as an image: the hue tells singles from binaries, the depth of
@@ -206,9 +248,9 @@ void drawHistogram(QPainter &painter, Frame const &frame, BeltPreview::Histogram
     painter.setClipRect(frame.rect);
     painter.setPen(Qt::NoPen);
     double const bins = double(histogram.singles.size());
-    double const width = (frame.x->high - frame.x->low) / bins;
+    double const width = (histogram.x.high - histogram.x.low) / bins;
     for (std::size_t bin = 0; bin < histogram.singles.size(); ++bin) {
-        double const left = frame.x->low + double(bin) * width;
+        double const left = histogram.x.low + double(bin) * width;
         double const singles = histogram.singles[bin];
         double const all = singles + histogram.binaries[bin];
         QPointF const lowLeft(frame.px(left), frame.py(0));
@@ -286,10 +328,12 @@ void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks 
             std::sqrt(outwards.x() * outwards.x() + outwards.y() * outwards.y());
         QPointF const away = length > 0 ? outwards / length : QPointF(1, 0);
         QSizeF const textSize(metrics.horizontalAdvance(name) + 4, metrics.height());
-        QPointF const textCentre =
-            at + away * (r + 6 + std::max(textSize.width(), textSize.height()) / 2);
-        QRectF const box(textCentre - QPointF(textSize.width() / 2, textSize.height() / 2),
-                         textSize);
+        // Inwards where the panel ends too soon.
+        double const offset = r + 6 + std::max(textSize.width(), textSize.height()) / 2;
+        QPointF const half(textSize.width() / 2, textSize.height() / 2);
+        QRectF box(at + away * offset - half, textSize);
+        if (!frame.rect.contains(box))
+            box.moveCenter(at - away * offset);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 200));
         painter.drawRect(box);
@@ -334,7 +378,8 @@ void drawResonances(QPainter &painter, Frame const &frame,
     small.setPixelSize(10);
     painter.setFont(small);
     QFontMetricsF const metrics(small);
-    double labelsEnd = -std::numeric_limits<double>::infinity();
+    // Labels that would overlap the one before go on a row below it.
+    std::vector<double> rowEnds(3, -std::numeric_limits<double>::infinity());
     for (Mark const &mark : marks) {
         double const x = frame.px(mark.centre);
         if (x < frame.rect.left() || x > frame.rect.right())
@@ -349,10 +394,13 @@ void drawResonances(QPainter &painter, Frame const &frame,
         double const leftmost = frame.rect.left() + 1;
         double const left = std::clamp(x - width / 2, leftmost,
                                        std::max(leftmost, frame.rect.right() - width - 1));
-        QRectF const box(left, frame.rect.top() + 2, width, metrics.height());
-        if (box.left() < labelsEnd + 2 || box.right() > frame.rect.right())
+        auto const row = std::find_if(rowEnds.begin(), rowEnds.end(),
+                                      [&](double end) { return left >= end + 2; });
+        if (row == rowEnds.end() || left + width > frame.rect.right())
             continue;
-        labelsEnd = box.right();
+        QRectF const box(left, frame.rect.top() + 2 + metrics.height() * double(row - rowEnds.begin()),
+                         width, metrics.height());
+        *row = box.right();
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 220));
         painter.drawRect(box);
@@ -369,9 +417,15 @@ double drawHeader(QPainter &painter, QRectF const &area, BeltPreview const &prev
                   QString const &caption, QLocale const &locale)
 {
     double const line = QFontMetricsF(painter.font()).height();
-    QString header = BeltPlot::tr("%1 bodies, %2 of them binary")
-                         .arg(locale.toString(qulonglong(preview.bodyCount())),
-                              locale.toString(qulonglong(preview.binaryCount())));
+    QString header =
+        preview.bodyCount() < preview.beltSize()
+            ? BeltPlot::tr("%1 bodies; the first %2 shown, %3 of them binary")
+                  .arg(locale.toString(qulonglong(preview.beltSize())),
+                       locale.toString(qulonglong(preview.bodyCount())),
+                       locale.toString(qulonglong(preview.binaryCount())))
+            : BeltPlot::tr("%1 bodies, %2 of them binary")
+                  .arg(locale.toString(qulonglong(preview.bodyCount())),
+                       locale.toString(qulonglong(preview.binaryCount())));
     if (!caption.isEmpty())
         header += QStringLiteral(" \u2014 ") + caption;
     painter.setPen(Qt::black);
@@ -381,37 +435,97 @@ double drawHeader(QPainter &painter, QRectF const &area, BeltPreview const &prev
 }
 
 struct LegendEntry {
+    enum Shape { Dot, Ring, Outlined, Band };
+    Shape shape;
     QColor colour;
-    bool outlined; // as the central object is marked
     QString text;
 };
 
-// What the colours mean, on one line from legendY, and for a dense belt how
-// to read its shades below it. Returns where the panels begin.
+void drawLegendMark(QPainter &painter, LegendEntry const &entry, QPointF const &centre,
+                    double line)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    double const r = line * 0.3;
+    switch (entry.shape) {
+    case LegendEntry::Ring:
+        ringPen(painter, r * 1.1);
+        drawRing(painter, centre, r * 1.1);
+        break;
+    case LegendEntry::Band:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(entry.colour);
+        painter.drawRect(QRectF(centre - QPointF(r, r * 1.4), QSizeF(r * 2, r * 2.8)));
+        break;
+    default:
+        painter.setPen(entry.shape == LegendEntry::Outlined ? QPen(Qt::black, 1.2)
+                                                            : QPen(Qt::NoPen));
+        painter.setBrush(entry.colour);
+        painter.drawEllipse(centre, r, r);
+    }
+    painter.restore();
+}
+
+// The shadings of the histogram that the planet's resonances give.
+std::vector<LegendEntry> shadingEntries(BeltPreview const &preview)
+{
+    using Mark = BeltPreview::ResonanceMark;
+    std::vector<LegendEntry> entries;
+    if (!preview.planet())
+        return entries;
+    // Those that fall on the histogram.
+    BeltPreview::Axis const &axes = preview.axisHistogram().x;
+    auto const has = [&](Mark::Kind kind) {
+        auto const &marks = preview.planet()->resonances;
+        return std::any_of(marks.begin(), marks.end(), [&](Mark const &mark) {
+            return mark.kind == kind && mark.high >= axes.low && mark.low <= axes.high;
+        });
+    };
+    auto const band = [](QColor colour, double alpha) {
+        colour.setAlphaF(alpha);
+        return colour;
+    };
+    if (has(Mark::Gap))
+        entries.push_back({LegendEntry::Band, band(gapColour, 0.3), BeltPlot::tr("resonance gap")});
+    if (has(Mark::Family))
+        entries.push_back(
+            {LegendEntry::Band, band(familyColour, 0.3), BeltPlot::tr("resonant family")});
+    if (has(Mark::ChaoticZone))
+        entries.push_back(
+            {LegendEntry::Band, band(orbitColour, 0.35), BeltPlot::tr("planet's chaotic zone")});
+    return entries;
+}
+
+// What the colours and shadings mean, from legendY on as many lines as they
+// take, and for a dense belt how to read its shades below them. Returns where
+// the panels begin.
 double drawLegend(QPainter &painter, QRectF const &area, double legendY,
                   BeltPreview const &preview, QString const &centre)
 {
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
     std::vector<LegendEntry> entries{
-        {BeltPlot::singleColour, false, BeltPlot::tr("single bodies")},
-        {BeltPlot::binaryColour, false, BeltPlot::tr("binary bodies")},
-        {centreColour, true,
+        {LegendEntry::Dot, BeltPlot::singleColour, BeltPlot::tr("single bodies")},
+        {LegendEntry::Ring, BeltPlot::binaryColour, BeltPlot::tr("binary bodies")},
+        {LegendEntry::Outlined, centreColour,
          centre.isEmpty() ? BeltPlot::tr("central object")
                           : BeltPlot::tr("central object (%1)").arg(centre)}};
     if (preview.planet())
-        entries.push_back({planetColour, false, BeltPlot::tr("planet, its orbit and L4, L5")});
-    double x = area.left() + line * 0.5;
+        entries.push_back(
+            {LegendEntry::Dot, planetColour, BeltPlot::tr("planet, its orbit and L4, L5")});
+    for (LegendEntry const &shading : shadingEntries(preview))
+        entries.push_back(shading);
+    double const left = area.left() + line * 0.5;
+    double x = left;
     for (LegendEntry const &entry : entries) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(entry.outlined ? QPen(Qt::black, 1.2) : QPen(Qt::NoPen));
-        painter.setBrush(entry.colour);
-        painter.drawEllipse(QPointF(x + line * 0.3, legendY + line * 0.5), line * 0.3, line * 0.3);
-        painter.restore();
-        x += line * 0.8;
-        painter.drawText(QPointF(x, legendY + metrics.ascent()), entry.text);
-        x += metrics.horizontalAdvance(entry.text) + line;
+        double const width = line * 0.8 + metrics.horizontalAdvance(entry.text);
+        if (x > left && x + width > area.right() - line * 0.5) {
+            x = left;
+            legendY += line * 1.2;
+        }
+        drawLegendMark(painter, entry, QPointF(x + line * 0.3, legendY + line * 0.5), line);
+        painter.drawText(QPointF(x + line * 0.8, legendY + metrics.ascent()), entry.text);
+        x += width + line;
     }
     if (!preview.dense())
         return legendY + line * 1.6;
@@ -431,7 +545,7 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
 // sizes beside them or last.
 class PanelGrid {
 public:
-    enum Slot { TopView, EdgeOn, Eccentricity, Inclination, Sizes, SemiMajorAxes };
+    using Slot = BeltPlot::Slot;
 
     PanelGrid(QRectF const &area, double top, QFontMetricsF const &metrics)
         : area(area)
@@ -455,7 +569,7 @@ public:
         double const cellTop = top + (cell / columns) * cellHeight;
         return Frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
                             cellTop + topRoom(), side, side),
-                     &x, &y};
+                     &x, &y, QRectF(cellLeft, cellTop, cellWidth, cellHeight)};
     }
 
     double markerSize() const { return std::clamp(side / 90, 2.0, 4.0); }
@@ -486,29 +600,74 @@ struct Canvas {
     BeltPreview const &preview;
     QLocale const &locale;
     PanelGrid const &grid;
+    BeltPlot::Views const &views;
+    BeltPlot::Places &places;
 };
 
+// The axes of a panel as drawn: the whole, or the part of it in view.
+struct ShownAxes {
+    BeltPreview::Axis x, y;
+    bool zoomed = false;
+};
+
+ShownAxes shownAxes(Canvas const &canvas, BeltPlot::Slot slot, BeltPreview::Axis const &x,
+                    BeltPreview::Axis const &y)
+{
+    auto const &view = canvas.views[slot];
+    if (!view)
+        return {x, y, false};
+    return {BeltPreview::viewAxis(view->xLow, view->xHigh),
+            BeltPreview::viewAxis(view->yLow, view->yHigh), true};
+}
+
+Frame placed(Canvas const &canvas, BeltPlot::Slot slot, ShownAxes const &axes)
+{
+    canvas.places[slot] = {QRectF(), axes.x, axes.y};
+    BeltPlot::Place &place = canvas.places[slot];
+    Frame const frame = canvas.grid.frame(slot, place.x, place.y);
+    place.frame = frame.rect;
+    return frame;
+}
+
+void drawDensity(QPainter &painter, QRectF const &target, BeltPreview::Grid const &grid)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, densityImage(grid));
+    painter.restore();
+}
+
 // The bodies of a panel: one marker each, or as shaded cells when there are
-// too many to mark.
-void drawBodies(Canvas const &canvas, Frame const &frame, BeltPreview::PanelData const &data)
+// too many to mark; in a view zoomed into, the cells are counted again over it
+// where the bodies were kept, else the whole panel's cells are enlarged.
+void drawBodies(Canvas const &canvas, Frame const &frame, BeltPreview::PanelData const &data,
+                bool zoomed)
 {
     if (!canvas.preview.dense()) {
         drawMarkers(canvas.painter, frame, data.points, canvas.grid.markerSize());
         return;
     }
+    if (!zoomed)
+        return drawDensity(canvas.painter, frame.rect, data.grid);
+    if (!data.points.empty())
+        return drawDensity(canvas.painter, frame.rect, gridOf(data.points, frame, data.grid.size));
     canvas.painter.save();
-    canvas.painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    canvas.painter.drawImage(frame.rect, densityImage(data.grid));
+    canvas.painter.setClipRect(frame.rect);
+    drawDensity(canvas.painter,
+                QRectF(QPointF(frame.px(data.x.low), frame.py(data.y.high)),
+                       QPointF(frame.px(data.x.high), frame.py(data.y.low))),
+                data.grid);
     canvas.painter.restore();
 }
 
 // A panel of bodies in space or in their elements, as axes and bodies.
-Frame drawBodyPanel(Canvas const &canvas, BeltPreview::Panel panel, PanelGrid::Slot slot)
+Frame drawBodyPanel(Canvas const &canvas, BeltPreview::Panel panel, BeltPlot::Slot slot)
 {
     BeltPreview::PanelData const &data = canvas.preview.panel(panel);
-    Frame const frame = canvas.grid.frame(slot, data.x, data.y);
+    ShownAxes const axes = shownAxes(canvas, slot, data.x, data.y);
+    Frame const frame = placed(canvas, slot, axes);
     drawAxes(canvas.painter, frame, panelText(panel), canvas.locale);
-    drawBodies(canvas, frame, data);
+    drawBodies(canvas, frame, data, axes.zoomed);
     return frame;
 }
 
@@ -517,33 +676,43 @@ double centreSize(Canvas const &canvas)
     return std::max(3.0, canvas.grid.markerSize() * 1.3);
 }
 
+// The central object, where it is in view.
+void drawCentreShown(Canvas const &canvas, Frame const &frame, QString const &centre)
+{
+    canvas.painter.save();
+    canvas.painter.setClipRect(frame.bounds);
+    if (frame.rect.contains(QPointF(frame.px(0), frame.py(0))))
+        drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+    canvas.painter.restore();
+}
+
 // The belt from above, with the planet, its orbit and its Lagrange points.
 void drawTopView(Canvas const &canvas, QString const &centre)
 {
-    Frame const frame = drawBodyPanel(canvas, BeltPreview::TopView, PanelGrid::TopView);
+    Frame const frame = drawBodyPanel(canvas, BeltPreview::TopView, BeltPlot::TopView);
     if (canvas.preview.planet())
         drawPlanet(canvas.painter, frame, *canvas.preview.planet(), centreSize(canvas));
-    drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+    drawCentreShown(canvas, frame, centre);
 }
 
 void drawEdgeOn(Canvas const &canvas, QString const &centre)
 {
-    Frame const frame = drawBodyPanel(canvas, BeltPreview::EdgeOn, PanelGrid::EdgeOn);
-    drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+    Frame const frame = drawBodyPanel(canvas, BeltPreview::EdgeOn, BeltPlot::EdgeOn);
+    drawCentreShown(canvas, frame, centre);
 }
 
 // Eccentricity or inclination against the semi-major axis.
 void drawElement(Canvas const &canvas, BeltPreview::Panel panel)
 {
     drawBodyPanel(canvas, panel,
-                  panel == BeltPreview::AxisEccentricity ? PanelGrid::Eccentricity
-                                                         : PanelGrid::Inclination);
+                  panel == BeltPreview::AxisEccentricity ? BeltPlot::Eccentricity
+                                                         : BeltPlot::Inclination);
 }
 
 void drawSizes(Canvas const &canvas)
 {
     BeltPreview::Cumulative const &sizes = canvas.preview.sizeDistribution();
-    Frame const frame = canvas.grid.frame(PanelGrid::Sizes, sizes.x, sizes.y);
+    Frame const frame = placed(canvas, BeltPlot::Sizes, {sizes.x, sizes.y, false});
     drawAxes(canvas.painter, frame,
              {BeltPlot::tr("Sizes"), BeltPlot::tr("radius R (km)"),
               BeltPlot::tr("N(radius ≥ R)")},
@@ -551,12 +720,44 @@ void drawSizes(Canvas const &canvas)
     drawCumulative(canvas.painter, frame, sizes);
 }
 
+// The semi-major axes within a view, counted again in as many bins as the
+// whole has.
+BeltPreview::Histogram histogramWithin(BeltPreview const &preview, BeltPreview::Axis const &x)
+{
+    BeltPreview::Histogram histogram;
+    histogram.x = x;
+    int const bins = BeltPreview::histogramBins;
+    histogram.singles.assign(bins, 0);
+    histogram.binaries.assign(bins, 0);
+    double const width = x.high - x.low;
+    for (BeltPreview::Point const &point : preview.panel(BeltPreview::AxisEccentricity).points) {
+        double const bin = (point.x - x.low) / width * bins;
+        if (bin >= 0 && bin < bins)
+            ++(point.binary ? histogram.binaries : histogram.singles)[std::size_t(bin)];
+    }
+    std::uint32_t fullest = 1;
+    for (int bin = 0; bin < bins; ++bin)
+        fullest = std::max(fullest, histogram.singles[std::size_t(bin)] +
+                                        histogram.binaries[std::size_t(bin)]);
+    histogram.y = BeltPreview::roundAxis(0, fullest);
+    return histogram;
+}
+
 // The histogram, between the planet's resonances behind and their lines and
-// labels over it.
+// labels over it. A view narrows its semi-major axes; its height follows them.
 void drawSemiMajorAxes(Canvas const &canvas)
 {
-    BeltPreview::Histogram const &histogram = canvas.preview.axisHistogram();
-    Frame const frame = canvas.grid.frame(PanelGrid::SemiMajorAxes, histogram.x, histogram.y);
+    BeltPreview::Histogram const &whole = canvas.preview.axisHistogram();
+    auto const &view = canvas.views[BeltPlot::SemiMajorAxes];
+    bool const recount =
+        view && !canvas.preview.panel(BeltPreview::AxisEccentricity).points.empty();
+    BeltPreview::Histogram const histogram =
+        recount ? histogramWithin(canvas.preview, BeltPreview::viewAxis(view->xLow, view->xHigh))
+                : whole;
+    ShownAxes axes{histogram.x, histogram.y, false};
+    if (view && !recount)
+        axes.x = BeltPreview::viewAxis(view->xLow, view->xHigh);
+    Frame const frame = placed(canvas, BeltPlot::SemiMajorAxes, axes);
     drawAxes(canvas.painter, frame,
              {BeltPlot::tr("Semi-major axes"), BeltPlot::tr("semi-major axis (AU)"),
               BeltPlot::tr("bodies")},
@@ -612,15 +813,17 @@ QString BeltPlot::tickText(double value, double step, QLocale const &locale)
     return locale.toString(value, 'f', decimals);
 }
 
-void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
-                    QString const &centre, QString const &caption, QLocale const &locale)
+BeltPlot::Places BeltPlot::draw(QPainter &painter, QRectF const &area,
+                                BeltPreview const &preview, QString const &centre,
+                                QString const &caption, QLocale const &locale, Views const &views)
 {
     painter.save();
     painter.setFont(font());
     double const legendY = drawHeader(painter, area, preview, caption, locale);
     double const top = drawLegend(painter, area, legendY, preview, centre);
     PanelGrid const grid(area, top, QFontMetricsF(painter.font()));
-    Canvas const canvas{painter, preview, locale, grid};
+    Places places;
+    Canvas const canvas{painter, preview, locale, grid, views, places};
     drawTopView(canvas, centre);
     drawEdgeOn(canvas, centre);
     drawElement(canvas, BeltPreview::AxisEccentricity);
@@ -628,6 +831,7 @@ void BeltPlot::draw(QPainter &painter, QRectF const &area, BeltPreview const &pr
     drawSizes(canvas);
     drawSemiMajorAxes(canvas);
     painter.restore();
+    return places;
 }
 
 QImage BeltPlot::image(BeltPreview const &preview, QSize size, QString const &centre,

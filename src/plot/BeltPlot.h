@@ -11,7 +11,9 @@
 #include <QRectF>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 
@@ -38,11 +40,28 @@ public:
     // platform.
     static QFont font();
 
+    // The panels of the picture.
+    enum Slot { TopView, EdgeOn, Eccentricity, Inclination, Sizes, SemiMajorAxes };
+    static constexpr std::size_t slotCount = 6;
+    // A part of a panel shown instead of the whole: the ranges of its axes
+    // (of the semi-major axes only for their histogram, whose height follows).
+    struct Range {
+        double xLow, xHigh, yLow, yHigh;
+    };
+    using Views = std::array<std::optional<Range>, slotCount>;
+    // Where a panel was drawn, and its axes as drawn.
+    struct Place {
+        QRectF frame;
+        BeltPreview::Axis x, y;
+    };
+    using Places = std::array<Place, slotCount>;
+
     // caption, if not empty, is shown after the number of bodies; centre names
-    // the central object. Numbers follow locale.
-    static void draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
-                     QString const &centre, QString const &caption = QString(),
-                     QLocale const &locale = QLocale());
+    // the central object. Numbers follow locale. Panels with a view show
+    // that part of themselves. Returns where the panels went.
+    static Places draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
+                       QString const &centre, QString const &caption = QString(),
+                       QLocale const &locale = QLocale(), Views const &views = {});
 
     // The picture on a white image of the given size.
     static QImage image(BeltPreview const &preview, QSize size, QString const &centre,

@@ -203,6 +203,22 @@ BeltPreview::Axis BeltPreview::roundAxis(double low, double high)
     return axis;
 }
 
+BeltPreview::Axis BeltPreview::viewAxis(double low, double high)
+{
+    Axis axis = roundAxis(low, high);
+    // A range too narrow or not finite keeps the round axis's room around it.
+    if (!std::isfinite(low) || !std::isfinite(high) || !(high - low > axis.step * 1e-6) ||
+        low < axis.low || high > axis.high)
+        return axis;
+    axis.low = low;
+    axis.high = high;
+    axis.ticks.clear();
+    for (double k = std::ceil(low / axis.step); k * axis.step <= high && axis.ticks.size() < 100;
+         ++k)
+        axis.ticks.push_back(k * axis.step);
+    return axis;
+}
+
 BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
 {
     if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
@@ -221,22 +237,33 @@ BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          std::size_t markerLimit, int gridSize)
-    : BeltPreview(belt, std::nullopt, markerLimit, gridSize)
+    : BeltPreview(belt, belt.size(), std::nullopt, markerLimit, gridSize)
 {
 }
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          Settings const &settings, std::size_t markerLimit, int gridSize)
-    : BeltPreview(belt, planetMarks(settings), markerLimit, gridSize)
+    : BeltPreview(belt, std::min<std::size_t>(belt.size(), sampleLimit), planetMarks(settings),
+                  markerLimit, gridSize)
 {
 }
 
-BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
-                         std::optional<PlanetMarks> planet, std::size_t markerLimit, int gridSize)
-    : bodies(belt.size())
-    , isDense(belt.size() > markerLimit)
+BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole,
+                         std::size_t shown, std::optional<PlanetMarks> planet,
+                         std::size_t markerLimit, int gridSize)
+    : bodies(shown)
+    , beltBodies(whole.size())
+    , isDense(shown > markerLimit)
     , planetShown(std::move(planet))
 {
+    // The bodies shown, the first of the belt.
+    struct {
+        std::vector<std::unique_ptr<BaseAsteroid>> const &all;
+        std::size_t count;
+        auto begin() const { return all.begin(); }
+        auto end() const { return all.begin() + std::ptrdiff_t(count); }
+        std::size_t size() const { return count; }
+    } const belt{whole, shown};
     // First the extents, then the markers or the cells: the trigonometry is
     // cheaper to do twice than a million positions are to keep.
     double reach = 0; // largest distance from the centre along any axis
@@ -254,23 +281,27 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
     }
     // Both views of space share one scale, the same on both axes, so that the
     // belt keeps its shape; it holds the planet's orbit too.
+    // With room around the planet's orbit for the names of L4 and L5.
     if (planetShown && std::isfinite(planetShown->orbitRadius))
-        reach = std::max(reach, planetShown->orbitRadius);
-    Axis const space = roundAxis(-reach, reach);
+        reach = std::max(reach, planetShown->orbitRadius * 1.15);
+    // Fitted to them with a little room, not widened to round ticks, which
+    // could double the view.
+    Axis const space = reach > 0 ? viewAxis(-reach * 1.04, reach * 1.04) : roundAxis(0, 0);
     panels[TopView].x = panels[TopView].y = space;
     panels[EdgeOn].x = panels[EdgeOn].y = space;
     panels[AxisEccentricity].x = panels[AxisInclination].x = a.axis();
     panels[AxisEccentricity].y = e.axis();
     panels[AxisInclination].y = i.axis();
 
+    bool const keep = !isDense || belt.size() <= keptLimit;
     for (PanelData &panel : panels) {
         if (isDense) {
             panel.grid.size = gridSize;
             panel.grid.singles.assign(std::size_t(gridSize) * std::size_t(gridSize), 0);
             panel.grid.binaries = panel.grid.singles;
-        } else {
-            panel.points.reserve(belt.size());
         }
+        if (keep)
+            panel.points.reserve(belt.size());
     }
     for (auto const &body : belt) {
         Shown const shown = shownOf(*body);
@@ -282,10 +313,10 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                                           {shown.a, shown.i, shown.binary}};
         for (std::size_t p = 0; p < panelCount; ++p) {
             PanelData &panel = panels[p];
-            if (!isDense) {
+            if (keep)
                 panel.points.push_back(points[p]);
+            if (!isDense)
                 continue;
-            }
             std::size_t const cell =
                 std::size_t(cellOf(points[p].y, panel.y, gridSize)) * std::size_t(gridSize) +
                 std::size_t(cellOf(points[p].x, panel.x, gridSize));
@@ -331,10 +362,15 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
 std::optional<BeltPreview> BeltPreview::ofBelt(Settings const &settings, std::uint32_t seed,
                                                std::atomic<bool> const *stop)
 {
-    Generator generator(settings, seed);
+    Settings sample = settings;
+    sample.number = std::min(settings.number, sampleLimit);
+    Generator generator(sample, seed);
     std::atomic<int> progress{0};
     generator.generate(progress, stop);
     if (stop && stop->load())
         return std::nullopt;
-    return BeltPreview(generator.bodies(), settings);
+    BeltPreview preview(generator.bodies(), settings);
+    preview.beltBodies =
+        std::max<std::size_t>(preview.bodies, std::min(settings.number, Generator::numberCap));
+    return preview;
 }

@@ -52,6 +52,9 @@ public:
     // An axis of decimal logarithms from low to high, widened to whole
     // decades, with a tick at each (every second or fifth when there are many).
     static Axis decadeAxis(double low, double high);
+    // An axis from exactly low to high, as a view fitted to its values or
+    // zoomed into shows it, with round ticks inside (about six of them).
+    static Axis viewAxis(double low, double high);
 
     struct Point {
         double x, y;
@@ -68,7 +71,9 @@ public:
 
     struct PanelData {
         Axis x, y;
-        std::vector<Point> points; // one per body, in the belt's order; empty when dense
+        // One per body, in the belt's order; kept when dense too for belts up
+        // to keptLimit, so that a view zoomed into can count them again.
+        std::vector<Point> points;
         Grid grid;                 // filled only when dense
     };
 
@@ -108,11 +113,19 @@ public:
 
     // Belts up to this size are drawn body by body.
     static constexpr std::size_t defaultMarkerLimit = 5000;
+    // Dense belts up to this size keep their points as well.
+    static constexpr std::size_t keptLimit = 50000;
+    // A larger belt is shown by its first bodies, drawn as a run with the
+    // same settings and seed draws them: the bodies of a belt are drawn one
+    // after another from the same numbers, whatever its size, so that these
+    // are a fair sample of it, and the window can follow the form as it is
+    // typed in.
+    static constexpr std::uint32_t sampleLimit = 20000;
 
     explicit BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                          std::size_t markerLimit = defaultMarkerLimit, int gridSize = 320);
     // The belt and the planet of its settings, whose orbit the views of space
-    // hold as well.
+    // hold as well; a belt of more than sampleLimit bodies by its first ones.
     BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                 Settings const &settings, std::size_t markerLimit = defaultMarkerLimit,
                 int gridSize = 320);
@@ -122,7 +135,10 @@ public:
     static std::optional<BeltPreview> ofBelt(Settings const &settings, std::uint32_t seed,
                                              std::atomic<bool> const *stop = nullptr);
 
+    // The bodies shown: a sample when fewer than the belt's.
     std::size_t bodyCount() const { return bodies; }
+    // The bodies of the belt the settings make.
+    std::size_t beltSize() const { return beltBodies; }
     std::size_t binaryCount() const { return binaries; }
     // Drawn as densities rather than markers.
     bool dense() const { return isDense; }
@@ -132,10 +148,11 @@ public:
     std::optional<PlanetMarks> const &planet() const { return planetShown; }
 
 private:
-    BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
+    BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::size_t shown,
                 std::optional<PlanetMarks> planet, std::size_t markerLimit, int gridSize);
 
     std::size_t bodies = 0;
+    std::size_t beltBodies = 0;
     std::size_t binaries = 0;
     bool isDense = false;
     std::array<PanelData, panelCount> panels;

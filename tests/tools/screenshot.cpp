@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -62,27 +61,21 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "screenshot: cannot generate the example %s\n", argv[3]);
         return 1;
     }
-    QWidget *shown = &window;
-    // Opening an example opened the preview; the window is shown alone.
-    if (auto *open = window.findChild<PreviewWindow *>(); open && !preview)
-        open->close();
-    if (preview) {
-        // A fixed seed, so that the picture changes only when the program does.
-        PreviewWindow *previewWindow = window.showPreview();
-        if (example.isEmpty())
-            previewWindow->setSeed(5489);
-        // Beside the window, as far as the screen allows.
-        QPoint at = window.frameGeometry().topRight() + QPoint(8, 0);
-        at.setX(std::max(0, std::min(at.x(), previewWindow->screen()->availableGeometry().right() -
-                                                 previewWindow->frameGeometry().width())));
-        previewWindow->move(at);
-        shown = previewWindow;
-    }
+    // The window as it starts for a new user: the preview beside the form,
+    // with a fixed seed, so that the picture changes only when the program does.
+    PreviewWindow *previewWidget = window.showPreview();
+    if (example.isEmpty())
+        previewWidget->setSeed(5489);
+    QWidget *shown = preview ? static_cast<QWidget *>(previewWidget) : &window;
     int status = 1;
     // Give the windows time to be mapped, the preview to be drawn, and both
     // to be painted before reading them back.
     QTimer::singleShot(example.isEmpty() ? 1500 : 4000, [&] {
-        QPixmap const shot = shown->screen()->grabWindow(shown->winId());
+        QRect const area(shown->mapTo(&window, QPoint(0, 0)), shown->size());
+        QPixmap const shot = preview ? window.screen()->grabWindow(window.winId(), area.x(),
+                                                                   area.y(), area.width(),
+                                                                   area.height())
+                                     : window.screen()->grabWindow(window.winId());
         if (!shot.isNull() && shot.save(QString::fromLocal8Bit(argv[1]), "PNG"))
             status = 0;
         else

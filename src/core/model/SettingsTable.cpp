@@ -128,7 +128,10 @@ std::vector<SettingRow> makeTable()
 {
     std::vector<SettingRow> rows;
     rows.push_back(choiceRow<&Settings::objectType, BaseAsteroid::ObjectType>(
-        "type", "objectType", "type", "Object type: {words}.", {},
+        "type", "objectType", "type", "Object type: {words}.",
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "Asteroid or comet: the kind of body the catalogue makes of "
+                                    "every body of the belt")},
         {{BaseAsteroid::Asteroid, word("asteroid", QT_TRANSLATE_NOOP("MainWindow", "Asteroid"))},
          {BaseAsteroid::Comet, word("comet", QT_TRANSLATE_NOOP("MainWindow", "Comet"))}}));
     rows.push_back(textRow("name", "beltName", "Belt name, the stem of every body's name.",
@@ -137,7 +140,10 @@ std::vector<SettingRow> makeTable()
                                               "Name of asteroids - a serial number is appended")},
                            valueOf<&Settings::beltName>));
     rows.push_back(textRow("center", "beltCenter", "Center object that the bodies orbit.",
-                           {QT_TRANSLATE_NOOP("MainWindow", "Center object")},
+                           {QT_TRANSLATE_NOOP("MainWindow", "Center object"),
+                            QT_TRANSLATE_NOOP("MainWindow",
+                                              "The object the bodies orbit, by the name the "
+                                              "catalogue's reader knows it by")},
                            valueOf<&Settings::beltCenter>));
 
     rows.push_back(flagRow(
@@ -170,7 +176,11 @@ std::vector<SettingRow> makeTable()
     rows.push_back(massUnit);
 
     SettingRow number = row("number", "number", SettingRow::WholeNumber,
-                            "Number of bodies, {range}.", {});
+                            "Number of bodies, {range}.",
+                            {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                                        "How many bodies the belt has, from 1 "
+                                                        "to 1,000,000; about one in five is a "
+                                                        "binary, which holds two more")});
     number.range = {0, double(FieldLimits::largestEnteredNumber), 0};
     number.valueName = "count";
     number.wholeAt = valueOf<&Settings::number>.get;
@@ -202,27 +212,46 @@ std::vector<SettingRow> makeTable()
 
     rows.push_back(numberRow("inner", "innerRadius", FieldLimits::beltRadius, "AU", "AU",
                              "Belt inner radius in AU, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Belt inner radius"), nullptr, " AU"},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Belt inner radius"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The smallest semi-major axis of the bodies' orbits, in AU (astronomical units), from 0 to 1e21"),
+                              " AU"},
                              valueOf<&Population::innerRadius>));
     rows.push_back(numberRow("outer", "outerRadius", FieldLimits::beltRadius, "AU", "AU",
                              "Belt outer radius in AU, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Belt outer radius"), nullptr, " AU"},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Belt outer radius"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The largest semi-major axis of the bodies' orbits, in AU (astronomical units), from 0 to 1e21"),
+                              " AU"},
                              valueOf<&Population::outerRadius>));
     rows.push_back(numberRow("min-radius", "minRadius", FieldLimits::bodyRadius, "km", "km",
                              "Smallest body radius in km, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Min radius"), nullptr, " km"},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Min radius"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The radius of the smallest body, in km, from 0 to 1e21"),
+                              " km"},
                              valueOf<&Population::minRadius>));
     rows.push_back(numberRow("max-radius", "maxRadius", FieldLimits::bodyRadius, "km", "km",
                              "Largest body radius in km, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Max radius"), nullptr, " km"},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max radius"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The radius of the largest body, in km, from 0 to 1e21"),
+                              " km"},
                              valueOf<&Population::maxRadius>));
     rows.push_back(numberRow("min-eccentricity", "minEccentricity", FieldLimits::eccentricity, "",
                              "e", "Smallest eccentricity, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Min eccentricity")},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Min eccentricity"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The smallest eccentricity of the orbits, from 0 "
+                                                "(a circle) to 99.99; below 1 an ellipse")},
                              valueOf<&Population::minEccentricity>));
     rows.push_back(numberRow("max-eccentricity", "maxEccentricity", FieldLimits::eccentricity, "",
                              "e", "Largest eccentricity, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Max eccentricity")},
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max eccentricity"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The largest eccentricity of the orbits, from 0 "
+                                                "(a circle) to 99.99; 1 or more makes open "
+                                                "orbits")},
                              valueOf<&Population::maxEccentricity>));
     rows.push_back(numberRow("max-inclination", "maxInclination", FieldLimits::inclination,
                              "degrees", "degrees",
@@ -233,13 +262,21 @@ std::vector<SettingRow> makeTable()
                              valueOf<&Population::maxInclination>));
     // The planes' names stay English in every language.
     rows.push_back(choiceRow<&Settings::referencePlane, Orbit::ReferencePlane>(
-        "plane", "referencePlane", "plane", "Reference plane: {words}.", {},
+        "plane", "referencePlane", "plane", "Reference plane: {words}.",
+        {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                    "The plane the inclinations and nodes are measured from: the "
+                                    "ecliptic, the central object's equator, or the plane of an "
+                                    "extrasolar system")},
         {{Orbit::Ecliptic, word("ecliptic", "Ecliptic")},
          {Orbit::Equator, word("equator", "Equator")},
          {Orbit::Extrasolar, word("extrasolar", "Extrasolar")}}));
     rows.push_back(numberRow("epoch", "epoch", FieldLimits::epoch, "(Julian date)", "JD",
                              "Epoch as a Julian date, {range}.",
-                             {QT_TRANSLATE_NOOP("MainWindow", "Epoch")}, valueOf<&Settings::epoch>));
+                             {QT_TRANSLATE_NOOP("MainWindow", "Epoch"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The time the orbits hold for, as a Julian date "
+                                                "from 0 to 10000000 (2457395.5 is 8 January 2016)")},
+                             valueOf<&Settings::epoch>));
 
     // The distributions: older recipes lack them, and the bell (a mean
     // anomaly of 0) stands. Each number counts only with its choice made.

@@ -214,11 +214,6 @@ std::string settingText(SettingRow const &row, EnteredSettings &entered,
     return {};
 }
 
-EnteredSettings enteredOf(Recipe const &recipe)
-{
-    return {recipe.settings, recipe.massUnit};
-}
-
 RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
                     std::string_view value = {})
 {
@@ -231,11 +226,6 @@ RecipeError errorAt(RecipeError::Kind kind, int line, std::string_view key = {},
 }
 
 } // namespace
-
-Settings Recipe::forRun() const
-{
-    return enteredOf(*this).forRun();
-}
 
 std::string shellQuoted(std::string const &word)
 {
@@ -254,7 +244,7 @@ std::string shellQuoted(std::string const &word)
 std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
 {
     std::string line = shellQuoted(program);
-    EnteredSettings entered = enteredOf(recipe);
+    EnteredSettings entered = recipe;
     auto const options = [&](SettingRow::Level level, std::size_t population) {
         for (SettingRow const &row : settingsTable()) {
             if (row.level != level)
@@ -302,7 +292,7 @@ std::string recipeText(Recipe const &recipe)
         "# Lines are key = value, names in double quotes; # starts a comment line.\n"
         "# Each [population] section holds one population of the belt.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
-    EnteredSettings entered = enteredOf(recipe);
+    EnteredSettings entered = recipe;
     for (SettingRow const &row : settingsTable()) {
         if (row.level == SettingRow::OfBelt)
             text += std::string(row.key) + " = " + settingText(row, entered) + "\n";
@@ -500,7 +490,7 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
     RecipeReader reader;
     if (auto error = reader.read(text))
         return *error;
-    return Recipe{reader.entered.settings, reader.entered.massUnit, reader.seed};
+    return Recipe(reader.entered, reader.seed);
 }
 
 std::variant<Recipe, RecipeError> readRecipe(std::string const &path)

@@ -17,18 +17,21 @@
 // is plain "key = value" lines that a person can read and edit; the keys are
 // the command line's option names, so a recipe reads like the options that
 // make the same belt.
-struct Recipe {
+// The settings are kept as entered (the total mass in its unit); forRun()
+// gives the record a run takes.
+struct Recipe : EnteredSettings {
     using MassUnit = Settings::MassUnit;
     static constexpr MassUnit SolarMasses = Settings::SolarMasses;
     static constexpr MassUnit EarthMasses = Settings::EarthMasses;
 
-    Settings settings; // with totalMass in massUnit, as the person gave it
-    MassUnit massUnit = SolarMasses;
-    std::uint32_t seed = 0;
+    Recipe() = default;
+    Recipe(EnteredSettings const &entered, std::uint32_t seed) : EnteredSettings(entered), seed(seed) {}
+    Recipe(Settings const &settings, MassUnit unit, std::uint32_t seed)
+        : Recipe(EnteredSettings{settings, unit}, seed)
+    {
+    }
 
-    // The record a run takes: an Earth-mass total converted to solar masses
-    // the way the window and the command line convert it.
-    Settings forRun() const;
+    std::uint32_t seed = 0;
 
     // Version 2 holds each population in a section; version 1, one
     // population with the Trojans' and the family's shares, still reads.
