@@ -44,13 +44,19 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
     Settings settings(Settings::Vulcanoids);
     settings.number = number;
     if (writer == "distributions") {
-        settings.radiusDistribution = Settings::RadiusDistribution::PowerLaw;
-        settings.eccentricityDistribution = Settings::SpreadDistribution::Rayleigh;
-        settings.eccentricityMode = 0.0003;
-        settings.inclinationDistribution = Settings::SpreadDistribution::Rayleigh;
-        settings.inclinationMode = 3;
-        settings.semiMajorAxisDistribution = Settings::SemiMajorAxisDistribution::SurfaceDensity;
-        settings.meanAnomalyDistribution = Settings::MeanAnomalyDistribution::Uniform;
+        settings.populations[0].radiusDistribution = Settings::RadiusDistribution::PowerLaw;
+        settings.populations[0].eccentricityDistribution = Settings::SpreadDistribution::Rayleigh;
+        settings.populations[0].eccentricityMode = 0.0003;
+        settings.populations[0].inclinationDistribution = Settings::SpreadDistribution::Rayleigh;
+        settings.populations[0].inclinationMode = 3;
+        settings.populations[0].semiMajorAxisDistribution = Settings::SemiMajorAxisDistribution::SurfaceDensity;
+        settings.populations[0].meanAnomalyDistribution = Settings::MeanAnomalyDistribution::Uniform;
+    }
+    if (writer == "populations") {
+        // The same belt as five populations of a fifth each: the same draws.
+        settings.populations.resize(5, settings.populations[0]);
+        for (Population &population : settings.populations)
+            population.share = 20;
     }
     if (writer == "main-belt") {
         settings = std::get<Recipe>(exampleRecipe(*findExample("main-belt"))).forRun();
@@ -61,7 +67,7 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
     auto start = Clock::now();
     Generator generator(settings, seed);
     if (writer == "overlap" || writer == "overlap-nosync" || writer == "distributions" ||
-        writer == "main-belt") {
+        writer == "main-belt" || writer == "populations") {
         // As beltwright-cli saves: written while it is generated.
         CatalogueFile::setSyncing(writer == "overlap");
         std::atomic<int> saved{0};
@@ -244,13 +250,15 @@ int main(int argc, char **argv)
     std::vector<double> durableJob, overlappedJob, ddSeconds, coreProcess, refProcess, cliProcess;
     std::vector<double> shapedProcess; // every distribution but the bell's
     std::vector<double> mainBeltProcess; // the main-belt example
+    std::vector<double> populationsProcess; // five populations of a fifth each
+    long populationsPeak = 0;
     long corePeak = 0, refPeak = 0;
     unsigned long long precise = 0, fallbacks = 0;
     std::uint64_t bytes = 0;
     std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores, files in %s\n", number,
                 seed, runs, sysconf(_SC_NPROCESSORS_ONLN), dir.c_str());
     for (int run = 0; run < runs; ++run) {
-        Sample core, unsynced, overlapped, shaped, mainBelt, reference;
+        Sample core, unsynced, overlapped, shaped, mainBelt, populations, reference;
         // Each job starts with no file of its own and no dirty pages of the
         // previous one, so that neither pays for freeing or flushing the
         // other's output. They alternate so that drifting load hits all.
@@ -268,6 +276,8 @@ int main(int argc, char **argv)
         ok = ok && spawnJob("distributions", unsyncedPath, number, seed, shaped);
         fresh(unsyncedPath);
         ok = ok && spawnJob("main-belt", unsyncedPath, number, seed, mainBelt);
+        fresh(unsyncedPath);
+        ok = ok && spawnJob("populations", unsyncedPath, number, seed, populations);
         std::remove(unsyncedPath.c_str());
         fresh(corePath);
         ok = ok && spawnJob("overlap", corePath, number, seed, core);
@@ -297,6 +307,8 @@ int main(int argc, char **argv)
         coreProcess.push_back(overlapped.process);
         shapedProcess.push_back(shaped.process);
         mainBeltProcess.push_back(mainBelt.process);
+        populationsProcess.push_back(populations.process);
+        populationsPeak = std::max(populationsPeak, populations.peakKiB);
         refProcess.push_back(reference.process);
         coreGenerate.push_back(unsynced.generate);
         coreSave.push_back(unsynced.save);
@@ -338,6 +350,11 @@ int main(int argc, char **argv)
                 median(shapedProcess));
     std::printf("%-22s %12.3f %12.3f\n", "main belt, start→exit", minimum(mainBeltProcess),
                 median(mainBeltProcess));
+    std::printf("%-22s %12.3f %12.3f   %.2fx the bell's median (target at most 1.1x), peak "
+                "%.1f MiB\n",
+                "5 populations, start→exit", minimum(populationsProcess),
+                median(populationsProcess), median(populationsProcess) / median(coreProcess),
+                populationsPeak / 1024.0);
 
     std::printf("\nThe core's durable save, %.1f MiB, saving while it generates:\n",
                 double(bytes) / (1 << 20));

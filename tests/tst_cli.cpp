@@ -161,6 +161,34 @@ private slots:
         }
     }
 
+    // A belt of one background population is byte for byte the belt of the
+    // version before populations (the MD5 sums of its catalogues).
+    void onePopulationKeepsItsBytes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("md5");
+        auto const preset = [](char const *name, char const *md5) {
+            QTest::newRow(name) << QStringList{"--preset", name, "--seed", "7"} << QByteArray(md5);
+        };
+        preset("vulcanoids", "2c4836d107ca121114fc1da9302cebb6");
+        preset("oort-cloud", "b93727976398ad3bd1de8972d34873d6");
+        preset("toliman-a-comets", "08fa667c6e17fcb27f836a17362f7480");
+        preset("ebelt-em", "0c720c31917bd627e3fee79b21d0f298");
+        QTest::newRow("main belt, its gaps and cleared orbit")
+            << QStringList{"--example", "main-belt"}
+            << QByteArray("203240eb4470a56bfa295ad3f760db38");
+        QTest::newRow("Trojans alone") << QStringList{"--example", "jupiter-trojans"}
+                                       << QByteArray("3f1dc5025ab3ed7c13179e1ae797b77a");
+    }
+    void onePopulationKeepsItsBytes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, md5);
+        Run const run = runCli(options << "-q");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QCryptographicHash::hash(run.out, QCryptographicHash::Md5).toHex(), md5);
+    }
+
     void existingFileIsReplacedWhole()
     {
         QTemporaryDir dir;
@@ -194,14 +222,14 @@ private slots:
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("warnings");
         QTest::newRow("belt radii reversed")
-            << QStringList{"--inner", "0.5"} << Edit([](Settings &s) { s.innerRadius = 0.5; })
+            << QStringList{"--inner", "0.5"} << Edit([](Settings &s) { s.populations[0].innerRadius = 0.5; })
             << QStringList{"--inner 0.5 is above --outer 0.18: every body will orbit at 0.5 AU"};
         QTest::newRow("body radii and eccentricities reversed")
             << QStringList{"--min-radius", "4", "--max-radius", "1", "--min-eccentricity", "0.01"}
             << Edit([](Settings &s) {
-                   s.minRadius = 4;
-                   s.maxRadius = 1;
-                   s.minEccentricity = 0.01;
+                   s.populations[0].minRadius = 4;
+                   s.populations[0].maxRadius = 1;
+                   s.populations[0].minEccentricity = 0.01;
                })
             << QStringList{"--min-radius 4 is above --max-radius 1: every body will have a "
                            "radius of 4 km",
@@ -209,19 +237,19 @@ private slots:
                            "orbit will have an eccentricity of 0.01"};
         QTest::newRow("open orbits")
             << QStringList{"--max-eccentricity", "1"}
-            << Edit([](Settings &s) { s.maxEccentricity = 1; })
+            << Edit([](Settings &s) { s.populations[0].maxEccentricity = 1; })
             << QStringList{"--max-eccentricity 1: orbits with an eccentricity of 1 or more are "
                            "open, and a reader of orbital elements cannot place them"};
         QTest::newRow("every orbit open")
             << QStringList{"--min-eccentricity", "1.5", "--max-eccentricity", "2"}
             << Edit([](Settings &s) {
-                   s.minEccentricity = 1.5;
-                   s.maxEccentricity = 2;
+                   s.populations[0].minEccentricity = 1.5;
+                   s.populations[0].maxEccentricity = 2;
                })
             << QStringList{"--min-eccentricity 1.5: every orbit will be open (an eccentricity of "
                            "1 or more), and a reader of orbital elements cannot place them"};
         QTest::newRow("equal bounds")
-            << QStringList{"--inner", "0.18"} << Edit([](Settings &s) { s.innerRadius = 0.18; })
+            << QStringList{"--inner", "0.18"} << Edit([](Settings &s) { s.populations[0].innerRadius = 0.18; })
             << QStringList{};
     }
     void oddBoundsAreWarnedOf()
@@ -303,13 +331,13 @@ private slots:
             {"\tParentBody\t\"Proxima b\"\n"});
         row("number", {"--number", "7"}, [](Settings &s) { s.number = 7; }, {"\"VS 7\"\n"});
         row("inner+outer", {"--inner", "2.5", "--outer", "2.5"},
-            [](Settings &s) { s.innerRadius = s.outerRadius = 2.5; }, {"\t\tSemiMajorAxis\t2.5\n"});
+            [](Settings &s) { s.populations[0].innerRadius = s.populations[0].outerRadius = 2.5; }, {"\t\tSemiMajorAxis\t2.5\n"});
         row("radii", {"--min-radius", "4", "--max-radius", "4"},
-            [](Settings &s) { s.minRadius = s.maxRadius = 4; }, {"\tRadius\t\t4\n"});
+            [](Settings &s) { s.populations[0].minRadius = s.populations[0].maxRadius = 4; }, {"\tRadius\t\t4\n"});
         row("eccentricities", {"--min-eccentricity", "0.25", "--max-eccentricity", "0.25"},
-            [](Settings &s) { s.minEccentricity = s.maxEccentricity = 0.25; },
+            [](Settings &s) { s.populations[0].minEccentricity = s.populations[0].maxEccentricity = 0.25; },
             {"\t\tEccentricity\t0.25\n"});
-        row("inclination", {"--max-inclination", "0"}, [](Settings &s) { s.maxInclination = 0; },
+        row("inclination", {"--max-inclination", "0"}, [](Settings &s) { s.populations[0].maxInclination = 0; },
             {});
         row("plane", {"--plane", "extrasolar"},
             [](Settings &s) { s.referencePlane = Orbit::Extrasolar; },
@@ -406,9 +434,9 @@ private slots:
                                                      "--number",
                                                      "3"}
                                       << Edit([](Settings &s) {
-                                             s.innerRadius = s.outerRadius = s.maxRadius = 1e21;
-                                             s.maxEccentricity = 99.99;
-                                             s.maxInclination = 180;
+                                             s.populations[0].innerRadius = s.populations[0].outerRadius = s.populations[0].maxRadius = 1e21;
+                                             s.populations[0].maxEccentricity = 99.99;
+                                             s.populations[0].maxInclination = 180;
                                              s.epoch = 10000000;
                                              s.barycenter = true;
                                              s.totalMass = 1e35;
@@ -417,7 +445,7 @@ private slots:
         QTest::newRow("zeros") << QStringList{"--inner", "0",  "--min-radius", "-0",
                                               "--epoch", "-0", "--number",     "+2"}
                                << Edit([](Settings &s) {
-                                      s.innerRadius = s.minRadius = s.epoch = 0;
+                                      s.populations[0].innerRadius = s.populations[0].minRadius = s.epoch = 0;
                                       s.number = 2;
                                   });
     }
@@ -501,13 +529,14 @@ private slots:
             {"--preset", "ebelt-em", "--mass-unit", "earth", "--total-mass", "1e-320"},
             "--total-mass");
         row("Trojans down to the center",
-            {"--preset", "vulcanoids", "--planet", "--planet-mass", "500", "--trojan-share", "50",
-             "--libration-amplitude", "90"},
-            "--libration-amplitude");
+            {"--preset", "vulcanoids", "--planet", "--planet-mass", "500", "--share", "50",
+             "--population", "--kind", "trojans", "--share", "50", "--libration-amplitude", "90"},
+            "population 2 \"Trojans\": --libration-amplitude");
         row("family down to the center",
-            {"--preset", "vulcanoids", "--planet", "--planet-mass", "30", "--family-share", "50",
-             "--family-resonance", "11:7", "--resonance-eccentricity", "0.99"},
-            "--family-resonance");
+            {"--preset", "vulcanoids", "--planet", "--planet-mass", "30", "--share", "50",
+             "--population", "--kind", "family", "--share", "50", "--family-resonance", "11:7",
+             "--resonance-eccentricity", "0.99"},
+            "population 2 \"Family\": --family-resonance");
         row("no center without a preset", {}, "--center");
         row("bad value after good", {"--preset", "oort-cloud", "--number", "3", "--plane", "x"},
             "--plane");
@@ -518,8 +547,12 @@ private slots:
         row("planet without orbit", {"--preset", "vulcanoids", "--planet",
                                      "--planet-semi-major-axis", "0"},
             "--planet-semi-major-axis");
-        row("shares above 100 %", {"--example", "kuiper-belt", "--trojan-share", "80"},
-            "--family-share");
+        row("shares above 100 %", {"--example", "kuiper-belt", "--share", "80"}, "--share");
+        row("Trojans without the planet", {"--preset", "vulcanoids", "--kind", "trojans"},
+            "--kind");
+        row("more populations than shares",
+            {"--example", "kuiper-belt", "--population", "--population"},
+            "--share");
         row("no such resonance", {"--example", "main-belt", "--gap-resonances", "3:1 7:7"},
             "--gap-resonances");
         row("no such family", {"--example", "hildas", "--family-resonance", "3/2"},
@@ -971,6 +1004,11 @@ private slots:
             << QByteArray("mass-unit = earth");
         QTest::newRow("the recipe's seed")
             << QStringList{"--recipe", "base.belt", "--number", "40"} << QByteArray("seed = 5");
+        QTest::newRow("populations of the command line")
+            << QStringList{"--example", "kuiper-belt", "--number", "600", "--share", "70",
+                           "--population", "--share", "20", "--population", "--kind", "trojans",
+                           "--share", "10", "--libration-amplitude", "20"}
+            << QByteArray("population-name = \"Trojans\"");
     }
 
     void savedRecipeRebuildsTheBelt()

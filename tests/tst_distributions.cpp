@@ -99,26 +99,26 @@ private slots:
         QTest::addColumn<double>("tolerance"); // absolute; relative for the modes
         auto const sizes = [](double lo, double hi, double q) {
             return Change([=](S &s) {
-                s.radiusDistribution = S::RadiusDistribution::PowerLaw;
-                s.minRadius = lo, s.maxRadius = hi, s.radiusSlope = q;
+                s.populations[0].radiusDistribution = S::RadiusDistribution::PowerLaw;
+                s.populations[0].minRadius = lo, s.populations[0].maxRadius = hi, s.populations[0].radiusSlope = q;
             });
         };
         auto const disc = [](double p) {
             return Change([=](S &s) {
-                s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
-                s.innerRadius = 1, s.outerRadius = 10, s.surfaceDensitySlope = p;
+                s.populations[0].semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+                s.populations[0].innerRadius = 1, s.populations[0].outerRadius = 10, s.populations[0].surfaceDensitySlope = p;
             });
         };
         auto const eccentricities = [](double lo, double hi, double mode) {
             return Change([=](S &s) {
-                s.eccentricityDistribution = S::SpreadDistribution::Rayleigh;
-                s.minEccentricity = lo, s.maxEccentricity = hi, s.eccentricityMode = mode;
+                s.populations[0].eccentricityDistribution = S::SpreadDistribution::Rayleigh;
+                s.populations[0].minEccentricity = lo, s.populations[0].maxEccentricity = hi, s.populations[0].eccentricityMode = mode;
             });
         };
         auto const inclinations = [](double bound, double mode) {
             return Change([=](S &s) {
-                s.inclinationDistribution = S::SpreadDistribution::Rayleigh;
-                s.maxInclination = bound, s.inclinationMode = mode;
+                s.populations[0].inclinationDistribution = S::SpreadDistribution::Rayleigh;
+                s.populations[0].maxInclination = bound, s.populations[0].inclinationMode = mode;
             });
         };
         int const radius = int(Element::Radius), axis = int(Element::SemiMajorAxis);
@@ -137,7 +137,7 @@ private slots:
         QTest::newRow("i mode 20 up to 180") << inclinations(180, 20) << i << 20.0 << 0.03;
         // The 0.1 % critical value of the Kolmogorov-Smirnov distance.
         QTest::newRow("mean anomalies") << Change([](S &s) {
-            s.meanAnomalyDistribution = S::MeanAnomalyDistribution::Uniform;
+            s.populations[0].meanAnomalyDistribution = S::MeanAnomalyDistribution::Uniform;
         }) << int(Element::MeanAnomaly) << 0.0 << 1.95 / std::sqrt(double(bodies));
     }
 
@@ -155,11 +155,11 @@ private slots:
         std::vector<double> values;
         for (auto const &body : generator.bodies()) {
             Orbit const &orbit = body->orbit;
-            QVERIFY(body->radius >= s.minRadius && body->radius <= s.maxRadius);
-            QVERIFY(orbit.semiMajorAxis >= s.innerRadius && orbit.semiMajorAxis <= s.outerRadius);
-            QVERIFY(orbit.eccentricity >= s.minEccentricity &&
-                    orbit.eccentricity <= s.maxEccentricity);
-            QVERIFY(std::fabs(orbit.inclination) <= s.maxInclination);
+            QVERIFY(body->radius >= s.populations[0].minRadius && body->radius <= s.populations[0].maxRadius);
+            QVERIFY(orbit.semiMajorAxis >= s.populations[0].innerRadius && orbit.semiMajorAxis <= s.populations[0].outerRadius);
+            QVERIFY(orbit.eccentricity >= s.populations[0].minEccentricity &&
+                    orbit.eccentricity <= s.populations[0].maxEccentricity);
+            QVERIFY(std::fabs(orbit.inclination) <= s.populations[0].maxInclination);
             QVERIFY(orbit.meanAnomaly >= 0 && orbit.meanAnomaly < 360);
             double const value[] = {body->radius, orbit.semiMajorAxis, orbit.eccentricity,
                                     orbit.inclination, orbit.meanAnomaly};
@@ -170,21 +170,21 @@ private slots:
         double fitted = 0, off = 0;
         switch (Element(element)) {
         case Element::Radius:
-            fitted = -powerExponent(values, s.minRadius, s.maxRadius);
+            fitted = -powerExponent(values, s.populations[0].minRadius, s.populations[0].maxRadius);
             off = std::fabs(fitted - chosen);
             break;
         case Element::SemiMajorAxis:
-            fitted = 2 - powerExponent(values, s.innerRadius, s.outerRadius);
+            fitted = 2 - powerExponent(values, s.populations[0].innerRadius, s.populations[0].outerRadius);
             off = std::fabs(fitted - chosen);
             break;
         case Element::Eccentricity:
             QVERIFY(*std::min_element(values.begin(), values.end()) >= 0);
-            fitted = rayleighMode(values, s.minEccentricity, s.maxEccentricity);
+            fitted = rayleighMode(values, s.populations[0].minEccentricity, s.populations[0].maxEccentricity);
             off = std::fabs(fitted / chosen - 1);
             break;
         case Element::Inclination:
             QVERIFY(*std::min_element(values.begin(), values.end()) >= 0);
-            fitted = rayleighMode(values, 0, s.maxInclination);
+            fitted = rayleighMode(values, 0, s.populations[0].maxInclination);
             off = std::fabs(fitted / chosen - 1);
             break;
         case Element::MeanAnomaly: fitted = off = evenDistance(values); break;
@@ -198,10 +198,10 @@ private slots:
     void unchosenParametersAreNotRead()
     {
         Settings odd(Settings::OortCloud);
-        odd.radiusSlope = 0.3;
-        odd.eccentricityMode = 7;
-        odd.inclinationMode = 0.01;
-        odd.surfaceDensitySlope = -4;
+        odd.populations[0].radiusSlope = 0.3;
+        odd.populations[0].eccentricityMode = 7;
+        odd.populations[0].inclinationMode = 0.01;
+        odd.populations[0].surfaceDensitySlope = -4;
         Generator plain(Settings(Settings::OortCloud), 9), changed(odd, 9);
         std::atomic<int> progress{0};
         plain.generate(progress);

@@ -32,7 +32,8 @@ private slots:
                                (qobject_cast<QLineEdit *>(field) &&
                                 !qobject_cast<QAbstractSpinBox *>(field->parentWidget()) &&
                                 !qobject_cast<QComboBox *>(field->parentWidget()));
-            if (input && field->toolTip().isEmpty())
+            // The Trojans' and the family's shares are hidden: populations now.
+            if (input && !field->isHidden() && field->toolTip().isEmpty())
                 silent << field->objectName();
         }
         QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
@@ -299,8 +300,6 @@ private slots:
         QStringList const on = {"checkBox_planet=1"};
         QString const off = "checkBox_planet=0";
         QStringList const gaps = on + QStringList{"checkBox_resonanceGaps=1"};
-        QStringList const trojans = on + QStringList{"doubleSpinBox_trojanShare=10"};
-        QStringList const family = on + QStringList{"doubleSpinBox_familyShare=5"};
         QTest::newRow("axis") << "doubleSpinBox_planetSemiMajorAxis" << on << off;
         QTest::newRow("mass") << "doubleSpinBox_planetMass" << on << off;
         QTest::newRow("mass unit") << "comboBox_planetMassUnit" << on << off;
@@ -311,16 +310,9 @@ private slots:
         QTest::newRow("gap list") << "lineEdit_gapResonances" << gaps << "checkBox_resonanceGaps=0";
         QTest::newRow("width for the gaps")
             << "doubleSpinBox_resonanceEccentricity" << gaps << "checkBox_resonanceGaps=0";
-        QTest::newRow("width for the family")
-            << "doubleSpinBox_resonanceEccentricity" << family << "doubleSpinBox_familyShare=0";
         QTest::newRow("cleared orbit") << "checkBox_clearedOrbit" << on << off;
-        QTest::newRow("Trojans") << "doubleSpinBox_trojanShare" << on << off;
-        QTest::newRow("L4 share")
-            << "doubleSpinBox_trojanL4Share" << trojans << "doubleSpinBox_trojanShare=0";
-        QTest::newRow("libration") << "doubleSpinBox_librationAmplitude" << trojans << off;
-        QTest::newRow("family share") << "doubleSpinBox_familyShare" << on << off;
-        QTest::newRow("family resonance")
-            << "lineEdit_familyResonance" << family << "doubleSpinBox_familyShare=0";
+        // The Trojans' and the family's fields follow the first population's
+        // kind, which the window's list of populations will choose.
     }
     void planetFieldsFollowTheirSwitches()
     {
@@ -491,13 +483,13 @@ private slots:
         QVERIFY2(std::abs(shown.totalMass - expected.totalMass) <= 1e-20,
                  qPrintable(QString::number(shown.totalMass, 'g', 17)));
         QCOMPARE(shown.number, expected.number);
-        QCOMPARE(shown.innerRadius, expected.innerRadius);
-        QCOMPARE(shown.outerRadius, expected.outerRadius);
-        QCOMPARE(shown.minRadius, expected.minRadius);
-        QCOMPARE(shown.maxRadius, expected.maxRadius);
-        QCOMPARE(shown.minEccentricity, expected.minEccentricity);
-        QCOMPARE(shown.maxEccentricity, expected.maxEccentricity);
-        QCOMPARE(shown.maxInclination, expected.maxInclination);
+        QCOMPARE(shown.populations[0].innerRadius, expected.populations[0].innerRadius);
+        QCOMPARE(shown.populations[0].outerRadius, expected.populations[0].outerRadius);
+        QCOMPARE(shown.populations[0].minRadius, expected.populations[0].minRadius);
+        QCOMPARE(shown.populations[0].maxRadius, expected.populations[0].maxRadius);
+        QCOMPARE(shown.populations[0].minEccentricity, expected.populations[0].minEccentricity);
+        QCOMPARE(shown.populations[0].maxEccentricity, expected.populations[0].maxEccentricity);
+        QCOMPARE(shown.populations[0].maxInclination, expected.populations[0].maxInclination);
         QCOMPARE(shown.referencePlane, expected.referencePlane);
         QCOMPARE(shown.epoch, expected.epoch);
     }
@@ -597,13 +589,13 @@ private slots:
         QVERIFY(s.barycenter);
         QCOMPARE(s.totalMass, 2.5 * 3.003167261575587e-06);
         QCOMPARE(s.number, 1234u);
-        QCOMPARE(s.innerRadius, 7.5);
-        QCOMPARE(s.outerRadius, 2.25);
-        QCOMPARE(s.minRadius, 9.0);
-        QCOMPARE(s.maxRadius, 4.0);
-        QCOMPARE(s.minEccentricity, 0.5);
-        QCOMPARE(s.maxEccentricity, 0.25);
-        QCOMPARE(s.maxInclination, 33.5);
+        QCOMPARE(s.populations[0].innerRadius, 7.5);
+        QCOMPARE(s.populations[0].outerRadius, 2.25);
+        QCOMPARE(s.populations[0].minRadius, 9.0);
+        QCOMPARE(s.populations[0].maxRadius, 4.0);
+        QCOMPARE(s.populations[0].minEccentricity, 0.5);
+        QCOMPARE(s.populations[0].maxEccentricity, 0.25);
+        QCOMPARE(s.populations[0].maxInclination, 33.5);
         QCOMPARE(s.referencePlane, Orbit::Extrasolar);
         QCOMPARE(s.epoch, 2451545.0);
 

@@ -175,10 +175,10 @@ private slots:
     void degenerateBounds()
     {
         Settings settings(Settings::Vulcanoids);
-        settings.innerRadius = settings.outerRadius = 0.16;
-        settings.maxInclination = 0;
-        settings.minRadius = 2.0;
-        settings.maxRadius = 1.0; // wrong order: every radius is the lower bound
+        settings.populations[0].innerRadius = settings.populations[0].outerRadius = 0.16;
+        settings.populations[0].maxInclination = 0;
+        settings.populations[0].minRadius = 2.0;
+        settings.populations[0].maxRadius = 1.0; // wrong order: every radius is the lower bound
         settings.number = 300;
         Generator generator(settings, 5489);
         std::atomic<int> progress{0};
@@ -306,6 +306,78 @@ private slots:
         generator.generate(progress, &stop);
         QVERIFY(generator.bodies().empty());
         QCOMPARE(progress.load(), 0);
+    }
+
+    // The counts follow from the shares by the largest remainder, a tie to
+    // the earlier population, and always add up to the number.
+    void sharesBecomeCounts_data()
+    {
+        QTest::addColumn<std::uint32_t>("number");
+        QTest::addColumn<QList<double>>("shares");
+        QTest::addColumn<QList<std::uint32_t>>("expected");
+        using Counts = QList<std::uint32_t>;
+        QTest::newRow("1 body, halves: the earlier")
+            << 1u << QList<double>{50, 50} << Counts{1, 0};
+        QTest::newRow("1 body, 0 % and 100 %") << 1u << QList<double>{0, 100} << Counts{0, 1};
+        QTest::newRow("no body") << 0u << QList<double>{30, 70} << Counts{0, 0};
+        QTest::newRow("7 bodies, halves") << 7u << QList<double>{50, 50} << Counts{4, 3};
+        QTest::newRow("thirds of 10, the largest remainder")
+            << 10u << QList<double>{33.33, 33.33, 33.34} << Counts{3, 3, 4};
+        QTest::newRow("thirds of 100") << 100u << QList<double>{33.33, 33.33, 33.34}
+                                       << Counts{33, 33, 34};
+        QTest::newRow("a hundredth of a percent of a million")
+            << 1000000u << QList<double>{0.01, 99.99} << Counts{100, 999900};
+        QTest::newRow("below a body each, to the largest remainders")
+            << 2u << QList<double>{10, 45, 45} << Counts{0, 1, 1};
+        QTest::newRow("shares below 100 %, in proportion")
+            << 5u << QList<double>{30, 30} << Counts{3, 2};
+        QTest::newRow("every share 0: the first") << 4u << QList<double>{0, 0} << Counts{4, 0};
+        QTest::newRow("the largest number")
+            << Generator::numberCap << QList<double>{99.99, 0.01} << Counts{1073634449, 107374};
+    }
+    void sharesBecomeCounts()
+    {
+        QFETCH(std::uint32_t, number);
+        QFETCH(QList<double>, shares);
+        QFETCH(QList<std::uint32_t>, expected);
+        std::vector<Population> populations(std::size_t(shares.size()));
+        for (int i = 0; i < shares.size(); ++i)
+            populations[std::size_t(i)].share = shares[i];
+        std::vector<std::uint32_t> const counts = populationCounts(number, populations);
+        QCOMPARE(QList<std::uint32_t>(counts.begin(), counts.end()), expected);
+    }
+
+    // Each population's bodies follow the one before's, numbered on, each
+    // within its own bounds; a population of 0 % takes none.
+    void populationsFollowEachOther()
+    {
+        Settings s = withNumber(Settings::Vulcanoids, 1000);
+        s.populations.resize(3, s.populations[0]);
+        s.populations[0].share = 30;
+        s.populations[1].share = 0;
+        s.populations[2].share = 70;
+        s.populations[2].innerRadius = 7, s.populations[2].outerRadius = 8;
+        s.populations[2].minRadius = 40, s.populations[2].maxRadius = 50;
+        Generator generator(s, 5489);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        auto const &bodies = generator.bodies();
+        QCOMPARE(int(bodies.size()), 1000);
+        for (std::size_t i = 0; i < bodies.size(); ++i) {
+            Population const &own = s.populations[i < 300 ? 0 : 2];
+            BaseAsteroid const &body = *bodies[i];
+            QCOMPARE(body.name, "VS " + std::to_string(i + 1));
+            QVERIFY2(body.orbit.semiMajorAxis >= own.innerRadius &&
+                         body.orbit.semiMajorAxis <= own.outerRadius &&
+                         body.radius >= own.minRadius && body.radius <= own.maxRadius,
+                     body.name.c_str());
+        }
+        // The first population's bodies are those of a belt of it alone.
+        Settings alone = withNumber(Settings::Vulcanoids, 300);
+        Generator single(alone, 5489);
+        single.generate(progress);
+        for (std::size_t i = 0; i < 300; ++i)
+            QCOMPARE(single.bodies()[i]->orbit.semiMajorAxis, bodies[i]->orbit.semiMajorAxis);
     }
 };
 

@@ -55,10 +55,10 @@ double angleBetween(double longitude, double target)
 Change newUsersBelt(bool gaps)
 {
     return [gaps](Settings &s) {
-        s.innerRadius = 2.1, s.outerRadius = 3.3, s.maxEccentricity = 0.3;
-        s.maxInclination = 25;
-        s.radiusDistribution = Settings::RadiusDistribution::Bell;
-        s.semiMajorAxisDistribution = Settings::SemiMajorAxisDistribution::Bell;
+        s.populations[0].innerRadius = 2.1, s.populations[0].outerRadius = 3.3, s.populations[0].maxEccentricity = 0.3;
+        s.populations[0].maxInclination = 25;
+        s.populations[0].radiusDistribution = Settings::RadiusDistribution::Bell;
+        s.populations[0].semiMajorAxisDistribution = Settings::SemiMajorAxisDistribution::Bell;
         s.resonanceGaps = gaps;
     };
 }
@@ -89,7 +89,7 @@ private slots:
         change(s);
         auto const list = orbits(s);
         for (double center : {2.06, 2.50, 2.82, 2.96, 3.28}) {
-            if (center - 0.06 < s.innerRadius || center + 0.06 > s.outerRadius)
+            if (center - 0.06 < s.populations[0].innerRadius || center + 0.06 > s.populations[0].outerRadius)
                 continue; // a flank outside the belt says nothing
             int const zone = countWithin(list, center - 0.02, center + 0.02);
             int const flanks = countWithin(list, center - 0.06, center - 0.02) +
@@ -122,9 +122,9 @@ private slots:
         QFETCH(double, trojanShare);
         QFETCH(double, familyShare);
         Settings s = example("main-belt");
-        s.innerRadius = 3, s.outerRadius = 8;
-        s.resonanceGaps = false, s.clearedOrbit = cleared, s.trojanShare = trojanShare;
-        s.familyShare = familyShare, s.familyResonance = "4:3";
+        s.populations[0].innerRadius = 3, s.populations[0].outerRadius = 8;
+        s.resonanceGaps = false, s.clearedOrbit = cleared, s.populations[0].familyResonance = "4:3";
+        splitOlderShares(s, trojanShare, familyShare);
         double const ap = s.planetSemiMajorAxis;
         double const half = 1.3 * std::pow(jupiterMu, 2.0 / 7) * ap;
         double const tadpole = std::sqrt(8 * jupiterMu / 3) * ap;
@@ -167,8 +167,10 @@ private slots:
         QFETCH(double, l4Share);
         QFETCH(double, amplitude);
         Settings s = example(name);
-        s.trojanShare = share, s.trojanL4Share = l4Share, s.librationAmplitude = amplitude;
-        s.familyShare = 0;
+        s.populations.resize(1);
+        s.populations[0].kind = Population::Kind::Background, s.populations[0].share = 100;
+        s.populations[0].trojanL4Share = l4Share, s.populations[0].librationAmplitude = amplitude;
+        splitOlderShares(s, share, 0);
         double const ap = s.planetSemiMajorAxis;
         double const mu = planetMassInSolarMasses(s) / s.centralMass;
         double const tadpole = std::sqrt(8 * mu / 3) * ap;

@@ -390,9 +390,9 @@ private slots:
         QFETCH(double, eccentricity);
         Settings settings(Settings::Vulcanoids);
         settings.number = 20;
-        settings.innerRadius = inner;
-        settings.outerRadius = outer;
-        settings.minEccentricity = settings.maxEccentricity = eccentricity;
+        settings.populations[0].innerRadius = inner;
+        settings.populations[0].outerRadius = outer;
+        settings.populations[0].minEccentricity = settings.populations[0].maxEccentricity = eccentricity;
         QElapsedTimer clock;
         clock.start();
         auto const preview = BeltPreview::ofBelt(settings, 1);
@@ -486,9 +486,9 @@ private slots:
     {
         Settings settings(Settings::Vulcanoids);
         settings.number = 20000;
-        settings.radiusDistribution = Settings::RadiusDistribution::PowerLaw;
-        settings.minRadius = 1;
-        settings.maxRadius = 400;
+        settings.populations[0].radiusDistribution = Settings::RadiusDistribution::PowerLaw;
+        settings.populations[0].minRadius = 1;
+        settings.populations[0].maxRadius = 400;
         auto const preview = BeltPreview::ofBelt(settings, 3);
         QVERIFY(preview);
         auto const &histogram = preview->axisHistogram();
@@ -516,7 +516,7 @@ private slots:
             }
         }
         double const slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-        QVERIFY2(std::fabs(slope + settings.radiusSlope) < 0.15, qPrintable(QString::number(slope)));
+        QVERIFY2(std::fabs(slope + settings.populations[0].radiusSlope) < 0.15, qPrintable(QString::number(slope)));
         auto const &x = preview->sizeDistribution().x;
         QVERIFY(x.low <= 0 && x.high >= std::log10(400.0) && x.ticks.front() >= x.low);
     }

@@ -20,17 +20,17 @@ QStringList fieldsOf(Recipe const &recipe)
 {
     Settings const &s = recipe.settings;
     QStringList fields{QString::fromStdString(s.beltName), QString::fromStdString(s.beltCenter)};
-    for (double value : {s.totalMass, s.innerRadius, s.outerRadius, s.minRadius, s.maxRadius,
-                         s.minEccentricity, s.maxEccentricity, s.maxInclination, s.epoch,
-                         s.radiusSlope, s.eccentricityMode, s.inclinationMode,
-                         s.surfaceDensitySlope})
+    for (double value : {s.totalMass, s.populations[0].innerRadius, s.populations[0].outerRadius, s.populations[0].minRadius, s.populations[0].maxRadius,
+                         s.populations[0].minEccentricity, s.populations[0].maxEccentricity, s.populations[0].maxInclination, s.epoch,
+                         s.populations[0].radiusSlope, s.populations[0].eccentricityMode, s.populations[0].inclinationMode,
+                         s.populations[0].surfaceDensitySlope})
         fields << QString::number(value, 'g', 17);
     for (qlonglong value :
          {qlonglong(s.objectType), qlonglong(s.barycenter), qlonglong(recipe.massUnit),
           qlonglong(s.number), qlonglong(s.referencePlane), qlonglong(recipe.seed),
-          qlonglong(s.radiusDistribution), qlonglong(s.eccentricityDistribution),
-          qlonglong(s.inclinationDistribution), qlonglong(s.semiMajorAxisDistribution),
-          qlonglong(s.meanAnomalyDistribution)})
+          qlonglong(s.populations[0].radiusDistribution), qlonglong(s.populations[0].eccentricityDistribution),
+          qlonglong(s.populations[0].inclinationDistribution), qlonglong(s.populations[0].semiMajorAxisDistribution),
+          qlonglong(s.populations[0].meanAnomalyDistribution)})
         fields << QString::number(value);
     return fields;
 }
@@ -76,28 +76,19 @@ private slots:
             << Recipe{Settings(Settings::EarthMoonBelt), Recipe::SolarMasses, 1}
             << QByteArray("total-mass = 3.0401062188929665e-06");
 
-        struct Field {
-            char const *key;
-            double Settings::*member;
-            FieldRange range;
-        };
-        for (Field const field :
-             {Field{"total-mass", &Settings::totalMass, FieldLimits::totalMass},
-              {"inner", &Settings::innerRadius, FieldLimits::beltRadius},
-              {"outer", &Settings::outerRadius, FieldLimits::beltRadius},
-              {"min-radius", &Settings::minRadius, FieldLimits::bodyRadius},
-              {"max-radius", &Settings::maxRadius, FieldLimits::bodyRadius},
-              {"min-eccentricity", &Settings::minEccentricity, FieldLimits::eccentricity},
-              {"max-eccentricity", &Settings::maxEccentricity, FieldLimits::eccentricity},
-              {"max-inclination", &Settings::maxInclination, FieldLimits::inclination},
-              {"epoch", &Settings::epoch, FieldLimits::epoch}}) {
-            double const smallestAbove = std::nextafter(field.range.minimum, field.range.maximum);
-            double const largestBelow = std::nextafter(field.range.maximum, field.range.minimum);
-            for (double const value :
-                 {field.range.minimum, smallestAbove, largestBelow, field.range.maximum}) {
+        for (char const *key : {"total-mass", "inner", "outer", "min-radius", "max-radius",
+                                "min-eccentricity", "max-eccentricity", "max-inclination", "epoch",
+                                "share"}) {
+            SettingRow const &row = *findSetting(key);
+            FieldRange const range = row.range;
+            double const smallestAbove = std::nextafter(range.minimum, range.maximum);
+            double const largestBelow = std::nextafter(range.maximum, range.minimum);
+            for (double const value : {range.minimum, smallestAbove, largestBelow, range.maximum}) {
                 Recipe recipe = baseRecipe;
-                recipe.settings.*field.member = value;
-                QTest::addRow("%s %a", field.key, value) << recipe << QByteArray();
+                EnteredSettings entered{recipe.settings, recipe.massUnit};
+                row.number(entered) = value;
+                recipe.settings = entered.settings;
+                QTest::addRow("%s %a", key, value) << recipe << QByteArray();
             }
         }
         Recipe edges = baseRecipe;
@@ -116,6 +107,20 @@ private slots:
         earth.settings.totalMass = 1.5;
         earth.massUnit = Recipe::EarthMasses;
         QTest::addRow("earth masses") << earth << QByteArray("mass-unit = earth");
+
+        Recipe several = baseRecipe;
+        several.settings.planet = true;
+        several.settings.populations[0].share = 33.33;
+        several.settings.populations.push_back(several.settings.populations[0]);
+        several.settings.populations.push_back(several.settings.populations[0]);
+        several.settings.populations[1].name = "Tro\"jans\n";
+        several.settings.populations[1].kind = Population::Kind::Trojans;
+        several.settings.populations[1].trojanL4Share = 58.33;
+        several.settings.populations[2].kind = Population::Kind::ResonantFamily;
+        several.settings.populations[2].familyResonance = "2:1";
+        several.settings.populations[2].share = 33.34;
+        several.settings.populations[2].maxRadius = std::nextafter(3.0, 4.0);
+        QTest::addRow("three populations") << several << QByteArray("kind = family");
 
         Recipe named = baseRecipe;
         named.settings.beltName = "Ŝtelo ☄ 小惑星 🪐";
@@ -153,8 +158,13 @@ private slots:
         QTest::addRow("windows line ends") << crlf.replace("\n", "\r\n");
         QTest::addRow("byte order mark") << "\xef\xbb\xbf" + text;
         QTest::addRow("no final line end") << text.chopped(1);
-        QByteArray reordered = lines[3] + '\n'; // the version line stays first
-        for (int i = lines.size() - 1; i > 3; --i)
+        // The version line stays first, and the section's keys in the section.
+        int const section = lines.indexOf("[population]");
+        QByteArray reordered = lines[4] + '\n';
+        for (int i = section - 1; i > 4; --i)
+            reordered += lines[i] + '\n';
+        reordered += "[population]\n";
+        for (int i = lines.size() - 1; i > section; --i)
             reordered += lines[i] + '\n';
         QTest::addRow("keys in another order") << reordered;
         QByteArray spaced;
@@ -190,6 +200,56 @@ private slots:
         auto const *recipe = std::get_if<Recipe>(&read);
         QVERIFY2(recipe, text.constData());
         QCOMPARE(fieldsOf(*recipe), fieldsOf(baseRecipe));
+    }
+
+    // A recipe of version 1 held its Trojans and family as shares of its one
+    // population: they read as populations of their own, copies of it.
+    void olderSharesBecomePopulations_data()
+    {
+        QTest::addColumn<QByteArray>("planet");
+        QTest::addColumn<double>("trojans");
+        QTest::addColumn<double>("family");
+        QTest::addColumn<QStringList>("expected"); // each population's kind and share
+        QTest::newRow("both") << QByteArray("true") << 20.0 << 10.0
+                              << QStringList{"background 70", "trojans 20", "family 10"};
+        QTest::newRow("only Trojans") << QByteArray("true") << 100.0 << 0.0
+                                      << QStringList{"trojans 100"};
+        QTest::newRow("without the planet")
+            << QByteArray("false") << 20.0 << 10.0 << QStringList{"background 100"};
+        QTest::newRow("above 100 % together")
+            << QByteArray("true") << 60.0 << 50.0 << QStringList{"trojans 60", "family 50"};
+        QTest::newRow("neither") << QByteArray("true") << 0.0 << 0.0
+                                 << QStringList{"background 100"};
+    }
+    void olderSharesBecomePopulations()
+    {
+        QFETCH(QByteArray, planet);
+        QFETCH(double, trojans);
+        QFETCH(double, family);
+        QFETCH(QStringList, expected);
+        // Version 1: every key at the top, and the two shares.
+        QByteArray text;
+        for (QByteArray line : QByteArray::fromStdString(recipeText(baseRecipe)).split('\n')) {
+            if (line == "[population]" || line.startsWith("population-name = ") ||
+                line.startsWith("share = ") || line.startsWith("kind = "))
+                continue;
+            if (line.startsWith("planet = "))
+                line = "planet = " + planet;
+            text += line.replace("beltwright-recipe = 2", "beltwright-recipe = 1") + '\n';
+        }
+        text += "trojan-share = " + QByteArray::number(trojans) +
+                "\nfamily-share = " + QByteArray::number(family) + "\n";
+        auto const read = parseRecipe(text.toStdString());
+        auto const *recipe = std::get_if<Recipe>(&read);
+        QVERIFY2(recipe, text.constData());
+        QStringList found;
+        for (Population const &population : recipe->settings.populations) {
+            std::string_view const word = populationKind(population.kind).word;
+            found << QString::fromUtf8(word.data(), int(word.size())) + " " +
+                         QString::number(population.share);
+            QCOMPARE(population.maxRadius, baseRecipe.settings.populations[0].maxRadius);
+        }
+        QCOMPARE(found, expected);
     }
 
     void malformedRecipeNamesTheLine_data()
@@ -235,8 +295,24 @@ private slots:
             "outer", "outer");
         // Without its version line, the recipe is refused at its first setting.
         row("no version line", editedLine("beltwright-recipe", ""), E::NoVersion, "type", "type");
-        row("unknown version", editedLine("beltwright-recipe", "beltwright-recipe = 2"),
+        row("unknown version", editedLine("beltwright-recipe", "beltwright-recipe = 3"),
             E::UnknownVersion, "beltwright-recipe", "beltwright-recipe");
+        row("a section without its kind", editedLine("kind", ""), E::MissingKey, {}, "kind");
+        row("a population's key at the top",
+            editedLine("number", "number = 200\nkind = background"), E::UnknownKey, "kind",
+            "kind");
+        QByteArray const whole = QByteArray::fromStdString(recipeText(baseRecipe));
+        int const section = whole.indexOf("\n[population]") + 1;
+        row("no section", whole.left(section), E::MissingKey, {}, "[population]");
+        row("a section in a recipe of version 1",
+            editedLine("beltwright-recipe", "beltwright-recipe = 1"), E::NotASetting,
+            "[population]");
+        QByteArray crowded = whole;
+        for (int i = 0; i < 16; ++i)
+            crowded += whole.mid(section);
+        QTest::addRow("seventeen populations")
+            << crowded << E::TooManyPopulations << recipeLineOf(crowded, "[population]", 17)
+            << QString() << E::Number;
         row("empty file", "", E::NoVersion, {});
         row("catalogue instead of a recipe", "Asteroid \"VS 1\"\n{\n", E::NotASetting, {});
     }

@@ -283,13 +283,6 @@ private slots:
             << QStringList{"checkBox_resonanceGaps=1", "lineEdit_gapResonances=3:1 9:1"}
             << "Gap resonances holds a word that is not a resonance the planet has: enter "
                "resonances p:q apart by spaces,";
-        QTest::newRow("family resonance")
-            << QStringList{"doubleSpinBox_familyShare=10", "lineEdit_familyResonance=2:2"}
-            << "Family resonance is not a resonance the planet has: enter p:q with whole numbers";
-        QTest::newRow("shares")
-            << QStringList{"doubleSpinBox_trojanShare=60", "doubleSpinBox_familyShare=50"}
-            << "Trojan share and Family share come to more than 100 % together: enter smaller "
-               "shares.";
         QTest::newRow("too heavy")
             << QStringList{"doubleSpinBox_planetMass=2000"}
             << "Planet's mass is at least the mass of the center object the planet goes round: "
@@ -338,10 +331,10 @@ private slots:
         QVERIFY(answerer.boxes.isEmpty());
         Settings expected(Settings::Vulcanoids);
         expected.number = 20;
-        expected.innerRadius = 0.5;
-        expected.outerRadius = 0.2;
-        expected.minRadius = 4;
-        expected.maxRadius = 1;
+        expected.populations[0].innerRadius = 0.5;
+        expected.populations[0].outerRadius = 0.2;
+        expected.populations[0].minRadius = 4;
+        expected.populations[0].maxRadius = 1;
         QVERIFY(readFile(target) == coreCatalogue(expected, seed, dir.filePath("core.sc")));
     }
 

@@ -496,7 +496,7 @@ private slots:
         settings.number = std::uint32_t(number);
         settings.barycenter = true;
         settings.totalMass = 1e-300;
-        settings.innerRadius = settings.outerRadius = 1e21;
+        settings.populations[0].innerRadius = settings.populations[0].outerRadius = 1e21;
         QTemporaryDir dir;
         QString const path = dir.filePath("belt.sc");
         writeFile(path, oldText);

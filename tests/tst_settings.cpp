@@ -20,10 +20,10 @@ bool sameRecord(Settings const &a, Settings const &b)
 {
     return a.objectType == b.objectType && a.beltName == b.beltName &&
            a.beltCenter == b.beltCenter && a.barycenter == b.barycenter &&
-           a.totalMass == b.totalMass && a.number == b.number && a.innerRadius == b.innerRadius &&
-           a.outerRadius == b.outerRadius && a.maxRadius == b.maxRadius &&
-           a.minRadius == b.minRadius && a.maxEccentricity == b.maxEccentricity &&
-           a.minEccentricity == b.minEccentricity && a.maxInclination == b.maxInclination &&
+           a.totalMass == b.totalMass && a.number == b.number && a.populations[0].innerRadius == b.populations[0].innerRadius &&
+           a.populations[0].outerRadius == b.populations[0].outerRadius && a.populations[0].maxRadius == b.populations[0].maxRadius &&
+           a.populations[0].minRadius == b.populations[0].minRadius && a.populations[0].maxEccentricity == b.populations[0].maxEccentricity &&
+           a.populations[0].minEccentricity == b.populations[0].minEccentricity && a.populations[0].maxInclination == b.populations[0].maxInclination &&
            a.referencePlane == b.referencePlane && a.epoch == b.epoch;
 }
 
@@ -59,7 +59,7 @@ Q_DECLARE_METATYPE(SettingsProblem)
 
 bool operator==(SettingsProblem const &a, SettingsProblem const &b)
 {
-    return a.setting == b.setting && a.kind == b.kind;
+    return a.setting == b.setting && a.kind == b.kind && a.population == b.population;
 }
 using Change = std::function<void(Settings &)>;
 Q_DECLARE_METATYPE(Change)
@@ -77,8 +77,8 @@ private slots:
         QCOMPARE(s.number, 0u);
         QCOMPARE(s.referencePlane, Orbit::Ecliptic);
         QCOMPARE(s.epoch, 2457395.5);
-        for (double v : {s.totalMass, s.innerRadius, s.outerRadius, s.maxRadius, s.minRadius,
-                         s.maxEccentricity, s.minEccentricity, s.maxInclination})
+        for (double v : {s.totalMass, s.populations[0].innerRadius, s.populations[0].outerRadius, s.populations[0].maxRadius, s.populations[0].minRadius,
+                         s.populations[0].maxEccentricity, s.populations[0].minEccentricity, s.populations[0].maxInclination})
             QCOMPARE(v, 0.0);
     }
 
@@ -88,29 +88,29 @@ private slots:
         QCOMPARE(v.beltName, std::string("VS"));
         QCOMPARE(v.beltCenter, std::string("Sol"));
         QCOMPARE(v.number, 200u);
-        QCOMPARE(v.innerRadius, 0.15);
-        QCOMPARE(v.outerRadius, 0.18);
-        QCOMPARE(v.maxRadius, 3.0);
-        QCOMPARE(v.maxEccentricity, 0.001);
-        QCOMPARE(v.maxInclination, 10.0);
+        QCOMPARE(v.populations[0].innerRadius, 0.15);
+        QCOMPARE(v.populations[0].outerRadius, 0.18);
+        QCOMPARE(v.populations[0].maxRadius, 3.0);
+        QCOMPARE(v.populations[0].maxEccentricity, 0.001);
+        QCOMPARE(v.populations[0].maxInclination, 10.0);
 
         Settings const o(Settings::OortCloud);
         QCOMPARE(o.beltName, std::string("OS"));
         QCOMPARE(o.number, 2000u);
-        QCOMPARE(o.innerRadius, 5000.0);
-        QCOMPARE(o.outerRadius, 50000.0);
-        QCOMPARE(o.maxRadius, 500.0);
-        QCOMPARE(o.maxEccentricity, 0.3);
-        QCOMPARE(o.maxInclination, 180.0);
+        QCOMPARE(o.populations[0].innerRadius, 5000.0);
+        QCOMPARE(o.populations[0].outerRadius, 50000.0);
+        QCOMPARE(o.populations[0].maxRadius, 500.0);
+        QCOMPARE(o.populations[0].maxEccentricity, 0.3);
+        QCOMPARE(o.populations[0].maxInclination, 180.0);
 
         Settings const t(Settings::TolimanAComets);
         QCOMPARE(t.objectType, BaseAsteroid::Comet);
         QCOMPARE(t.beltName, std::string("TC"));
         QCOMPARE(t.beltCenter, std::string("Toliman A"));
         QCOMPARE(t.number, 500u);
-        QCOMPARE(t.outerRadius, 5.0);
-        QCOMPARE(t.maxRadius, 25.0);
-        QCOMPARE(t.maxEccentricity, 0.5);
+        QCOMPARE(t.populations[0].outerRadius, 5.0);
+        QCOMPARE(t.populations[0].maxRadius, 25.0);
+        QCOMPARE(t.populations[0].maxEccentricity, 0.5);
 
         Settings const e(Settings::EarthMoonBelt);
         QCOMPARE(e.beltName, std::string("ES"));
@@ -120,14 +120,14 @@ private slots:
         // Earth and Moon: 1.0123 Earth masses, to the last bit or one off.
         QVERIFY(std::fabs(e.totalMass - 1.0123 * solMassOfEarth) <= 1e-21);
         QCOMPARE(e.number, 250u);
-        QCOMPARE(e.innerRadius, 0.01);
-        QCOMPARE(e.outerRadius, 0.02);
-        QCOMPARE(e.maxInclination, 5.0);
+        QCOMPARE(e.populations[0].innerRadius, 0.01);
+        QCOMPARE(e.populations[0].outerRadius, 0.02);
+        QCOMPARE(e.populations[0].maxInclination, 5.0);
 
         for (auto const &info : presetTable) {
             Settings const s(info.preset);
-            QCOMPARE(s.minEccentricity, 0.0);
-            QCOMPARE(s.minRadius, 0.1);
+            QCOMPARE(s.populations[0].minEccentricity, 0.0);
+            QCOMPARE(s.populations[0].minRadius, 0.1);
             QCOMPARE(s.referencePlane, Orbit::Ecliptic);
             QCOMPARE(s.epoch, 2457395.5);
             QCOMPARE(s.barycenter, info.preset == Settings::EarthMoonBelt);
@@ -188,8 +188,8 @@ private slots:
         QVERIFY(fieldsOf(unicode).isEmpty());
 
         Settings bounds(Settings::Vulcanoids);
-        bounds.outerRadius = std::numeric_limits<double>::infinity();
-        bounds.maxInclination = std::numeric_limits<double>::quiet_NaN();
+        bounds.populations[0].outerRadius = std::numeric_limits<double>::infinity();
+        bounds.populations[0].maxInclination = std::numeric_limits<double>::quiet_NaN();
         bounds.epoch = -std::numeric_limits<double>::infinity();
         QCOMPARE(fieldsOf(bounds),
                  (QList<std::string_view>{"outer", "max-inclination",
@@ -197,8 +197,8 @@ private slots:
 
         // Bounds in the wrong order are the generator's business, not a problem.
         Settings reversed(Settings::Vulcanoids);
-        std::swap(reversed.innerRadius, reversed.outerRadius);
-        std::swap(reversed.minRadius, reversed.maxRadius);
+        std::swap(reversed.populations[0].innerRadius, reversed.populations[0].outerRadius);
+        std::swap(reversed.populations[0].minRadius, reversed.populations[0].maxRadius);
         QVERIFY(fieldsOf(reversed).isEmpty());
     }
 
@@ -262,9 +262,9 @@ private slots:
         QTest::addColumn<QList<P>>("expected");
         double const tiny = std::numeric_limits<double>::denorm_min();
         QTest::newRow("widest belt, tiniest mass")
-            << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow}};
+            << true << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow, 0}};
         QTest::newRow("inner bound above the outer decides")
-            << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow}};
+            << true << 1e-300 << 1e21 << 0.0 << 3.0 << QList<P>{{"total-mass", P::PeriodOverflow, 0}};
         QTest::newRow("no barycenter, no period")
             << false << 1e-300 << 1e21 << 1e21 << 3.0 << QList<P>{};
         QTest::newRow("a period just within")
@@ -274,7 +274,7 @@ private slots:
         QTest::newRow("largest bodies the fields allow")
             << false << 1.0 << 1.0 << 1.0 << 1e21 << QList<P>{};
         QTest::newRow("bodies beyond the fields")
-            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{"max-radius", P::MassOverflow}};
+            << false << 1.0 << 1.0 << 1.0 << 1e103 << QList<P>{{"max-radius", P::MassOverflow, 0}};
     }
     void infiniteNumbersAreProblems()
     {
@@ -287,9 +287,9 @@ private slots:
         Settings s(Settings::Vulcanoids);
         s.barycenter = barycenter;
         s.totalMass = totalMass;
-        s.innerRadius = inner;
-        s.outerRadius = outer;
-        s.maxRadius = maxRadius;
+        s.populations[0].innerRadius = inner;
+        s.populations[0].outerRadius = outer;
+        s.populations[0].maxRadius = maxRadius;
         s.number = 2000;
         auto const problems = checkSettings(s);
         QVERIFY(namesLabelledRows(problems));
@@ -314,44 +314,44 @@ private slots:
         using S = Settings;
         QTest::addColumn<Change>("change");
         QTest::addColumn<QList<P>>("expected");
-        auto const powerLaw = [](S &s) { s.radiusDistribution = S::RadiusDistribution::PowerLaw; };
+        auto const powerLaw = [](S &s) { s.populations[0].radiusDistribution = S::RadiusDistribution::PowerLaw; };
         auto const disc = [](S &s) {
-            s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+            s.populations[0].semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
         };
         auto const rayleigh = [](S &s) {
-            s.eccentricityDistribution = S::SpreadDistribution::Rayleigh;
-            s.inclinationDistribution = S::SpreadDistribution::Rayleigh;
+            s.populations[0].eccentricityDistribution = S::SpreadDistribution::Rayleigh;
+            s.populations[0].inclinationDistribution = S::SpreadDistribution::Rayleigh;
         };
         double const nan = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("slope 0 with the bell") << Change([](S &s) { s.radiusSlope = 0; })
+        QTest::newRow("slope 0 with the bell") << Change([](S &s) { s.populations[0].radiusSlope = 0; })
                                                << QList<P>{};
-        QTest::newRow("slope 0") << Change([=](S &s) { powerLaw(s), s.radiusSlope = 0; })
-                                 << QList<P>{{"radius-slope", P::NotPositive}};
+        QTest::newRow("slope 0") << Change([=](S &s) { powerLaw(s), s.populations[0].radiusSlope = 0; })
+                                 << QList<P>{{"radius-slope", P::NotPositive, 0}};
         QTest::newRow("smallest radius 0")
-            << Change([=](S &s) { powerLaw(s), s.minRadius = 0; })
-            << QList<P>{{"min-radius", P::ZeroLowerBound}};
+            << Change([=](S &s) { powerLaw(s), s.populations[0].minRadius = 0; })
+            << QList<P>{{"min-radius", P::ZeroLowerBound, 0}};
         QTest::newRow("tiny smallest radius, shallow slope")
-            << Change([=](S &s) { powerLaw(s), s.minRadius = 0.01, s.radiusSlope = 0.01; })
+            << Change([=](S &s) { powerLaw(s), s.populations[0].minRadius = 0.01, s.populations[0].radiusSlope = 0.01; })
             << QList<P>{};
         QTest::newRow("modes below 0 and NaN")
-            << Change([=](S &s) { rayleigh(s), s.eccentricityMode = -1, s.inclinationMode = nan; })
-            << QList<P>{{"eccentricity-mode", P::NotPositive}, {"inclination-mode", P::NotFinite}};
+            << Change([=](S &s) { rayleigh(s), s.populations[0].eccentricityMode = -1, s.populations[0].inclinationMode = nan; })
+            << QList<P>{{"eccentricity-mode", P::NotPositive, 0}, {"inclination-mode", P::NotFinite, 0}};
         QTest::newRow("tiny modes") << Change([=](S &s) {
-            rayleigh(s), s.eccentricityMode = 1e-5, s.inclinationMode = 0.01;
-            s.minEccentricity = 0.0005;
+            rayleigh(s), s.populations[0].eccentricityMode = 1e-5, s.populations[0].inclinationMode = 0.01;
+            s.populations[0].minEccentricity = 0.0005;
         }) << QList<P>{};
         QTest::newRow("disc r^-2 from 0")
-            << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 2; })
-            << QList<P>{{"inner", P::ZeroLowerBound}};
+            << Change([=](S &s) { disc(s), s.populations[0].innerRadius = 0, s.populations[0].surfaceDensitySlope = 2; })
+            << QList<P>{{"inner", P::ZeroLowerBound, 0}};
         QTest::newRow("disc r^-1.99 from 0")
-            << Change([=](S &s) { disc(s), s.innerRadius = 0, s.surfaceDensitySlope = 1.99; })
+            << Change([=](S &s) { disc(s), s.populations[0].innerRadius = 0, s.populations[0].surfaceDensitySlope = 1.99; })
             << QList<P>{};
         QTest::newRow("disc rising outwards")
-            << Change([=](S &s) { disc(s), s.surfaceDensitySlope = -10; }) << QList<P>{};
+            << Change([=](S &s) { disc(s), s.populations[0].surfaceDensitySlope = -10; }) << QList<P>{};
         QTest::newRow("reversed bounds")
             << Change([=](S &s) {
-                   powerLaw(s), disc(s), rayleigh(s), s.minRadius = 5, s.innerRadius = 0.2;
-                   s.minEccentricity = 0.01;
+                   powerLaw(s), disc(s), rayleigh(s), s.populations[0].minRadius = 5, s.populations[0].innerRadius = 0.2;
+                   s.populations[0].minEccentricity = 0.01;
                })
             << QList<P>{};
     }
@@ -375,10 +375,10 @@ private slots:
             return lo > hi ? v == lo : v >= lo && v <= hi;
         };
         for (auto const &body : generator.bodies()) {
-            QVERIFY(within(body->radius, s.minRadius, s.maxRadius));
-            QVERIFY(within(body->orbit.semiMajorAxis, s.innerRadius, s.outerRadius));
-            QVERIFY(within(body->orbit.eccentricity, s.minEccentricity, s.maxEccentricity));
-            QVERIFY(std::fabs(body->orbit.inclination) <= s.maxInclination);
+            QVERIFY(within(body->radius, s.populations[0].minRadius, s.populations[0].maxRadius));
+            QVERIFY(within(body->orbit.semiMajorAxis, s.populations[0].innerRadius, s.populations[0].outerRadius));
+            QVERIFY(within(body->orbit.eccentricity, s.populations[0].minEccentricity, s.populations[0].maxEccentricity));
+            QVERIFY(std::fabs(body->orbit.inclination) <= s.populations[0].maxInclination);
         }
     }
 
@@ -413,23 +413,38 @@ private slots:
             {{"central-mass", P::NotPositive}});
         row("as heavy as the Sun", with([](S &s) { s.planetMass = 1048; }),
             {{"planet-mass", P::PlanetTooHeavy}});
-        row("shares above 100 %", with([](S &s) { s.trojanShare = 60, s.familyShare = 41; }),
-            {{"family-share", P::SharesAboveWhole}});
+        row("shares above 100 %", with([](S &s) { splitOlderShares(s, 60, 41); }),
+            {{"share", P::SharesNotWhole}});
         for (char const *list : {"3:3", "4:2", "1:2", "13:12", "6:1", "3:1 x", "3:-1", ""})
             row(qPrintable(QString("gaps \"%1\"").arg(list)),
                 with([list](S &s) { s.gapResonances = list; }),
                 {{"gap-resonances", P::NoSuchResonance}});
-        row("family 2:3", with([](S &s) { s.familyShare = 5, s.familyResonance = "2:3"; }),
-            {{"family-resonance", P::NoSuchResonance}});
-        row("no room between the gaps", with([](S &s) { s.innerRadius = 2.49, s.outerRadius = 2.51; }),
-            {{"inner", P::NoRoomLeft}});
-        row("a family in the cleared orbit", with([](S &s) {
-                s.familyShare = 10, s.familyResonance = "5:4", s.resonanceEccentricity = 0.05;
+        // family(s, share, resonance): a family population after the background.
+        auto const family = [](S &s, double share, char const *resonance) {
+            s.populations[0].familyResonance = resonance;
+            splitOlderShares(s, 0, share);
+        };
+        row("family 2:3", with([=](S &s) { family(s, 5, "2:3"); }),
+            {{"family-resonance", P::NoSuchResonance, 1}});
+        row("no room between the gaps", with([](S &s) {
+                s.populations[0].innerRadius = 2.49, s.populations[0].outerRadius = 2.51;
             }),
-            {{"family-resonance", P::NoRoomLeft}});
-        row("a family reaching into it", with([](S &s) {
-                s.familyShare = 10, s.familyResonance = "4:3", s.innerRadius = 3, s.outerRadius = 8;
+            {{"inner", P::NoRoomLeft, 0}});
+        row("a family in the cleared orbit", with([=](S &s) {
+                s.resonanceEccentricity = 0.05, family(s, 10, "5:4");
+            }),
+            {{"family-resonance", P::NoRoomLeft, 1}});
+        row("a family reaching into it", with([=](S &s) {
+                s.populations[0].innerRadius = 3, s.populations[0].outerRadius = 8;
+                family(s, 10, "4:3");
             }));
+        row("Trojans without the planet", [](S &s) {
+                s = Settings(Settings::Vulcanoids);
+                s.populations.push_back(s.populations[0]);
+                s.populations[0].share = s.populations[1].share = 50;
+                s.populations[1].kind = Population::Kind::Trojans;
+            },
+            {{"kind", P::NeedsPlanet, 1}});
 
         // An Earth-mass planet's chaotic zone spans 0.174 to 0.186 AU.
         auto const cleared = [](S &s) {
@@ -438,22 +453,23 @@ private slots:
             s.planetSemiMajorAxis = 0.18, s.planetMass = 1;
             s.planetMassUnit = S::PlanetMassUnit::EarthMasses;
         };
-        auto const reversed = [](S &s) { s.innerRadius = 0.18, s.outerRadius = 0.15; };
+        auto const reversed = [](S &s) { s.populations[0].innerRadius = 0.18, s.populations[0].outerRadius = 0.15; };
         row("room below the zone", cleared);
-        row("zone over the whole belt", [=](S &s) { cleared(s), s.innerRadius = 0.175, s.outerRadius = 0.185; },
-            {{"inner", P::NoRoomLeft}});
-        row("one radius in the zone", [=](S &s) { cleared(s), s.innerRadius = s.outerRadius = 0.18; },
-            {{"inner", P::NoRoomLeft}});
+        row("zone over the whole belt", [=](S &s) { cleared(s), s.populations[0].innerRadius = 0.175, s.populations[0].outerRadius = 0.185; },
+            {{"inner", P::NoRoomLeft, 0}});
+        row("one radius in the zone", [=](S &s) { cleared(s), s.populations[0].innerRadius = s.populations[0].outerRadius = 0.18; },
+            {{"inner", P::NoRoomLeft, 0}});
         row("reversed, the inner radius in the zone", [=](S &s) { cleared(s), reversed(s); },
-            {{"inner", P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft, 0}});
         row("reversed, as a disc", [=](S &s) {
                 cleared(s), reversed(s);
-                s.semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
+                s.populations[0].semiMajorAxisDistribution = S::SemiMajorAxisDistribution::SurfaceDensity;
             },
-            {{"inner", P::NoRoomLeft}});
+            {{"inner", P::NoRoomLeft, 0}});
         row("reversed, the inner radius clear",
             [=](S &s) { cleared(s), reversed(s), s.planetSemiMajorAxis = 0.15; });
-        row("no room, but only Trojans", [=](S &s) { cleared(s), reversed(s), s.trojanShare = 100; });
+        row("no room, but only Trojans",
+            [=](S &s) { cleared(s), reversed(s), splitOlderShares(s, 100, 0); });
 
         // mu = 0.477 at 0.3 AU: the tadpole's edge, sqrt(8 mu / 3), is 1.13
         // planet's axes; the 11:7 inside at e = 0.99 is twice its distance
@@ -462,23 +478,30 @@ private slots:
             s = Settings(Settings::Vulcanoids);
             s.number = 3000, s.planet = true, s.planetSemiMajorAxis = 0.3, s.planetMass = 500;
         };
-        auto const trojans = [](S &s) { s.trojanShare = 60, s.librationAmplitude = 90; };
-        auto const wideFamily = [](S &s) {
-            s.familyShare = 40, s.familyResonance = "11:7", s.resonanceEccentricity = 0.99;
+        auto const trojans = [](double amplitude) {
+            return [=](S &s) {
+                s.populations[0].librationAmplitude = amplitude;
+                splitOlderShares(s, 60, 0);
+            };
         };
-        row("heavy planet, wide Trojans", [=](S &s) { heavy(s), trojans(s); },
-            {{"libration-amplitude", P::ReachesCenter}});
-        row("heavy planet, narrow Trojans",
-            [=](S &s) { heavy(s), trojans(s), s.librationAmplitude = 10; });
-        row("wide family", [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 30; },
-            {{"family-resonance", P::ReachesCenter}});
+        auto const wideFamily = [](S &s) {
+            s.populations[0].familyResonance = "11:7", s.resonanceEccentricity = 0.99;
+            splitOlderShares(s, 0, 40);
+        };
+        row("heavy planet, wide Trojans", [=](S &s) { heavy(s), trojans(90)(s); },
+            {{"libration-amplitude", P::ReachesCenter, 1}});
+        row("heavy planet, narrow Trojans", [=](S &s) { heavy(s), trojans(10)(s); });
+        row("wide family", [=](S &s) { heavy(s), s.planetMass = 30, wideFamily(s); },
+            {{"family-resonance", P::ReachesCenter, 1}});
         row("wide family outside",
-            [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 30, s.planetSemiMajorAxis = 0.1; },
-            {{"family-resonance", P::ReachesCenter}});
-        row("the same family, a light planet", [=](S &s) { heavy(s), wideFamily(s), s.planetMass = 1; });
-        row("both, and no belt bodies left", [=](S &s) { heavy(s), trojans(s), wideFamily(s); },
-            {{"libration-amplitude", P::ReachesCenter}, {"family-resonance", P::ReachesCenter}});
-        row("planet off", [=](S &s) { heavy(s), trojans(s), wideFamily(s), s.planet = false; });
+            [=](S &s) { heavy(s), s.planetMass = 30, s.planetSemiMajorAxis = 0.1, wideFamily(s); },
+            {{"family-resonance", P::ReachesCenter, 1}});
+        row("the same family, a light planet", [=](S &s) { heavy(s), s.planetMass = 1, wideFamily(s); });
+        row("both, and no belt bodies left", [=](S &s) { heavy(s), trojans(90)(s), wideFamily(s); },
+            {{"libration-amplitude", P::ReachesCenter, 0},
+             {"family-resonance", P::ReachesCenter, 1}});
+        row("planet off", [=](S &s) { heavy(s), trojans(90)(s), wideFamily(s), s.planet = false; },
+            {{"kind", P::NeedsPlanet, 0}, {"kind", P::NeedsPlanet, 1}});
     }
     void planetIsChecked()
     {
@@ -496,7 +519,10 @@ private slots:
         generator.generate(progress);
         QCOMPARE(int(generator.bodies().size()), int(s.number));
         PlanetZones const zones(s);
-        bool const allBelt = s.trojanShare == 0 && s.familyShare == 0;
+        bool const allBelt = std::all_of(s.populations.begin(), s.populations.end(),
+                                         [](Population const &p) {
+                                             return p.kind == Population::Kind::Background;
+                                         });
         for (auto const &body : generator.bodies()) {
             double const a = body->orbit.semiMajorAxis;
             QVERIFY2(a > 0, body->name.c_str());
@@ -534,8 +560,8 @@ private slots:
     void warningsNameBothBounds()
     {
         Settings s(Settings::Vulcanoids);
-        s.minEccentricity = 1.5;
-        s.maxEccentricity = 0.25;
+        s.populations[0].minEccentricity = 1.5;
+        s.populations[0].maxEccentricity = 0.25;
         auto const warnings = checkWarnings(s);
         QCOMPARE(int(warnings.size()), 2);
         Wording const cli = warningWording(warnings[0], FrontEnd::CommandLine);

@@ -166,12 +166,19 @@ private:
             {"resonance-gaps", {"resonance-gaps = true", {"--resonance-gaps"}}},
             {"gap-resonances", {"gap-resonances = \"3:1 5:2\"", {"--gap-resonances", "3:1 5:2"}}},
             {"cleared-orbit", {"cleared-orbit = true", {"--cleared-orbit"}}},
-            {"trojan-share", {"trojan-share = 12.5", {"--trojan-share", "12.5"}}},
             {"trojan-l4-share", {"trojan-l4-share = 58.33", {"--trojan-l4-share", "58.33"}}},
             {"libration-amplitude",
              {"libration-amplitude = 12.75", {"--libration-amplitude", "12.75"}}},
             {"family-resonance", {"family-resonance = \"2:1\"", {"--family-resonance", "2:1"}}},
-            {"family-share", {"family-share = 0.25", {"--family-share", "0.25"}}},
+            {"population-name",
+             {"population-name = \"Main\"", {"--population-name", "Main"}}},
+            // One population holds every body: the share goes back to 100.
+            {"share", {"share = 100", {"--share", "100"}, {"share = 50"}}},
+            {"kind",
+             {"kind = trojans",
+              {"--kind", "trojans", "--planet", "--planet-mass-unit", "earth", "--planet-mass",
+               "0.0125"},
+              {"planet = true", "planet-mass-unit = earth", "planet-mass = 0.0125"}}},
         };
     }
 };

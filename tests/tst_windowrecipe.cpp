@@ -68,10 +68,10 @@ private slots:
         largest.barycenter = true;
         largest.totalMass = FieldLimits::totalMass.maximum;
         largest.number = 3000;
-        largest.innerRadius = largest.outerRadius = FieldLimits::beltRadius.maximum;
-        largest.minRadius = largest.maxRadius = FieldLimits::bodyRadius.maximum;
-        largest.minEccentricity = largest.maxEccentricity = FieldLimits::eccentricity.maximum;
-        largest.maxInclination = FieldLimits::inclination.maximum;
+        largest.populations[0].innerRadius = largest.populations[0].outerRadius = FieldLimits::beltRadius.maximum;
+        largest.populations[0].minRadius = largest.populations[0].maxRadius = FieldLimits::bodyRadius.maximum;
+        largest.populations[0].minEccentricity = largest.populations[0].maxEccentricity = FieldLimits::eccentricity.maximum;
+        largest.populations[0].maxInclination = FieldLimits::inclination.maximum;
         largest.referencePlane = Orbit::Extrasolar;
         largest.epoch = FieldLimits::epoch.maximum;
         QTest::addRow("largest values, earth masses")
@@ -145,15 +145,15 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::addColumn<double>("inner"); // the form's afterwards
         Recipe recipe = Recipe{presetSettings(Settings::Vulcanoids), Recipe::SolarMasses, 7};
-        recipe.settings.innerRadius = 0.123;
+        recipe.settings.populations[0].innerRadius = 0.123;
         QByteArray const good = QByteArray::fromStdString(recipeText(recipe));
         QTest::newRow("rounded") << good << "Belt inner radius" << 0.12;
         QTest::newRow("unknown key")
             << QByteArray(good).replace("number = 200\n", "number = 200\ncolour = red\n")
-            << "Line 12: unknown key \"colour\"" << 0.15;
+            << "Line 13: unknown key \"colour\"" << 0.15;
         QTest::newRow("decimal comma")
             << QByteArray(good).replace("inner = 0.123\n", "inner = 0,5\n")
-            << "Line 12: inner: \"0,5\" is not accepted: give a number from 0 to 1e+21" << 0.15;
+            << "Line 31: inner: \"0,5\" is not accepted: give a number from 0 to 1e+21" << 0.15;
     }
     void openedRecipeIsToldInABox()
     {
@@ -168,7 +168,7 @@ private slots:
         QVERIFY2(answerer.boxes[0].text.contains(said) &&
                      !answerer.boxes[0].text.contains("Belt outer radius"),
                  qPrintable(answerer.boxes[0].text));
-        QCOMPARE(window->formSettings().innerRadius, inner);
+        QCOMPARE(window->formSettings().populations[0].innerRadius, inner);
         QCOMPARE(window->findChild<PreviewWindow *>() != nullptr, inner == 0.12);
     }
 

@@ -752,6 +752,46 @@
         <translation>Resonanzfamilie</translation>
     </message>
     <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Population name</source>
+        <translation>Name der Population</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Population %1 (%2): %3</source>
+        <translation>Population %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>A belt holds from 1 to 16 populations: remove some.</source>
+        <translation>Ein Gürtel hat 1 bis 16 Populationen: Entfernen Sie einige.</translation>
+    </message>
+    <message>
+        <source>a belt holds at most %1 populations.</source>
+        <translation>ein Gürtel hat höchstens %1 Populationen.</translation>
+    </message>
+    <message>
+        <source>The populations&apos; shares (%1) add up to %2 %, not 100 %: enter shares that do.</source>
+        <translation>Die Anteile der Populationen (%1) ergeben zusammen %2 %, nicht 100 %: Geben Sie Anteile ein, die 100 % ergeben.</translation>
+    </message>
+    <message>
+        <source>The kind chosen as %1 needs the planet: check &quot;%2&quot;, or choose another kind.</source>
+        <translation>Die als %1 gewählte Art braucht den Planeten: Schalten Sie „%2“ ein, oder wählen Sie eine andere Art.</translation>
+    </message>
+    <message>
         <source>Share of the bodies held in one of the planet&apos;s resonances, as the Hildas are in Jupiter&apos;s 3:2</source>
         <translation>Anteil der Körper, die in einer Resonanz des Planeten gehalten werden, wie die Hildas in Jupiters 3:2</translation>
     </message>

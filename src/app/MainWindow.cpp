@@ -235,7 +235,7 @@ void MainWindow::generate()
     Settings const settings = form->settings();
     std::vector<SettingsProblem> const problems = checkSettings(settings);
     if (!problems.empty())
-        return WindowMessages::show(this, WindowMessages::refusal(problems));
+        return WindowMessages::show(this, WindowMessages::refusal(problems, settings));
     if (settings.number == 0)
         return WindowMessages::show(this, WindowMessages::noBodies());
     std::optional<std::uint32_t> const runSeed =

@@ -78,6 +78,15 @@ SettingsForm::SettingsForm(Ui_MainWindow &designerForm, QObject *parent)
     ui->pushButton_resetEpoch->setIconSize(QSize(15, 15));
     connect(ui->pushButton_resetEpoch, &QPushButton::clicked, this, &SettingsForm::resetEpoch);
 
+    // The Trojans and the family are populations of their own now; until the
+    // window lists the populations, their share fields have nothing to show.
+    for (QString const &name : {QStringLiteral("trojanShare"), QStringLiteral("familyShare")}) {
+        for (QString const &prefix : {QStringLiteral("label_"), QStringLiteral("doubleSpinBox_")}) {
+            if (auto *old = ui->centralwidget->findChild<QWidget *>(prefix + name))
+                old->hide();
+        }
+    }
+
     followChanges();
     connect(this, &SettingsForm::changed, this, &SettingsForm::markWarnings);
     connect(this, &SettingsForm::changed, this, &SettingsForm::enableFields);
@@ -139,10 +148,14 @@ void SettingsForm::nameRows()
 EnteredSettings SettingsForm::entered() const
 {
     EnteredSettings entered;
+    // The fields show the first population; the others stay as loaded.
+    entered.settings.populations = populations;
     entered.massUnit =
         ui->radioButton_earthMass->isChecked() ? Settings::EarthMasses : Settings::SolarMasses;
     for (SettingRow const &row : settingsTable()) {
         QWidget *const shown = widget(row);
+        if (!shown && row.kind != SettingRow::Choice)
+            continue;
         switch (row.kind) {
         case SettingRow::Number:
             row.number(entered) = static_cast<QDoubleSpinBox *>(shown)->value();
@@ -180,8 +193,13 @@ void SettingsForm::load(Settings const &s)
     QScopedValueRollback<bool> keepPlanetMass(loading, true);
     ui->radioButton_solarMass->setChecked(true);
     EnteredSettings entered{s, Settings::SolarMasses};
+    populations = s.populations;
+    if (populations.empty())
+        populations.emplace_back();
     for (SettingRow const &row : settingsTable()) {
         QWidget *const shown = widget(row);
+        if (!shown && row.kind != SettingRow::Choice)
+            continue;
         switch (row.kind) {
         case SettingRow::Number:
             static_cast<QDoubleSpinBox *>(shown)->setValue(row.number(entered));
@@ -220,7 +238,7 @@ QStringList SettingsForm::load(Recipe const &recipe)
     EnteredSettings given{recipe.settings, recipe.massUnit};
     QStringList rounded;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind == SettingRow::Number) {
+        if (row.kind == SettingRow::Number && widget(row)) {
             auto *shown = static_cast<DecimalField *>(widget(row));
             if (shown->value() != row.number(given))
                 rounded << labelOf(shown);
@@ -263,8 +281,9 @@ QString SettingsForm::labelOf(DecimalField *field) const
 QStringList SettingsForm::warningTexts() const
 {
     QStringList texts;
-    for (SettingsWarning const &warning : checkWarnings(settings()))
-        texts << WindowMessages::warning(warning, numbers);
+    Settings const now = settings();
+    for (SettingsWarning const &warning : checkWarnings(now))
+        texts << WindowMessages::warning(warning, numbers, now);
     return texts;
 }
 
@@ -330,7 +349,7 @@ void SettingsForm::enableFields()
 {
     Settings const now = settings();
     for (SettingRow const &row : settingsTable()) {
-        if (!row.enabled)
+        if (!row.enabled && row.level == SettingRow::OfBelt)
             continue;
         bool const enabled = row.isEnabled(now);
         if (QWidget *shown = widget(row))
@@ -346,8 +365,12 @@ void SettingsForm::enableFields()
 void SettingsForm::markWarnings()
 {
     QMap<DecimalField *, QStringList> notes;
-    for (SettingsWarning const &warning : checkWarnings(settings())) {
-        QString const text = WindowMessages::warning(warning, numbers);
+    Settings const now = settings();
+    for (SettingsWarning const &warning : checkWarnings(now)) {
+        // The fields show the first population.
+        if (warning.population > 0)
+            continue;
+        QString const text = WindowMessages::warning(warning, numbers, now);
         notes[field(warning.setting)] << text;
         if (warning.other != warning.setting)
             notes[field(warning.other)] << text;

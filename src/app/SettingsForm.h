@@ -75,4 +75,6 @@ private:
     // The unit the planet's mass field shows, and whether a load is filling the form.
     Settings::PlanetMassUnit planetMassUnit = Settings::PlanetMassUnit::JupiterMasses;
     bool loading = false;
+    // The populations as loaded: the fields show and edit the first one.
+    std::vector<Population> populations{Population{}};
 };

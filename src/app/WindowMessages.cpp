@@ -29,12 +29,13 @@ QString WindowMessages::worded(Wording const &wording, QLocale const &locale)
     return QString::fromStdString(filledIn(text.toStdString(), args));
 }
 
-QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems)
+QString WindowMessages::refusal(std::vector<SettingsProblem> const &problems,
+                                Settings const &settings)
 {
     QString text = tr("No belt was generated: the catalogue could not be read with these "
                       "settings.");
     for (SettingsProblem const &each : problems)
-        text += "\n\n\u2022 " + problem(each);
+        text += "\n\n\u2022 " + problem(each, settings);
     return text;
 }
 
@@ -46,14 +47,29 @@ QString WindowMessages::unreadable(QStringList const &fields)
         .arg(fields.join(QStringLiteral(", ")));
 }
 
-QString WindowMessages::problem(SettingsProblem const &problem)
+QString WindowMessages::ofPopulation(QString const &text, int population,
+                                     Settings const &settings)
 {
-    return worded(problemWording(problem, FrontEnd::Window), QLocale());
+    // A belt of one population needs no name for it.
+    if (population < 0 || std::size_t(population) >= settings.populations.size() ||
+        settings.populations.size() < 2)
+        return text;
+    return QCoreApplication::translate("MainWindow", populationWording(FrontEnd::Window))
+        .arg(population + 1)
+        .arg(QString::fromStdString(settings.populations[std::size_t(population)].name), text);
 }
 
-QString WindowMessages::warning(SettingsWarning const &warning, QLocale const &locale)
+QString WindowMessages::problem(SettingsProblem const &problem, Settings const &settings)
 {
-    return worded(warningWording(warning, FrontEnd::Window), locale);
+    return ofPopulation(worded(problemWording(problem, FrontEnd::Window), QLocale()),
+                        problem.population, settings);
+}
+
+QString WindowMessages::warning(SettingsWarning const &warning, QLocale const &locale,
+                                Settings const &settings)
+{
+    return ofPopulation(worded(warningWording(warning, FrontEnd::Window), locale),
+                        warning.population, settings);
 }
 
 QString WindowMessages::saveError(SaveError const &error)
@@ -121,6 +137,9 @@ QString WindowMessages::recipeError(RecipeError const &error, QString const &pat
             tr("%1 is given again (first on line %2).").arg(text(error.key)).arg(error.firstLine);
         break;
     case RecipeError::MissingKey: detail = tr("the recipe has no %1.").arg(text(error.key)); break;
+    case RecipeError::TooManyPopulations:
+        detail = tr("a belt holds at most %1 populations.").arg(int(largestPopulationCount));
+        break;
     case RecipeError::BadValue: {
         QString accepted;
         switch (error.accepted) {

@@ -23,10 +23,13 @@ class WindowMessages {
 public:
     // The name messages give a setting, in the language of the moment.
     static QString fieldName(SettingRow const &row);
-    static QString refusal(std::vector<SettingsProblem> const &problems);
+    // Each problem of a population names it from settings.
+    static QString refusal(std::vector<SettingsProblem> const &problems,
+                           Settings const &settings);
     static QString unreadable(QStringList const &fields);
     // Numbers in the locale the form shows them in.
-    static QString warning(SettingsWarning const &warning, QLocale const &locale);
+    static QString warning(SettingsWarning const &warning, QLocale const &locale,
+                           Settings const &settings);
     static QString saveError(SaveError const &error);
     // Why a file is not a recipe: its name, the line and what is wrong there.
     static QString recipeError(RecipeError const &error, QString const &path);
@@ -48,7 +51,9 @@ public:
     static void showSaveError(QWidget *window, SaveError const &error);
 
 private:
-    static QString problem(SettingsProblem const &problem);
+    static QString problem(SettingsProblem const &problem, Settings const &settings);
+    // A sentence about one population names it first.
+    static QString ofPopulation(QString const &text, int population, Settings const &settings);
     // Each setting by its name, each number in the locale given.
     static QString worded(Wording const &wording, QLocale const &locale);
     static QString systemError(int code);

@@ -24,6 +24,34 @@ std::string quoted(std::string const &text)
     return "\"" + escaped(text) + "\"";
 }
 
+namespace {
+
+// A sentence about one population names it first.
+std::string ofPopulation(std::string const &text, int population, Settings const &settings)
+{
+    // A belt of one population needs no name for it.
+    if (population < 0 || std::size_t(population) >= settings.populations.size() ||
+        settings.populations.size() < 2)
+        return text;
+    return filledIn(populationWording(FrontEnd::CommandLine),
+                    {std::to_string(population + 1),
+                     escaped(settings.populations[std::size_t(population)].name), text});
+}
+
+} // namespace
+
+std::string problemText(SettingsProblem const &problem, Settings const &settings)
+{
+    return ofPopulation(worded(problemWording(problem, FrontEnd::CommandLine)),
+                        problem.population, settings);
+}
+
+std::string warningText(SettingsWarning const &warning, Settings const &settings)
+{
+    return ofPopulation(worded(warningWording(warning, FrontEnd::CommandLine)),
+                        warning.population, settings);
+}
+
 std::string worded(Wording const &wording)
 {
     std::vector<std::string> args;
@@ -90,8 +118,12 @@ std::string recipeErrorText(RecipeError const &error, std::string const &path)
     case RecipeError::DuplicateKey:
         return where + error.key + " is given again (first on line " +
                std::to_string(error.firstLine) + "): keep one";
+    case RecipeError::TooManyPopulations:
+        return where + "a belt holds at most " + std::to_string(largestPopulationCount) +
+               " populations: remove a section";
     case RecipeError::MissingKey:
-        return where + "the recipe has no " + error.key + ": add a line '" + error.key + " = ...'";
+        return where + "the recipe has no " + error.key +
+               (error.key.front() == '[' ? ": add one" : ": add a line '" + error.key + " = ...'");
     case RecipeError::BadValue: break;
     }
     std::string accepted;

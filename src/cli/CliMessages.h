@@ -17,6 +17,9 @@ std::string quoted(std::string const &text);
 // A sentence about settings: each setting by its option, each number as a
 // recipe writes it.
 std::string worded(Wording const &wording);
+// A problem or a warning of settings, naming its population where it has one.
+std::string problemText(SettingsProblem const &problem, Settings const &settings);
+std::string warningText(SettingsWarning const &warning, Settings const &settings);
 
 // A failed save, or an output refused before generating, naming the path and
 // the system's reason.

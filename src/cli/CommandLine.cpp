@@ -14,6 +14,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 namespace {
 
@@ -34,6 +36,7 @@ bool isNegativeWhole(std::string const &text)
 }
 
 // Reads the value of one option; an empty result means the option was accepted.
+// A population's option reads the value given for that population.
 class ValueReader {
 public:
     explicit ValueReader(QCommandLineParser const &parser)
@@ -42,15 +45,20 @@ public:
 
     std::string error;
 
+    // The value given for a population, if any; set by the caller before
+    // reading a population's option, unset for the belt's options.
+    std::optional<std::string> populationValue;
+    std::size_t population = 0;
+
     void number(QCommandLineOption const &option, SettingRow const &row, std::string_view unit,
                 EnteredSettings &target)
     {
-        if (!error.empty() || !parser.isSet(option))
+        if (!error.empty() || !isSet(option))
             return;
-        std::string const text = valueOf(option);
+        std::string const text = given(option);
         std::string const accepted = "give a number from " + rangeText(row.range) +
                                      (unit.empty() ? "" : " " + std::string(unit));
-        switch (readSettingValue(row, text, target)) {
+        switch (readSettingValue(row, text, target, population)) {
         case ValueRead::Read: break;
         case ValueRead::NotFinite:
             refuse(option, quoted(text) + " is not a finite number: " + accepted);
@@ -65,9 +73,9 @@ public:
 
     std::optional<std::uint64_t> whole(QCommandLineOption const &option, std::uint64_t maximum)
     {
-        if (!error.empty() || !parser.isSet(option))
+        if (!error.empty() || !isSet(option))
             return std::nullopt;
-        std::string const text = valueOf(option);
+        std::string const text = given(option);
         std::string const accepted = "give a whole number from 0 to " + std::to_string(maximum);
         std::uint64_t value = 0;
         ValueRead const read = readWholeValue(text, maximum, value);
@@ -84,23 +92,25 @@ public:
 
     void choice(QCommandLineOption const &option, SettingRow const &row, EnteredSettings &target)
     {
-        if (!error.empty() || !parser.isSet(option))
+        if (!error.empty() || !isSet(option))
             return;
-        std::string const text = valueOf(option);
-        if (readSettingValue(row, text, target) != ValueRead::Read)
+        std::string const text = given(option);
+        if (readSettingValue(row, text, target, population) != ValueRead::Read)
             refuse(option, quoted(text) + " is not accepted: give " + wordList(row.words));
     }
 
     void text(QCommandLineOption const &option, std::string &target)
     {
-        if (error.empty() && parser.isSet(option))
-            target = valueOf(option);
+        if (error.empty() && isSet(option))
+            target = given(option);
     }
 
     void refuse(QCommandLineOption const &option, std::string const &what)
     {
         if (error.empty())
-            error = "--" + option.names().last().toStdString() + ": " + what;
+            error = "--" + option.names().last().toStdString() + ": " + what +
+                    (population > 0 ? " (population " + std::to_string(population + 1) + ")"
+                                    : std::string());
     }
 
     // The last value given wins, so that a later option overrides an earlier one.
@@ -110,8 +120,44 @@ public:
     }
 
 private:
+    bool isSet(QCommandLineOption const &option) const
+    {
+        return populationValue ? true : parser.isSet(option);
+    }
+    std::string given(QCommandLineOption const &option) const
+    {
+        return populationValue ? *populationValue : valueOf(option);
+    }
+
     QCommandLineParser const &parser;
 };
+
+// The values of the populations' options, by population: the options before
+// the first --population act on the first population, those after each
+// --population on the next one. Within a population the last value wins.
+struct PopulationValues {
+    std::size_t populations = 1;
+    std::map<std::pair<std::size_t, QString>, std::string> values;
+};
+
+PopulationValues populationValues(QCommandLineParser const &parser)
+{
+    PopulationValues given;
+    std::map<QString, int> seen;
+    QString const opener = QString::fromUtf8(Recipe::populationOption.data(),
+                                             int(Recipe::populationOption.size()));
+    for (QString const &name : parser.optionNames()) {
+        if (name == opener) {
+            ++given.populations;
+            continue;
+        }
+        QStringList const values = parser.values(name);
+        int const occurrence = seen[name]++;
+        if (occurrence < values.size())
+            given.values[{given.populations - 1, name}] = values[occurrence].toUtf8().toStdString();
+    }
+    return given;
+}
 
 } // namespace
 
@@ -125,7 +171,7 @@ Request parseCommandLine(QStringList const &arguments)
     QCommandLineOption const helpOption = parser.addHelpOption();
     QCommandLineOption const versionOption = parser.addVersionOption();
     parser.addOptions({options.preset, options.recipe, options.example, options.listPresets,
-                       options.listExamples});
+                       options.listExamples, options.population});
     for (QCommandLineOption const &option : options.settings)
         parser.addOption(option);
     parser.addOptions(
@@ -196,7 +242,32 @@ Request parseCommandLine(QStringList const &arguments)
                                             " is not a preset: give " + presetNames() +
                                             " or a menu text (see --list-presets)");
     }
+    PopulationValues const perPopulation = populationValues(parser);
+    std::size_t const started = entered.settings.populations.size();
+    if (started < perPopulation.populations)
+        entered.settings.populations.resize(perPopulation.populations);
     for (SettingRow const &row : settingsTable()) {
+        if (row.level == SettingRow::OfPopulation) {
+            QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
+            for (std::size_t p = 0; p < perPopulation.populations; ++p) {
+                auto const value = perPopulation.values.find({p, key});
+                if (value == perPopulation.values.end())
+                    continue;
+                read.populationValue = value->second;
+                read.population = p;
+                QCommandLineOption const &option = options.of(row);
+                switch (row.kind) {
+                case SettingRow::Number: read.number(option, row, row.unit, entered); break;
+                case SettingRow::Text: read.text(option, row.text(entered, p)); break;
+                case SettingRow::Choice: read.choice(option, row, entered); break;
+                case SettingRow::WholeNumber:
+                case SettingRow::Flag: break; // no population holds one
+                }
+            }
+            read.populationValue.reset();
+            read.population = 0;
+            continue;
+        }
         if (row.kind == SettingRow::Flag) {
             QString const key = QString::fromUtf8(row.key.data(), int(row.key.size()));
             for (QString const &name : parser.optionNames()) {
@@ -234,6 +305,12 @@ Request parseCommandLine(QStringList const &arguments)
         case SettingRow::Choice: read.choice(option, row, entered); break;
         case SettingRow::Flag: break;
         }
+    }
+    // A population the options start is named after its kind unless named.
+    for (std::size_t p = started; p < entered.settings.populations.size(); ++p) {
+        if (!perPopulation.values.count({p, QStringLiteral("population-name")}))
+            entered.settings.populations[p].name =
+                populationKind(entered.settings.populations[p].kind).defaultName;
     }
     Settings const &settings = request.settings = entered.forRun();
 
@@ -282,9 +359,9 @@ Request parseCommandLine(QStringList const &arguments)
 
     auto const problems = checkSettings(settings);
     if (!problems.empty())
-        return refusal(worded(problemWording(problems.front(), FrontEnd::CommandLine)));
+        return refusal(problemText(problems.front(), settings));
     for (SettingsWarning const &warning : checkWarnings(settings))
-        request.warnings.push_back(worded(warningWording(warning, FrontEnd::CommandLine)));
+        request.warnings.push_back(warningText(warning, settings));
     return request;
 }
 

@@ -3,9 +3,11 @@
 
 #include "Examples.h"
 #include "Presets.h"
+#include "Recipe.h"
 #include "SettingsTable.h"
 
 #include <algorithm>
+#include <variant>
 
 std::string presetListing()
 {
@@ -57,6 +59,7 @@ std::string exampleListing()
             text += '\n';
         text += std::string(example.menuText) + " (--example " + std::string(example.shortName) +
                 ")\n";
+        auto const parsed = exampleRecipe(example);
         // The recipe's opening comment says what it shows.
         std::string_view rest = example.text;
         while (!rest.empty() && rest.front() == '#') {
@@ -67,6 +70,15 @@ std::string exampleListing()
             if (line != "Beltwright example." && line.substr(0, 24) != "SPDX-License-Identifier:")
                 text += "    " + std::string(line) + "\n";
             rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
+        // Its populations: name, kind and share.
+        if (auto const *recipe = std::get_if<Recipe>(&parsed)) {
+            std::string line;
+            for (Population const &population : recipe->settings.populations)
+                line += std::string(line.empty() ? "" : ", ") + population.name + " (" +
+                        std::string(populationKind(population.kind).word) + ", " +
+                        numberText(population.share) + " %)";
+            text += "    Populations: " + line + ".\n";
         }
     }
     return text;

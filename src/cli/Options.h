@@ -2,6 +2,7 @@
 #pragma once
 
 #include "RandomSource.h"
+#include "Recipe.h"
 #include "SettingsTable.h"
 
 #include <QCommandLineOption>
@@ -39,6 +40,12 @@ struct Options {
                                   "Also write the recipe of this belt, with the seed it was made "
                                   "with, once the belt is written.",
                                   "file"};
+    QCommandLineOption population{QString::fromUtf8(Recipe::populationOption.data(),
+                                                    int(Recipe::populationOption.size())),
+                                  "Start the next population: the population options after it "
+                                  "(--population-name to the end of the list) act on it, those "
+                                  "before the first on the first population. A recipe's or an "
+                                  "example's populations are counted from the first."};
     QCommandLineOption listPresets{"list-presets", "Print the presets with all their values."};
     QCommandLineOption seed{"seed",
                             "Engine seed, 0 to " + QString::number(largestSeed) +

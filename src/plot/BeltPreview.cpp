@@ -145,9 +145,11 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
     };
     for (ResonanceZone const &gap : zones.gaps)
         marks.resonances.push_back(mark(ResonanceMark::Gap, gap, gap.resonance.text()));
-    if (zones.hasFamily)
-        marks.resonances.push_back(
-            mark(ResonanceMark::Family, zones.family, zones.family.resonance.text()));
+    for (PopulationZone const &zone : zones.populations) {
+        if (zone.hasFamily)
+            marks.resonances.push_back(
+                mark(ResonanceMark::Family, zone.family, zone.family.resonance.text()));
+    }
     if (zones.hasChaoticZone)
         marks.resonances.push_back(mark(ResonanceMark::ChaoticZone, zones.chaoticZone, {}));
     std::stable_sort(marks.resonances.begin(), marks.resonances.end(),

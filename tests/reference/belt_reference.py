@@ -18,7 +18,9 @@ import json
 import math
 import os
 import sys
+from copy import deepcopy
 from dataclasses import dataclass, field, replace
+from decimal import ROUND_HALF_UP, Decimal
 
 import gmpy2
 
@@ -220,10 +222,11 @@ BELT, L4, L5, FAMILY = "belt", "L4", "L5", "family"
 # outside the disc, their mean anomalies brought into range by adding 360
 # none, once or twice and more, or by taking it, the family outside the
 # planet's orbit, the tadpole's edge bounding the Trojans' spread, and family
-# bodies drawn again out of the cleared orbit.
+# bodies drawn again out of the cleared orbit; and whether more than one
+# population holds bodies.
 REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
            "turns added 1", "turns added 2", "turns taken", "family outside",
-           "trojan edge", "family redraws")
+           "trojan edge", "family redraws", "populations")
 
 
 def resonance_of(word):
@@ -273,25 +276,6 @@ class Planet:
             reach = 1.3 * ieee_power(self.mu, 2.0 / 7.0) * self.axis
             self.cleared = Zone(self.axis, reach)
             self.zones.append(self.cleared)
-        family = resonance_of(s.familyResonance) if s.familyShare > 0.0 else None
-        self.family = None
-        if family is not None:
-            # On the side of the planet where the middle of the belt lies.
-            outside = (s.innerRadius + s.outerRadius) * 0.5 > self.axis
-            self.family = self.resonance_zone(family, outside)
-            self.family.outside = outside
-        # The Trojans' spread in a: a_p k, k the smaller of the linear
-        # tadpole's reach and the tadpole region's edge.
-        self.amplitude = s.librationAmplitude
-        linear = ieee_sqrt(3.0 * self.mu) * (self.amplitude * DEGREE)
-        edge = ieee_sqrt(8.0 * self.mu / 3.0)
-        self.edge_bounds_trojans = edge < linear
-        self.trojan_scale = self.axis * (edge if self.edge_bounds_trojans else linear)
-        trojans = s.trojanShare / 100.0
-        self.draws_population = s.trojanShare > 0.0 or self.family is not None
-        self.bounds = [(trojans * (s.trojanL4Share / 100.0), L4), (trojans, L5)]
-        if self.family is not None:
-            self.bounds.append((trojans + s.familyShare / 100.0, FAMILY))
 
     def resonance_zone(self, resonance, outside):
         p, q = resonance
@@ -303,19 +287,14 @@ class Planet:
         strength = STRENGTHS[resonance][1 if outside else 0]
         return Zone(center, center * ieee_sqrt(16.0 / 3.0 * self.mu * strength * e_to_order))
 
-    def population(self, fraction):
-        for bound, population in self.bounds:
-            if fraction < bound:
-                return population
-        return BELT
-
     def forbids(self, a):
         return any(zone.holds(a) for zone in self.zones)
 
-    def trojan_anomaly(self, population, x, node, pericenter):
+    @staticmethod
+    def trojan_anomaly(longitude, population, amplitude, x, node, pericenter):
         """The mean anomaly at the point x of the disc, in [0, 360)."""
         point = 60.0 if population == L4 else -60.0
-        anomaly = self.longitude + point + self.amplitude * x - node - pericenter
+        anomaly = longitude + point + amplitude * x - node - pericenter
         turns = 0
         while anomaly < 0.0:
             anomaly += 360.0
@@ -329,14 +308,16 @@ class Planet:
 # --------------------------------------------------------------------------
 # Settings and presets.
 
+BACKGROUND, TROJANS, RESONANT_FAMILY = 0, 1, 2
+KIND_WORDS = {"background": BACKGROUND, "trojans": TROJANS, "family": RESONANT_FAMILY}
+KIND_NAMES = {BACKGROUND: "Background", TROJANS: "Trojans", RESONANT_FAMILY: "Family"}
+
+
 @dataclass
-class Settings:
-    objectType: int = ASTEROID
-    beltName: str = ""
-    beltCenter: str = ""
-    barycenter: bool = False
-    totalMass: float = 0.0
-    number: int = 0
+class Population:
+    name: str = "Background"
+    share: float = 100.0
+    kind: int = BACKGROUND
     innerRadius: float = 0.0
     outerRadius: float = 0.0
     maxRadius: float = 0.0
@@ -344,8 +325,6 @@ class Settings:
     maxEccentricity: float = 0.0
     minEccentricity: float = 0.0
     maxInclination: float = 0.0
-    referencePlane: int = ECLIPTIC
-    epoch: float = DEFAULT_EPOCH
     # Distributions: 0 is the bell (the mean anomaly's 0 is "always 0").
     radiusDistribution: int = 0
     radiusSlope: float = 2.5
@@ -356,6 +335,25 @@ class Settings:
     semiMajorAxisDistribution: int = 0
     surfaceDensitySlope: float = 1.5
     meanAnomalyDistribution: int = 0
+    trojanL4Share: float = 50.0
+    librationAmplitude: float = 30.0
+    familyResonance: str = "3:2"
+
+
+POPULATION_FIELDS = set(Population.__dataclass_fields__)
+
+
+@dataclass
+class Settings:
+    objectType: int = ASTEROID
+    beltName: str = ""
+    beltCenter: str = ""
+    barycenter: bool = False
+    totalMass: float = 0.0
+    number: int = 0
+    referencePlane: int = ECLIPTIC
+    epoch: float = DEFAULT_EPOCH
+    populations: list = field(default_factory=lambda: [Population()])
     massUnit: int = SOLAR_MASSES  # of totalMass as given
     # The planet; each of its numbers counts only with planet set.
     planet: bool = False
@@ -368,11 +366,12 @@ class Settings:
     resonanceGaps: bool = False
     gapResonances: str = "4:1 3:1 5:2 7:3 2:1"
     clearedOrbit: bool = False
-    trojanShare: float = 0.0
-    trojanL4Share: float = 50.0
-    librationAmplitude: float = 30.0
-    familyResonance: str = "3:2"
-    familyShare: float = 0.0
+
+    def population(self, index):
+        """The population of that index, added fresh when there are fewer."""
+        while len(self.populations) <= index:
+            self.populations.append(Population())
+        return self.populations[index]
 
     def total_mass_for_run(self):
         """The total mass in solar masses, whatever unit it was given in."""
@@ -393,6 +392,9 @@ SETTING_KEYS = {
     "total-mass": ("totalMass", NUMBER),
     "mass-unit": ("massUnit", {"solar": SOLAR_MASSES, "earth": EARTH_MASSES}),
     "number": ("number", WHOLE),
+    "population-name": ("name", TEXT),
+    "share": ("share", NUMBER),
+    "kind": ("kind", KIND_WORDS),
     "inner": ("innerRadius", NUMBER),
     "outer": ("outerRadius", NUMBER),
     "min-radius": ("minRadius", NUMBER),
@@ -423,14 +425,54 @@ SETTING_KEYS = {
     "resonance-gaps": ("resonanceGaps", FLAG),
     "gap-resonances": ("gapResonances", TEXT),
     "cleared-orbit": ("clearedOrbit", FLAG),
-    "trojan-share": ("trojanShare", NUMBER),
     "trojan-l4-share": ("trojanL4Share", NUMBER),
     "libration-amplitude": ("librationAmplitude", NUMBER),
     "family-resonance": ("familyResonance", TEXT),
-    "family-share": ("familyShare", NUMBER),
 }
 # Keys a recipe holds that are no setting of the belt itself.
 RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
+# The shares of older recipes, which become populations (split_older_shares).
+OLDER_SHARE_KEYS = ("trojan-share", "family-share")
+
+
+def split_older_shares(settings, trojans, family):
+    """After the first population, a copy of it for the Trojans and one for
+    the family, each with its share taken from the first; a first population
+    left without bodies is left out. Nothing without the planet."""
+    if not settings.planet or not settings.populations:
+        return
+    shape = settings.populations[0]
+    rest = shape.share
+    for kind, share in ((TROJANS, trojans), (RESONANT_FAMILY, family)):
+        if share > 0.0:
+            settings.populations.append(replace(shape, kind=kind, name=KIND_NAMES[kind],
+                                                share=share))
+            rest -= share
+    settings.populations[0].share = max(rest, 0.0)
+    if not rest > 0.0 and len(settings.populations) > 1:
+        del settings.populations[0]
+
+
+def share_units(share):
+    """A share in hundredths of a percent, to the nearest, halves away from 0."""
+    units = share * 100.0
+    if not units > 0.0 or math.isinf(units):
+        return 0
+    return int(Decimal(min(units, 1e15)).to_integral_value(rounding=ROUND_HALF_UP))
+
+
+def population_counts(number, populations):
+    """Largest remainder on exact integers, a tie to the earlier population."""
+    units = [share_units(p.share) for p in populations]
+    total = sum(units)
+    if total == 0:
+        return [number] + [0] * (len(populations) - 1)
+    counts = [number * u // total for u in units]
+    remainders = [number * u % total for u in units]
+    order = sorted(range(len(units)), key=lambda i: (-remainders[i], i))
+    for k in range(number - sum(counts)):
+        counts[order[k % len(units)]] += 1
+    return counts
 
 
 def unquoted(text):
@@ -454,10 +496,15 @@ def unquoted(text):
     return out.decode("utf-8")
 
 
-def apply_setting(settings, assignment):
+def apply_setting(settings, assignment, population=0, shares=None):
+    """A recipe line: a population's key into that population, an older
+    share into shares (a dict), when given."""
     key, _, value = assignment.partition("=")
     key, value = key.strip(), value.strip()
     if key in RECIPE_ONLY_KEYS:
+        return
+    if key in OLDER_SHARE_KEYS:
+        shares[key] = float(value)
         return
     name, kind = SETTING_KEYS[key]
     if isinstance(kind, dict):
@@ -470,7 +517,8 @@ def apply_setting(settings, assignment):
         parsed = {"true": True, "false": False}[value]
     else:
         parsed = unquoted(value)
-    setattr(settings, name, parsed)
+    setattr(settings.population(population) if name in POPULATION_FIELDS else settings, name,
+            parsed)
 
 
 def recipe_lines(text):
@@ -488,13 +536,26 @@ def example_path(name):
 
 def example_recipe(name):
     """The settings and the seed of an example recipe."""
-    settings, seed = Settings(), None
     with open(example_path(name), encoding="utf-8") as f:
-        for line in recipe_lines(f.read()):
-            apply_setting(settings, line)
-            key, _, value = line.partition("=")
-            if key.strip() == "seed":
-                seed = int(value.strip(), 10)
+        return recipe_settings(f.read())
+
+
+def recipe_settings(text):
+    """The settings and seed of a recipe: version 1's older shares become
+    populations, version 2's sections are populations."""
+    settings, seed, shares, section = Settings(), None, {}, -1
+    for line in recipe_lines(text):
+        if line == "[population]":
+            section += 1
+            settings.population(section)
+            continue
+        apply_setting(settings, line, max(section, 0), shares)
+        key, _, value = line.partition("=")
+        if key.strip() == "seed":
+            seed = int(value.strip(), 10)
+    if section < 0:
+        split_older_shares(settings, shares.get("trojan-share", 0.0),
+                           shares.get("family-share", 0.0))
     return settings, seed
 
 
@@ -523,7 +584,10 @@ PRESET_NAMES = {"vulcanoids": 0, "oort-cloud": 1, "toliman-a-comets": 2, "ebelt-
 
 def preset_settings(preset):
     """An unknown preset value leaves the default record untouched."""
-    return Settings(**PRESET_VALUES.get(preset, {}))
+    values = PRESET_VALUES.get(preset, {})
+    belt = {k: v for k, v in values.items() if k not in POPULATION_FIELDS}
+    own = {k: v for k, v in values.items() if k in POPULATION_FIELDS}
+    return Settings(**belt, populations=[Population(**own)])
 
 
 # The decimals that the window's fields keep; a preset named on the command
@@ -535,7 +599,8 @@ FIELD_DECIMALS = dict(totalMass=20, innerRadius=2, outerRadius=2, minRadius=2, m
 def entered_preset_settings(preset):
     settings = preset_settings(preset)
     for name, decimals in FIELD_DECIMALS.items():
-        setattr(settings, name, float("%.*f" % (decimals, getattr(settings, name))))
+        owner = settings.populations[0] if name in POPULATION_FIELDS else settings
+        setattr(owner, name, float("%.*f" % (decimals, getattr(owner, name))))
     return settings
 
 
@@ -598,6 +663,41 @@ def body_mass(radius, density):
 # --------------------------------------------------------------------------
 # Belt generation.
 
+class Plan:
+    """One population as a run draws it: its laws, and what the planet makes
+    of it (a family's zone, the Trojans' spread)."""
+
+    def __init__(self, p, planet):
+        self.p = p
+        self.radius_law = power_law(p.minRadius, p.maxRadius, -p.radiusSlope) \
+            if p.radiusDistribution == 1 else None
+        self.axis_law = power_law(p.innerRadius, p.outerRadius, 2.0 - p.surfaceDensitySlope) \
+            if p.semiMajorAxisDistribution == 1 else None
+        self.inclination_law = rayleigh(0.0, p.maxInclination, p.inclinationMode) \
+            if p.inclinationDistribution == 1 else None
+        self.eccentricity_law = rayleigh(p.minEccentricity, p.maxEccentricity,
+                                         p.eccentricityMode) \
+            if p.eccentricityDistribution == 1 else None
+        self.family = None
+        self.trojan_scale = 0.0
+        self.edge_bounds_trojans = False
+        if planet is None:
+            return
+        family = resonance_of(p.familyResonance) if p.kind == RESONANT_FAMILY else None
+        if family is not None:
+            # On the side of the planet where the middle of its radii lies.
+            outside = (p.innerRadius + p.outerRadius) * 0.5 > planet.axis
+            self.family = planet.resonance_zone(family, outside)
+            self.family.outside = outside
+        if p.kind == TROJANS:
+            # The Trojans' spread in a: a_p k, k the smaller of the linear
+            # tadpole's reach and the tadpole region's edge.
+            linear = ieee_sqrt(3.0 * planet.mu) * (p.librationAmplitude * DEGREE)
+            edge = ieee_sqrt(8.0 * planet.mu / 3.0)
+            self.edge_bounds_trojans = edge < linear
+            self.trojan_scale = planet.axis * (edge if self.edge_bounds_trojans else linear)
+
+
 class Generator:
     MAX_ROTATION_PERIOD = 12.0
     MIN_ROTATION_PERIOD = 0.1
@@ -605,31 +705,26 @@ class Generator:
     EARTH_MASS_KG = 5.9736e+24
 
     def __init__(self, settings, seed):
-        self.settings = replace(settings)
+        self.settings = deepcopy(settings)
         if self.settings.number > MAX_NUMBER:
             self.settings.number = MAX_NUMBER
+        if not self.settings.populations:
+            self.settings.populations.append(Population())
         self.rng = RandomSource(seed)
         s = self.settings
-        self.radius_law = power_law(s.minRadius, s.maxRadius, -s.radiusSlope) \
-            if s.radiusDistribution == 1 else None
-        self.axis_law = power_law(s.innerRadius, s.outerRadius, 2.0 - s.surfaceDensitySlope) \
-            if s.semiMajorAxisDistribution == 1 else None
-        self.inclination_law = rayleigh(0.0, s.maxInclination, s.inclinationMode) \
-            if s.inclinationDistribution == 1 else None
-        self.eccentricity_law = rayleigh(s.minEccentricity, s.maxEccentricity,
-                                         s.eccentricityMode) \
-            if s.eccentricityDistribution == 1 else None
         self.total_mass = s.total_mass_for_run()
         self.planet = Planet(s) if s.planet else None
+        self.plans = [Plan(p, self.planet) for p in s.populations]
+        self.counts = population_counts(s.number, s.populations)
         self.asteroids = []
         self.decisions = []  # decision output of each body, kept for checks
         # How often each branch of the planet's draws was taken, so that a
         # comparison can tell whether its belt reached them.
         self.reached = dict.fromkeys(REACHED, 0)
-        if self.planet is not None:
-            self.reached["family outside"] = int(self.planet.family is not None
-                                                 and self.planet.family.outside)
-            self.reached["trojan edge"] = int(self.planet.edge_bounds_trojans)
+        self.reached["family outside"] = sum(
+            int(plan.family is not None and plan.family.outside) for plan in self.plans)
+        self.reached["trojan edge"] = sum(int(plan.edge_bounds_trojans) for plan in self.plans)
+        self.reached["populations"] = int(sum(int(count > 0) for count in self.counts) > 1)
 
     def _density(self):
         return self.rng.gaussian(2.0, 4.0) * 1e12 / self.EARTH_MASS_KG
@@ -640,82 +735,92 @@ class Generator:
             return self.rng.gaussian(lo, hi)
         return law(self.rng.canonical())
 
-    def _radius(self):
-        s = self.settings
-        return self._shaped(self.radius_law, s.minRadius, s.maxRadius)
+    def _radius(self, plan):
+        return self._shaped(plan.radius_law, plan.p.minRadius, plan.p.maxRadius)
 
-    def _place(self, orbit):
-        """Draws the body's population and semi-major axis; a Trojan's x in its disc."""
-        s, rng, planet = self.settings, self.rng, self.planet
-        population = BELT
-        if planet is not None and planet.draws_population:
-            population = planet.population(rng.unit_output() * TWO_POW_M32)
-        self.reached[population] += 1
-        if population == BELT:
-            a = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
+    def _place(self, orbit, plan):
+        """Draws the body's semi-major axis by its population's kind; a
+        Trojan's point (L4 or L5) and x in its disc."""
+        p, rng, planet = plan.p, self.rng, self.planet
+        if p.kind == BACKGROUND:
+            self.reached[BELT] += 1
+            a = self._shaped(plan.axis_law, p.innerRadius, p.outerRadius)
             while planet is not None and planet.forbids(a):
                 self.reached["redraws"] += 1
-                a = self._shaped(self.axis_law, s.innerRadius, s.outerRadius)
+                a = self._shaped(plan.axis_law, p.innerRadius, p.outerRadius)
             orbit.semiMajorAxis = a
-            return population, None
-        if population == FAMILY:
+            return BELT, None
+        zone = plan.family or Zone(0.0, 0.0)
+        if p.kind == RESONANT_FAMILY:
+            self.reached[FAMILY] += 1
             # The cleared orbit keeps family bodies out as well.
             while True:
                 u = rng.canonical()
-                a = planet.family.center + planet.family.half_width * (2.0 * u - 1.0)
-                if planet.cleared is None or not planet.cleared.holds(a):
+                a = zone.center + zone.half_width * (2.0 * u - 1.0)
+                if planet is None or planet.cleared is None or not planet.cleared.holds(a):
                     break
                 self.reached["family redraws"] += 1
             orbit.semiMajorAxis = a
-            return population, None
+            return FAMILY, None
+        point = L4 if rng.unit_output() * TWO_POW_M32 < p.trojanL4Share / 100.0 else L5
+        self.reached[point] += 1
         while True:
             x = 2.0 * rng.canonical() - 1.0
             y = 2.0 * rng.canonical() - 1.0
             if x * x + y * y < 1.0:
                 break
             self.reached["disc redraws"] += 1
-        orbit.semiMajorAxis = planet.axis + planet.trojan_scale * y
-        return population, x
+        axis = planet.axis if planet is not None else 0.0
+        orbit.semiMajorAxis = axis + plan.trojan_scale * y
+        return point, x
 
     def generate(self):
         s, rng = self.settings, self.rng
-        for ident in range(1, s.number + 1):
-            orbit = Orbit()
-            population, disc_x = self._place(orbit)
-            if s.barycenter:
-                orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis),
-                                                  self.total_mass))
-            orbit.inclination = self._shaped(self.inclination_law, -s.maxInclination,
-                                             s.maxInclination)
-            orbit.eccentricity = self._shaped(self.eccentricity_law, s.minEccentricity,
-                                              s.maxEccentricity)
-            orbit.argOfPericenter = 360.0 * rng.canonical()
-            orbit.ascendingNode = 360.0 * rng.canonical()
-            if s.meanAnomalyDistribution == 1:
-                orbit.meanAnomaly = 360.0 * rng.canonical()
-            if population in (L4, L5):
-                orbit.meanAnomaly, turns = self.planet.trojan_anomaly(
-                    population, disc_x, orbit.ascendingNode, orbit.argOfPericenter)
-                self.reached["turns added %d" % min(turns, 2) if turns >= 0
-                             else "turns taken"] += 1
-            orbit.referencePlane = s.referencePlane
-            orbit.epoch = s.epoch
-            u = rng.unit_output()
-            self.decisions.append(u)
-            if is_binary_decision(u):
-                body = self.make_binary_asteroid(ident, orbit)
-            else:
-                body = self.make_asteroid(ident, orbit)
-            self.asteroids.append(body)
+        ident = 0
+        for plan, count in zip(self.plans, self.counts):
+            for _ in range(count):
+                ident += 1
+                self.asteroids.append(self._body(ident, plan))
         return self.asteroids
 
-    def make_asteroid(self, ident, orbit):
+    def _body(self, ident, plan):
+        s, p, rng = self.settings, plan.p, self.rng
+        orbit = Orbit()
+        population, disc_x = self._place(orbit, plan)
+        if s.barycenter:
+            orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), self.total_mass))
+        orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
+                                         p.maxInclination)
+        orbit.eccentricity = self._shaped(plan.eccentricity_law, p.minEccentricity,
+                                          p.maxEccentricity)
+        orbit.argOfPericenter = 360.0 * rng.canonical()
+        orbit.ascendingNode = 360.0 * rng.canonical()
+        if p.meanAnomalyDistribution == 1:
+            orbit.meanAnomaly = 360.0 * rng.canonical()
+        if population in (L4, L5):
+            # Without the planet (which the check refuses) its numbers are 0.
+            planet = self.planet
+            orbit.meanAnomaly, turns = Planet.trojan_anomaly(
+                planet.longitude if planet else 0.0, population,
+                p.librationAmplitude if planet else 0.0, disc_x, orbit.ascendingNode,
+                orbit.argOfPericenter)
+            self.reached["turns added %d" % min(turns, 2) if turns >= 0
+                         else "turns taken"] += 1
+        orbit.referencePlane = s.referencePlane
+        orbit.epoch = s.epoch
+        u = rng.unit_output()
+        self.decisions.append(u)
+        if is_binary_decision(u):
+            return self.make_binary_asteroid(ident, orbit, plan)
+        return self.make_asteroid(ident, orbit, plan)
+
+    def make_asteroid(self, ident, orbit, plan):
         s, rng = self.settings, self.rng
         body = Asteroid()
         body.objectType = s.objectType
         body.name = "%s %d" % (s.beltName, ident)
         body.parentBody = s.beltCenter
-        body.radius = self._radius()
+        body.radius = self._radius(plan)
         body.density = self._density()
         body.mass = body_mass(body.radius, body.density)
         body.rotationPeriod = rng.gaussian(self.MIN_ROTATION_PERIOD, self.MAX_ROTATION_PERIOD)
@@ -723,13 +828,13 @@ class Generator:
         body.orbit = orbit
         return body
 
-    def make_binary_asteroid(self, ident, orbit):
+    def make_binary_asteroid(self, ident, orbit, plan):
         s, rng = self.settings, self.rng
         body = BinaryAsteroid()
         body.objectType = s.objectType
         body.name = "%s %d" % (s.beltName, ident)
         body.parentBody = s.beltCenter
-        body.radius = self._radius()
+        body.radius = self._radius(plan)
         body.companionRadius = body.radius * (rng.canonical() * 0.75 + 0.25)
         body.density = self._density()
         body.orbit = orbit
@@ -819,11 +924,18 @@ def belt_catalogue(preset, seed, number=None, entered=False, assignments=(), set
     the branches the draws took are counted into reached, a dict."""
     if settings is None:
         settings = (entered_preset_settings if entered else preset_settings)(preset)
-    settings = replace(settings)
+    settings = deepcopy(settings)
     if number is not None:
         settings.number = number
+    # "population" opens the next population; older shares split at the end.
+    population, shares = 0, {}
     for assignment in assignments:
-        apply_setting(settings, assignment)
+        if assignment == "population":
+            population += 1
+            settings.population(population)
+        else:
+            apply_setting(settings, assignment, population, shares)
+    split_older_shares(settings, shares.get("trojan-share", 0.0), shares.get("family-share", 0.0))
     gen = Generator(settings, seed)
     text = catalogue_text(gen.generate()).encode("utf-8")
     if reached is not None:
@@ -1072,7 +1184,7 @@ def _test_recipe(c):
         c.eq("resonances %r" % text, resonances_of(text), want)
     kuiper, seed = example_recipe("kuiper-belt")
     c.eq("kuiper recipe", (seed, kuiper.beltName, kuiper.planetMassUnit, kuiper.planetMass,
-                           kuiper.familyResonance, kuiper.resonanceGaps),
+                           kuiper.populations[-1].familyResonance, kuiper.resonanceGaps),
          (1930, "KB", EARTH_MASSES, 17.15, "3:2", False))
     settings = preset_settings(3)
     for line in ("mass-unit = earth", "total-mass=2", "planet = true", "epoch=-0"):

@@ -74,7 +74,7 @@ PLANET = [
     ("vulcanoids", 255, None, set(), ["planet=true", "planet-semi-major-axis=0.165"]),
     # Trojans among belt bodies, mean anomaly zero for the rest; a longitude
     # near 360 takes turns off as well as adding them.
-    ("toliman-a-comets", 255, None, {"L4", "L5", "disc redraws", "turns added 1", "turns taken"},
+    ("toliman-a-comets", 255, 2000, {"L4", "L5", "disc redraws", "turns added 1", "turns taken"},
      ["planet=true", "planet-semi-major-axis=2", "planet-longitude=350", "trojan-share=40",
       "resonance-gaps=true", "cleared-orbit=true"]),
     # Only Trojans, with a uniform mean anomaly drawn and set aside; the
@@ -114,6 +114,27 @@ PLANET = [
       "planet-mass=0.0123", "planet-mass-unit=earth", "resonance-gaps=true",
       "resonance-eccentricity=0.3", "trojan-share=10", "family-share=10",
       'family-resonance="3:1"']),
+    # Populations of their own: two background populations of other radii and
+    # laws, shares that round (a third each), one of them empty.
+    ("vulcanoids", 5489, 1000, {"belt", "populations"},
+     ["share=33.33", "population", "kind=background", "share=33.33", "inner=0.3", "outer=0.4",
+      "min-radius=0.1", "max-radius=2", "min-eccentricity=0", "max-eccentricity=0.1",
+      "max-inclination=20", "radius-distribution=power-law", "population", "share=0",
+      "population", "share=33.34", "inner=1", "outer=2", "min-radius=1", "max-radius=1.5",
+      "max-eccentricity=0.2", "semi-major-axis-distribution=surface-density",
+      "eccentricity-distribution=rayleigh", "eccentricity-mode=0.05"]),
+    # Trojans, a family and a background with their own distributions, the
+    # background between gaps and the family out of the cleared orbit, on
+    # two threads.
+    ("toliman-a-comets", 20261207, 30000,
+     {"belt", "L4", "L5", "family", "redraws", "populations", "turns taken"},
+     ["planet=true", "planet-semi-major-axis=2", "planet-longitude=355", "resonance-gaps=true",
+      "cleared-orbit=true", "share=50", "population", "kind=trojans", "share=20",
+      "trojan-l4-share=70", "libration-amplitude=20", "min-radius=1", "max-radius=5",
+      "max-eccentricity=0.1", "max-inclination=25", "inclination-distribution=rayleigh",
+      "inclination-mode=8", "population", "kind=family", "share=30", 'family-resonance="3:2"',
+      "inner=2.5", "outer=3", "min-radius=0.5", "max-radius=3", "max-eccentricity=0.3",
+      "max-inclination=15", "mean-anomaly-distribution=uniform"]),
     # Everything at once, with every other distribution, on two threads.
     ("toliman-a-comets", 123456789, 20000,
      {"belt", "L4", "L5", "family", "redraws", "disc redraws", "turns taken"},

@@ -39,16 +39,27 @@ double centralMassOf(Settings const &s)
 }
 
 PlanetZones::PlanetZones(Settings const &s)
+    : populations(s.populations.size())
 {
     if (!s.planet)
         return;
     mu = planetMassInSolarMasses(s) / centralMassOf(s);
     planetAxis = s.planetSemiMajorAxis;
     planetLongitude = s.planetLongitude;
-    double const lower = std::min(s.innerRadius, s.outerRadius);
-    double const upper = std::max(s.innerRadius, s.outerRadius);
+    // The gaps that fall on any population's radii.
+    double lower = 0, upper = 0;
+    bool bounded = false;
+    for (Population const &population : s.populations) {
+        if (!kindUses(population.kind, "inner"))
+            continue;
+        double const low = std::min(population.innerRadius, population.outerRadius);
+        double const high = std::max(population.innerRadius, population.outerRadius);
+        lower = bounded ? std::min(lower, low) : low;
+        upper = bounded ? std::max(upper, high) : high;
+        bounded = true;
+    }
 
-    if (s.resonanceGaps) {
+    if (s.resonanceGaps && bounded) {
         for (Resonance const &resonance :
              parseResonances(s.gapResonances).value_or(std::vector<Resonance>{})) {
             for (bool const exterior : {false, true}) {
@@ -67,36 +78,27 @@ PlanetZones::PlanetZones(Settings const &s)
         zones.push_back(chaoticZone);
     }
 
-    // The family lies on the side of the planet where the belt's middle is.
-    if (s.familyShare > 0) {
-        if (auto const resonance = parseResonance(s.familyResonance)) {
-            hasFamily = true;
-            bool const exterior = (s.innerRadius + s.outerRadius) * 0.5 > planetAxis;
-            family = zoneOf(*resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
+    for (std::size_t i = 0; i < s.populations.size(); ++i) {
+        Population const &population = s.populations[i];
+        PopulationZone &zone = populations[i];
+        // A family lies on the side of the planet where its radii's middle is.
+        if (population.kind == Population::Kind::ResonantFamily) {
+            if (auto const resonance = parseResonance(population.familyResonance)) {
+                zone.hasFamily = true;
+                bool const exterior =
+                    (population.innerRadius + population.outerRadius) * 0.5 > planetAxis;
+                zone.family =
+                    zoneOf(*resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
+            }
+        }
+        if (population.kind == Population::Kind::Trojans) {
+            zone.trojanAmplitude = population.librationAmplitude;
+            double const k = std::min(std::sqrt(3 * mu) * (zone.trojanAmplitude * radiansPerDegree),
+                                      std::sqrt(8 * mu / 3));
+            zone.trojanAxisScale = planetAxis * k;
+            zone.l4Share = population.trojanL4Share / 100;
         }
     }
-
-    trojanAmplitude = s.librationAmplitude;
-    double const k =
-        std::min(std::sqrt(3 * mu) * (trojanAmplitude * radiansPerDegree), std::sqrt(8 * mu / 3));
-    trojanAxisScale = planetAxis * k;
-
-    double const trojans = s.trojanShare / 100;
-    populations = s.trojanShare > 0 || hasFamily;
-    l4Below = trojans * (s.trojanL4Share / 100);
-    trojanBelow = trojans;
-    familyBelow = hasFamily ? trojans + s.familyShare / 100 : trojans;
-}
-
-PlanetZones::Population PlanetZones::population(double fraction) const
-{
-    if (fraction < l4Below)
-        return Population::L4;
-    if (fraction < trojanBelow)
-        return Population::L5;
-    if (fraction < familyBelow)
-        return Population::Family;
-    return Population::Belt;
 }
 
 bool PlanetZones::excluded(double a) const

@@ -23,10 +23,11 @@
 //                   linearised tadpole keeps |a - a_p| / a_p <= sqrt(3 mu) D
 //                   (Murray & Dermott 1999, section 3.8), the tadpole region's
 //                   edge sqrt(8 mu / 3).
-//   populations:    with t = trojanShare / 100: L4 below t (trojanL4Share / 100),
-//                   L5 below t, the family below t + familyShare / 100.
 //   family:         on the planet's outer side when (inner + outer) 0.5 > a_p,
-//                   else on its inner side; a = center + halfWidth (2u - 1).
+//                   the population's own radii, else on its inner side;
+//                   a = center + halfWidth (2u - 1).
+// The gaps and the chaotic zone are the belt's; the Trojans' spread and the
+// family's resonance are each population's (PopulationZone).
 struct ResonanceZone {
     Resonance resonance;
     bool exterior = false; // outside the planet's orbit
@@ -35,16 +36,19 @@ struct ResonanceZone {
     bool contains(double a) const { return a > center - halfWidth && a < center + halfWidth; }
 };
 
+// What the planet makes of one population: a Trojans' spread, a family's
+// resonance. Empty for a background population or without the planet.
+struct PopulationZone {
+    bool hasFamily = false;
+    ResonanceZone family;
+    double trojanAxisScale = 0; // a_p k
+    double trojanAmplitude = 0; // degrees
+    double l4Share = 0;         // the Trojans' fraction at L4
+};
+
 class PlanetZones {
 public:
     explicit PlanetZones(Settings const &settings);
-
-    // How each body is drawn, by one engine output's unit fraction f: a Trojan
-    // at L4 for f < l4Below, at L5 for f < trojanBelow, in the family for
-    // f < familyBelow, else a body of the belt.
-    enum class Population { Belt, L4, L5, Family };
-    Population population(double fraction) const;
-    bool drawsPopulation() const { return populations; }
 
     // Whether a belt body's semi-major axis lies in a gap or the chaotic zone,
     // open intervals both.
@@ -53,32 +57,31 @@ public:
 
     // A family body's semi-major axis for its fraction u, and whether the
     // cleared orbit takes it.
-    double familyAxis(double u) const { return family.center + family.halfWidth * (2 * u - 1); }
+    static double familyAxis(ResonanceZone const &family, double u)
+    {
+        return family.center + family.halfWidth * (2 * u - 1);
+    }
     bool clears(double semiMajorAxis) const
     {
         return hasChaoticZone && chaoticZone.contains(semiMajorAxis);
     }
 
-    // The room the zones leave between the belt's radii, in AU: 0 when they
+    // The room the zones leave between a population's radii, in AU: 0 when they
     // cover it all (or its single radius, for equal radii).
     double roomLeft(double lower, double upper) const;
 
     double mu = 0;
     double planetAxis = 0;      // AU
     double planetLongitude = 0; // degrees
-    // The gaps falling on the belt's radii; empty without gaps.
+    // The gaps falling on the populations' radii; empty without gaps.
     std::vector<ResonanceZone> gaps;
     bool hasChaoticZone = false;
     ResonanceZone chaoticZone; // as a zone of half-width 1.3 mu^(2/7) a_p around a_p
-    bool hasFamily = false;
-    ResonanceZone family;
-    double trojanAxisScale = 0; // a_p k
-    double trojanAmplitude = 0; // degrees
+    // One for each of the settings' populations, in their order.
+    std::vector<PopulationZone> populations;
 
 private:
-    bool populations = false;
-    double l4Below = 0, trojanBelow = 0, familyBelow = 0;
-    std::vector<ResonanceZone> zones; // every zone a belt body avoids
+    std::vector<ResonanceZone> zones; // every zone a background body avoids
 };
 
 // The planet's mass in solar masses, from its unit.

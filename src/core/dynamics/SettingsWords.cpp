@@ -143,14 +143,28 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
             "1 without a common factor, p - q from 1 to 4 and p up to 12, such as 3:1 "
             "or 5:2",
             {field});
-    case P::SharesAboveWhole:
+    case P::SharesNotWhole:
         return either(
             end,
             QT_TRANSLATE_NOOP("MainWindow",
-                              "%1 and %2 come to more than 100 % together: enter smaller shares."),
-            "%2: the Trojans' and the family's shares come to more than 100 % "
-            "together: give smaller --trojan-share and --family-share",
-            {setting("trojan-share"), field});
+                              "The populations' shares (%1) add up to %2 %, not 100 %: enter "
+                              "shares that do."),
+            "%1: the populations' shares add up to %2 %, not 100 %: give shares that do",
+            {field, number(problem.total)});
+    case P::NeedsPlanet:
+        return either(
+            end,
+            QT_TRANSLATE_NOOP("MainWindow",
+                              "The kind chosen as %1 needs the planet: check \"%2\", or choose "
+                              "another kind."),
+            "%1: this kind of population needs the planet: use --planet, or give another "
+            "--kind",
+            {field, setting("planet")});
+    case P::TooManyPopulations:
+        return either(end,
+                      QT_TRANSLATE_NOOP("MainWindow",
+                                        "A belt holds from 1 to 16 populations: remove some."),
+                      "a belt holds from 1 to 16 populations: remove some", {});
     case P::PlanetTooHeavy:
         return either(
             end,
@@ -264,6 +278,13 @@ Wording warningWording(SettingsWarning const &warning, FrontEnd end)
             args);
     }
     return either(end, "%1", "%1: odd bounds", args);
+}
+
+char const *populationWording(FrontEnd end)
+{
+    return end == FrontEnd::Window
+               ? QT_TRANSLATE_NOOP("MainWindow", "Population %1 (%2): %3")
+               : "population %1 \"%2\": %3";
 }
 
 std::string filledIn(std::string_view text, std::vector<std::string> const &args)

@@ -29,6 +29,10 @@ struct Wording {
 Wording problemWording(SettingsProblem const &problem, FrontEnd frontEnd);
 Wording warningWording(SettingsWarning const &warning, FrontEnd frontEnd);
 
+// The sentence about one population: %1 its number from 1, %2 its name, %3
+// what is said about it. The window's is an English text it translates.
+char const *populationWording(FrontEnd frontEnd);
+
 // text with each %1 to %9 replaced by that argument, in one pass, so that an
 // argument's own % signs stay as they are; a marker without an argument stays.
 std::string filledIn(std::string_view text, std::vector<std::string> const &args);

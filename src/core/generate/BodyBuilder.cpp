@@ -15,64 +15,47 @@ double bounded(Sampler::ElementDraw draw, double lo, double hi)
 
 } // namespace
 
-BodyBuilder::BodyBuilder(Settings const &settings, ElementShapes const &shapes,
+BodyBuilder::BodyBuilder(Settings const &settings, std::vector<PopulationPlan> const &plans,
                          PlanetZones const &zones)
     : settings(settings)
-    , shapes(shapes)
+    , plans(plans)
     , zones(zones)
 {}
 
 Orbit BodyBuilder::finishOrbit(OrbitDraws const &draws) const
 {
-    using Population = PlanetZones::Population;
+    PopulationPlan const &plan = plans[draws.population];
+    ElementShapes const &shapes = plan.shapes;
+    Population const &p = plan.population;
     Orbit orbit;
-    switch (draws.population) {
-    case Population::Belt:
-        orbit.semiMajorAxis = draws.axisKnown ? draws.axis : shapes.beltAxis(draws.semiMajorAxis);
-        break;
-    case Population::L4:
-    case Population::L5:
-        orbit.semiMajorAxis = zones.planetAxis + zones.trojanAxisScale * draws.discY;
-        break;
-    case Population::Family:
-        orbit.semiMajorAxis = zones.familyAxis(draws.familyFraction);
-        break;
-    }
+    orbit.semiMajorAxis = plan.kind.axis(zones, plan, draws);
     if (settings.barycenter)
         orbit.period = Kepler::orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
-    orbit.inclination =
-        shapes.inclination
-            ? shapes.inclinationDraw(draws.inclination.y)
-            : bounded(draws.inclination, -settings.maxInclination, +settings.maxInclination);
+    orbit.inclination = shapes.inclination
+                            ? shapes.inclinationDraw(draws.inclination.y)
+                            : bounded(draws.inclination, -p.maxInclination, +p.maxInclination);
     orbit.eccentricity =
         shapes.eccentricity
             ? shapes.eccentricityDraw(draws.eccentricity.y)
-            : bounded(draws.eccentricity, settings.minEccentricity, settings.maxEccentricity);
+            : bounded(draws.eccentricity, p.minEccentricity, p.maxEccentricity);
     orbit.argOfPericenter = draws.argOfPericenter;
     orbit.ascendingNode = draws.ascendingNode;
     orbit.meanAnomaly = draws.meanAnomaly;
-    if (draws.population == Population::L4 || draws.population == Population::L5) {
-        double const point = draws.population == Population::L4 ? 60 : -60;
-        double const longitude =
-            zones.planetLongitude + point + zones.trojanAmplitude * draws.discX;
-        double anomaly = longitude - orbit.ascendingNode - orbit.argOfPericenter;
-        while (anomaly < 0)
-            anomaly += 360;
-        while (anomaly >= 360)
-            anomaly -= 360;
-        orbit.meanAnomaly = anomaly;
-    }
+    if (plan.kind.place)
+        plan.kind.place(zones, plan, draws, orbit);
     orbit.referencePlane = settings.referencePlane;
     orbit.epoch = settings.epoch;
     return orbit;
 }
 
 std::unique_ptr<BaseAsteroid> BodyBuilder::build(unsigned int id, Orbit const &orbit, bool binary,
-                                               BodyDraws const &draws) const
+                                               BodyDraws const &draws,
+                                               std::uint32_t population) const
 {
-    double const radius = shapes.radius
-                              ? shapes.radiusDraw(draws.radius.y)
-                              : bounded(draws.radius, settings.minRadius, settings.maxRadius);
+    ElementShapes const &shapes = plans[population].shapes;
+    Population const &p = plans[population].population;
+    double const radius = shapes.radius ? shapes.radiusDraw(draws.radius.y)
+                                        : bounded(draws.radius, p.minRadius, p.maxRadius);
     double const density = bounded(draws.density, 2.0, 4.0) * 1e12 / earthMass;
     std::unique_ptr<BaseAsteroid> body;
     if (binary) {

@@ -3,27 +3,31 @@
 
 #include "BaseAsteroid.h"
 #include "DrawOrder.h"
-#include "ElementShapes.h"
+#include "KindDraws.h"
 #include "Orbit.h"
 #include "PlanetZones.h"
 #include "Settings.h"
 
 #include <memory>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Makes a body of its draws: the numbers (the logarithms and the inverted
 // distributions), the orbit and the body itself. Uses no engine output and
 // changes nothing, so it may run on another thread than the draws.
 class BodyBuilder {
 public:
-    BodyBuilder(Settings const &settings, ElementShapes const &shapes, PlanetZones const &zones);
+    BodyBuilder(Settings const &settings, std::vector<PopulationPlan> const &plans,
+                PlanetZones const &zones);
 
     Orbit finishOrbit(OrbitDraws const &draws) const;
     std::unique_ptr<BaseAsteroid> build(unsigned int id, Orbit const &orbit, bool binary,
-                                        BodyDraws const &draws) const;
+                                        BodyDraws const &draws, std::uint32_t population) const;
     std::unique_ptr<BaseAsteroid> build(unsigned int id, Draws const &draws) const
     {
-        return build(id, finishOrbit(draws.orbit), draws.binary, draws.body);
+        return build(id, finishOrbit(draws.orbit), draws.binary, draws.body,
+                     draws.orbit.population);
     }
 
 private:
@@ -34,6 +38,6 @@ private:
     static constexpr double earthMass = 5.9736e+24; // kg
 
     Settings const &settings;
-    ElementShapes const &shapes;
+    std::vector<PopulationPlan> const &plans;
     PlanetZones const &zones;
 };

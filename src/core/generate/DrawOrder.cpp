@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawOrder.h"
 
-DrawOrder::DrawOrder(Sampler &sampler, ElementShapes const &shapes, PlanetZones const &zones)
+DrawOrder::DrawOrder(Sampler &sampler, std::vector<PopulationPlan> const &plans,
+                     PlanetZones const &zones)
     : sampler(sampler)
-    , shapes(shapes)
+    , plans(plans)
     , zones(zones)
 {}
-
-bool DrawOrder::stopRequested() const
-{
-    return stop && stop->load();
-}
 
 // The draws of each body, in engine order. An element with an inverted
 // distribution takes one canonical fraction (two outputs) where the bell
@@ -22,53 +18,25 @@ bool DrawOrder::stopRequested() const
 //   binary: radius, companion share (X), density (bell), component period
 //   (X), inclination (X), eccentricity (bell), argument of pericenter (X),
 //   ascending node (X).
-// With a planet (PlanetZones.h), a body first takes one output whose unit
-// fraction picks its population when there are Trojans or a family; its
-// semi-major axis draw is then:
-//   belt body: the draw above, repeated, whole, as long as the semi-major
-//     axis it gives lies in a gap or the chaotic zone;
-//   Trojan: x = 2X - 1, then y = 2X - 1, repeated as a pair until x x + y y < 1;
-//   family body: one fraction u, a = center + halfWidth (2u - 1), repeated
-//     while the cleared orbit holds a.
-// A Trojan's mean anomaly is lambda - node - pericenter, brought into [0, 360)
-// by adding or taking 360 as often as needed; a mean anomaly drawn for it is
-// drawn all the same and not used.
-void DrawOrder::drawSemiMajorAxis(OrbitDraws &orbit)
+// The bodies of the populations come one population after the other, in
+// their order (populationCounts() in Population.h), and each body's
+// semi-major axis draw is its kind's (KindDraws.cpp):
+//   background: the draw above, repeated, whole, as long as the semi-major
+//     axis it gives lies in a gap or the chaotic zone (with a planet);
+//   Trojans: one output, L4 when its unit fraction is below the L4 share,
+//     else L5; then x = 2X - 1, then y = 2X - 1, repeated as a pair until
+//     x x + y y < 1;
+//   family: one fraction u, a = center + halfWidth (2u - 1), repeated while
+//     the cleared orbit holds a.
+// The inclination, eccentricity, radius and mean anomaly are drawn by the
+// population's own distributions. A Trojan's mean anomaly follows from its
+// longitude; one drawn for it is drawn all the same and not used.
+bool DrawOrder::drawOrbit(OrbitDraws &orbit, std::uint32_t population)
 {
-    using Population = PlanetZones::Population;
-    orbit.population = Population::Belt;
-    if (zones.drawsPopulation())
-        orbit.population = zones.population(sampler.unitFraction());
-    switch (orbit.population) {
-    case Population::Belt:
-        orbit.semiMajorAxis = sampler.drawElement(shapes.semiMajorAxis);
-        orbit.axisKnown = zones.excludes();
-        if (orbit.axisKnown) {
-            // A belt with little room left may redraw for long: a stop ends
-            // it, and a stopped run keeps none of its bodies.
-            while (zones.excluded(orbit.axis = shapes.beltAxis(orbit.semiMajorAxis)) &&
-                   !stopRequested())
-                orbit.semiMajorAxis = sampler.drawElement(shapes.semiMajorAxis);
-        }
-        break;
-    case Population::L4:
-    case Population::L5:
-        do {
-            orbit.discX = 2 * sampler.canonical() - 1;
-            orbit.discY = 2 * sampler.canonical() - 1;
-        } while (!(orbit.discX * orbit.discX + orbit.discY * orbit.discY < 1));
-        break;
-    case Population::Family:
-        do
-            orbit.familyFraction = sampler.canonical();
-        while (zones.clears(zones.familyAxis(orbit.familyFraction)) && !stopRequested());
-        break;
-    }
-}
-
-bool DrawOrder::drawOrbit(OrbitDraws &orbit)
-{
-    drawSemiMajorAxis(orbit);
+    PopulationPlan const &plan = plans[population];
+    ElementShapes const &shapes = plan.shapes;
+    orbit.population = population;
+    plan.kind.draw(DrawContext{sampler, zones, stop}, plan, orbit);
     orbit.inclination = sampler.drawElement(shapes.inclination);
     orbit.eccentricity = sampler.drawElement(shapes.eccentricity);
     orbit.argOfPericenter = 360 * sampler.canonical();
@@ -80,17 +48,17 @@ bool DrawOrder::drawOrbit(OrbitDraws &orbit)
     return !(unit > binaryFraction);
 }
 
-void DrawOrder::drawSingle(BodyDraws &body)
+void DrawOrder::drawSingle(BodyDraws &body, std::uint32_t population)
 {
-    body.radius = sampler.drawElement(shapes.radius);
+    body.radius = sampler.drawElement(plans[population].shapes.radius);
     body.density = sampler.drawNormal();
     body.rotationPeriod = sampler.drawNormal();
     body.obliquity = 360 * sampler.canonical();
 }
 
-void DrawOrder::drawBinary(BodyDraws &body)
+void DrawOrder::drawBinary(BodyDraws &body, std::uint32_t population)
 {
-    body.radius = sampler.drawElement(shapes.radius);
+    body.radius = sampler.drawElement(plans[population].shapes.radius);
     body.companionShare = sampler.canonical();
     body.density = sampler.drawNormal();
 

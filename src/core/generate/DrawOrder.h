@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ElementShapes.h"
+#include "KindDraws.h"
 #include "Orbit.h"
 #include "PlanetZones.h"
 #include "Sampler.h"
 
 #include <atomic>
-
-// Everything drawn for an orbit, in the order of the draws.
-struct OrbitDraws {
-    PlanetZones::Population population = PlanetZones::Population::Belt;
-    Sampler::ElementDraw semiMajorAxis, inclination, eccentricity;
-    // A belt body's semi-major axis, worked out while drawing when the
-    // planet's zones make some draws void.
-    bool axisKnown = false;
-    double axis = 0;
-    double discX = 0, discY = 0; // a Trojan's point in the unit disc
-    double familyFraction = 0;   // a family body's fraction of its width
-    double argOfPericenter = 0;
-    double ascendingNode = 0;
-    double meanAnomaly = 0; // drawn only when spread along the orbit
-};
+#include <vector>
 
 // Everything drawn for a body after the single/binary decision.
 struct BodyDraws {
@@ -46,20 +32,21 @@ struct Draws {
 // numbers are made from them by BodyBuilder, which needs no engine output.
 class DrawOrder {
 public:
-    DrawOrder(Sampler &sampler, ElementShapes const &shapes, PlanetZones const &zones);
+    DrawOrder(Sampler &sampler, std::vector<PopulationPlan> const &plans,
+              PlanetZones const &zones);
 
     // The orbit's draws and the single/binary decision: true for a binary.
-    bool drawOrbit(OrbitDraws &orbit);
-    void drawSingle(BodyDraws &body);
-    void drawBinary(BodyDraws &body);
-    // All draws of one body.
-    void draw(Draws &draws)
+    bool drawOrbit(OrbitDraws &orbit, std::uint32_t population);
+    void drawSingle(BodyDraws &body, std::uint32_t population);
+    void drawBinary(BodyDraws &body, std::uint32_t population);
+    // All draws of one body of a population (its index).
+    void draw(Draws &draws, std::uint32_t population)
     {
-        draws.binary = drawOrbit(draws.orbit);
+        draws.binary = drawOrbit(draws.orbit, population);
         if (draws.binary)
-            drawBinary(draws.body);
+            drawBinary(draws.body, population);
         else
-            drawSingle(draws.body);
+            drawSingle(draws.body, population);
     }
 
     // A set flag ends a redraw for a zone early; the run is then stopped and
@@ -70,11 +57,8 @@ public:
     static constexpr double binaryFraction = 0.2;
 
 private:
-    void drawSemiMajorAxis(OrbitDraws &orbit);
-    bool stopRequested() const;
-
     Sampler &sampler;
-    ElementShapes const &shapes;
+    std::vector<PopulationPlan> const &plans;
     PlanetZones const &zones;
     std::atomic<bool> const *stop = nullptr;
 };

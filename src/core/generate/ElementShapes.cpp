@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ElementShapes.h"
 
-ElementShapes::ElementShapes(Settings const &s)
-    : radius(s.radiusDistribution == Settings::RadiusDistribution::PowerLaw)
+ElementShapes::ElementShapes(Population const &s)
+    : radius(s.radiusDistribution == Population::RadiusDistribution::PowerLaw)
     , semiMajorAxis(s.semiMajorAxisDistribution ==
-                    Settings::SemiMajorAxisDistribution::SurfaceDensity)
-    , inclination(s.inclinationDistribution == Settings::SpreadDistribution::Rayleigh)
-    , eccentricity(s.eccentricityDistribution == Settings::SpreadDistribution::Rayleigh)
-    , meanAnomaly(s.meanAnomalyDistribution == Settings::MeanAnomalyDistribution::Uniform)
+                    Population::SemiMajorAxisDistribution::SurfaceDensity)
+    , inclination(s.inclinationDistribution == Population::SpreadDistribution::Rayleigh)
+    , eccentricity(s.eccentricityDistribution == Population::SpreadDistribution::Rayleigh)
+    , meanAnomaly(s.meanAnomalyDistribution == Population::MeanAnomalyDistribution::Uniform)
     // N(>R) ~ R^-q; a disc of surface density r^-p holds ~ r^(1-p) dr.
     , radiusDraw(InverseDraw::powerLaw(s.minRadius, s.maxRadius, -s.radiusSlope))
     , semiMajorAxisDraw(

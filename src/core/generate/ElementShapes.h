@@ -3,13 +3,13 @@
 
 #include "InverseDraw.h"
 #include "Sampler.h"
-#include "Settings.h"
+#include "Population.h"
 
 // Which elements take a fraction for an inverted distribution instead of
 // the bell, and those distributions: what both the draws and the making of
 // numbers from them need to know.
 struct ElementShapes {
-    explicit ElementShapes(Settings const &settings);
+    explicit ElementShapes(Population const &population);
 
     // A belt body's semi-major axis from its draw.
     double beltAxis(Sampler::ElementDraw draw) const;

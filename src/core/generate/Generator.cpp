@@ -14,18 +14,57 @@ bool stopRequested(std::atomic<bool> const *stop)
     return stop && stop->load();
 }
 
+std::vector<PopulationPlan> plansOf(Settings const &settings, PlanetZones const &zones)
+{
+    std::vector<PopulationPlan> plans;
+    plans.reserve(settings.populations.size());
+    for (std::size_t i = 0; i < settings.populations.size(); ++i)
+        plans.emplace_back(settings.populations[i], zones.populations[i]);
+    return plans;
+}
+
+// A belt needs one population; a record without any draws as one of the
+// fresh kind.
+Settings withPopulation(Settings settings)
+{
+    if (settings.populations.empty())
+        settings.populations.emplace_back();
+    if (settings.number > Generator::numberCap)
+        settings.number = Generator::numberCap;
+    return settings;
+}
+
 } // namespace
 
+class Generator::PopulationWalk {
+public:
+    explicit PopulationWalk(std::vector<std::uint32_t> const &counts)
+        : counts(counts)
+        , end(counts.front())
+    {}
+    // The population of body id, for ids 1, 2, ... in turn.
+    std::uint32_t of(std::uint32_t id)
+    {
+        while (id > end && index + 1 < counts.size())
+            end += counts[++index];
+        return index;
+    }
+
+private:
+    std::vector<std::uint32_t> const &counts;
+    std::uint32_t index = 0;
+    std::uint64_t end;
+};
+
 Generator::Generator(Settings settings, unsigned int seed)
-    : settings(std::move(settings))
-    , shapes(this->settings)
+    : settings(withPopulation(std::move(settings)))
     , zones(this->settings)
+    , plans(plansOf(this->settings, zones))
+    , counts(populationCounts(this->settings.number, this->settings.populations))
     , sampler(seed)
-    , drawOrder(sampler, shapes, zones)
-    , builder(this->settings, shapes, zones)
+    , drawOrder(sampler, plans, zones)
+    , builder(this->settings, plans, zones)
 {
-    if (this->settings.number > numberCap)
-        this->settings.number = numberCap;
     asteroids.reserve(this->settings.number);
 }
 
@@ -43,11 +82,12 @@ void Generator::generateInOrder(std::atomic<int> &progress, std::atomic<bool> co
                                 BodyCount *arrivals)
 {
     std::uint32_t const number = settings.number;
+    PopulationWalk walk(counts);
     for (std::uint32_t id = 1; id <= number && id != 0; ++id) {
         if (stopRequested(stop))
             return;
         Draws draws;
-        drawOrder.draw(draws);
+        drawOrder.draw(draws, walk.of(id));
         asteroids.push_back(builder.build(id, draws));
         progress.store(progressPercent(id, number));
         if (arrivals)
@@ -100,6 +140,7 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
     });
 
     std::uint32_t count = 0;
+    PopulationWalk walk(counts);
     for (; count < number; ++count) {
         if (stopRequested(stop))
             break;
@@ -109,7 +150,7 @@ void Generator::generateInPipeline(std::atomic<int> &progress, std::atomic<bool>
             changed.notify_all();
             changed.wait(lock, [&] { return count + batch - built <= ringSize; });
         }
-        drawOrder.draw(ring[count % ringSize]);
+        drawOrder.draw(ring[count % ringSize], walk.of(count + 1));
     }
     {
         std::lock_guard<std::mutex> lock(mutex);

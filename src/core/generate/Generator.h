@@ -5,7 +5,7 @@
 #include "BeltProgress.h"
 #include "BodyBuilder.h"
 #include "DrawOrder.h"
-#include "ElementShapes.h"
+#include "KindDraws.h"
 #include "PlanetZones.h"
 #include "Sampler.h"
 #include "Settings.h"
@@ -49,9 +49,14 @@ private:
     void generateInPipeline(std::atomic<int> &progress, std::atomic<bool> const *stop,
                             BodyCount *arrivals);
 
+    // The population of the body after the last one drawn: the bodies of
+    // each population follow those of the one before it.
+    class PopulationWalk;
+
     Settings settings;
-    ElementShapes shapes;
     PlanetZones zones;
+    std::vector<PopulationPlan> plans;
+    std::vector<std::uint32_t> counts; // bodies of each population
     Sampler sampler;
     DrawOrder drawOrder;
     BodyBuilder builder;

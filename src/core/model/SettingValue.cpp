@@ -32,22 +32,23 @@ ValueRead readWholeValue(std::string_view text, std::uint64_t maximum, std::uint
     return ValueRead::Read;
 }
 
-ValueRead readSettingValue(SettingRow const &row, std::string_view text, EnteredSettings &entered)
+ValueRead readSettingValue(SettingRow const &row, std::string_view text, EnteredSettings &entered,
+                           std::size_t population)
 {
     switch (row.kind) {
-    case SettingRow::Number: return readNumberValue(text, row.range, row.number(entered));
+    case SettingRow::Number: return readNumberValue(text, row.range, row.number(entered, population));
     case SettingRow::WholeNumber: {
         std::uint64_t value = 0;
         ValueRead const read = readWholeValue(text, std::uint64_t(row.range.maximum), value);
         if (read == ValueRead::Read)
-            row.whole(entered) = static_cast<std::uint32_t>(value);
+            row.whole(entered, population) = static_cast<std::uint32_t>(value);
         return read;
     }
     case SettingRow::Choice: {
         auto const value = row.valueOf(text);
         if (!value)
             return ValueRead::NotAWord;
-        row.setChoice(entered, *value);
+        row.setChoice(entered, *value, population);
         return ValueRead::Read;
     }
     case SettingRow::Text:

@@ -24,4 +24,6 @@ ValueRead readWholeValue(std::string_view text, std::uint64_t maximum, std::uint
 
 // The value of a Number, WholeNumber or Choice row into entered; entered
 // changes only when the value is read.
-ValueRead readSettingValue(SettingRow const &row, std::string_view text, EnteredSettings &entered);
+// A population's row reads into that population.
+ValueRead readSettingValue(SettingRow const &row, std::string_view text, EnteredSettings &entered,
+                           std::size_t population = 0);

@@ -3,9 +3,11 @@
 
 #include "BaseAsteroid.h"
 #include "Orbit.h"
+#include "Population.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Everything that fixes one belt, bar the seed. A plain record: it checks
 // nothing (see checkSettings() for the problems a run should refuse).
@@ -21,12 +23,12 @@ struct Settings {
     // in solar masses.
     enum MassUnit : std::int32_t { SolarMasses, EarthMasses };
 
-    // How each shaped element is drawn. The first of each is the bounded
-    // normal draw (the mean anomaly's is 0), which older belts were made with.
-    enum class RadiusDistribution : std::int32_t { Bell, PowerLaw };
-    enum class SpreadDistribution : std::int32_t { Bell, Rayleigh }; // eccentricity, inclination
-    enum class SemiMajorAxisDistribution : std::int32_t { Bell, SurfaceDensity };
-    enum class MeanAnomalyDistribution : std::int32_t { Zero, Uniform };
+    // The distributions live with each population; these names stay for
+    // the code that speaks of them as the belt's.
+    using RadiusDistribution = Population::RadiusDistribution;
+    using SpreadDistribution = Population::SpreadDistribution;
+    using SemiMajorAxisDistribution = Population::SemiMajorAxisDistribution;
+    using MeanAnomalyDistribution = Population::MeanAnomalyDistribution;
     // The unit a person gives a planet's mass in.
     enum class PlanetMassUnit : std::int32_t { JupiterMasses, EarthMasses };
 
@@ -38,27 +40,13 @@ struct Settings {
     std::string beltCenter; // UTF-8; every body's parent body
     bool barycenter = false;
     double totalMass = 0.0;   // solar masses, read only with barycenter set
-    std::uint32_t number = 0; // bodies
-    double innerRadius = 0.0; // AU
-    double outerRadius = 0.0; // AU
-    double maxRadius = 0.0;   // km
-    double minRadius = 0.0;   // km
-    double maxEccentricity = 0.0;
-    double minEccentricity = 0.0;
-    double maxInclination = 0.0; // degrees, applied with both signs
+    std::uint32_t number = 0; // bodies, across all populations
     Orbit::ReferencePlane referencePlane = Orbit::Ecliptic;
     double epoch = defaultEpoch; // Julian date
 
-    // Each parameter is read only with its distribution chosen.
-    RadiusDistribution radiusDistribution = RadiusDistribution::Bell;
-    double radiusSlope = 2.5; // q of the cumulative count N(>R) ~ R^-q
-    SpreadDistribution eccentricityDistribution = SpreadDistribution::Bell;
-    double eccentricityMode = 0.1; // the Rayleigh distribution's mode
-    SpreadDistribution inclinationDistribution = SpreadDistribution::Bell;
-    double inclinationMode = 5.0; // degrees
-    SemiMajorAxisDistribution semiMajorAxisDistribution = SemiMajorAxisDistribution::Bell;
-    double surfaceDensitySlope = 1.5; // p of the surface density ~ r^-p
-    MeanAnomalyDistribution meanAnomalyDistribution = MeanAnomalyDistribution::Zero;
+    // One to largestPopulationCount populations, whose shares add up to
+    // 100 %; the bodies are numbered across them, in this order.
+    std::vector<Population> populations{Population{}};
 
     // A planet on a circular orbit in the reference plane that shapes the
     // belt; each of its effects is read only with the planet on.
@@ -73,13 +61,15 @@ struct Settings {
     double resonanceEccentricity = 0.5;
     bool resonanceGaps = false;
     std::string gapResonances = "4:1 3:1 5:2 7:3 2:1"; // p:q, where they fall in the belt
-    bool clearedOrbit = false;        // no body in the planet's chaotic zone
-    double trojanShare = 0.0;         // percent of the bodies, around L4 and L5
-    double trojanL4Share = 50.0;      // percent of the Trojans at L4, ahead of the planet
-    double librationAmplitude = 30.0; // degrees from L4 or L5, the largest
-    std::string familyResonance = "3:2";
-    double familyShare = 0.0; // percent of the bodies in familyResonance
+    bool clearedOrbit = false; // no body but the Trojans in the planet's chaotic zone
 };
+
+// Older belts held their Trojans and their resonant family as shares of one
+// population: these become populations of their own after the first, copies
+// of it with their kind, in that order, and the first keeps the rest of the
+// bodies (left out when none are left). Without the planet the shares counted for nothing, and nothing
+// changes.
+void splitOlderShares(Settings &settings, double trojanShare, double familyShare);
 
 // Mass of the Earth in solar masses; the window and the command line convert
 // Earth-mass totals with it.

@@ -23,10 +23,12 @@ struct SettingsProblem {
         // Not a list of resonances p:q the planet has: whole numbers p > q >= 1
         // without a common factor, p - q from 1 to 4, p at most 12.
         NoSuchResonance,
-        SharesAboveWhole, // the Trojans' and the family's shares together above 100 %
+        SharesNotWhole,     // the populations' shares do not add up to 100 %
+        NeedsPlanet,        // a population of a kind that needs the planet, without it
+        TooManyPopulations, // more than largestPopulationCount, or none
         PlanetTooHeavy,   // the planet at least as heavy as the central object
         // The planet's gaps and cleared orbit cover every semi-major axis
-        // between the belt's radii, so the belt's own bodies have no room.
+        // between a population's radii, so its bodies have no room.
         NoRoomLeft,
         // The Trojans' spread or the family's resonance, as wide as this
         // planet makes it, reaches the center: bodies at a semi-major axis of
@@ -35,6 +37,8 @@ struct SettingsProblem {
     };
     std::string_view setting; // the key of its row in the settings table
     Kind kind;
+    int population = -1; // the population's index; -1 for the belt's setting
+    double total = 0;    // SharesNotWhole: the shares' sum in percent
 };
 
 // Bounds that a run takes as they stand, though the belt they make is hardly
@@ -55,4 +59,5 @@ struct SettingsWarning {
     std::string_view other;
     double value;      // of setting
     double otherValue; // of other
+    int population = -1; // the population's index
 };

@@ -3,15 +3,43 @@
 
 #include "WindowText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <type_traits>
 #include <cmath>
 
 namespace {
 
-template <auto member> auto &valueOf(EnteredSettings &entered)
+template <typename> struct MemberOf;
+template <typename Class, typename Type> struct MemberOf<Type Class::*> {
+    using Owner = Class;
+    using Value = Type;
+};
+
+// A value and where it lives, for the row builders.
+template <typename Value> struct Accessor {
+    Value &(*get)(SettingPlace);
+    SettingRow::Level level;
+};
+
+template <auto member> auto &fetch(SettingPlace place)
 {
-    return entered.settings.*member;
+    if constexpr (std::is_same_v<typename MemberOf<decltype(member)>::Owner, Population>)
+        return place.population.*member;
+    else
+        return place.entered.settings.*member;
 }
+
+template <auto member> constexpr SettingRow::Level levelOf()
+{
+    return std::is_same_v<typename MemberOf<decltype(member)>::Owner, Population>
+               ? SettingRow::OfPopulation
+               : SettingRow::OfBelt;
+}
+
+template <auto member>
+constexpr Accessor<typename MemberOf<decltype(member)>::Value> valueOf{&fetch<member>,
+                                                                      levelOf<member>()};
 
 // What a row shows in the window: the name messages give it, its tooltip
 // and the suffix of its number.
@@ -37,31 +65,34 @@ SettingRow row(std::string_view key, std::string_view member, SettingRow::Kind k
 
 SettingRow numberRow(std::string_view key, std::string_view member, FieldRange range,
                      std::string_view unit, std::string_view valueName, std::string_view help,
-                     Shown shown, double &(*value)(EnteredSettings &))
+                     Shown shown, Accessor<double> value)
 {
     SettingRow number = row(key, member, SettingRow::Number, help, shown);
     number.range = range;
     number.unit = unit;
     number.valueName = valueName;
-    number.number = value;
+    number.numberAt = value.get;
+    number.level = value.level;
     return number;
 }
 
 SettingRow textRow(std::string_view key, std::string_view member, std::string_view help,
-                   Shown shown, std::string &(*value)(EnteredSettings &))
+                   Shown shown, Accessor<std::string> value)
 {
     SettingRow text = row(key, member, SettingRow::Text, help, shown);
     text.valueName = "text";
-    text.text = value;
+    text.textAt = value.get;
+    text.level = value.level;
     return text;
 }
 
 SettingRow flagRow(std::string_view key, std::string_view member, std::string_view help,
-                   std::string_view offHelp, Shown shown, bool &(*value)(EnteredSettings &))
+                   std::string_view offHelp, Shown shown, Accessor<bool> value)
 {
     SettingRow flag = row(key, member, SettingRow::Flag, help, shown);
     flag.offHelp = offHelp;
-    flag.flag = value;
+    flag.flagAt = value.get;
+    flag.level = value.level;
     return flag;
 }
 
@@ -78,11 +109,10 @@ SettingRow choiceRow(std::string_view key, std::string_view memberName, std::str
         word.second.value = std::int32_t(word.first);
         choice.words.push_back(word.second);
     }
-    choice.choice = [](EnteredSettings const &entered) {
-        return std::int32_t(entered.settings.*member);
-    };
-    choice.setChoice = [](EnteredSettings &entered, std::int32_t value) {
-        entered.settings.*member = static_cast<Enum>(value);
+    choice.level = levelOf<member>();
+    choice.choiceAt = [](SettingPlace place) { return std::int32_t(fetch<member>(place)); };
+    choice.setChoiceAt = [](SettingPlace place, std::int32_t value) {
+        fetch<member>(place) = static_cast<Enum>(value);
     };
     return choice;
 }
@@ -139,9 +169,9 @@ std::vector<SettingRow> makeTable()
     massUnit.valueName = "unit";
     massUnit.words = {{Settings::SolarMasses, "solar", nullptr, "solar masses", " M\u2299"},
                       {Settings::EarthMasses, "earth", nullptr, "Earth masses", " M\u2295"}};
-    massUnit.choice = [](EnteredSettings const &entered) { return std::int32_t(entered.massUnit); };
-    massUnit.setChoice = [](EnteredSettings &entered, std::int32_t value) {
-        entered.massUnit = static_cast<Settings::MassUnit>(value);
+    massUnit.choiceAt = [](SettingPlace place) { return std::int32_t(place.entered.massUnit); };
+    massUnit.setChoiceAt = [](SettingPlace place, std::int32_t value) {
+        place.entered.massUnit = static_cast<Settings::MassUnit>(value);
     };
     rows.push_back(massUnit);
 
@@ -153,8 +183,32 @@ std::vector<SettingRow> makeTable()
                                                         "binary, which holds two more")});
     number.range = {0, double(FieldLimits::largestEnteredNumber), 0};
     number.valueName = "count";
-    number.whole = valueOf<&Settings::number>;
+    number.wholeAt = valueOf<&Settings::number>.get;
     rows.push_back(number);
+
+    // Each population's name, share and kind; a recipe's section opens with them.
+    SettingRow populationName =
+        textRow("population-name", "populationName",
+                "Name of the population, shown in the window's list and the preview's legend.",
+                {QT_TRANSLATE_NOOP("MainWindow", "Population name")}, valueOf<&Population::name>);
+    // Older recipes, of one population, lack them.
+    populationName.optional = true;
+    rows.push_back(populationName);
+    SettingRow share = numberRow("share", "populationShare", FieldLimits::share, "%", "percent",
+                                 "Share of the belt's bodies in the population in percent, "
+                                 "{range}; the shares of all populations add up to 100.",
+                                 {QT_TRANSLATE_NOOP("MainWindow", "Share"), nullptr, " %"},
+                                 valueOf<&Population::share>);
+    share.optional = true;
+    rows.push_back(share);
+    SettingRow kind = choiceRow<&Population::kind, Population::Kind>(
+        "kind", "populationKind", "kind",
+        "How the population's bodies are placed: {words} (the last two need --planet).",
+        {QT_TRANSLATE_NOOP("MainWindow", "Kind")}, {});
+    for (PopulationKind const &each : populationKinds())
+        kind.words.push_back(ChoiceWord{std::int32_t(each.kind), each.word, each.label, {}, {}});
+    kind.optional = true;
+    rows.push_back(kind);
 
     rows.push_back(numberRow("inner", "innerRadius", FieldLimits::beltRadius, "AU", "AU",
                              "Belt inner radius in AU, {range}.",
@@ -162,35 +216,35 @@ std::vector<SettingRow> makeTable()
                               QT_TRANSLATE_NOOP("MainWindow",
                                                 "The smallest semi-major axis of the bodies' orbits, in AU (astronomical units), from 0 to 1e21"),
                               " AU"},
-                             valueOf<&Settings::innerRadius>));
+                             valueOf<&Population::innerRadius>));
     rows.push_back(numberRow("outer", "outerRadius", FieldLimits::beltRadius, "AU", "AU",
                              "Belt outer radius in AU, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Belt outer radius"),
                               QT_TRANSLATE_NOOP("MainWindow",
                                                 "The largest semi-major axis of the bodies' orbits, in AU (astronomical units), from 0 to 1e21"),
                               " AU"},
-                             valueOf<&Settings::outerRadius>));
+                             valueOf<&Population::outerRadius>));
     rows.push_back(numberRow("min-radius", "minRadius", FieldLimits::bodyRadius, "km", "km",
                              "Smallest body radius in km, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Min radius"),
                               QT_TRANSLATE_NOOP("MainWindow",
                                                 "The radius of the smallest body, in km, from 0 to 1e21"),
                               " km"},
-                             valueOf<&Settings::minRadius>));
+                             valueOf<&Population::minRadius>));
     rows.push_back(numberRow("max-radius", "maxRadius", FieldLimits::bodyRadius, "km", "km",
                              "Largest body radius in km, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Max radius"),
                               QT_TRANSLATE_NOOP("MainWindow",
                                                 "The radius of the largest body, in km, from 0 to 1e21"),
                               " km"},
-                             valueOf<&Settings::maxRadius>));
+                             valueOf<&Population::maxRadius>));
     rows.push_back(numberRow("min-eccentricity", "minEccentricity", FieldLimits::eccentricity, "",
                              "e", "Smallest eccentricity, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Min eccentricity"),
                               QT_TRANSLATE_NOOP("MainWindow",
                                                 "The smallest eccentricity of the orbits, from 0 "
                                                 "(a circle) to 99.99; below 1 an ellipse")},
-                             valueOf<&Settings::minEccentricity>));
+                             valueOf<&Population::minEccentricity>));
     rows.push_back(numberRow("max-eccentricity", "maxEccentricity", FieldLimits::eccentricity, "",
                              "e", "Largest eccentricity, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Max eccentricity"),
@@ -198,14 +252,14 @@ std::vector<SettingRow> makeTable()
                                                 "The largest eccentricity of the orbits, from 0 "
                                                 "(a circle) to 99.99; 1 or more makes open "
                                                 "orbits")},
-                             valueOf<&Settings::maxEccentricity>));
+                             valueOf<&Population::maxEccentricity>));
     rows.push_back(numberRow("max-inclination", "maxInclination", FieldLimits::inclination,
                              "degrees", "degrees",
                              "Inclination bound in degrees, applied with both signs, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Max inclination"),
                               QT_TRANSLATE_NOOP("MainWindow", "Positive and negative bounds"),
                               "\u00b0"},
-                             valueOf<&Settings::maxInclination>));
+                             valueOf<&Population::maxInclination>));
     // The planes' names stay English in every language.
     rows.push_back(choiceRow<&Settings::referencePlane, Orbit::ReferencePlane>(
         "plane", "referencePlane", "plane", "Reference plane: {words}.",
@@ -227,13 +281,14 @@ std::vector<SettingRow> makeTable()
     // The distributions: older recipes lack them, and the bell (a mean
     // anomaly of 0) stands. Each number counts only with its choice made.
     using S = Settings;
+    using P = Population;
     SettingRow::Part part = SettingRow::Distribution;
     auto const distribution = [&](SettingRow row) {
         row.optional = true;
         row.part = part;
         rows.push_back(row);
     };
-    auto const parameter = [&](SettingRow row, bool (*enabled)(Settings const &),
+    auto const parameter = [&](SettingRow row, bool (*enabled)(Settings const &, Population const &),
                                bool positive = true) {
         row.optional = true;
         row.part = part;
@@ -248,14 +303,14 @@ std::vector<SettingRow> makeTable()
     };
     ChoiceWord const bell = word("bell", QT_TRANSLATE_NOOP("MainWindow", "Bell"));
     ChoiceWord const rayleigh = word("rayleigh", QT_TRANSLATE_NOOP("MainWindow", "Rayleigh"));
-    distribution(choiceRow<&S::radiusDistribution, S::RadiusDistribution>(
+    distribution(choiceRow<&P::radiusDistribution, P::RadiusDistribution>(
         "radius-distribution", "radiusDistribution", "law",
         "How body radii are drawn: {words} (N(>R) ~ R^-q between the radii).",
         {nullptr, QT_TRANSLATE_NOOP("MainWindow",
                                     "How body radii are drawn: a bell between the smallest and "
                                     "largest radius, or a power law with ever more small bodies")},
-        {{S::RadiusDistribution::Bell, bell},
-         {S::RadiusDistribution::PowerLaw,
+        {{P::RadiusDistribution::Bell, bell},
+         {P::RadiusDistribution::PowerLaw,
           word("power-law", QT_TRANSLATE_NOOP("MainWindow", "Power law"))}}));
     parameter(open(numberRow("radius-slope", "radiusSlope", FieldLimits::radiusSlope, "", "q",
                              "Slope q of the power law of sizes, {range}.",
@@ -264,36 +319,36 @@ std::vector<SettingRow> makeTable()
                                                 "Cumulative slope q of the power law: the number "
                                                 "of bodies larger than R falls as R^-q (2.5 for a "
                                                 "collisional cascade); above 0")},
-                             valueOf<&S::radiusSlope>),
+                             valueOf<&P::radiusSlope>),
                    "above 0 and up to 10"),
-              [](S const &s) { return s.radiusDistribution == S::RadiusDistribution::PowerLaw; });
-    distribution(choiceRow<&S::eccentricityDistribution, S::SpreadDistribution>(
+              [](S const &, P const &s) { return s.radiusDistribution == P::RadiusDistribution::PowerLaw; });
+    distribution(choiceRow<&P::eccentricityDistribution, P::SpreadDistribution>(
         "eccentricity-distribution", "eccentricityDistribution", "law",
         "How eccentricities are drawn: {words}.",
         {nullptr, QT_TRANSLATE_NOOP("MainWindow",
                                     "How eccentricities are drawn: a bell between their bounds, "
                                     "or a Rayleigh distribution, most orbits nearly circular with "
                                     "a tail towards the largest eccentricity")},
-        {{S::SpreadDistribution::Bell, bell}, {S::SpreadDistribution::Rayleigh, rayleigh}}));
+        {{P::SpreadDistribution::Bell, bell}, {P::SpreadDistribution::Rayleigh, rayleigh}}));
     parameter(open(numberRow("eccentricity-mode", "eccentricityMode",
                              FieldLimits::eccentricityMode, "", "e",
                              "Most common eccentricity of the Rayleigh law, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Eccentricity mode"),
                               QT_TRANSLATE_NOOP("MainWindow", "The most common eccentricity of "
                                                               "the Rayleigh distribution; above 0")},
-                             valueOf<&S::eccentricityMode>),
+                             valueOf<&P::eccentricityMode>),
                    "above 0 and up to 99.99"),
-              [](S const &s) {
-                  return s.eccentricityDistribution == S::SpreadDistribution::Rayleigh;
+              [](S const &, P const &s) {
+                  return s.eccentricityDistribution == P::SpreadDistribution::Rayleigh;
               });
-    distribution(choiceRow<&S::inclinationDistribution, S::SpreadDistribution>(
+    distribution(choiceRow<&P::inclinationDistribution, P::SpreadDistribution>(
         "inclination-distribution", "inclinationDistribution", "law",
         "How inclinations are drawn: {words} (rayleigh: from 0 to the bound).",
         {nullptr, QT_TRANSLATE_NOOP("MainWindow",
                                     "How inclinations are drawn: a bell from minus to plus the "
                                     "bound, or a Rayleigh distribution from 0 to the bound, most "
                                     "orbits nearly flat")},
-        {{S::SpreadDistribution::Bell, bell}, {S::SpreadDistribution::Rayleigh, rayleigh}}));
+        {{P::SpreadDistribution::Bell, bell}, {P::SpreadDistribution::Rayleigh, rayleigh}}));
     parameter(open(numberRow("inclination-mode", "inclinationMode", FieldLimits::inclinationMode,
                              "degrees", "degrees",
                              "Most common inclination of the Rayleigh law in degrees, {range}.",
@@ -302,20 +357,20 @@ std::vector<SettingRow> makeTable()
                                                 "The most common inclination of the Rayleigh "
                                                 "distribution, in degrees; above 0"),
                               "\u00b0"},
-                             valueOf<&S::inclinationMode>),
+                             valueOf<&P::inclinationMode>),
                    "above 0 and up to 180"),
-              [](S const &s) {
-                  return s.inclinationDistribution == S::SpreadDistribution::Rayleigh;
+              [](S const &, P const &s) {
+                  return s.inclinationDistribution == P::SpreadDistribution::Rayleigh;
               });
-    distribution(choiceRow<&S::semiMajorAxisDistribution, S::SemiMajorAxisDistribution>(
+    distribution(choiceRow<&P::semiMajorAxisDistribution, P::SemiMajorAxisDistribution>(
         "semi-major-axis-distribution", "semiMajorAxisDistribution", "law",
         "How semi-major axes are drawn: {words} (a surface density ~ r^-p).",
         {nullptr, QT_TRANSLATE_NOOP("MainWindow",
                                     "How semi-major axes are drawn: a bell between the inner and "
                                     "outer radius, or a disc whose surface density falls as "
                                     "r^-p")},
-        {{S::SemiMajorAxisDistribution::Bell, bell},
-         {S::SemiMajorAxisDistribution::SurfaceDensity,
+        {{P::SemiMajorAxisDistribution::Bell, bell},
+         {P::SemiMajorAxisDistribution::SurfaceDensity,
           word("surface-density", QT_TRANSLATE_NOOP("MainWindow", "Surface density"))}}));
     parameter(numberRow("surface-density-slope", "surfaceDensitySlope",
                         FieldLimits::surfaceDensitySlope, "", "p",
@@ -325,35 +380,34 @@ std::vector<SettingRow> makeTable()
                                            "Slope p of the surface density r^-p: 0 an even disc, "
                                            "1.5 the minimum-mass solar nebula, negative thicker "
                                            "outwards")},
-                        valueOf<&S::surfaceDensitySlope>),
-              [](S const &s) {
+                        valueOf<&P::surfaceDensitySlope>),
+              [](S const &, P const &s) {
                   return s.semiMajorAxisDistribution ==
-                         S::SemiMajorAxisDistribution::SurfaceDensity;
+                         P::SemiMajorAxisDistribution::SurfaceDensity;
               },
               false);
-    distribution(choiceRow<&S::meanAnomalyDistribution, S::MeanAnomalyDistribution>(
+    distribution(choiceRow<&P::meanAnomalyDistribution, P::MeanAnomalyDistribution>(
         "mean-anomaly-distribution", "meanAnomalyDistribution", "law",
         "Where bodies stand at the epoch: {words} (zero: at the pericenter).",
         {nullptr, QT_TRANSLATE_NOOP("MainWindow",
                                     "Where each body stands on its orbit at the epoch: at its "
                                     "pericenter (0), or anywhere along it (uniform over 0 to 360 "
                                     "degrees)")},
-        {{S::MeanAnomalyDistribution::Zero,
+        {{P::MeanAnomalyDistribution::Zero,
           word("zero", QT_TRANSLATE_NOOP("MainWindow", "At pericenter"))},
-         {S::MeanAnomalyDistribution::Uniform,
+         {P::MeanAnomalyDistribution::Uniform,
           word("uniform", QT_TRANSLATE_NOOP("MainWindow", "Uniform"))}}));
 
     // The planet: older recipes lack it, and the belt stands as without one.
     // Each of its numbers counts only with the planet on and its part used.
     part = SettingRow::Planet;
-    auto const flag = [&](SettingRow row, bool (*enabled)(Settings const &)) {
+    auto const flag = [&](SettingRow row, bool (*enabled)(Settings const &, Population const &)) {
         row.optional = true;
         row.part = part;
         row.enabled = enabled;
         rows.push_back(row);
     };
-    auto const planetOn = [](S const &s) { return s.planet; };
-    auto const trojansOn = [](S const &s) { return s.planet && s.trojanShare > 0; };
+    auto const planetOn = [](S const &s, P const &) { return s.planet; };
     flag(flagRow("planet", "planet",
                  "A planet on a circular orbit shapes the belt (see the options after it).",
                  "No planet shapes the belt.",
@@ -409,7 +463,7 @@ std::vector<SettingRow> makeTable()
                               " M\u2299"},
                              valueOf<&S::centralMass>),
                    "above 0 and up to 1e+09"),
-              [](S const &s) { return s.planet && !s.barycenter; });
+              [](S const &s, P const &) { return s.planet && !s.barycenter; });
     parameter(numberRow("planet-longitude", "planetLongitude", FieldLimits::longitude, "degrees",
                         "degrees", "The planet's mean longitude at the epoch in degrees, {range}.",
                         {QT_TRANSLATE_NOOP("MainWindow", "Planet's mean longitude"),
@@ -431,7 +485,13 @@ std::vector<SettingRow> makeTable()
                                                 "the wider; above 0")},
                              valueOf<&S::resonanceEccentricity>),
                    "above 0 and up to 0.99"),
-              [](S const &s) { return s.planet && (s.resonanceGaps || s.familyShare > 0); });
+              [](S const &s, P const &) {
+                  return s.planet &&
+                         (s.resonanceGaps ||
+                          std::any_of(s.populations.begin(), s.populations.end(), [](P const &p) {
+                              return p.kind == P::Kind::ResonantFamily;
+                          }));
+              });
     flag(flagRow("resonance-gaps", "resonanceGaps",
                  "The belt's bodies avoid the planet's resonances of --gap-resonances.",
                  "No gaps at the planet's resonances.",
@@ -452,7 +512,7 @@ std::vector<SettingRow> makeTable()
                                                  "that fall on the belt count")},
                               valueOf<&S::gapResonances>);
     gaps.valueName = "list";
-    parameter(gaps, [](S const &s) { return s.planet && s.resonanceGaps; }, false);
+    parameter(gaps, [](S const &s, P const &) { return s.planet && s.resonanceGaps; }, false);
     flag(flagRow("cleared-orbit", "clearedOrbit",
                  "No body but the Trojans in the planet's chaotic zone, 1.3 mu^(2/7) times its "
                  "semi-major axis on either side.",
@@ -464,17 +524,6 @@ std::vector<SettingRow> makeTable()
                                     "side (\u03bc: the planet's mass over the central mass)")},
                  valueOf<&S::clearedOrbit>),
          planetOn);
-    parameter(numberRow("trojan-share", "trojanShare", FieldLimits::share, "%", "percent",
-                        "Share of the bodies in the Trojan clouds around L4 and L5 in percent, "
-                        "{range}.",
-                        {QT_TRANSLATE_NOOP("MainWindow", "Trojan share"),
-                         QT_TRANSLATE_NOOP("MainWindow",
-                                           "Share of the bodies in the Trojan clouds around L4 "
-                                           "and L5, 60\u00b0 ahead of and behind the planet on its "
-                                           "orbit"),
-                         " %"},
-                        valueOf<&S::trojanShare>),
-              planetOn, false);
     parameter(numberRow("trojan-l4-share", "trojanL4Share", FieldLimits::share, "%", "percent",
                         "Share of the Trojans at L4, 60 degrees ahead of the planet, in percent, "
                         "{range}; the rest are at L5.",
@@ -482,8 +531,8 @@ std::vector<SettingRow> makeTable()
                          QT_TRANSLATE_NOOP("MainWindow", "Share of the Trojans at L4, ahead of the "
                                                          "planet; the rest are at L5, behind it"),
                          " %"},
-                        valueOf<&S::trojanL4Share>),
-              trojansOn, false);
+                        valueOf<&P::trojanL4Share>),
+              planetOn, false);
     parameter(numberRow("libration-amplitude", "librationAmplitude",
                         FieldLimits::librationAmplitude, "degrees", "degrees",
                         "Largest angle of the Trojans from L4 or L5 in degrees, {range}.",
@@ -492,8 +541,8 @@ std::vector<SettingRow> makeTable()
                                            "The largest angle of a Trojan from L4 or L5, in "
                                            "degrees"),
                          "\u00b0"},
-                        valueOf<&S::librationAmplitude>),
-              trojansOn, false);
+                        valueOf<&P::librationAmplitude>),
+              planetOn, false);
     SettingRow family = textRow("family-resonance", "familyResonance",
                                 "The resonance p:q of the resonant family (such as 3:2), on the "
                                 "side of the planet where the belt lies.",
@@ -502,18 +551,9 @@ std::vector<SettingRow> makeTable()
                                                    "The resonance p:q that holds the family, such "
                                                    "as 3:2; it lies on the side of the planet "
                                                    "where the belt lies")},
-                                valueOf<&S::familyResonance>);
+                                valueOf<&P::familyResonance>);
     family.valueName = "p:q";
-    parameter(family, [](S const &s) { return s.planet && s.familyShare > 0; }, false);
-    parameter(numberRow("family-share", "familyShare", FieldLimits::share, "%", "percent",
-                        "Share of the bodies in the resonant family in percent, {range}.",
-                        {QT_TRANSLATE_NOOP("MainWindow", "Family share"),
-                         QT_TRANSLATE_NOOP("MainWindow",
-                                           "Share of the bodies held in one of the planet's "
-                                           "resonances, as the Hildas are in Jupiter's 3:2"),
-                         " %"},
-                        valueOf<&S::familyShare>),
-              planetOn, false);
+    parameter(family, planetOn, false);
     return rows;
 }
 
@@ -534,9 +574,68 @@ Settings EnteredSettings::forRun() const
     return run;
 }
 
-std::string_view SettingRow::word(EnteredSettings const &entered) const
+namespace {
+
+SettingPlace placeIn(EnteredSettings &entered, std::size_t population)
 {
-    ChoiceWord const *chosen = wordOf(choice(entered));
+    std::vector<Population> &populations = entered.settings.populations;
+    if (populations.size() <= population)
+        populations.resize(population + 1);
+    return SettingPlace{entered, populations[population]};
+}
+
+} // namespace
+
+double &SettingRow::number(EnteredSettings &entered, std::size_t population) const
+{
+    return numberAt(placeIn(entered, population));
+}
+
+std::uint32_t &SettingRow::whole(EnteredSettings &entered, std::size_t population) const
+{
+    return wholeAt(placeIn(entered, population));
+}
+
+std::string &SettingRow::text(EnteredSettings &entered, std::size_t population) const
+{
+    return textAt(placeIn(entered, population));
+}
+
+bool &SettingRow::flag(EnteredSettings &entered, std::size_t population) const
+{
+    return flagAt(placeIn(entered, population));
+}
+
+std::int32_t SettingRow::choice(EnteredSettings const &entered, std::size_t population) const
+{
+    if (population < entered.settings.populations.size()) {
+        // Only read: the accessor's reference is not written through.
+        auto &readable = const_cast<EnteredSettings &>(entered);
+        return choiceAt(SettingPlace{readable, readable.settings.populations[population]});
+    }
+    EnteredSettings copy = entered;
+    return choiceAt(placeIn(copy, population));
+}
+
+void SettingRow::setChoice(EnteredSettings &entered, std::int32_t value,
+                           std::size_t population) const
+{
+    setChoiceAt(placeIn(entered, population), value);
+}
+
+bool SettingRow::isEnabled(Settings const &settings, std::size_t population) const
+{
+    static Population const fresh;
+    Population const &shaped =
+        population < settings.populations.size() ? settings.populations[population] : fresh;
+    if (level == OfPopulation && !kindUses(shaped.kind, key))
+        return false;
+    return !enabled || enabled(settings, shaped);
+}
+
+std::string_view SettingRow::word(EnteredSettings const &entered, std::size_t population) const
+{
+    ChoiceWord const *chosen = wordOf(choice(entered, population));
     return chosen ? chosen->word : std::string_view();
 }
 
@@ -549,10 +648,10 @@ ChoiceWord const *SettingRow::wordOf(std::int32_t value) const
     return nullptr;
 }
 
-std::string_view SettingRow::unitOf(EnteredSettings const &entered) const
+std::string_view SettingRow::unitOf(EnteredSettings const &entered, std::size_t population) const
 {
     SettingRow const *units = unitFrom.empty() ? nullptr : findSetting(unitFrom);
-    ChoiceWord const *chosen = units ? units->wordOf(units->choice(entered)) : nullptr;
+    ChoiceWord const *chosen = units ? units->wordOf(units->choice(entered, population)) : nullptr;
     return chosen ? chosen->unit : unit;
 }
 

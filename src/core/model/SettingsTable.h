@@ -20,6 +20,13 @@ struct EnteredSettings {
     Settings forRun() const;
 };
 
+// Where a row's value lives: the belt's settings as entered, and the
+// population a population's row acts on.
+struct SettingPlace {
+    EnteredSettings &entered;
+    Population &population;
+};
+
 // A word that names one value of a choice, and how the window shows it.
 struct ChoiceWord {
     std::int32_t value;
@@ -45,11 +52,16 @@ struct SettingRow {
     // The part of the belt a setting shapes; the messages tell a planet's
     // number from a distribution's by it.
     enum Part { Belt, Distribution, Planet };
+    // What a setting belongs to: the belt as a whole, or each of its
+    // populations (a recipe's sections; the command line's and the form's
+    // first population).
+    enum Level { OfBelt, OfPopulation };
 
     std::string_view key;    // recipe key and command-line option name
     std::string_view member; // the Settings member; the window's widget is "<type>_<member>"
     Kind kind = Number;
     Part part = Belt;
+    Level level = OfBelt;
     FieldRange range{};         // Number and WholeNumber; range.decimals the field's
     // The range as help writes it where the check refuses the lower bound
     // ("above 0 and up to 10"); empty: "<minimum> to <maximum>".
@@ -67,9 +79,9 @@ struct SettingRow {
     // The row whose choice gives this number's unit and suffix (total-mass:
     // mass-unit); that row's words carry them.
     std::string_view unitFrom;
-    // Whether the row counts for the belt as the other settings stand (the
-    // form enables its field by it); null: always.
-    bool (*enabled)(Settings const &settings) = nullptr;
+    // Whether the row counts for the belt and the population as the other
+    // settings stand (the form enables its field by it); null: always.
+    bool (*enabled)(Settings const &settings, Population const &population) = nullptr;
     // A recipe may leave it out (recipes older than the setting): the record's
     // default then holds.
     bool optional = false;
@@ -77,24 +89,34 @@ struct SettingRow {
     bool positive = false;
 
     // The value, by kind; only the accessors of the row's kind are set.
-    double &(*number)(EnteredSettings &) = nullptr;
-    std::uint32_t &(*whole)(EnteredSettings &) = nullptr;
-    std::string &(*text)(EnteredSettings &) = nullptr;
-    bool &(*flag)(EnteredSettings &) = nullptr;
-    std::int32_t (*choice)(EnteredSettings const &) = nullptr;
-    void (*setChoice)(EnteredSettings &, std::int32_t) = nullptr;
+    double &(*numberAt)(SettingPlace) = nullptr;
+    std::uint32_t &(*wholeAt)(SettingPlace) = nullptr;
+    std::string &(*textAt)(SettingPlace) = nullptr;
+    bool &(*flagAt)(SettingPlace) = nullptr;
+    std::int32_t (*choiceAt)(SettingPlace) = nullptr;
+    void (*setChoiceAt)(SettingPlace, std::int32_t) = nullptr;
+
+    // The value in entered: a belt's row ignores population, a population's
+    // row acts on that population, which is added when entered has fewer.
+    double &number(EnteredSettings &entered, std::size_t population = 0) const;
+    std::uint32_t &whole(EnteredSettings &entered, std::size_t population = 0) const;
+    std::string &text(EnteredSettings &entered, std::size_t population = 0) const;
+    bool &flag(EnteredSettings &entered, std::size_t population = 0) const;
+    std::int32_t choice(EnteredSettings const &entered, std::size_t population = 0) const;
+    void setChoice(EnteredSettings &entered, std::int32_t value, std::size_t population = 0) const;
 
     // The word of the row's current choice; empty for a value without one.
-    std::string_view word(EnteredSettings const &entered) const;
+    std::string_view word(EnteredSettings const &entered, std::size_t population = 0) const;
     // The word of a value; null when it is none of the row's.
     ChoiceWord const *wordOf(std::int32_t value) const;
     // The unit of a number as the settings stand: its own, or that of its unit's choice.
-    std::string_view unitOf(EnteredSettings const &entered) const;
+    std::string_view unitOf(EnteredSettings const &entered, std::size_t population = 0) const;
     // The value a word names, if it is one of the row's.
     std::optional<std::int32_t> valueOf(std::string_view word) const;
     // The help line with its range and words filled in.
     std::string helpLine() const;
-    bool isEnabled(Settings const &settings) const { return !enabled || enabled(settings); }
+    // Whether it counts: for a population's row, also whether its kind uses it.
+    bool isEnabled(Settings const &settings, std::size_t population = 0) const;
     // Whether its words stand for units of another row's number.
     bool isUnit() const;
 };

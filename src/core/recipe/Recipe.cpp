@@ -177,37 +177,39 @@ bool readText(std::string_view text, std::string &target, RecipeError &error)
 constexpr std::string_view seedKey = "seed";
 
 bool readSetting(SettingRow const &row, std::string_view text, EnteredSettings &entered,
-                 RecipeError &error)
+                 std::size_t population, RecipeError &error)
 {
     switch (row.kind) {
-    case SettingRow::Number: return readNumber(text, row.range, row.number(entered), error);
+    case SettingRow::Number:
+        return readNumber(text, row.range, row.number(entered, population), error);
     case SettingRow::WholeNumber: {
         std::uint64_t value = 0;
         if (!readWhole(text, std::uint64_t(row.range.maximum), value, error))
             return false;
-        row.whole(entered) = static_cast<std::uint32_t>(value);
+        row.whole(entered, population) = static_cast<std::uint32_t>(value);
         return true;
     }
-    case SettingRow::Text: return readText(text, row.text(entered), error);
+    case SettingRow::Text: return readText(text, row.text(entered, population), error);
     case SettingRow::Choice: {
         error.accepted = RecipeError::Word;
         for (auto const &choice : row.words)
             error.words.push_back(choice.word);
-        return readSettingValue(row, text, entered) == ValueRead::Read;
+        return readSettingValue(row, text, entered, population) == ValueRead::Read;
     }
-    case SettingRow::Flag: return readTrueOrFalse(text, row.flag(entered), error);
+    case SettingRow::Flag: return readTrueOrFalse(text, row.flag(entered, population), error);
     }
     return false;
 }
 
-std::string settingText(SettingRow const &row, EnteredSettings entered)
+std::string settingText(SettingRow const &row, EnteredSettings &entered,
+                        std::size_t population = 0)
 {
     switch (row.kind) {
-    case SettingRow::Number: return numberText(row.number(entered));
-    case SettingRow::WholeNumber: return std::to_string(row.whole(entered));
-    case SettingRow::Text: return quotedText(row.text(entered));
-    case SettingRow::Choice: return std::string(row.word(entered));
-    case SettingRow::Flag: return row.flag(entered) ? "true" : "false";
+    case SettingRow::Number: return numberText(row.number(entered, population));
+    case SettingRow::WholeNumber: return std::to_string(row.whole(entered, population));
+    case SettingRow::Text: return quotedText(row.text(entered, population));
+    case SettingRow::Choice: return std::string(row.word(entered, population));
+    case SettingRow::Flag: return row.flag(entered, population) ? "true" : "false";
     }
     return {};
 }
@@ -243,15 +245,27 @@ std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
 {
     std::string line = shellQuoted(program);
     EnteredSettings entered = recipe;
-    for (SettingRow const &row : settingsTable()) {
-        if (row.kind == SettingRow::Flag) {
-            line += row.flag(entered) ? " --" : " --no-";
-            line += row.key;
-            continue;
+    auto const options = [&](SettingRow::Level level, std::size_t population) {
+        for (SettingRow const &row : settingsTable()) {
+            if (row.level != level)
+                continue;
+            if (row.kind == SettingRow::Flag) {
+                line += row.flag(entered, population) ? " --" : " --no-";
+                line += row.key;
+                continue;
+            }
+            line += " --" + std::string(row.key) + " ";
+            line += shellQuoted(row.kind == SettingRow::Text
+                                    ? row.text(entered, population)
+                                    : settingText(row, entered, population));
         }
-        line += " --" + std::string(row.key) + " ";
-        line += shellQuoted(row.kind == SettingRow::Text ? row.text(entered)
-                                                         : settingText(row, entered));
+    };
+    options(SettingRow::OfBelt, 0);
+    // Each population after the first opens with --population.
+    for (std::size_t i = 0; i < entered.settings.populations.size(); ++i) {
+        if (i > 0)
+            line += " --" + std::string(Recipe::populationOption);
+        options(SettingRow::OfPopulation, i);
     }
     return line + " --" + std::string(seedKey) + " " + std::to_string(recipe.seed);
 }
@@ -259,9 +273,14 @@ std::string recipeCommandLine(Recipe const &recipe, std::string const &program)
 std::vector<std::string_view> recipeKeys()
 {
     std::vector<std::string_view> names;
-    for (SettingRow const &row : settingsTable())
-        names.push_back(row.key);
-    names.push_back(seedKey);
+    for (auto const level : {SettingRow::OfBelt, SettingRow::OfPopulation}) {
+        for (SettingRow const &row : settingsTable()) {
+            if (row.level == level)
+                names.push_back(row.key);
+        }
+        if (level == SettingRow::OfBelt)
+            names.push_back(seedKey);
+    }
     return names;
 }
 
@@ -270,24 +289,154 @@ std::string recipeText(Recipe const &recipe)
     std::string text =
         "# Beltwright recipe: the settings and seed of one belt. File > Open Recipe in\n"
         "# the window or beltwright-cli --recipe FILE makes it again, byte for byte.\n"
-        "# Lines are key = value, names in double quotes; # starts a comment line.\n";
+        "# Lines are key = value, names in double quotes; # starts a comment line.\n"
+        "# Each [population] section holds one population of the belt.\n";
     text += std::string(Recipe::versionKey) + " = " + std::to_string(Recipe::version) + "\n";
-    EnteredSettings const &entered = recipe;
-    for (SettingRow const &row : settingsTable())
-        text += std::string(row.key) + " = " + settingText(row, entered) + "\n";
-    return text + std::string(seedKey) + " = " + std::to_string(recipe.seed) + "\n";
+    EnteredSettings entered = recipe;
+    for (SettingRow const &row : settingsTable()) {
+        if (row.level == SettingRow::OfBelt)
+            text += std::string(row.key) + " = " + settingText(row, entered) + "\n";
+    }
+    text += std::string(seedKey) + " = " + std::to_string(recipe.seed) + "\n";
+    for (std::size_t i = 0; i < entered.settings.populations.size(); ++i) {
+        text += "\n" + std::string(Recipe::sectionLine) + "\n";
+        for (SettingRow const &row : settingsTable()) {
+            if (row.level == SettingRow::OfPopulation)
+                text += std::string(row.key) + " = " + settingText(row, entered, i) + "\n";
+        }
+    }
+    return text;
 }
 
-std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
+namespace {
+
+// The keys of version 1 that version 2 holds as populations.
+constexpr std::string_view olderShareKeys[] = {"trojan-share", "family-share"};
+
+// Reads the lines of a recipe into entered. Version 1 holds every setting at
+// the top, the population's for the first population, and the Trojans' and
+// the family's shares; version 2 holds the belt's settings and the seed at
+// the top and each population in a section of its own.
+class RecipeReader {
+public:
+    std::optional<RecipeError> read(std::string_view text);
+
+    EnteredSettings entered;
+    std::uint32_t seed = 0;
+
+private:
+    std::optional<RecipeError> line(int number, std::string_view key, std::string_view value);
+    std::optional<RecipeError> openSection(int number);
+    std::optional<RecipeError> closeSection(int lastLine);
+
+    std::vector<SettingRow> const &table = settingsTable();
+    int version = 0;
+    int versionLine = 0;
+    // Where each setting was given in the current part (the top or one
+    // section), and last the seed; 0 while not yet.
+    std::vector<int> givenOn = std::vector<int>(table.size() + 1, 0);
+    std::vector<int> topGivenOn; // the top's, once a section is open
+    int sections = 0;
+    double olderShares[2] = {0, 0};
+    int olderSharesOn[2] = {0, 0};
+};
+
+std::optional<RecipeError> RecipeReader::openSection(int number)
+{
+    if (version < 2)
+        return errorAt(RecipeError::NotASetting, number, {}, Recipe::sectionLine);
+    if (auto error = closeSection(number))
+        return error;
+    if (sections == int(largestPopulationCount))
+        return errorAt(RecipeError::TooManyPopulations, number, {}, Recipe::sectionLine);
+    if (sections == 0)
+        topGivenOn = givenOn;
+    ++sections;
+    entered.settings.populations.resize(std::size_t(sections));
+    entered.settings.populations.back() = Population{};
+    std::fill(givenOn.begin(), givenOn.end(), 0);
+    return std::nullopt;
+}
+
+// A section must give its kind and share and every setting its kind reads
+// that older recipes had.
+std::optional<RecipeError> RecipeReader::closeSection(int lastLine)
+{
+    if (sections == 0)
+        return std::nullopt;
+    Population const &population = entered.settings.populations.back();
+    for (std::size_t index = 0; index < table.size(); ++index) {
+        SettingRow const &row = table[index];
+        if (row.level != SettingRow::OfPopulation || givenOn[index] != 0)
+            continue;
+        bool const needed = row.key == "kind" || row.key == "share" ||
+                            (!row.optional && kindUses(population.kind, row.key));
+        if (needed)
+            return errorAt(RecipeError::MissingKey, lastLine, row.key);
+    }
+    return std::nullopt;
+}
+
+std::optional<RecipeError> RecipeReader::line(int number, std::string_view key,
+                                              std::string_view value)
+{
+    if (versionLine == 0) {
+        if (key != Recipe::versionKey)
+            return errorAt(RecipeError::NoVersion, number, key, value);
+        if (value == "1" || value == std::to_string(Recipe::version))
+            version = value == "1" ? 1 : Recipe::version;
+        else
+            return errorAt(RecipeError::UnknownVersion, number, key, value);
+        versionLine = number;
+        return std::nullopt;
+    }
+    if (key == Recipe::versionKey) {
+        RecipeError error = errorAt(RecipeError::DuplicateKey, number, key, value);
+        error.firstLine = versionLine;
+        return error;
+    }
+    for (std::size_t k = 0; version == 1 && k < 2; ++k) {
+        if (key != olderShareKeys[k])
+            continue;
+        if (olderSharesOn[k] != 0) {
+            RecipeError error = errorAt(RecipeError::DuplicateKey, number, key, value);
+            error.firstLine = olderSharesOn[k];
+            return error;
+        }
+        olderSharesOn[k] = number;
+        RecipeError error = errorAt(RecipeError::BadValue, number, key, value);
+        if (!readNumber(value, FieldLimits::share, olderShares[k], error))
+            return error;
+        return std::nullopt;
+    }
+    std::size_t index = 0;
+    while (index < table.size() && table[index].key != key)
+        ++index;
+    // Version 2: the belt's keys at the top, the populations' in sections.
+    bool const known = index < table.size() || (key == seedKey && sections == 0);
+    bool const placed =
+        version == 1 || index == table.size() ||
+        (table[index].level == SettingRow::OfPopulation) == (sections > 0);
+    if (!known || !placed)
+        return errorAt(RecipeError::UnknownKey, number, key, value);
+    if (givenOn[index] != 0) {
+        RecipeError error = errorAt(RecipeError::DuplicateKey, number, key, value);
+        error.firstLine = givenOn[index];
+        return error;
+    }
+    givenOn[index] = number;
+    RecipeError error = errorAt(RecipeError::BadValue, number, key, value);
+    std::size_t const population = sections > 0 ? std::size_t(sections - 1) : 0;
+    if (index < table.size() ? !readSetting(table[index], value, entered, population, error)
+                             : !readSeed(value, seed, error))
+        return error;
+    return std::nullopt;
+}
+
+std::optional<RecipeError> RecipeReader::read(std::string_view text)
 {
     if (text.substr(0, 3) == "\xef\xbb\xbf") // a byte order mark some editors write
         text.remove_prefix(3);
-    auto const &table = settingsTable();
-    // Where each setting was given, and last the seed; 0 while not yet.
-    std::vector<int> givenOn(table.size() + 1, 0);
-    EnteredSettings entered;
-    std::uint32_t seed = 0;
-    int versionLine = 0; // 0 until the version line has been read
     int lineNumber = 0;
     while (!text.empty()) {
         auto const end = text.find('\n');
@@ -301,50 +450,47 @@ std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
         line = trimmed(line);
         if (line.empty() || line.front() == '#')
             continue;
+        if (line == Recipe::sectionLine && versionLine != 0) {
+            if (auto error = openSection(lineNumber))
+                return error;
+            continue;
+        }
         auto const equals = line.find('=');
         if (equals == std::string_view::npos || trimmed(line.substr(0, equals)).empty())
             return errorAt(RecipeError::NotASetting, lineNumber, {}, line);
-        std::string_view const key = trimmed(line.substr(0, equals));
-        std::string_view const value = trimmed(line.substr(equals + 1));
-
-        if (versionLine == 0) {
-            if (key != Recipe::versionKey)
-                return errorAt(RecipeError::NoVersion, lineNumber, key, value);
-            if (value != std::to_string(Recipe::version))
-                return errorAt(RecipeError::UnknownVersion, lineNumber, key, value);
-            versionLine = lineNumber;
-            continue;
-        }
-        if (key == Recipe::versionKey) {
-            RecipeError error = errorAt(RecipeError::DuplicateKey, lineNumber, key, value);
-            error.firstLine = versionLine;
-            return error;
-        }
-        std::size_t index = 0;
-        while (index < table.size() && table[index].key != key)
-            ++index;
-        if (index == table.size() && key != seedKey)
-            return errorAt(RecipeError::UnknownKey, lineNumber, key, value);
-        if (givenOn[index] != 0) {
-            RecipeError error = errorAt(RecipeError::DuplicateKey, lineNumber, key, value);
-            error.firstLine = givenOn[index];
-            return error;
-        }
-        givenOn[index] = lineNumber;
-        RecipeError error = errorAt(RecipeError::BadValue, lineNumber, key, value);
-        if (index < table.size() ? !readSetting(table[index], value, entered, error)
-                                 : !readSeed(value, seed, error))
+        if (auto error = this->line(lineNumber, trimmed(line.substr(0, equals)),
+                                    trimmed(line.substr(equals + 1))))
             return error;
     }
     int const lastLine = lineNumber > 0 ? lineNumber : 1;
     if (versionLine == 0)
         return errorAt(RecipeError::NoVersion, lastLine);
-    for (std::size_t index = 0; index < givenOn.size(); ++index) {
-        if (givenOn[index] == 0 && !(index < table.size() && table[index].optional))
+    if (auto error = closeSection(lastLine))
+        return error;
+    std::vector<int> const &top = sections > 0 ? topGivenOn : givenOn;
+    for (std::size_t index = 0; index < top.size(); ++index) {
+        bool const belt = index == table.size() || table[index].level == SettingRow::OfBelt;
+        bool const needed = index == table.size() || !table[index].optional;
+        // Version 2 gives the populations' settings in sections only.
+        if (top[index] == 0 && needed && (belt || version == 1))
             return errorAt(RecipeError::MissingKey, lastLine,
                            index < table.size() ? table[index].key : seedKey);
     }
-    return Recipe(entered, seed);
+    if (version > 1 && sections == 0)
+        return errorAt(RecipeError::MissingKey, lastLine, Recipe::sectionLine);
+    if (version == 1)
+        splitOlderShares(entered.settings, olderShares[0], olderShares[1]);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<Recipe, RecipeError> parseRecipe(std::string_view text)
+{
+    RecipeReader reader;
+    if (auto error = reader.read(text))
+        return *error;
+    return Recipe(reader.entered, reader.seed);
 }
 
 std::variant<Recipe, RecipeError> readRecipe(std::string const &path)

@@ -33,9 +33,15 @@ struct Recipe : EnteredSettings {
 
     std::uint32_t seed = 0;
 
-    static constexpr int version = 1;
+    // Version 2 holds each population in a section; version 1, one
+    // population with the Trojans' and the family's shares, still reads.
+    static constexpr int version = 2;
     // The key of the line that opens every recipe and gives its version.
     static constexpr std::string_view versionKey = "beltwright-recipe";
+    // The line that opens a population's section.
+    static constexpr std::string_view sectionLine = "[population]";
+    // The command line's option that opens the next population.
+    static constexpr std::string_view populationOption = "population";
 };
 
 // Why a text is not a recipe: the kind, the line (from 1) and what was found
@@ -51,7 +57,8 @@ struct RecipeError {
         UnknownKey,     // key: as written
         DuplicateKey,   // firstLine: where the key was given before
         BadValue,       // accepted, range and words say what the key takes
-        MissingKey,     // the recipe ends (line: its last line) without key
+        MissingKey,     // the recipe or a section ends (line: its last line) without key
+        TooManyPopulations, // a section beyond the largest number of populations
     };
     enum Accepted { Number, WholeNumber, Word, Text, TrueOrFalse };
 
@@ -71,7 +78,8 @@ struct RecipeError {
 std::string recipeText(Recipe const &recipe);
 
 // Reads a recipe's text. Blank lines and lines starting with '#' are skipped;
-// the keys may come in any order after the version line, but each exactly once.
+// the keys may come in any order after the version line, but each exactly
+// once at the top and once in each section.
 std::variant<Recipe, RecipeError> parseRecipe(std::string_view text);
 
 // Reads a recipe file.
@@ -89,5 +97,6 @@ std::string recipeCommandLine(Recipe const &recipe, std::string const &program =
 // shell treats specially, else in single quotes.
 std::string shellQuoted(std::string const &word);
 
-// Every key of a recipe, in the order it is written.
+// Every key of a recipe in the order it is written: the top's, the seed last
+// of them, then a section's.
 std::vector<std::string_view> recipeKeys();

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ElementShapes.h"
+#include "Orbit.h"
+#include "PlanetZones.h"
+#include "Population.h"
+#include "Sampler.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+// Everything drawn for an orbit, in the order of the draws.
+struct OrbitDraws {
+    std::uint32_t population = 0; // its index in the settings' populations
+    Sampler::ElementDraw semiMajorAxis, inclination, eccentricity;
+    // A background body's semi-major axis, worked out while drawing when the
+    // planet's zones make some draws void.
+    bool axisKnown = false;
+    double axis = 0;
+    bool atL4 = false;           // a Trojan ahead of the planet
+    double discX = 0, discY = 0; // a Trojan's point in the unit disc
+    double familyFraction = 0;   // a family body's fraction of its width
+    double argOfPericenter = 0;
+    double ascendingNode = 0;
+    double meanAnomaly = 0; // drawn only when spread along the orbit
+};
+
+struct KindDraw;
+
+// One population as a run draws it.
+struct PopulationPlan {
+    PopulationPlan(Population const &population, PopulationZone const &zone);
+
+    Population const &population;
+    ElementShapes shapes;
+    PopulationZone zone;
+    KindDraw const &kind;
+};
+
+// The belt-wide things a kind's draw reads.
+struct DrawContext {
+    Sampler &sampler;
+    PlanetZones const &zones;
+    std::atomic<bool> const *stop;
+    bool stopRequested() const { return stop && stop->load(); }
+};
+
+// How a kind draws a body's place: the row of the kind's draw. draw takes the
+// engine outputs that fix the semi-major axis (and a Trojan's longitude)
+// before the orbit's other elements; axis turns them into the semi-major
+// axis; place, where the kind has it, sets what the kind fixes of the orbit
+// once its other elements are made (a Trojan's mean anomaly).
+struct KindDraw {
+    Population::Kind kind;
+    void (*draw)(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit);
+    double (*axis)(PlanetZones const &zones, PopulationPlan const &plan, OrbitDraws const &draws);
+    void (*place)(PlanetZones const &zones, PopulationPlan const &plan, OrbitDraws const &draws,
+                  Orbit &orbit);
+};
+
+KindDraw const &kindDraw(Population::Kind kind);
