@@ -10,7 +10,8 @@
 #      (stress_windows.sh);
 #   5. the installer, a 64-bit program, installs silently into the 64-bit
 #      program folder and registry view, the installed beltwright-cli.exe
-#      answers --version, and the uninstaller removes it again;
+#      answers --version, a .belt file opens in the window, and the
+#      uninstaller removes it all again;
 #   6. the window starts and stays up.
 # Only the 64-bit wine runs (scripts/wine-env.sh): a program that is not
 # x86-64 stops the check before it starts.
@@ -98,6 +99,15 @@ fi
 if grep -q '^\[Software\\\\Wow6432Node\\\\.*Beltwright' "$WINEPREFIX/system.reg"; then
     fail "the installer wrote the 32-bit registry view"
 fi
+# A recipe opens in the window when double-clicked.
+if grep -F -A6 '[Software\\Classes\\.belt]' "$WINEPREFIX/system.reg" |
+    grep -qF '@="Beltwright.Recipe"' &&
+    grep -F -A6 '[Software\\Classes\\Beltwright.Recipe\\shell\\open\\command]' \
+        "$WINEPREFIX/system.reg" | grep -qF 'beltwright.exe\" \"%1\"'; then
+    echo "ok   .belt opens in the window"
+else
+    fail "no .belt association to the window"
+fi
 # The installed example is the one the programs carry: the same belt.
 belts=$(mktemp -d)
 "$run" "$unix_target/beltwright-cli.exe" -q --recipe 'C:\Program Files\Beltwright\examples\hildas.belt' \
@@ -124,6 +134,12 @@ if grep -q "^\[$key\]" "$WINEPREFIX/system.reg"; then
     fail "uninstall left the Apps entry"
 else
     echo "ok   Apps entry removed"
+fi
+if grep -qF -e '[Software\\Classes\\.belt]' -e '[Software\\Classes\\Beltwright.Recipe' \
+    "$WINEPREFIX/system.reg"; then
+    fail "uninstall left the .belt association"
+else
+    echo "ok   .belt association removed"
 fi
 
 echo "== the window starts and stays up"
