@@ -405,7 +405,6 @@ void MainWindow::keepFixedSize()
     QSize const least = minimumSizeHint().expandedTo(formSize);
     setMinimumSize(least);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Just docked: room for the preview beside the form.
     // Just docked: room for the preview beside the form, as much as the
     // screen leaves, up to the size at which its labels read well.
     if (!wasDocked) {
