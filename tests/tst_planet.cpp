@@ -63,7 +63,44 @@ Change newUsersBelt(bool gaps)
     };
 }
 
+// The share of a truncated Rayleigh distribution of mode sigma on [0, largest]
+// below x, or of the even disc's amplitudes (sigma 0): (x / largest)^2.
+double amplitudeBelow(double x, double largest, double sigma)
+{
+    if (sigma <= 0)
+        return x * x / (largest * largest);
+    auto const cdf = [sigma](double v) { return 1 - std::exp(-v * v / (2 * sigma * sigma)); };
+    return cdf(x) / cdf(largest);
+}
+
+// The share whose angle A cos(psi), psi even, lies within h of 0: the mean
+// over the amplitudes of min(1, 2/pi asin(h / A)), by the midpoint rule.
+double angleWithin(double h, double largest, double sigma)
+{
+    int const steps = 20000;
+    double share = 0;
+    for (int i = 0; i < steps; ++i) {
+        double const lo = largest * i / steps, hi = largest * (i + 1) / steps;
+        double const mid = (lo + hi) / 2;
+        double const weight =
+            amplitudeBelow(hi, largest, sigma) - amplitudeBelow(lo, largest, sigma);
+        share += weight * (mid <= h ? 1 : 2 / M_PI * std::asin(h / mid));
+    }
+    return share;
+}
+
+// A resonant population of a fifth of a belt with Jupiter (or Neptune, for
+// the outer ones) and what a row sets of it.
+struct ResonantRow {
+    char const *resonance;
+    Population::ResonanceSide side;
+    double largest, mode; // mode 0: even amplitudes
+    double minE, maxE;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ResonantRow)
 
 // Belts of 100,000 bodies shaped by a planet, against the structure of their
 // real counterparts.
@@ -195,6 +232,127 @@ private slots:
         QCOMPARE(outsideTadpole, 0);
         double const l4Percent = 100.0 * atL4 / trojans;
         QVERIFY2(std::fabs(l4Percent - l4Share) < 1.5, qPrintable(QString::number(l4Percent)));
+    }
+
+    // A resonant population's angle phi = p l_p - q l - k w (inside) or
+    // p l - q l_p - k w (outside), read back from the catalogue's elements,
+    // lies within its amplitude of the published centre; the amplitude read
+    // back from phi and a on the pendulum's curve, cos A = cos phi' -
+    // 2 ((a - a_res) / w(e))^2, follows its distribution; a stays within
+    // w(e) of a_res, the libration width at the body's own e.
+    void resonantAnglesLibrate_data()
+    {
+        using Side = Population::ResonanceSide;
+        QTest::addColumn<ResonantRow>("row");
+        QTest::addColumn<double>("centre"); // degrees, published
+        QTest::newRow("Hildas: inner 3:2 about 0, even to 40")
+            << ResonantRow{"3:2", Side::Inside, 40, 0, 0.1, 0.3} << 0.0;
+        QTest::newRow("inner 2:1 about 0, Rayleigh 15 to 60")
+            << ResonantRow{"2:1", Side::Inside, 60, 15, 0.05, 0.3} << 0.0;
+        QTest::newRow("inner 3:1, second order, about 180")
+            << ResonantRow{"3:1", Side::Inside, 30, 10, 0.1, 0.3} << 180.0;
+        QTest::newRow("inner 7:4, third order, about 0")
+            << ResonantRow{"7:4", Side::Inside, 50, 0, 0.1, 0.2} << 0.0;
+        QTest::newRow("Plutinos: outer 3:2 about 180, Rayleigh 50 to 130")
+            << ResonantRow{"3:2", Side::Outside, 130, 50, 0.1, 0.3} << 180.0;
+        QTest::newRow("outer 5:2 about 180") << ResonantRow{"5:2", Side::Outside, 90, 0, 0.2, 0.4}
+                                             << 180.0;
+        QTest::newRow("outer 2:1: islands at 80 and 280")
+            << ResonantRow{"2:1", Side::Outside, 60, 20, 0.1, 0.3} << 80.0;
+    }
+    void resonantAnglesLibrate()
+    {
+        QFETCH(ResonantRow, row);
+        QFETCH(double, centre);
+        Settings s = example("main-belt");
+        s.populations.resize(1);
+        s.populations[0].share = 80;
+        Population resonant = s.populations[0];
+        resonant.kind = Population::Kind::Resonant, resonant.share = 20;
+        resonant.resonance = row.resonance, resonant.resonanceSide = row.side;
+        resonant.librationAmplitude = row.largest, resonant.amplitudeMode = row.mode;
+        resonant.amplitudeDistribution = row.mode > 0
+                                             ? Population::AmplitudeDistribution::Rayleigh
+                                             : Population::AmplitudeDistribution::Even;
+        resonant.eccentricityDistribution = Population::SpreadDistribution::Bell;
+        resonant.minEccentricity = row.minE, resonant.maxEccentricity = row.maxE;
+        s.populations.push_back(resonant);
+        bool const outside = row.side == Population::ResonanceSide::Outside;
+        if (outside)
+            s.planetSemiMajorAxis = 30.07, s.planetMass = 17.15,
+            s.planetMassUnit = Settings::PlanetMassUnit::EarthMasses;
+        auto const resonance = *parseResonance(row.resonance);
+        int const p = resonance.p, q = resonance.q, k = p - q;
+        double const ap = s.planetSemiMajorAxis, lp = s.planetLongitude;
+        double const mu = planetMassInSolarMasses(s) / s.centralMass;
+        double const ratio = outside ? double(p) / q : double(q) / p;
+        double const ares = ap * std::pow(ratio, 2.0 / 3);
+        double const strength = resonance.strength(outside);
+
+        auto const list = orbits(s);
+        int bodies = 0, within = 0, halfway = 0, beyondWidth = 0, beyondAmplitude = 0;
+        std::vector<int> below(3, 0), branches(std::size_t(outside ? p : q), 0);
+        double reached = 0;
+        for (std::size_t i = std::size_t(0.8 * list.size()); i < list.size(); ++i) {
+            Orbit const &o = list[i];
+            ++bodies;
+            double const varpi = o.ascendingNode + o.argOfPericenter;
+            double const lambda = varpi + o.meanAnomaly;
+            double const phi = outside ? p * lambda - q * lp - k * varpi
+                                       : p * lp - q * lambda - k * varpi;
+            double const near = outside && p == 2 && angleBetween(phi, 360 - centre) <
+                                                         angleBetween(phi, centre)
+                                    ? 360 - centre
+                                    : centre;
+            double const offset = angleBetween(phi, near);
+            // Which of the n longitudes of this phi the body takes: each
+            // an n-th of the bodies (the Hildas' three corners come of them).
+            double turned = std::fmod(phi - near, 360.0);
+            turned += turned > 180 ? -360 : turned <= -180 ? 360 : 0;
+            double const reduced = near + turned;
+            double const base = outside ? (reduced + q * lp + k * varpi) / p
+                                        : (p * lp - k * varpi - reduced) / q;
+            int const n = outside ? p : q;
+            long const turn = std::lround((lambda - base) * n / 360);
+            ++branches[std::size_t(((turn % n) + n) % n)];
+            double const w =
+                ares * std::sqrt(16.0 / 3 * mu * strength * std::pow(o.eccentricity, k));
+            double const da = o.semiMajorAxis - ares;
+            beyondWidth += std::fabs(da) > w * (1 + 1e-9);
+            reached = std::max(reached, std::fabs(da) / w);
+            within += offset <= row.largest + 1e-6;
+            halfway += offset <= row.largest / 2;
+            double const cosA = std::cos(offset * M_PI / 180) - 2 * (da / w) * (da / w);
+            double const amplitude = std::acos(std::max(-1.0, cosA)) * 180 / M_PI;
+            beyondAmplitude += amplitude > row.largest + 1e-3;
+            for (int n = 0; n < 3; ++n)
+                below[n] += amplitude <= row.largest * (n + 1) / 4;
+        }
+        for (int count : branches)
+            QVERIFY2(std::fabs(double(count) * branches.size() / bodies - 1) < 0.05,
+                     qPrintable(QString("%1 of %2 on one branch").arg(count).arg(bodies)));
+        QCOMPARE(within, bodies);
+        QCOMPARE(beyondWidth, 0);
+        QCOMPARE(beyondAmplitude, 0);
+        // The widest reach, at phi' = 0, is sin(A / 2) of the width; a
+        // Rayleigh tail reaches 3 modes in a few bodies only.
+        double const reach = std::sin(row.largest / 2 * M_PI / 180);
+        double const some = row.mode > 0 ? std::min(row.largest, 3 * row.mode) : row.largest;
+        QVERIFY2(reached > 0.95 * std::sin(some / 2 * M_PI / 180) && reached < reach + 1e-9,
+                 qPrintable(QString("%1 of the width, %2 at most").arg(reached).arg(reach)));
+        double const expectedHalf = angleWithin(row.largest / 2, row.largest, row.mode);
+        QVERIFY2(std::fabs(double(halfway) / bodies - expectedHalf) < 0.01,
+                 qPrintable(QString("%1 within half, %2 expected")
+                                .arg(double(halfway) / bodies)
+                                .arg(expectedHalf)));
+        for (int n = 0; n < 3; ++n) {
+            double const expected = amplitudeBelow(row.largest * (n + 1) / 4, row.largest, row.mode);
+            QVERIFY2(std::fabs(double(below[n]) / bodies - expected) < 0.01,
+                     qPrintable(QString("amplitudes below %1/4: %2, %3 expected")
+                                    .arg(n + 1)
+                                    .arg(double(below[n]) / bodies)
+                                    .arg(expected)));
+        }
     }
 
     // A family's share lies within its resonance's width, centred on the

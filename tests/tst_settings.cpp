@@ -500,6 +500,24 @@ private slots:
         row("both, and no belt bodies left", [=](S &s) { heavy(s), trojans(90)(s), wideFamily(s); },
             {{"libration-amplitude", P::ReachesCenter, 0},
              {"family-resonance", P::ReachesCenter, 1}});
+        // A resonant population beside the background, inside the orbit.
+        auto const resonant = [](char const *resonance, double maxEccentricity) {
+            return [=](S &s) {
+                s.populations.push_back(s.populations[0]);
+                s.populations[0].share = s.populations[1].share = 50;
+                Population &p = s.populations[1];
+                p.kind = Population::Kind::Resonant, p.resonance = resonance;
+                p.minEccentricity = 0, p.maxEccentricity = maxEccentricity;
+            };
+        };
+        row("resonant 7:7", [=](S &s) { heavy(s), resonant("7:7", 0.2)(s); },
+            {{"resonance", P::NoSuchResonance, 1}});
+        row("resonant 11:7 to the center", [=](S &s) {
+                heavy(s), s.planetMass = 30, resonant("11:7", 0.99)(s);
+            },
+            {{"resonance", P::ReachesCenter, 1}});
+        row("resonant 11:7, low eccentricities",
+            [=](S &s) { heavy(s), s.planetMass = 30, resonant("11:7", 0.2)(s); });
         row("planet off", [=](S &s) { heavy(s), trojans(90)(s), wideFamily(s), s.planet = false; },
             {{"kind", P::NeedsPlanet, 0}, {"kind", P::NeedsPlanet, 1}});
     }

@@ -36,7 +36,8 @@ std::string withLine(std::string text, std::string const &line)
 {
     std::string const key = line.substr(0, line.find(' '));
     std::string const old = lineOf(text, key);
-    return text.replace(text.find(old), old.size(), line);
+    // At the line's start: one key may end another ("family-resonance").
+    return text.replace(text.find("\n" + old) + 1, old.size(), line);
 }
 
 } // namespace
@@ -170,6 +171,11 @@ private:
             {"libration-amplitude",
              {"libration-amplitude = 12.75", {"--libration-amplitude", "12.75"}}},
             {"family-resonance", {"family-resonance = \"2:1\"", {"--family-resonance", "2:1"}}},
+            {"resonance", {"resonance = \"5:2\"", {"--resonance", "5:2"}}},
+            {"resonance-side", {"resonance-side = outside", {"--resonance-side", "outside"}}},
+            {"amplitude-distribution",
+             {"amplitude-distribution = rayleigh", {"--amplitude-distribution", "rayleigh"}}},
+            {"amplitude-mode", {"amplitude-mode = 22.5", {"--amplitude-mode", "22.5"}}},
             {"population-name",
              {"population-name = \"Main\"", {"--population-name", "Main"}}},
             // One population holds every body: the share goes back to 100.

@@ -744,8 +744,8 @@
         <translation>Librationsamplitude</translation>
     </message>
     <message>
-        <source>The largest angle of a Trojan from L4 or L5, in degrees</source>
-        <translation>Der grösste Winkel eines Trojaners von L4 oder L5, in Grad</translation>
+        <source>The largest libration amplitude, in degrees: a Trojan&apos;s angle from L4 or L5, a resonant body&apos;s resonant angle from the centre it librates about</source>
+        <translation>Die grösste Librationsamplitude, in Grad: der Winkel eines Trojaners von L4 oder L5, der Resonanzwinkel eines resonanten Körpers vom Zentrum, um das er libriert</translation>
     </message>
     <message>
         <source>Resonant family</source>
@@ -898,6 +898,58 @@
     <message>
         <source>Around a planet this heavy the resonance of %1 is so wide that it reaches the center object, to semi-major axes of 0 or below: enter a smaller %2, a smaller mass for the planet or another resonance.</source>
         <translation>Um einen so schweren Planeten ist die Resonanz von %1 so breit, dass sie bis zum Zentralobjekt reicht, zu grossen Halbachsen von 0 oder darunter: Geben Sie eine kleinere %2, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
+    </message>
+    <message>
+        <source>Resonant</source>
+        <translation>Resonant</translation>
+    </message>
+    <message>
+        <source>How the libration amplitudes spread up to the largest: evenly over its disc, or by a Rayleigh distribution with a tail</source>
+        <translation>Wie sich die Librationsamplituden bis zur grössten verteilen: gleichmässig über ihre Scheibe oder nach einer Rayleigh-Verteilung mit einem Ausläufer</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gleichmässig</translation>
+    </message>
+    <message>
+        <source>Amplitude mode</source>
+        <translation>Häufigste Amplitude</translation>
+    </message>
+    <message>
+        <source>The most frequent libration amplitude of the Rayleigh distribution, in degrees; above 0</source>
+        <translation>Die häufigste Librationsamplitude der Rayleigh-Verteilung, in Grad; über 0</translation>
+    </message>
+    <message>
+        <source>Resonance</source>
+        <translation>Resonanz</translation>
+    </message>
+    <message>
+        <source>The mean-motion resonance p:q with the planet that holds the population, such as 3:2</source>
+        <translation>Die Bahnresonanz p:q mit dem Planeten, die die Population hält, etwa 3:2</translation>
+    </message>
+    <message>
+        <source>Resonance side</source>
+        <translation>Seite der Resonanz</translation>
+    </message>
+    <message>
+        <source>Inside the planet&apos;s orbit a body goes round p times while the planet goes round q times (the Hildas&apos; 3:2); outside it q times while the planet goes round p times (the Plutinos&apos; 3:2)</source>
+        <translation>Innerhalb der Planetenbahn umläuft ein Körper die Mitte p-mal, während der Planet sie q-mal umläuft (die 3:2 der Hildas); ausserhalb q-mal, während der Planet sie p-mal umläuft (die 3:2 der Plutinos)</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Aussen</translation>
+    </message>
+    <message>
+        <source>Amplitudes</source>
+        <translation>Amplituden</translation>
+    </message>
+    <message>
+        <source>Around a planet this heavy the resonance of %1 is so wide at the population&apos;s largest eccentricity that it reaches the center object: enter a smaller largest eccentricity, a smaller mass for the planet or another resonance.</source>
+        <translation>Um einen so schweren Planeten ist die Resonanz von %1 bei der grössten Exzentrizität der Population so breit, dass sie bis zum Zentralobjekt reicht: Geben Sie eine kleinere grösste Exzentrizität, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,43 @@ def ieee_sqrt(x):
     return math.sqrt(x)
 
 
+def _series(coefficients, s):
+    total = coefficients[0]
+    for c in coefficients[1:]:
+        total = total * s + c
+    return total
+
+
+# 1/n! for the cosine's even and the sine's odd n, highest first.
+COS_TERMS = [4.779477332387385e-14, -1.1470745597729725e-11, 2.08767569878681e-09,
+             -2.755731922398589e-07, 2.48015873015873e-05, -0.001388888888888889,
+             0.041666666666666664, -0.5, 1.0]
+SIN_TERMS = [2.8114572543455206e-15, -7.647163731819816e-13, 1.6059043836821613e-10,
+             -2.505210838544172e-08, 2.7557319223985893e-06, -0.0001984126984126984,
+             0.008333333333333333, -0.16666666666666666]
+RADIANS_PER_DEGREE = 0.017453292519943295
+
+
+def degree_cosine(degrees):
+    """cos of an angle in degrees: an exact remainder and reflections, then
+    the Taylor series to t^16 (cosine) or t^17 (sine) on |t| <= pi/4."""
+    r = math.fmod(abs(degrees), 360.0)
+    if r > 180.0:
+        r = 360.0 - r
+    sign = 1.0
+    if r > 90.0:
+        r = 180.0 - r
+        sign = -1.0
+    if r > 45.0:
+        t = (90.0 - r) * RADIANS_PER_DEGREE
+        s = t * t
+        value = (_series(SIN_TERMS, s) * s) * t + t
+    else:
+        t = r * RADIANS_PER_DEGREE
+        value = _series(COS_TERMS, t * t)
+    return sign * value
+
+
 # --------------------------------------------------------------------------
 # MT19937, 32-bit words.
 
@@ -216,7 +253,7 @@ STRENGTHS = {
     (12, 11): (8.701786, 9.618181),
 }
 
-BELT, L4, L5, FAMILY = "belt", "L4", "L5", "family"
+BELT, L4, L5, FAMILY, RESONANT_BODY = "belt", "L4", "L5", "family", "resonant"
 # The branches a belt's draws may take (Generator.reached counts them): the
 # populations, belt bodies drawn again for a zone, Trojans' points drawn again
 # outside the disc, their mean anomalies brought into range by adding 360
@@ -226,7 +263,8 @@ BELT, L4, L5, FAMILY = "belt", "L4", "L5", "family"
 # population holds bodies.
 REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
            "turns added 1", "turns added 2", "turns taken", "family outside",
-           "trojan edge", "family redraws", "populations")
+           "trojan edge", "family redraws", "populations", RESONANT_BODY, "island below",
+           "island above", "rayleigh amplitudes", "branch 1", "at 360")
 
 
 def resonance_of(word):
@@ -290,6 +328,13 @@ class Planet:
     def forbids(self, a):
         return any(zone.holds(a) for zone in self.zones)
 
+    def resonant_width(self, plan, e):
+        """w(e) = a_res sqrt(((16/3 mu) S) e^k), the product left to right."""
+        power = e
+        for _ in range(plan.order - 1):
+            power = power * e
+        return plan.resonance_center * ieee_sqrt(plan.width_scale * power)
+
     @staticmethod
     def trojan_anomaly(longitude, population, amplitude, x, node, pericenter):
         """The mean anomaly at the point x of the disc, in [0, 360)."""
@@ -308,9 +353,11 @@ class Planet:
 # --------------------------------------------------------------------------
 # Settings and presets.
 
-BACKGROUND, TROJANS, RESONANT_FAMILY = 0, 1, 2
-KIND_WORDS = {"background": BACKGROUND, "trojans": TROJANS, "family": RESONANT_FAMILY}
-KIND_NAMES = {BACKGROUND: "Background", TROJANS: "Trojans", RESONANT_FAMILY: "Family"}
+BACKGROUND, TROJANS, RESONANT_FAMILY, RESONANT = 0, 1, 2, 3
+KIND_WORDS = {"background": BACKGROUND, "trojans": TROJANS, "family": RESONANT_FAMILY,
+              "resonant": RESONANT}
+KIND_NAMES = {BACKGROUND: "Background", TROJANS: "Trojans", RESONANT_FAMILY: "Family",
+              RESONANT: "Resonant"}
 
 
 @dataclass
@@ -338,6 +385,10 @@ class Population:
     trojanL4Share: float = 50.0
     librationAmplitude: float = 30.0
     familyResonance: str = "3:2"
+    amplitudeDistribution: int = 0  # even over the disc, or Rayleigh
+    amplitudeMode: float = 15.0
+    resonance: str = "3:2"
+    resonanceSide: int = 0  # inside the planet's orbit, or outside
 
 
 POPULATION_FIELDS = set(Population.__dataclass_fields__)
@@ -428,6 +479,10 @@ SETTING_KEYS = {
     "trojan-l4-share": ("trojanL4Share", NUMBER),
     "libration-amplitude": ("librationAmplitude", NUMBER),
     "family-resonance": ("familyResonance", TEXT),
+    "amplitude-distribution": ("amplitudeDistribution", {"even": 0, "rayleigh": 1}),
+    "amplitude-mode": ("amplitudeMode", NUMBER),
+    "resonance": ("resonance", TEXT),
+    "resonance-side": ("resonanceSide", {"inside": 0, "outside": 1}),
 }
 # Keys a recipe holds that are no setting of the belt itself.
 RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
@@ -681,8 +736,26 @@ class Plan:
         self.family = None
         self.trojan_scale = 0.0
         self.edge_bounds_trojans = False
+        self.rayleigh_amplitudes = p.amplitudeDistribution == 1
+        self.amplitude_law = rayleigh(0.0, p.librationAmplitude, p.amplitudeMode) \
+            if self.rayleigh_amplitudes else None
+        self.resonance = None
         if planet is None:
             return
+        resonance = resonance_of(p.resonance) if p.kind == RESONANT else None
+        if resonance is not None:
+            self.resonance = resonance
+            self.exterior = p.resonanceSide == 1
+            rp, rq = resonance
+            self.order = rp - rq
+            ratio = rp / rq if self.exterior else rq / rp
+            self.resonance_center = planet.axis * ieee_power(ratio, 2.0 / 3.0)
+            self.width_scale = 16.0 / 3.0 * planet.mu * STRENGTHS[resonance][
+                1 if self.exterior else 0]
+            # Inside: 0 for an odd order, 180 for an even one; outside 180,
+            # the outer 2:1's islands 100 degrees to either side.
+            self.libration = 180.0 if self.exterior or self.order % 2 == 0 else 0.0
+            self.island = 100.0 if self.exterior and resonance == (2, 1) else 0.0
         family = resonance_of(p.familyResonance) if p.kind == RESONANT_FAMILY else None
         if family is not None:
             # On the side of the planet where the middle of its radii lies.
@@ -762,17 +835,84 @@ class Generator:
                 self.reached["family redraws"] += 1
             orbit.semiMajorAxis = a
             return FAMILY, None
+        if p.kind == RESONANT:
+            return self._resonant_draws(orbit, plan)
         point = L4 if rng.unit_output() * TWO_POW_M32 < p.trojanL4Share / 100.0 else L5
         self.reached[point] += 1
-        while True:
-            x = 2.0 * rng.canonical() - 1.0
-            y = 2.0 * rng.canonical() - 1.0
-            if x * x + y * y < 1.0:
-                break
-            self.reached["disc redraws"] += 1
+        if plan.rayleigh_amplitudes:
+            self.reached["rayleigh amplitudes"] += 1
+            amplitude = plan.amplitude_law(rng.canonical())
+            x, y = self._disc_point(True)
+            reach = amplitude / p.librationAmplitude if p.librationAmplitude > 0.0 else 0.0
+            r = ieee_sqrt(x * x + y * y)
+            x, y = reach * (x / r), reach * (y / r)
+        else:
+            x, y = self._disc_point(False)
         axis = planet.axis if planet is not None else 0.0
         orbit.semiMajorAxis = axis + plan.trojan_scale * y
         return point, x
+
+    def _disc_point(self, reject_centre):
+        rng = self.rng
+        while True:
+            x = 2.0 * rng.canonical() - 1.0
+            y = 2.0 * rng.canonical() - 1.0
+            r2 = x * x + y * y
+            if r2 < 1.0 and not (reject_centre and r2 == 0.0):
+                return x, y
+            self.reached["disc redraws"] += 1
+
+    def _resonant_draws(self, orbit, plan):
+        """The island (outer 2:1), amplitude and phase, and branch of a
+        resonant body; its semi-major axis and longitude wait for its e."""
+        rng = self.rng
+        self.reached[RESONANT_BODY] += 1
+        centre = plan.libration
+        if plan.island > 0.0:
+            below = rng.unit_output() * TWO_POW_M32 < 0.5
+            self.reached["island below" if below else "island above"] += 1
+            centre = plan.libration - plan.island if below else plan.libration + plan.island
+        largest = plan.p.librationAmplitude
+        if not plan.rayleigh_amplitudes:
+            x, y = self._disc_point(False)
+            angle = largest * x
+            amplitude = largest * ieee_sqrt(x * x + y * y)
+        else:
+            self.reached["rayleigh amplitudes"] += 1
+            amplitude = plan.amplitude_law(rng.canonical())
+            x, y = self._disc_point(True)
+            angle = amplitude * (x / ieee_sqrt(x * x + y * y))
+        rp, rq = plan.resonance
+        branches = float(rp if plan.exterior else rq)
+        branch = math.floor(rng.unit_output() * TWO_POW_M32 * branches)
+        if branch >= 1:
+            self.reached["branch 1"] += 1
+        orbit.semiMajorAxis = plan.resonance_center
+        return RESONANT_BODY, (centre, angle, amplitude, y < 0.0, branch)
+
+    def _resonant_place(self, orbit, plan, draws):
+        centre, angle, amplitude, below, branch = draws
+        planet = self.planet
+        width = planet.resonant_width(plan, orbit.eccentricity)
+        lift = max(0.0, (degree_cosine(angle) - degree_cosine(amplitude)) * 0.5)
+        reach = width * ieee_sqrt(lift)
+        orbit.semiMajorAxis = plan.resonance_center + (-reach if below else reach)
+        rp, rq = plan.resonance
+        p, q, k = float(rp), float(rq), float(rp - rq)
+        varpi = orbit.ascendingNode + orbit.argOfPericenter
+        phi = centre + angle
+        j = float(branch)
+        if plan.exterior:
+            longitude = (phi + q * planet.longitude + k * varpi) / p + 360.0 * j / p
+        else:
+            longitude = (p * planet.longitude - k * varpi - phi) / q + 360.0 * j / q
+        anomaly = math.fmod(longitude - varpi, 360.0)
+        if anomaly < 0.0:
+            anomaly += 360.0
+        if anomaly >= 360.0:
+            self.reached["at 360"] += 1
+            anomaly = 0.0
+        orbit.meanAnomaly = anomaly
 
     def generate(self):
         s, rng = self.settings, self.rng
@@ -787,8 +927,6 @@ class Generator:
         s, p, rng = self.settings, plan.p, self.rng
         orbit = Orbit()
         population, disc_x = self._place(orbit, plan)
-        if s.barycenter:
-            orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), self.total_mass))
         orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
                                          p.maxInclination)
         orbit.eccentricity = self._shaped(plan.eccentricity_law, p.minEccentricity,
@@ -806,6 +944,10 @@ class Generator:
                 orbit.argOfPericenter)
             self.reached["turns added %d" % min(turns, 2) if turns >= 0
                          else "turns taken"] += 1
+        if population == RESONANT_BODY:
+            self._resonant_place(orbit, plan, disc_x)
+        if s.barycenter:
+            orbit.period = ieee_sqrt(ieee_div(ieee_pow3(orbit.semiMajorAxis), self.total_mass))
         orbit.referencePlane = s.referencePlane
         orbit.epoch = s.epoch
         u = rng.unit_output()

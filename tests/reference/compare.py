@@ -135,6 +135,35 @@ PLANET = [
       "inclination-mode=8", "population", "kind=family", "share=30", 'family-resonance="3:2"',
       "inner=2.5", "outer=3", "min-radius=0.5", "max-radius=3", "max-eccentricity=0.3",
       "max-inclination=15", "mean-anomaly-distribution=uniform"]),
+    # A resonant population inside the planet's orbit (the Hildas' 3:2),
+    # even amplitudes, beside a background one.
+    ("toliman-a-comets", 5489, 3000, {"belt", "resonant", "branch 1", "populations"},
+     ["planet=true", "planet-semi-major-axis=2", "planet-longitude=355", "share=60",
+      "population", "kind=resonant", "share=40", 'resonance="3:2"', "libration-amplitude=40",
+      "min-radius=1", "max-radius=5", "min-eccentricity=0.05", "max-eccentricity=0.3",
+      "max-inclination=20"]),
+    # The outer 2:1's two islands, Rayleigh amplitudes and eccentricities, a
+    # drawn mean anomaly set aside, round a barycenter.
+    ("ebelt-em", 0, 4000, {"resonant", "island below", "island above", "rayleigh amplitudes",
+                           "branch 1"},
+     ["planet=true", "planet-semi-major-axis=0.005", "planet-mass=0.0123",
+      "planet-mass-unit=earth", "share=0", "population", "kind=resonant", "share=100",
+      'resonance="2:1"', "resonance-side=outside", "amplitude-distribution=rayleigh",
+      "amplitude-mode=20", "libration-amplitude=70", "min-radius=0.1", "max-radius=1",
+      "max-eccentricity=0.3", "eccentricity-distribution=rayleigh", "eccentricity-mode=0.1",
+      "mean-anomaly-distribution=uniform"]),
+    # An inner second-order and an outer third-order resonance, amplitudes
+    # to 180, and Trojans of Rayleigh amplitudes, on two threads.
+    ("oort-cloud", 20261207, 20000,
+     {"belt", "resonant", "branch 1", "rayleigh amplitudes", "L4", "L5", "populations"},
+     ["planet=true", "planet-semi-major-axis=20000", "planet-mass=3", "planet-longitude=120",
+      "share=20", "population", "kind=resonant", "share=30", 'resonance="3:1"',
+      "libration-amplitude=180", "min-radius=1", "max-radius=2", "max-eccentricity=0.5",
+      "population", "kind=resonant", "share=30", 'resonance="7:4"', "resonance-side=outside",
+      "libration-amplitude=100", "min-radius=1", "max-radius=2", "min-eccentricity=0.1",
+      "max-eccentricity=0.4", "population", "kind=trojans", "share=20",
+      "amplitude-distribution=rayleigh", "amplitude-mode=15", "libration-amplitude=40",
+      "min-radius=1", "max-radius=3", "max-eccentricity=0.1", "max-inclination=30"]),
     # Everything at once, with every other distribution, on two threads.
     ("toliman-a-comets", 123456789, 20000,
      {"belt", "L4", "L5", "family", "redraws", "disc redraws", "turns taken"},

@@ -91,6 +91,20 @@ PlanetZones::PlanetZones(Settings const &s)
                     zoneOf(*resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
             }
         }
+        if (population.kind == Population::Kind::Resonant) {
+            if (auto const resonance = parseResonance(population.resonance)) {
+                bool const exterior =
+                    population.resonanceSide == Population::ResonanceSide::Outside;
+                zone.hasResonance = true;
+                zone.resonance.resonance = *resonance;
+                zone.resonance.exterior = exterior;
+                zone.resonance.center = planetAxis * resonance->positionRatio(exterior);
+                zone.widthScale = 16.0 / 3 * mu * resonance->strength(exterior);
+                zone.libration = librationCentre(*resonance, exterior);
+                zone.islandOffset = islandOffset(*resonance, exterior);
+                zone.largestAmplitude = population.librationAmplitude;
+            }
+        }
         if (population.kind == Population::Kind::Trojans) {
             zone.trojanAmplitude = population.librationAmplitude;
             double const k = std::min(std::sqrt(3 * mu) * (zone.trojanAmplitude * radiansPerDegree),
@@ -99,6 +113,24 @@ PlanetZones::PlanetZones(Settings const &s)
             zone.l4Share = population.trojanL4Share / 100;
         }
     }
+}
+
+double librationCentre(Resonance resonance, bool exterior)
+{
+    return exterior || resonance.order() % 2 == 0 ? 180 : 0;
+}
+
+double islandOffset(Resonance resonance, bool exterior)
+{
+    return exterior && resonance.p == 2 && resonance.q == 1 ? 100 : 0;
+}
+
+double PlanetZones::resonantWidth(PopulationZone const &zone, double eccentricity)
+{
+    double power = eccentricity;
+    for (int i = 1; i < zone.resonance.resonance.order(); ++i)
+        power = power * eccentricity;
+    return zone.resonance.center * std::sqrt(zone.widthScale * power);
 }
 
 bool PlanetZones::excluded(double a) const

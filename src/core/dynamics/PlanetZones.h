@@ -26,8 +26,25 @@
 //   family:         on the planet's outer side when (inner + outer) 0.5 > a_p,
 //                   the population's own radii, else on its inner side;
 //                   a = center + halfWidth (2u - 1).
-// The gaps and the chaotic zone are the belt's; the Trojans' spread and the
-// family's resonance are each population's (PopulationZone).
+//   resonant p:q:   a_res as above; a body of eccentricity e on the pendulum
+//                   curve of its libration, of amplitude A about the centre
+//                   phi_c, at phi = phi_c + phi':
+//                     a = a_res + w(e) sqrt(max(0, (cos phi' - cos A) 0.5)),
+//                   w(e) the half-width above at the body's own e, with the
+//                   sign of the libration phase's sine (the pendulum model,
+//                   Murray & Dermott 1999, Solar System Dynamics, chapter 8;
+//                   cos from degreeCosine()).
+//                   Centres where conjunctions with the planet fall farthest
+//                   from it (ibid., chapter 8): inside the orbit phi_c = 0
+//                   for an odd order (the Hildas' 3:2 about 0), 180 for an
+//                   even one; outside
+//                   180 (the Plutinos' 3:2, Malhotra 1996, AJ 111, 504),
+//                   but the outer 2:1's two asymmetric islands at 180 -+ 100,
+//                   half the bodies each (Murray-Clay & Chiang 2005, ApJ 619,
+//                   623; their centres move with e, 100 is a mean).
+// The gaps and the chaotic zone are the belt's; the Trojans' spread, the
+// family's and the resonant population's resonance are each population's
+// (PopulationZone).
 struct ResonanceZone {
     Resonance resonance;
     bool exterior = false; // outside the planet's orbit
@@ -44,7 +61,19 @@ struct PopulationZone {
     double trojanAxisScale = 0; // a_p k
     double trojanAmplitude = 0; // degrees
     double l4Share = 0;         // the Trojans' fraction at L4
+    // A resonant population: its resonance with the planet and where it librates.
+    bool hasResonance = false;
+    ResonanceZone resonance;    // its center a_res; the half-width unused
+    double widthScale = 0;      // (16/3 mu) S: w(e) = a_res sqrt(widthScale e^order)
+    double libration = 0;       // phi_c, degrees
+    double islandOffset = 0;    // the asymmetric islands' distance from phi_c, or 0
+    double largestAmplitude = 0; // degrees
 };
+
+// The libration centre of a resonance and, for the outer 2:1, its islands'
+// distance from it (degrees).
+double librationCentre(Resonance resonance, bool exterior);
+double islandOffset(Resonance resonance, bool exterior);
 
 class PlanetZones {
 public:
@@ -65,6 +94,9 @@ public:
     {
         return hasChaoticZone && chaoticZone.contains(semiMajorAxis);
     }
+
+    // A resonant body's libration half-width w(e) at its own eccentricity.
+    static double resonantWidth(PopulationZone const &zone, double eccentricity);
 
     // The room the zones leave between a population's radii, in AU: 0 when they
     // cover it all (or its single radius, for equal radii).

@@ -68,6 +68,9 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
         if (isKind(s.populations[i], Population::Kind::ResonantFamily) &&
             !parseResonance(s.populations[i].familyResonance))
             problems.push_back({"family-resonance", P::NoSuchResonance, int(i)});
+        if (isKind(s.populations[i], Population::Kind::Resonant) &&
+            !parseResonance(s.populations[i].resonance))
+            problems.push_back({"resonance", P::NoSuchResonance, int(i)});
     }
     if (!problems.empty() || !(s.planetSemiMajorAxis > 0) || !(planetMass > 0) ||
         !(central > 0))
@@ -91,6 +94,12 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
         else if (zone.hasFamily && zones.clears(PlanetZones::familyAxis(zone.family, 0)) &&
                  zones.clears(PlanetZones::familyAxis(zone.family, 1)))
             problems.push_back({"family-resonance", P::NoRoomLeft, at});
+        // A resonant body lies within w(e) of a_res, widest at the largest e.
+        if (zone.hasResonance &&
+            !(PlanetZones::resonantWidth(zone, largest(population.minEccentricity,
+                                                       population.maxEccentricity)) <
+              zone.resonance.center))
+            problems.push_back({"resonance", P::ReachesCenter, at});
         // Reversed bounds put every body at the inner radius; a population
         // without bodies needs no room.
         if (isKind(population, Population::Kind::Background) && shareUnits(population.share) > 0 &&
@@ -109,6 +118,10 @@ double widestOrbit(Settings const &s, PlanetZones const &zones, std::size_t i)
     PopulationZone const &zone = zones.populations[i];
     if (isKind(population, Population::Kind::Trojans))
         return zones.planetAxis + zone.trojanAxisScale;
+    if (isKind(population, Population::Kind::Resonant))
+        return zone.resonance.center +
+               PlanetZones::resonantWidth(zone, largest(population.minEccentricity,
+                                                        population.maxEccentricity));
     return zone.family.center + zone.family.halfWidth;
 }
 

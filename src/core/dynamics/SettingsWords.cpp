@@ -199,6 +199,18 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
             "--no-resonance-gaps or --no-cleared-orbit",
             {field, setting("outer"), setting("resonance-gaps"), setting("cleared-orbit")});
     case P::ReachesCenter:
+        if (problem.setting == "resonance")
+            return either(
+                end,
+                QT_TRANSLATE_NOOP("MainWindow",
+                                  "Around a planet this heavy the resonance of %1 is so wide at "
+                                  "the population's largest eccentricity that it reaches the "
+                                  "center object: enter a smaller largest eccentricity, a "
+                                  "smaller mass for the planet or another resonance."),
+                "%1: around a planet this heavy the resonance is so wide at the "
+                "population's largest eccentricity that it reaches the center object: give "
+                "a smaller --max-eccentricity or --planet-mass, or another resonance",
+                {field});
         if (problem.setting == "libration-amplitude")
             return either(
                 end,

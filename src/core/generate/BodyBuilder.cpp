@@ -29,8 +29,6 @@ Orbit BodyBuilder::finishOrbit(OrbitDraws const &draws) const
     Population const &p = plan.population;
     Orbit orbit;
     orbit.semiMajorAxis = plan.kind.axis(zones, plan, draws);
-    if (settings.barycenter)
-        orbit.period = Kepler::orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.inclination = shapes.inclination
                             ? shapes.inclinationDraw(draws.inclination.y)
                             : bounded(draws.inclination, -p.maxInclination, +p.maxInclination);
@@ -43,6 +41,9 @@ Orbit BodyBuilder::finishOrbit(OrbitDraws const &draws) const
     orbit.meanAnomaly = draws.meanAnomaly;
     if (plan.kind.place)
         plan.kind.place(zones, plan, draws, orbit);
+    // After the place, which may set the semi-major axis from the eccentricity.
+    if (settings.barycenter)
+        orbit.period = Kepler::orbitalPeriod(orbit.semiMajorAxis, settings.totalMass);
     orbit.referencePlane = settings.referencePlane;
     orbit.epoch = settings.epoch;
     return orbit;

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KindDraws.h"
 
+#include "DegreeCosine.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Background: the semi-major axis draw of its law, repeated whole as long as
@@ -27,13 +32,41 @@ double backgroundAxis(PlanetZones const &, PopulationPlan const &plan, OrbitDraw
 // Trojans: one output whose unit fraction below the L4 share puts the body
 // at L4, else at L5; then x = 2X - 1, y = 2X - 1, repeated as a pair until
 // x x + y y < 1.
+// With Rayleigh amplitudes, first one fraction: A = the Rayleigh draw cut at
+// the largest amplitude D; then the pair again until 0 < x x + y y < 1, and
+// the point (x, y) r/|(x, y)| with r = A / D (0 for D = 0).
+bool rayleighAmplitudes(PopulationPlan const &plan)
+{
+    return plan.population.amplitudeDistribution == Population::AmplitudeDistribution::Rayleigh;
+}
+
+// A point of the unit disc as a pair of fractions, repeated until inside it;
+// with rejectCentre also until not its centre.
+void discPoint(Sampler &sampler, bool rejectCentre, double &x, double &y)
+{
+    double r2;
+    do {
+        x = 2 * sampler.canonical() - 1;
+        y = 2 * sampler.canonical() - 1;
+        r2 = x * x + y * y;
+    } while (!(r2 < 1) || (rejectCentre && r2 == 0));
+}
+
 void drawTrojan(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit)
 {
     orbit.atL4 = context.sampler.unitFraction() < plan.zone.l4Share;
-    do {
-        orbit.discX = 2 * context.sampler.canonical() - 1;
-        orbit.discY = 2 * context.sampler.canonical() - 1;
-    } while (!(orbit.discX * orbit.discX + orbit.discY * orbit.discY < 1));
+    if (!rayleighAmplitudes(plan)) {
+        discPoint(context.sampler, false, orbit.discX, orbit.discY);
+        return;
+    }
+    double const largest = plan.population.librationAmplitude;
+    double const amplitude = plan.amplitude(context.sampler.canonical());
+    double x, y;
+    discPoint(context.sampler, true, x, y);
+    double const reach = largest > 0 ? amplitude / largest : 0;
+    double const r = std::sqrt(x * x + y * y);
+    orbit.discX = reach * (x / r);
+    orbit.discY = reach * (y / r);
 }
 
 // A Trojan's mean anomaly is lambda - node - pericenter, brought into
@@ -71,10 +104,81 @@ double familyAxis(PlanetZones const &, PopulationPlan const &plan, OrbitDraws co
     return PlanetZones::familyAxis(plan.zone.family, draws.familyFraction);
 }
 
+// A resonant body: for the outer 2:1 first one output, the island below the
+// centre when its unit fraction is below 0.5; then the amplitude A and the
+// libration phase psi as a Trojan's point (x, y) (above, with D the largest
+// amplitude): phi' = D x, A = D |(x, y)| when even, else phi' = A x / |(x, y)|;
+// the phase's sine has the sign of y; then one output whose unit fraction f
+// gives the branch j = floor(f n), n = q inside, p outside.
+void drawResonant(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit)
+{
+    Sampler &sampler = context.sampler;
+    PopulationZone const &zone = plan.zone;
+    orbit.centre = zone.libration;
+    if (zone.islandOffset > 0)
+        orbit.centre = sampler.unitFraction() < 0.5 ? zone.libration - zone.islandOffset
+                                                    : zone.libration + zone.islandOffset;
+    double const largest = zone.largestAmplitude;
+    double x, y;
+    if (!rayleighAmplitudes(plan)) {
+        discPoint(sampler, false, x, y);
+        orbit.angle = largest * x;
+        orbit.amplitude = largest * std::sqrt(x * x + y * y);
+    } else {
+        orbit.amplitude = plan.amplitude(sampler.canonical());
+        discPoint(sampler, true, x, y);
+        orbit.angle = orbit.amplitude * (x / std::sqrt(x * x + y * y));
+    }
+    orbit.below = y < 0;
+    Resonance const &resonance = zone.resonance.resonance;
+    double const branches = zone.resonance.exterior ? resonance.p : resonance.q;
+    orbit.branch = static_cast<std::uint32_t>(std::floor(sampler.unitFraction() * branches));
+}
+
+double resonantAxis(PlanetZones const &, PopulationPlan const &plan, OrbitDraws const &)
+{
+    return plan.zone.resonance.center;
+}
+
+// From the body's eccentricity e, node and pericenter, with varpi = node +
+// pericenter, phi = centre + phi', k the order and lambda_p the planet's:
+//   a = a_res + -w(e) sqrt(max(0, (cos phi' - cos A) 0.5)), minus for y < 0;
+//   inside:  lambda = (p lambda_p - k varpi - phi) / q + 360 j / q,
+//   outside: lambda = (phi + q lambda_p + k varpi) / p + 360 j / p,
+// each left to right; the mean anomaly lambda - varpi, its remainder by 360
+// (exact), plus 360 when below 0, 0 when that gives 360.
+void placeResonant(PlanetZones const &zones, PopulationPlan const &plan, OrbitDraws const &draws,
+                   Orbit &orbit)
+{
+    PopulationZone const &zone = plan.zone;
+    double const width = PlanetZones::resonantWidth(zone, orbit.eccentricity);
+    double const lift =
+        std::max(0.0, (degreeCosine(draws.angle) - degreeCosine(draws.amplitude)) * 0.5);
+    double const reach = width * std::sqrt(lift);
+    orbit.semiMajorAxis = zone.resonance.center + (draws.below ? -reach : reach);
+
+    Resonance const &resonance = zone.resonance.resonance;
+    double const p = resonance.p, q = resonance.q, k = resonance.order();
+    double const varpi = orbit.ascendingNode + orbit.argOfPericenter;
+    double const phi = draws.centre + draws.angle;
+    double const j = draws.branch;
+    double const longitude =
+        zone.resonance.exterior
+            ? (phi + q * zones.planetLongitude + k * varpi) / p + 360 * j / p
+            : (p * zones.planetLongitude - k * varpi - phi) / q + 360 * j / q;
+    double anomaly = std::fmod(longitude - varpi, 360.0);
+    if (anomaly < 0)
+        anomaly += 360;
+    if (anomaly >= 360)
+        anomaly = 0;
+    orbit.meanAnomaly = anomaly;
+}
+
 constexpr KindDraw kindDraws[] = {
     {Population::Kind::Background, drawBackground, backgroundAxis, nullptr},
     {Population::Kind::Trojans, drawTrojan, trojanAxis, placeTrojan},
     {Population::Kind::ResonantFamily, drawFamily, familyAxis, nullptr},
+    {Population::Kind::Resonant, drawResonant, resonantAxis, placeResonant},
 };
 
 } // namespace
@@ -93,4 +197,6 @@ PopulationPlan::PopulationPlan(Population const &population, PopulationZone cons
     , shapes(population)
     , zone(zone)
     , kind(kindDraw(population.kind))
+    , amplitudeDraw(InverseDraw::rayleigh(0, population.librationAmplitude,
+                                          population.amplitudeMode))
 {}

@@ -22,6 +22,12 @@ struct OrbitDraws {
     bool atL4 = false;           // a Trojan ahead of the planet
     double discX = 0, discY = 0; // a Trojan's point in the unit disc
     double familyFraction = 0;   // a family body's fraction of its width
+    // A resonant body: its resonant angle's centre and distance from it
+    // (degrees), its amplitude, the sign of its libration phase's sine, and
+    // which of the longitudes that give its angle it takes.
+    double centre = 0, angle = 0, amplitude = 0;
+    bool below = false;
+    std::uint32_t branch = 0;
     double argOfPericenter = 0;
     double ascendingNode = 0;
     double meanAnomaly = 0; // drawn only when spread along the orbit
@@ -37,6 +43,9 @@ struct PopulationPlan {
     ElementShapes shapes;
     PopulationZone zone;
     KindDraw const &kind;
+    // The libration amplitude's Rayleigh draw, 0 to the largest amplitude.
+    InverseDraw amplitudeDraw;
+    double amplitude(double fraction) const { return amplitudeDraw(fraction); }
 };
 
 // The belt-wide things a kind's draw reads.

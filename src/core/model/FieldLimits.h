@@ -40,7 +40,7 @@ inline constexpr FieldRange centralMass{0.0, 1e9, 8};   // solar masses
 inline constexpr FieldRange longitude{0.0, 360.0, 4};   // degrees
 inline constexpr FieldRange resonanceEccentricity{0.0, 0.99, 3};
 inline constexpr FieldRange share{0.0, 100.0, 2};       // percent
-inline constexpr FieldRange librationAmplitude{0.0, 90.0, 2}; // degrees
+inline constexpr FieldRange librationAmplitude{0.0, 180.0, 2}; // degrees
 
 // A value as a field with these decimals keeps it: rounded in decimal, as it
 // is shown, and read back.

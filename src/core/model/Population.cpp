@@ -18,7 +18,8 @@ bool operator==(Population const &a, Population const &b)
                         p.eccentricityMode, p.inclinationDistribution, p.inclinationMode,
                         p.semiMajorAxisDistribution, p.surfaceDensitySlope,
                         p.meanAnomalyDistribution, p.trojanL4Share, p.librationAmplitude,
-                        p.familyResonance);
+                        p.familyResonance, p.amplitudeDistribution, p.amplitudeMode,
+                        p.resonance, p.resonanceSide);
     };
     return fields(a) == fields(b);
 }
@@ -33,10 +34,14 @@ std::vector<PopulationKind> const &populationKinds()
           "mean-anomaly-distribution"}},
         {K::Trojans, "trojans", QT_TRANSLATE_NOOP("MainWindow", "Trojans"),
          QT_TRANSLATE_NOOP("MainWindow", "Trojans"), true,
-         {"trojan-l4-share", "libration-amplitude"}},
+         {"trojan-l4-share", "libration-amplitude", "amplitude-distribution", "amplitude-mode"}},
         {K::ResonantFamily, "family", QT_TRANSLATE_NOOP("MainWindow", "Resonant family"),
          QT_TRANSLATE_NOOP("MainWindow", "Family"), true,
          {"inner", "outer", "family-resonance", "mean-anomaly-distribution"}},
+        {K::Resonant, "resonant", QT_TRANSLATE_NOOP("MainWindow", "Resonant"),
+         QT_TRANSLATE_NOOP("MainWindow", "Resonant"), true,
+         {"resonance", "resonance-side", "libration-amplitude", "amplitude-distribution",
+          "amplitude-mode"}},
     };
     return kinds;
 }

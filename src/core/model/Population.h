@@ -11,7 +11,7 @@
 struct Population {
     // How a population's bodies find their semi-major axes and places; each
     // kind is a row of populationKinds().
-    enum class Kind : std::int32_t { Background, Trojans, ResonantFamily };
+    enum class Kind : std::int32_t { Background, Trojans, ResonantFamily, Resonant };
 
     // How each shaped element is drawn. The first of each is the bounded
     // normal draw (the mean anomaly's is 0), which older belts were made with.
@@ -19,6 +19,12 @@ struct Population {
     enum class SpreadDistribution : std::int32_t { Bell, Rayleigh }; // eccentricity, inclination
     enum class SemiMajorAxisDistribution : std::int32_t { Bell, SurfaceDensity };
     enum class MeanAnomalyDistribution : std::int32_t { Zero, Uniform };
+    // A resonant population's resonance lies inside or outside the planet's orbit.
+    enum class ResonanceSide : std::int32_t { Inside, Outside };
+    // Libration amplitudes: points spread evenly over the disc of the largest
+    // amplitude, as older belts drew their Trojans, or a Rayleigh
+    // distribution cut at the largest amplitude.
+    enum class AmplitudeDistribution : std::int32_t { Even, Rayleigh };
 
     std::string name = "Background"; // UTF-8; the window's list and the preview's legend
     double share = 100.0;            // percent of the belt's bodies
@@ -45,9 +51,14 @@ struct Population {
 
     // Trojans.
     double trojanL4Share = 50.0;      // percent at L4, ahead of the planet
-    double librationAmplitude = 30.0; // degrees from L4 or L5, the largest
+    double librationAmplitude = 30.0; // degrees from L4 or L5, or the centre; the largest
+    AmplitudeDistribution amplitudeDistribution = AmplitudeDistribution::Even;
+    double amplitudeMode = 15.0; // degrees; the Rayleigh distribution's mode
     // A resonant family: the resonance p:q that holds it.
     std::string familyResonance = "3:2";
+    // A resonant population: its resonance p:q and its side of the planet.
+    std::string resonance = "3:2";
+    ResonanceSide resonanceSide = ResonanceSide::Inside;
 };
 
 // Every field alike.

@@ -203,7 +203,7 @@ std::vector<SettingRow> makeTable()
     rows.push_back(share);
     SettingRow kind = choiceRow<&Population::kind, Population::Kind>(
         "kind", "populationKind", "kind",
-        "How the population's bodies are placed: {words} (the last two need --planet).",
+        "How the population's bodies are placed: {words} (all but background need --planet).",
         {QT_TRANSLATE_NOOP("MainWindow", "Kind")}, {});
     for (PopulationKind const &each : populationKinds())
         kind.words.push_back(ChoiceWord{std::int32_t(each.kind), each.word, each.label, {}, {}});
@@ -535,14 +535,44 @@ std::vector<SettingRow> makeTable()
               planetOn, false);
     parameter(numberRow("libration-amplitude", "librationAmplitude",
                         FieldLimits::librationAmplitude, "degrees", "degrees",
-                        "Largest angle of the Trojans from L4 or L5 in degrees, {range}.",
+                        "Largest libration amplitude in degrees, {range}: a Trojan's angle "
+                        "from L4 or L5, a resonant body's resonant angle from its centre.",
                         {QT_TRANSLATE_NOOP("MainWindow", "Libration amplitude"),
                          QT_TRANSLATE_NOOP("MainWindow",
-                                           "The largest angle of a Trojan from L4 or L5, in "
-                                           "degrees"),
+                                           "The largest libration amplitude, in degrees: a "
+                                           "Trojan's angle from L4 or L5, a resonant body's "
+                                           "resonant angle from the centre it librates about"),
                          "\u00b0"},
                         valueOf<&P::librationAmplitude>),
               planetOn, false);
+    parameter(choiceRow<&P::amplitudeDistribution, P::AmplitudeDistribution>(
+                  "amplitude-distribution", "amplitudeDistribution", "law",
+                  "How the libration amplitudes spread: {words} (even: evenly over the disc "
+                  "of the largest amplitude).",
+                  {nullptr, QT_TRANSLATE_NOOP("MainWindow",
+                                              "How the libration amplitudes spread up to the "
+                                              "largest: evenly over its disc, or by a Rayleigh "
+                                              "distribution with a tail")},
+                  {{P::AmplitudeDistribution::Even,
+                    word("even", QT_TRANSLATE_NOOP("MainWindow", "Even"))},
+                   {P::AmplitudeDistribution::Rayleigh,
+                    word("rayleigh", QT_TRANSLATE_NOOP("MainWindow", "Rayleigh"))}}),
+              planetOn, false);
+    parameter(open(numberRow("amplitude-mode", "amplitudeMode", FieldLimits::librationAmplitude,
+                             "degrees", "degrees",
+                             "Mode of the Rayleigh distribution of libration amplitudes in "
+                             "degrees, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Amplitude mode"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The most frequent libration amplitude of the "
+                                                "Rayleigh distribution, in degrees; above 0"),
+                              "\u00b0"},
+                             valueOf<&P::amplitudeMode>),
+                   "above 0 and up to 180"),
+              [](S const &s, P const &p) {
+                  return s.planet &&
+                         p.amplitudeDistribution == P::AmplitudeDistribution::Rayleigh;
+              });
     SettingRow family = textRow("family-resonance", "familyResonance",
                                 "The resonance p:q of the resonant family (such as 3:2), on the "
                                 "side of the planet where the belt lies.",
@@ -554,6 +584,31 @@ std::vector<SettingRow> makeTable()
                                 valueOf<&P::familyResonance>);
     family.valueName = "p:q";
     parameter(family, planetOn, false);
+    SettingRow resonance = textRow("resonance", "resonance",
+                                   "The resonance p:q that holds a resonant population (such "
+                                   "as 3:2), order 1 to 4, p at most 12.",
+                                   {QT_TRANSLATE_NOOP("MainWindow", "Resonance"),
+                                    QT_TRANSLATE_NOOP("MainWindow",
+                                                      "The mean-motion resonance p:q with the "
+                                                      "planet that holds the population, such "
+                                                      "as 3:2")},
+                                   valueOf<&P::resonance>);
+    resonance.valueName = "p:q";
+    parameter(resonance, planetOn, false);
+    parameter(choiceRow<&P::resonanceSide, P::ResonanceSide>(
+                  "resonance-side", "resonanceSide", "side",
+                  "Where the resonance lies: {words} the planet's orbit.",
+                  {QT_TRANSLATE_NOOP("MainWindow", "Resonance side"),
+                   QT_TRANSLATE_NOOP("MainWindow",
+                                     "Inside the planet's orbit a body goes round p times while "
+                                     "the planet goes round q times (the Hildas' 3:2); outside "
+                                     "it q times while the planet goes round p times (the "
+                                     "Plutinos' 3:2)")},
+                  {{P::ResonanceSide::Inside,
+                    word("inside", QT_TRANSLATE_NOOP("MainWindow", "Inside"))},
+                   {P::ResonanceSide::Outside,
+                    word("outside", QT_TRANSLATE_NOOP("MainWindow", "Outside"))}}),
+              planetOn, false);
     return rows;
 }
 
