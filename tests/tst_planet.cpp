@@ -98,6 +98,21 @@ struct ResonantRow {
     double minE, maxE;
 };
 
+// g(theta) of the tadpole's curves, and where it takes level on (0, 60).
+double tadpoleG(double theta)
+{
+    double const t = theta * M_PI / 180;
+    return std::cos(t) - 1 / (2 * std::sin(t / 2));
+}
+
+double tadpoleNearEnd(double level)
+{
+    double lo = 1e-3, hi = 60;
+    for (int i = 0; i < 80; ++i)
+        (tadpoleG((lo + hi) / 2) < level ? lo : hi) = (lo + hi) / 2;
+    return lo;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ResonantRow)
@@ -353,6 +368,78 @@ private slots:
                                     .arg(double(below[n]) / bodies)
                                     .arg(expected)));
         }
+    }
+
+    // A Trojan's amplitude read back from its angle theta from the planet
+    // and its a: on the small tadpole's ellipse A = |(|theta| - 60,
+    // (a - a_p) / (a_p sqrt(3 mu)) in degrees)|; on the tadpole's curve
+    // A = 60 - theta_near, g(theta_near) = g(|theta|) - (a - a_p)^2 / (a_p^2
+    // 8 mu / 3). The amplitudes follow their distribution, and the tadpoles
+    // reach farther from the planet than towards it.
+    void trojanAmplitudes_data()
+    {
+        QTest::addColumn<bool>("tadpole");
+        QTest::addColumn<double>("largest");
+        QTest::addColumn<double>("mode"); // 0: even
+        QTest::newRow("ellipse, even to 30") << false << 30.0 << 0.0;
+        QTest::newRow("ellipse, Rayleigh 12 to 40") << false << 40.0 << 12.0;
+        QTest::newRow("tadpole, even to 30") << true << 30.0 << 0.0;
+        QTest::newRow("tadpole, Rayleigh 10 to 35") << true << 35.0 << 10.0;
+    }
+    void trojanAmplitudes()
+    {
+        QFETCH(bool, tadpole);
+        QFETCH(double, largest);
+        QFETCH(double, mode);
+        Settings s = example("main-belt");
+        s.populations.resize(1);
+        s.populations[0].share = 80;
+        Population trojans = s.populations[0];
+        trojans.kind = Population::Kind::Trojans, trojans.share = 20;
+        trojans.tadpoleShape = tadpole, trojans.librationAmplitude = largest;
+        trojans.amplitudeMode = mode;
+        trojans.amplitudeDistribution = mode > 0 ? Population::AmplitudeDistribution::Rayleigh
+                                                 : Population::AmplitudeDistribution::Even;
+        s.populations.push_back(trojans);
+        double const ap = s.planetSemiMajorAxis;
+        double const mu = planetMassInSolarMasses(s) / s.centralMass;
+        auto const list = orbits(s);
+        int bodies = 0, beyond = 0;
+        double farther = 0, nearer = 0;
+        std::vector<int> below(3, 0);
+        for (std::size_t i = std::size_t(0.8 * list.size()); i < list.size(); ++i) {
+            Orbit const &o = list[i];
+            ++bodies;
+            double const lambda = o.ascendingNode + o.argOfPericenter + o.meanAnomaly;
+            double theta = std::fmod(lambda - s.planetLongitude, 360.0);
+            theta += theta > 180 ? -360 : theta <= -180 ? 360 : 0;
+            theta = std::fabs(theta);
+            double const da = (o.semiMajorAxis - ap) / ap;
+            double const amplitude =
+                tadpole ? 60 - tadpoleNearEnd(tadpoleG(theta) - da * da / (8 * mu / 3))
+                        : std::hypot(theta - 60, da / std::sqrt(3 * mu) * 180 / M_PI);
+            beyond += amplitude > largest + 1e-6;
+            farther = std::max(farther, theta - 60);
+            nearer = std::max(nearer, 60 - theta);
+            for (int n = 0; n < 3; ++n)
+                below[n] += amplitude <= largest * (n + 1) / 4;
+        }
+        QCOMPARE(beyond, 0);
+        for (int n = 0; n < 3; ++n) {
+            double const expected = amplitudeBelow(largest * (n + 1) / 4, largest, mode);
+            QVERIFY2(std::fabs(double(below[n]) / bodies - expected) < 0.01,
+                     qPrintable(QString("amplitudes below %1/4: %2, %3 expected")
+                                    .arg(n + 1)
+                                    .arg(double(below[n]) / bodies)
+                                    .arg(expected)));
+        }
+        // The ellipse is even about L4 and L5; the tadpole of 30 degrees
+        // reaches from 30 to about 119 degrees from the planet.
+        double const ratio = farther / nearer;
+        if (tadpole)
+            QVERIFY2(ratio > 1.5, qPrintable(QString::number(ratio)));
+        else
+            QVERIFY2(std::fabs(ratio - 1) < 0.05, qPrintable(QString::number(ratio)));
     }
 
     // A family's share lies within its resonance's width, centred on the

@@ -951,6 +951,14 @@
         <source>Around a planet this heavy the resonance of %1 is so wide at the population&apos;s largest eccentricity that it reaches the center object: enter a smaller largest eccentricity, a smaller mass for the planet or another resonance.</source>
         <translation>Um einen so schweren Planeten ist die Resonanz von %1 bei der grössten Exzentrizität der Population so breit, dass sie bis zum Zentralobjekt reicht: Geben Sie eine kleinere grösste Exzentrizität, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
     </message>
+    <message>
+        <source>Tadpole shape</source>
+        <translation>Kaulquappenform</translation>
+    </message>
+    <message>
+        <source>Each Trojan on the tadpole&apos;s curve of its amplitude: it reaches farther from the planet than towards it, and its semi-major axis follows from its place on the curve</source>
+        <translation>Jeder Trojaner auf der Kaulquappenkurve seiner Amplitude: Sie reicht weiter vom Planeten weg als zu ihm hin, und seine grosse Halbachse folgt aus seinem Ort auf der Kurve</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

@@ -264,7 +264,7 @@ BELT, L4, L5, FAMILY, RESONANT_BODY = "belt", "L4", "L5", "family", "resonant"
 REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
            "turns added 1", "turns added 2", "turns taken", "family outside",
            "trojan edge", "family redraws", "populations", RESONANT_BODY, "island below",
-           "island above", "rayleigh amplitudes", "branch 1", "at 360")
+           "island above", "rayleigh amplitudes", "branch 1", "at 360", "tadpole")
 
 
 def resonance_of(word):
@@ -285,6 +285,24 @@ def resonances_of(text):
 def planet_mass_in_suns(s):
     unit = SOL_MASS_OF_EARTH if s.planetMassUnit == EARTH_MASSES else SOL_MASS_OF_JUPITER
     return s.planetMass * unit
+
+
+def tadpole_energy(theta):
+    """g(theta) = cos theta - 1 / (2 sin(theta / 2)) on the tadpole's curves."""
+    c = degree_cosine(theta)
+    return c - ieee_div(1.0, 2.0 * ieee_sqrt((1.0 - c) * 0.5))
+
+
+def tadpole_crossing(level, start, end):
+    """Where g crosses level between start and end, by 60 halvings."""
+    rising_below = tadpole_energy(start) < level
+    for _ in range(60):
+        middle = (start + end) * 0.5
+        if (tadpole_energy(middle) < level) == rising_below:
+            start = middle
+        else:
+            end = middle
+    return start
 
 
 class Zone:
@@ -314,6 +332,7 @@ class Planet:
             reach = 1.3 * ieee_power(self.mu, 2.0 / 7.0) * self.axis
             self.cleared = Zone(self.axis, reach)
             self.zones.append(self.cleared)
+        self.separatrix = tadpole_crossing(tadpole_energy(180.0), 1.0, 60.0)
 
     def resonance_zone(self, resonance, outside):
         p, q = resonance
@@ -335,11 +354,30 @@ class Planet:
             power = power * e
         return plan.resonance_center * ieee_sqrt(plan.width_scale * power)
 
+    def tadpole_place(self, orbit, population, amplitude, point):
+        """The angle from the planet (signed: L5 negative) of a Trojan on the
+        tadpole's curve, its semi-major axis set."""
+        x, y = point
+        r = ieee_sqrt(x * x + y * y)
+        near_end = max(60.0 - amplitude * r, self.separatrix)
+        level = tadpole_energy(near_end)
+        far_end = tadpole_crossing(level, 60.0, 180.0)
+        along = (1.0 + x / r) * 0.5 if r > 0.0 else 0.5
+        theta = near_end + (far_end - near_end) * along
+        lift = max(0.0, tadpole_energy(theta) - level)
+        reach = self.axis * ieee_sqrt(8.0 * self.mu / 3.0 * lift)
+        orbit.semiMajorAxis = self.axis + (-reach if y < 0.0 else reach)
+        return theta if population == L4 else -theta
+
     @staticmethod
-    def trojan_anomaly(longitude, population, amplitude, x, node, pericenter):
-        """The mean anomaly at the point x of the disc, in [0, 360)."""
+    def trojan_anomaly(longitude, population, amplitude, x, node, pericenter, angle=None):
+        """The mean anomaly at the point x of the disc, or at the angle from
+        the planet on the tadpole's curve, in [0, 360)."""
         point = 60.0 if population == L4 else -60.0
-        anomaly = longitude + point + amplitude * x - node - pericenter
+        if angle is None:
+            anomaly = longitude + point + amplitude * x - node - pericenter
+        else:
+            anomaly = longitude + angle - node - pericenter
         turns = 0
         while anomaly < 0.0:
             anomaly += 360.0
@@ -389,6 +427,7 @@ class Population:
     amplitudeMode: float = 15.0
     resonance: str = "3:2"
     resonanceSide: int = 0  # inside the planet's orbit, or outside
+    tadpoleShape: bool = False
 
 
 POPULATION_FIELDS = set(Population.__dataclass_fields__)
@@ -483,6 +522,7 @@ SETTING_KEYS = {
     "amplitude-mode": ("amplitudeMode", NUMBER),
     "resonance": ("resonance", TEXT),
     "resonance-side": ("resonanceSide", {"inside": 0, "outside": 1}),
+    "tadpole-shape": ("tadpoleShape", FLAG),
 }
 # Keys a recipe holds that are no setting of the belt itself.
 RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
@@ -850,7 +890,7 @@ class Generator:
             x, y = self._disc_point(False)
         axis = planet.axis if planet is not None else 0.0
         orbit.semiMajorAxis = axis + plan.trojan_scale * y
-        return point, x
+        return point, (x, y)
 
     def _disc_point(self, reject_centre):
         rng = self.rng
@@ -938,10 +978,14 @@ class Generator:
         if population in (L4, L5):
             # Without the planet (which the check refuses) its numbers are 0.
             planet = self.planet
+            angle = None
+            if planet is not None and p.tadpoleShape:
+                self.reached["tadpole"] += 1
+                angle = planet.tadpole_place(orbit, population, p.librationAmplitude, disc_x)
             orbit.meanAnomaly, turns = Planet.trojan_anomaly(
                 planet.longitude if planet else 0.0, population,
-                p.librationAmplitude if planet else 0.0, disc_x, orbit.ascendingNode,
-                orbit.argOfPericenter)
+                p.librationAmplitude if planet else 0.0, disc_x[0], orbit.ascendingNode,
+                orbit.argOfPericenter, angle)
             self.reached["turns added %d" % min(turns, 2) if turns >= 0
                          else "turns taken"] += 1
         if population == RESONANT_BODY:

@@ -2,6 +2,7 @@
 #include "PlanetZones.h"
 
 #include "CorrectRounding.h"
+#include "DegreeCosine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,8 +112,31 @@ PlanetZones::PlanetZones(Settings const &s)
                                       std::sqrt(8 * mu / 3));
             zone.trojanAxisScale = planetAxis * k;
             zone.l4Share = population.trojanL4Share / 100;
+            zone.tadpole = population.tadpoleShape;
+            zone.tadpoleScale = 8 * mu / 3;
+            zone.separatrix = tadpoleCrossing(tadpoleEnergy(180), 1, 60);
         }
     }
+}
+
+double tadpoleEnergy(double theta)
+{
+    double const c = degreeCosine(theta);
+    return c - 1 / (2 * std::sqrt((1 - c) * 0.5));
+}
+
+double tadpoleCrossing(double level, double from, double to)
+{
+    // Which side of the level the lower end lies on.
+    bool const risingBelow = tadpoleEnergy(from) < level;
+    for (int i = 0; i < 60; ++i) {
+        double const middle = (from + to) * 0.5;
+        if ((tadpoleEnergy(middle) < level) == risingBelow)
+            from = middle;
+        else
+            to = middle;
+    }
+    return from;
 }
 
 double librationCentre(Resonance resonance, bool exterior)

@@ -61,6 +61,9 @@ struct PopulationZone {
     double trojanAxisScale = 0; // a_p k
     double trojanAmplitude = 0; // degrees
     double l4Share = 0;         // the Trojans' fraction at L4
+    bool tadpole = false;       // Trojans on the tadpole's curve
+    double tadpoleScale = 0;    // 8 mu / 3
+    double separatrix = 0;      // theta where g = g(180): the largest tadpole's near end
     // A resonant population: its resonance with the planet and where it librates.
     bool hasResonance = false;
     ResonanceZone resonance;    // its center a_res; the half-width unused
@@ -69,6 +72,20 @@ struct PopulationZone {
     double islandOffset = 0;    // the asymmetric islands' distance from phi_c, or 0
     double largestAmplitude = 0; // degrees
 };
+
+// The tadpole's curves (Murray & Dermott 1999, section 3.9): a Trojan at
+// theta = lambda - lambda_p from the planet (degrees, 0 to 180) with
+//   (delta a / a_p)^2 = 8 mu / 3 (g(theta) - g(theta_near)),
+//   g(theta) = cos theta - 1 / (2 sin(theta / 2)),
+// sin(theta / 2) = sqrt((1 - cos theta) / 2), cos from degreeCosine(). g is
+// largest at 60 degrees and the curve of the near turning point theta_near
+// ends on the far side where g takes the same value again, farther from
+// L4 than theta_near; g(180) = -1.5 bounds the tadpoles (the separatrix).
+double tadpoleEnergy(double theta);
+// The theta on (from, to) where g crosses level, by 60 halvings of the
+// interval, each midpoint (from + to) 0.5: g rises on (0, 60) and falls on
+// (60, 180).
+double tadpoleCrossing(double level, double from, double to);
 
 // The libration centre of a resonance and, for the outer 2:1, its islands'
 // distance from it (degrees).

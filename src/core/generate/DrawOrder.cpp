@@ -27,7 +27,11 @@ DrawOrder::DrawOrder(Sampler &sampler, std::vector<PopulationPlan> const &plans,
 //     else L5; then x = 2X - 1, then y = 2X - 1, repeated as a pair until
 //     x x + y y < 1;
 //   family: one fraction u, a = center + halfWidth (2u - 1), repeated while
-//     the cleared orbit holds a.
+//     the cleared orbit holds a;
+//   Trojans of Rayleigh amplitudes: the L4 output, one fraction for the
+//     amplitude, then the pair until 0 < x x + y y < 1;
+//   resonant: for the outer 2:1 one output for its island, the amplitude
+//     and phase as a Trojan's, one output for the branch of its longitude.
 // The inclination, eccentricity, radius and mean anomaly are drawn by the
 // population's own distributions. A Trojan's mean anomaly follows from its
 // longitude; one drawn for it is drawn all the same and not used.

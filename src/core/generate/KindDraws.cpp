@@ -76,11 +76,37 @@ double trojanAxis(PlanetZones const &zones, PopulationPlan const &plan, OrbitDra
     return zones.planetAxis + plan.zone.trojanAxisScale * draws.discY;
 }
 
+// On the tadpole's curve, with the disc's point (x, y), r = |(x, y)| (A / D)
+// and the amplitude A = D r: theta_near = max(60 - A, the separatrix), the far
+// end theta_far = tadpoleCrossing(g(theta_near), 60, 180), theta = theta_near
+// + (theta_far - theta_near) (1 + x / r) 0.5 (60 for r = 0), and
+//   a = a_p + -a_p sqrt(8 mu / 3 max(0, g(theta) - g(theta_near))),
+// minus for y < 0; lambda = lambda_p + theta at L4, lambda_p - theta at L5.
+double tadpoleAngle(PlanetZones const &zones, PopulationPlan const &plan, OrbitDraws const &draws,
+                    Orbit &orbit)
+{
+    PopulationZone const &zone = plan.zone;
+    double const r = std::sqrt(draws.discX * draws.discX + draws.discY * draws.discY);
+    double const amplitude = zone.trojanAmplitude * r;
+    double const nearEnd = std::max(60 - amplitude, zone.separatrix);
+    double const level = tadpoleEnergy(nearEnd);
+    double const farEnd = tadpoleCrossing(level, 60, 180);
+    double const along = r > 0 ? (1 + draws.discX / r) * 0.5 : 0.5;
+    double const theta = nearEnd + (farEnd - nearEnd) * along;
+    double const lift = std::max(0.0, tadpoleEnergy(theta) - level);
+    double const reach = zones.planetAxis * std::sqrt(zone.tadpoleScale * lift);
+    orbit.semiMajorAxis = zones.planetAxis + (draws.discY < 0 ? -reach : reach);
+    return draws.atL4 ? theta : -theta;
+}
+
 void placeTrojan(PlanetZones const &zones, PopulationPlan const &plan, OrbitDraws const &draws,
                  Orbit &orbit)
 {
     double const point = draws.atL4 ? 60 : -60;
-    double const longitude = zones.planetLongitude + point + plan.zone.trojanAmplitude * draws.discX;
+    double const longitude =
+        plan.zone.tadpole
+            ? zones.planetLongitude + tadpoleAngle(zones, plan, draws, orbit)
+            : zones.planetLongitude + point + plan.zone.trojanAmplitude * draws.discX;
     double anomaly = longitude - orbit.ascendingNode - orbit.argOfPericenter;
     while (anomaly < 0)
         anomaly += 360;

@@ -52,6 +52,7 @@ struct Population {
     // Trojans.
     double trojanL4Share = 50.0;      // percent at L4, ahead of the planet
     double librationAmplitude = 30.0; // degrees from L4 or L5, or the centre; the largest
+    bool tadpoleShape = false;        // Trojans on the tadpole's curve, not its linear ellipse
     AmplitudeDistribution amplitudeDistribution = AmplitudeDistribution::Even;
     double amplitudeMode = 15.0; // degrees; the Rayleigh distribution's mode
     // A resonant family: the resonance p:q that holds it.

@@ -545,6 +545,17 @@ std::vector<SettingRow> makeTable()
                          "\u00b0"},
                         valueOf<&P::librationAmplitude>),
               planetOn, false);
+    flag(flagRow("tadpole-shape", "tadpoleShape",
+                 "Trojans on the tadpole's curve: each reaches farther from the planet than "
+                 "towards it, its semi-major axis tied to its place.",
+                 "Trojans on the small tadpole's ellipse, even about L4 or L5.",
+                 {QT_TRANSLATE_NOOP("MainWindow", "Tadpole shape"),
+                  QT_TRANSLATE_NOOP("MainWindow",
+                                    "Each Trojan on the tadpole's curve of its amplitude: it "
+                                    "reaches farther from the planet than towards it, and its "
+                                    "semi-major axis follows from its place on the curve")},
+                 valueOf<&P::tadpoleShape>),
+         planetOn);
     parameter(choiceRow<&P::amplitudeDistribution, P::AmplitudeDistribution>(
                   "amplitude-distribution", "amplitudeDistribution", "law",
                   "How the libration amplitudes spread: {words} (even: evenly over the disc "
