@@ -396,7 +396,9 @@ private slots:
         s.populations[0].share = 80;
         Population trojans = s.populations[0];
         trojans.kind = Population::Kind::Trojans, trojans.share = 20;
-        trojans.tadpoleShape = tadpole, trojans.librationAmplitude = largest;
+        trojans.trojanShape =
+            tadpole ? Population::TrojanShape::Tadpole : Population::TrojanShape::Ellipse;
+        trojans.librationAmplitude = largest;
         trojans.amplitudeMode = mode;
         trojans.amplitudeDistribution = mode > 0 ? Population::AmplitudeDistribution::Rayleigh
                                                  : Population::AmplitudeDistribution::Even;

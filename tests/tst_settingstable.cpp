@@ -176,7 +176,7 @@ private:
             {"amplitude-distribution",
              {"amplitude-distribution = rayleigh", {"--amplitude-distribution", "rayleigh"}}},
             {"amplitude-mode", {"amplitude-mode = 22.5", {"--amplitude-mode", "22.5"}}},
-            {"tadpole-shape", {"tadpole-shape = true", {"--tadpole-shape"}}},
+            {"trojan-shape", {"trojan-shape = tadpole", {"--trojan-shape", "tadpole"}}},
             {"population-name",
              {"population-name = \"Main\"", {"--population-name", "Main"}}},
             // One population holds every body: the share goes back to 100.

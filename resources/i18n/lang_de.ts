@@ -952,12 +952,20 @@
         <translation>Um einen so schweren Planeten ist die Resonanz von %1 bei der grössten Exzentrizität der Population so breit, dass sie bis zum Zentralobjekt reicht: Geben Sie eine kleinere grösste Exzentrizität, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
     </message>
     <message>
-        <source>Tadpole shape</source>
-        <translation>Kaulquappenform</translation>
+        <source>Trojans&apos; shape</source>
+        <translation>Form der Trojaner</translation>
     </message>
     <message>
-        <source>Each Trojan on the tadpole&apos;s curve of its amplitude: it reaches farther from the planet than towards it, and its semi-major axis follows from its place on the curve</source>
-        <translation>Jeder Trojaner auf der Kaulquappenkurve seiner Amplitude: Sie reicht weiter vom Planeten weg als zu ihm hin, und seine grosse Halbachse folgt aus seinem Ort auf der Kurve</translation>
+        <source>Each Trojan on the small tadpole&apos;s ellipse, even about L4 or L5, or on the tadpole&apos;s curve of its amplitude, which reaches farther from the planet than towards it</source>
+        <translation>Jeder Trojaner auf der kleinen Ellipse der Kaulquappe, gleichmässig um L4 oder L5, oder auf der Kaulquappenkurve seiner Amplitude, die weiter vom Planeten weg reicht als zu ihm hin</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Tadpole</source>
+        <translation>Kaulquappe</translation>
     </message>
 </context>
 <context>

@@ -427,7 +427,7 @@ class Population:
     amplitudeMode: float = 15.0
     resonance: str = "3:2"
     resonanceSide: int = 0  # inside the planet's orbit, or outside
-    tadpoleShape: bool = False
+    trojanShape: int = 0  # the small tadpole's ellipse, or the tadpole's curve
 
 
 POPULATION_FIELDS = set(Population.__dataclass_fields__)
@@ -522,7 +522,7 @@ SETTING_KEYS = {
     "amplitude-mode": ("amplitudeMode", NUMBER),
     "resonance": ("resonance", TEXT),
     "resonance-side": ("resonanceSide", {"inside": 0, "outside": 1}),
-    "tadpole-shape": ("tadpoleShape", FLAG),
+    "trojan-shape": ("trojanShape", {"ellipse": 0, "tadpole": 1}),
 }
 # Keys a recipe holds that are no setting of the belt itself.
 RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
@@ -979,7 +979,7 @@ class Generator:
             # Without the planet (which the check refuses) its numbers are 0.
             planet = self.planet
             angle = None
-            if planet is not None and p.tadpoleShape:
+            if planet is not None and p.trojanShape == 1:
                 self.reached["tadpole"] += 1
                 angle = planet.tadpole_place(orbit, population, p.librationAmplitude, disc_x)
             orbit.meanAnomaly, turns = Planet.trojan_anomaly(

@@ -168,12 +168,12 @@ PLANET = [
     # separatrix, and Rayleigh ones round a barycenter.
     ("toliman-a-comets", 4294967295, 3000, {"L4", "L5", "tadpole", "turns taken"},
      ["planet=true", "planet-semi-major-axis=2", "planet-longitude=350", "share=50",
-      "population", "kind=trojans", "share=50", "tadpole-shape=true",
+      "population", "kind=trojans", "share=50", "trojan-shape=tadpole",
       "libration-amplitude=50", "trojan-l4-share=60", "min-radius=1", "max-radius=3",
       "max-eccentricity=0.1", "max-inclination=30"]),
     ("ebelt-em", 5489, 2000, {"L4", "L5", "tadpole", "rayleigh amplitudes"},
      ["planet=true", "planet-semi-major-axis=0.006", "planet-mass=0.0123",
-      "planet-mass-unit=earth", "trojan-share=100", "tadpole-shape=true",
+      "planet-mass-unit=earth", "trojan-share=100", "trojan-shape=tadpole",
       "amplitude-distribution=rayleigh", "amplitude-mode=12", "libration-amplitude=35"]),
     # Everything at once, with every other distribution, on two threads.
     ("toliman-a-comets", 123456789, 20000,

@@ -112,7 +112,7 @@ PlanetZones::PlanetZones(Settings const &s)
                                       std::sqrt(8 * mu / 3));
             zone.trojanAxisScale = planetAxis * k;
             zone.l4Share = population.trojanL4Share / 100;
-            zone.tadpole = population.tadpoleShape;
+            zone.tadpole = population.trojanShape == Population::TrojanShape::Tadpole;
             zone.tadpoleScale = 8 * mu / 3;
             zone.separatrix = tadpoleCrossing(tadpoleEnergy(180), 1, 60);
         }

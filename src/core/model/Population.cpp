@@ -19,7 +19,7 @@ bool operator==(Population const &a, Population const &b)
                         p.semiMajorAxisDistribution, p.surfaceDensitySlope,
                         p.meanAnomalyDistribution, p.trojanL4Share, p.librationAmplitude,
                         p.familyResonance, p.amplitudeDistribution, p.amplitudeMode,
-                        p.resonance, p.resonanceSide, p.tadpoleShape);
+                        p.resonance, p.resonanceSide, p.trojanShape);
     };
     return fields(a) == fields(b);
 }
@@ -35,7 +35,7 @@ std::vector<PopulationKind> const &populationKinds()
         {K::Trojans, "trojans", QT_TRANSLATE_NOOP("MainWindow", "Trojans"),
          QT_TRANSLATE_NOOP("MainWindow", "Trojans"), true,
          {"trojan-l4-share", "libration-amplitude", "amplitude-distribution", "amplitude-mode",
-          "tadpole-shape"}},
+          "trojan-shape"}},
         {K::ResonantFamily, "family", QT_TRANSLATE_NOOP("MainWindow", "Resonant family"),
          QT_TRANSLATE_NOOP("MainWindow", "Family"), true,
          {"inner", "outer", "family-resonance", "mean-anomaly-distribution"}},

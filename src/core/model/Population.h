@@ -25,6 +25,9 @@ struct Population {
     // amplitude, as older belts drew their Trojans, or a Rayleigh
     // distribution cut at the largest amplitude.
     enum class AmplitudeDistribution : std::int32_t { Even, Rayleigh };
+    // Trojans on the small tadpole's ellipse, even about L4 or L5, as older
+    // belts drew them, or on the tadpole's curve.
+    enum class TrojanShape : std::int32_t { Ellipse, Tadpole };
 
     std::string name = "Background"; // UTF-8; the window's list and the preview's legend
     double share = 100.0;            // percent of the belt's bodies
@@ -52,7 +55,7 @@ struct Population {
     // Trojans.
     double trojanL4Share = 50.0;      // percent at L4, ahead of the planet
     double librationAmplitude = 30.0; // degrees from L4 or L5, or the centre; the largest
-    bool tadpoleShape = false;        // Trojans on the tadpole's curve, not its linear ellipse
+    TrojanShape trojanShape = TrojanShape::Ellipse;
     AmplitudeDistribution amplitudeDistribution = AmplitudeDistribution::Even;
     double amplitudeMode = 15.0; // degrees; the Rayleigh distribution's mode
     // A resonant family: the resonance p:q that holds it.

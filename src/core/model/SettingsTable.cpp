@@ -545,17 +545,20 @@ std::vector<SettingRow> makeTable()
                          "\u00b0"},
                         valueOf<&P::librationAmplitude>),
               planetOn, false);
-    flag(flagRow("tadpole-shape", "tadpoleShape",
-                 "Trojans on the tadpole's curve: each reaches farther from the planet than "
-                 "towards it, its semi-major axis tied to its place.",
-                 "Trojans on the small tadpole's ellipse, even about L4 or L5.",
-                 {QT_TRANSLATE_NOOP("MainWindow", "Tadpole shape"),
-                  QT_TRANSLATE_NOOP("MainWindow",
-                                    "Each Trojan on the tadpole's curve of its amplitude: it "
-                                    "reaches farther from the planet than towards it, and its "
-                                    "semi-major axis follows from its place on the curve")},
-                 valueOf<&P::tadpoleShape>),
-         planetOn);
+    parameter(choiceRow<&P::trojanShape, P::TrojanShape>(
+                  "trojan-shape", "trojanShape", "shape",
+                  "The Trojans' curve about L4 or L5: {words} (tadpole: each reaches farther "
+                  "from the planet than towards it).",
+                  {QT_TRANSLATE_NOOP("MainWindow", "Trojans' shape"),
+                   QT_TRANSLATE_NOOP("MainWindow",
+                                     "Each Trojan on the small tadpole's ellipse, even about L4 "
+                                     "or L5, or on the tadpole's curve of its amplitude, which "
+                                     "reaches farther from the planet than towards it")},
+                  {{P::TrojanShape::Ellipse,
+                    word("ellipse", QT_TRANSLATE_NOOP("MainWindow", "Ellipse"))},
+                   {P::TrojanShape::Tadpole,
+                    word("tadpole", QT_TRANSLATE_NOOP("MainWindow", "Tadpole"))}}),
+              planetOn, false);
     parameter(choiceRow<&P::amplitudeDistribution, P::AmplitudeDistribution>(
                   "amplitude-distribution", "amplitudeDistribution", "law",
                   "How the libration amplitudes spread: {words} (even: evenly over the disc "
