@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>bodies</source>
-        <translation>Körper</translation>
+        <translation>Objekte</translation>
     </message>
     <message>
         <source>planet</source>

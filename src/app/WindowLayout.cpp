@@ -77,6 +77,15 @@ void WindowLayout::fit()
     window->resize(std::max(least.width(), formSize.width() + width),
                    std::max(least.height(), formSize.height()));
     window->resizeDocks({dock()}, {width}, Qt::Horizontal);
+    // Grown to the right, the window may now reach past the screen's edge:
+    // move it back as far as its left edge allows.
+    if (screen && window->isVisible()) {
+        QRect const available = screen->availableGeometry();
+        QRect const frameRect = window->frameGeometry();
+        int const over = frameRect.right() - available.right();
+        if (over > 0)
+            window->move(std::max(available.left(), frameRect.left() - over), frameRect.top());
+    }
 }
 
 bool WindowLayout::keepIn(std::unique_ptr<QSettings> kept)
