@@ -444,6 +444,78 @@ private slots:
             QVERIFY2(std::fabs(ratio - 1) < 0.05, qPrintable(QString::number(ratio)));
     }
 
+    // The 3:1 gap of a belt between 2.1 and 3.3 AU, its eccentricities a bell
+    // to 0.3: its half-width among the bodies of low and of high e (the
+    // nearest body's distance from a_res) against the pendulum's width
+    // w(e) = a_res sqrt(16/3 mu S e^2): at each body's own e it grows with e,
+    // at the resonance eccentricity it does not. A gap that keeps a share d
+    // holds d times the density a belt without gaps has there.
+    void gapsFollowEccentricity_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::addColumn<double>("depth"); // percent
+        QTest::newRow("own widths, empty") << true << 0.0;
+        QTest::newRow("own widths, a fifth kept") << true << 20.0;
+        QTest::newRow("fixed width, a tenth kept") << false << 10.0;
+    }
+    void gapsFollowEccentricity()
+    {
+        QFETCH(bool, own);
+        QFETCH(double, depth);
+        Settings s = example("main-belt");
+        s.populations.resize(1);
+        s.populations[0].share = 100;
+        newUsersBelt(true)(s);
+        s.populations[0].eccentricityDistribution = Population::SpreadDistribution::Bell;
+        s.populations[0].minEccentricity = 0;
+        s.gapResonances = "3:1 5:2", s.clearedOrbit = false;
+        s.gapWidth = own ? Settings::GapWidth::Own : Settings::GapWidth::Fixed;
+        s.gapDepth = depth;
+        double const mu = planetMassInSolarMasses(s) / s.centralMass;
+        double const ares = s.planetSemiMajorAxis * std::pow(1.0 / 3, 2.0 / 3);
+        auto const width = [&](double e) {
+            return ares * std::sqrt(16.0 / 3 * mu * 0.287852 * e * e);
+        };
+        auto const gapOf = [&](double e) { return width(own ? e : s.resonanceEccentricity); };
+        auto const inside = [&](std::vector<Orbit> const &list) {
+            int n = 0;
+            for (Orbit const &o : list)
+                n += std::fabs(o.semiMajorAxis - ares) < gapOf(o.eccentricity) * (1 - 1e-9);
+            return n;
+        };
+        auto const list = orbits(s);
+        struct Bin {
+            double lo, hi, nearest = 1;
+        } bins[] = {{0.02, 0.06}, {0.25, 0.3}};
+        for (Orbit const &o : list) {
+            for (Bin &bin : bins) {
+                if (o.eccentricity >= bin.lo && o.eccentricity < bin.hi &&
+                    std::fabs(o.semiMajorAxis - ares) >= gapOf(o.eccentricity) * (1 - 1e-9))
+                    bin.nearest = std::min(bin.nearest, std::fabs(o.semiMajorAxis - ares));
+            }
+        }
+        for (Bin const &bin : bins) {
+            QString const where = QString("e %1 to %2: half-width %3, model %4 to %5")
+                                      .arg(bin.lo)
+                                      .arg(bin.hi)
+                                      .arg(bin.nearest)
+                                      .arg(gapOf(bin.lo))
+                                      .arg(gapOf(bin.hi));
+            QVERIFY2(bin.nearest >= gapOf(bin.lo) * (1 - 1e-9) &&
+                         bin.nearest < gapOf(bin.hi) + 0.003,
+                     qPrintable(where));
+        }
+        // Relative to a band clear of both gaps, since the bodies a gap gives
+        // up are drawn again everywhere else.
+        int const kept = inside(list), band = countWithin(list, 2.6, 2.7);
+        s.resonanceGaps = false;
+        auto const without = orbits(s);
+        int const open = inside(without), openBand = countWithin(without, 2.6, 2.7);
+        double const share = double(kept) / open / (double(band) / openBand);
+        QVERIFY2(std::fabs(share - depth / 100) < 0.015 + 0.1 * depth / 100,
+                 qPrintable(QString("%1 of %2 kept").arg(kept).arg(open)));
+    }
+
     // A family's share lies within its resonance's width, centred on the
     // published position.
     void familySitsAtItsResonance_data()

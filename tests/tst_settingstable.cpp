@@ -167,6 +167,8 @@ private:
             {"resonance-gaps", {"resonance-gaps = true", {"--resonance-gaps"}}},
             {"gap-resonances", {"gap-resonances = \"3:1 5:2\"", {"--gap-resonances", "3:1 5:2"}}},
             {"cleared-orbit", {"cleared-orbit = true", {"--cleared-orbit"}}},
+            {"gap-width", {"gap-width = own", {"--gap-width", "own"}}},
+            {"gap-depth", {"gap-depth = 12.5", {"--gap-depth", "12.5"}}},
             {"trojan-l4-share", {"trojan-l4-share = 58.33", {"--trojan-l4-share", "58.33"}}},
             {"libration-amplitude",
              {"libration-amplitude = 12.75", {"--libration-amplitude", "12.75"}}},

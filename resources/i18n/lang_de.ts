@@ -971,6 +971,30 @@
         <source>Tadpole</source>
         <translation>Kaulquappe</translation>
     </message>
+    <message>
+        <source>Gap width</source>
+        <translation>Lückenbreite</translation>
+    </message>
+    <message>
+        <source>A gap as wide as its resonance at the resonance eccentricity for every body, or at each body&apos;s own eccentricity: narrow for nearly circular orbits, wide for eccentric ones</source>
+        <translation>Eine Lücke so breit wie ihre Resonanz bei der Resonanzexzentrizität für jeden Körper, oder bei der eigenen Exzentrizität jedes Körpers: schmal für fast kreisförmige Bahnen, breit für exzentrische</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Each body&apos;s own</source>
+        <translation>Eigene jedes Körpers</translation>
+    </message>
+    <message>
+        <source>Gap depth</source>
+        <translation>Lückentiefe</translation>
+    </message>
+    <message>
+        <source>The share of the density beside a gap that the gap keeps, in percent: 0 leaves it empty</source>
+        <translation>Der Anteil der Dichte neben einer Lücke, den die Lücke behält, in Prozent: 0 lässt sie leer</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

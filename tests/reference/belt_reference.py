@@ -264,7 +264,7 @@ BELT, L4, L5, FAMILY, RESONANT_BODY = "belt", "L4", "L5", "family", "resonant"
 REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
            "turns added 1", "turns added 2", "turns taken", "family outside",
            "trojan edge", "family redraws", "populations", RESONANT_BODY, "island below",
-           "island above", "rayleigh amplitudes", "branch 1", "at 360", "tadpole")
+           "island above", "rayleigh amplitudes", "branch 1", "at 360", "tadpole", "kept in a gap")
 
 
 def resonance_of(word):
@@ -323,10 +323,16 @@ class Planet:
         self.longitude = s.planetLongitude
         self.eccentricity = s.resonanceEccentricity
         self.zones = []
+        self.own_width = s.resonanceGaps and s.gapWidth == 1
+        self.kept = s.gapDepth / 100.0 if s.resonanceGaps else 0.0
+        self.by_body = self.own_width or self.kept > 0.0
+        self.gaps = []
         if s.resonanceGaps:
             for resonance in resonances_of(s.gapResonances) or []:
-                self.zones += [self.resonance_zone(resonance, False),
-                               self.resonance_zone(resonance, True)]
+                self.gaps += [self.resonance_zone(resonance, False),
+                              self.resonance_zone(resonance, True)]
+            if not self.by_body:
+                self.zones += self.gaps
         self.cleared = None
         if s.clearedOrbit:
             reach = 1.3 * ieee_power(self.mu, 2.0 / 7.0) * self.axis
@@ -342,7 +348,27 @@ class Planet:
         for _ in range(p - q - 1):
             e_to_order = e_to_order * self.eccentricity
         strength = STRENGTHS[resonance][1 if outside else 0]
-        return Zone(center, center * ieee_sqrt(16.0 / 3.0 * self.mu * strength * e_to_order))
+        zone = Zone(center, center * ieee_sqrt(16.0 / 3.0 * self.mu * strength * e_to_order))
+        zone.order = p - q
+        zone.width_scale = 16.0 / 3.0 * self.mu * strength
+        # A first-order gap's eccentricity floor, (mu S)^(1/3).
+        zone.lowest_e = ieee_power(self.mu * strength, 1.0 / 3.0) if p - q == 1 else 0.0
+        return zone
+
+    @staticmethod
+    def gap_half_width(zone, e):
+        e = max(e, zone.lowest_e)
+        power = e
+        for _ in range(zone.order - 1):
+            power = power * e
+        return zone.center * ieee_sqrt(zone.width_scale * power)
+
+    def in_gap(self, a, e):
+        for zone in self.gaps:
+            half = self.gap_half_width(zone, e) if self.own_width else zone.half_width
+            if zone.center - half < a < zone.center + half:
+                return True
+        return False
 
     def forbids(self, a):
         return any(zone.holds(a) for zone in self.zones)
@@ -456,6 +482,8 @@ class Settings:
     resonanceGaps: bool = False
     gapResonances: str = "4:1 3:1 5:2 7:3 2:1"
     clearedOrbit: bool = False
+    gapWidth: int = 0  # at the resonance eccentricity, or each body's own
+    gapDepth: float = 0.0
 
     def population(self, index):
         """The population of that index, added fresh when there are fewer."""
@@ -515,6 +543,8 @@ SETTING_KEYS = {
     "resonance-gaps": ("resonanceGaps", FLAG),
     "gap-resonances": ("gapResonances", TEXT),
     "cleared-orbit": ("clearedOrbit", FLAG),
+    "gap-width": ("gapWidth", {"fixed": 0, "own": 1}),
+    "gap-depth": ("gapDepth", NUMBER),
     "trojan-l4-share": ("trojanL4Share", NUMBER),
     "libration-amplitude": ("librationAmplitude", NUMBER),
     "family-resonance": ("familyResonance", TEXT),
@@ -855,6 +885,27 @@ class Generator:
         """Draws the body's semi-major axis by its population's kind; a
         Trojan's point (L4 or L5) and x in its disc."""
         p, rng, planet = plan.p, self.rng, self.planet
+        if p.kind == BACKGROUND and planet is not None and planet.by_body:
+            self.reached[BELT] += 1
+            while True:
+                a = self._shaped(plan.axis_law, p.innerRadius, p.outerRadius)
+                e = 0.0
+                if planet.own_width:
+                    orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
+                                                     p.maxInclination)
+                    orbit.eccentricity = e = self._shaped(plan.eccentricity_law,
+                                                          p.minEccentricity, p.maxEccentricity)
+                if planet.forbids(a):
+                    self.reached["redraws"] += 1
+                    continue
+                if not planet.in_gap(a, e):
+                    break
+                if planet.kept > 0.0 and rng.unit_output() * TWO_POW_M32 < planet.kept:
+                    self.reached["kept in a gap"] += 1
+                    break
+                self.reached["redraws"] += 1
+            orbit.semiMajorAxis = a
+            return BELT, planet.own_width
         if p.kind == BACKGROUND:
             self.reached[BELT] += 1
             a = self._shaped(plan.axis_law, p.innerRadius, p.outerRadius)
@@ -967,10 +1018,11 @@ class Generator:
         s, p, rng = self.settings, plan.p, self.rng
         orbit = Orbit()
         population, disc_x = self._place(orbit, plan)
-        orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
-                                         p.maxInclination)
-        orbit.eccentricity = self._shaped(plan.eccentricity_law, p.minEccentricity,
-                                          p.maxEccentricity)
+        if not (population == BELT and disc_x):
+            orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
+                                             p.maxInclination)
+            orbit.eccentricity = self._shaped(plan.eccentricity_law, p.minEccentricity,
+                                              p.maxEccentricity)
         orbit.argOfPericenter = 360.0 * rng.canonical()
         orbit.ascendingNode = 360.0 * rng.canonical()
         if p.meanAnomalyDistribution == 1:

@@ -175,6 +175,18 @@ PLANET = [
      ["planet=true", "planet-semi-major-axis=0.006", "planet-mass=0.0123",
       "planet-mass-unit=earth", "trojan-share=100", "trojan-shape=tadpole",
       "amplitude-distribution=rayleigh", "amplitude-mode=12", "libration-amplitude=35"]),
+    # Gaps at each body's own eccentricity (first-order ones with their
+    # floor), gaps that keep a share, and both, Rayleigh eccentricities.
+    ("toliman-a-comets", 5489, 3000, {"belt", "redraws"},
+     ["planet=true", "planet-semi-major-axis=2", "resonance-gaps=true", "gap-width=own",
+      'gap-resonances="3:1 5:2 7:3 2:1 3:2"', "cleared-orbit=true"]),
+    ("vulcanoids", 255, 3000, {"belt", "redraws", "kept in a gap"},
+     ["planet=true", "planet-semi-major-axis=0.33", "planet-mass=5", "resonance-gaps=true",
+      'gap-resonances="3:1 5:2 7:3"', "gap-depth=25"]),
+    ("toliman-a-comets", 20261207, 20000, {"belt", "redraws", "kept in a gap"},
+     ["planet=true", "planet-semi-major-axis=2", "resonance-gaps=true", "gap-width=own",
+      "gap-depth=10", "eccentricity-distribution=rayleigh", "eccentricity-mode=0.15",
+      "inclination-distribution=rayleigh", "inclination-mode=10"]),
     # Everything at once, with every other distribution, on two threads.
     ("toliman-a-comets", 123456789, 20000,
      {"belt", "L4", "L5", "family", "redraws", "disc redraws", "turns taken"},

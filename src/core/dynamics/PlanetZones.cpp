@@ -22,6 +22,9 @@ ResonanceZone zoneOf(Resonance resonance, bool exterior, double planetAxis, doub
     for (int i = 1; i < resonance.order(); ++i)
         power = power * eccentricity;
     zone.halfWidth = zone.center * std::sqrt(16.0 / 3 * mu * resonance.strength(exterior) * power);
+    zone.widthScale = 16.0 / 3 * mu * resonance.strength(exterior);
+    if (resonance.order() == 1)
+        zone.lowestE = CorrectRounding::power(mu * resonance.strength(exterior), 1.0 / 3);
     return zone;
 }
 
@@ -61,16 +64,22 @@ PlanetZones::PlanetZones(Settings const &s)
     }
 
     if (s.resonanceGaps && bounded) {
+        ownWidth = s.gapWidth == Settings::GapWidth::Own;
+        keptFraction = s.gapDepth / 100;
+        gapsByBody = ownWidth || keptFraction > 0;
         for (Resonance const &resonance :
              parseResonances(s.gapResonances).value_or(std::vector<Resonance>{})) {
             for (bool const exterior : {false, true}) {
                 ResonanceZone const zone =
                     zoneOf(resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
-                if (zone.center + zone.halfWidth >= lower && zone.center - zone.halfWidth <= upper)
+                // At its own eccentricity, which may pass 1, any gap may reach the belt.
+                if (ownWidth || (zone.center + zone.halfWidth >= lower &&
+                                 zone.center - zone.halfWidth <= upper))
                     gaps.push_back(zone);
             }
         }
-        zones = gaps;
+        if (!gapsByBody)
+            zones = gaps;
     }
     if (s.clearedOrbit) {
         hasChaoticZone = true;
@@ -155,6 +164,25 @@ double PlanetZones::resonantWidth(PopulationZone const &zone, double eccentricit
     for (int i = 1; i < zone.resonance.resonance.order(); ++i)
         power = power * eccentricity;
     return zone.resonance.center * std::sqrt(zone.widthScale * power);
+}
+
+double PlanetZones::gapHalfWidth(ResonanceZone const &gap, double eccentricity)
+{
+    double const e = std::max(eccentricity, gap.lowestE);
+    double power = e;
+    for (int i = 1; i < gap.resonance.order(); ++i)
+        power = power * e;
+    return gap.center * std::sqrt(gap.widthScale * power);
+}
+
+bool PlanetZones::inGap(double a, double eccentricity) const
+{
+    for (ResonanceZone const &gap : gaps) {
+        double const half = ownWidth ? gapHalfWidth(gap, eccentricity) : gap.halfWidth;
+        if (a > gap.center - half && a < gap.center + half)
+            return true;
+    }
+    return false;
 }
 
 bool PlanetZones::excluded(double a) const

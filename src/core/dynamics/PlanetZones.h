@@ -50,6 +50,8 @@ struct ResonanceZone {
     bool exterior = false; // outside the planet's orbit
     double center = 0;     // AU
     double halfWidth = 0;  // AU
+    double widthScale = 0; // (16/3 mu) S
+    double lowestE = 0;    // a first-order gap's eccentricity floor; 0 for higher orders
     bool contains(double a) const { return a > center - halfWidth && a < center + halfWidth; }
 };
 
@@ -97,8 +99,24 @@ public:
     explicit PlanetZones(Settings const &settings);
 
     // Whether a belt body's semi-major axis lies in a gap or the chaotic zone,
-    // open intervals both.
+    // open intervals both; with gapsByBody the chaotic zone alone.
     bool excluded(double semiMajorAxis) const;
+    // Gaps at each body's own eccentricity, or gaps that keep a share: a
+    // background body is tested against them one by one (inGap). A gap at
+    // eccentricity e (own width) is half as wide as
+    //   a_res sqrt(widthScale e'^k), e' = max(e, (mu S)^(1/3)) for k = 1,
+    //   e' = e above;
+    // the pendulum's width (Murray & Dermott 1999, ch. 8), which vanishes as
+    // e -> 0 for k >= 2 (the V shape of the gaps in a and e), while a
+    // first-order resonance keeps a width of order (mu S)^(2/3) a_res at
+    // small e, where the pendulum model fails (Henrard & Lemaitre 1983,
+    // Celest. Mech. 30, 197): the floor (mu S)^(1/3), power() correctly
+    // rounded, gives that order; its factor is the pendulum's, not fitted.
+    bool gapsByBody = false;
+    bool ownWidth = false;
+    double keptFraction = 0; // gap-depth / 100
+    bool inGap(double semiMajorAxis, double eccentricity) const;
+    static double gapHalfWidth(ResonanceZone const &gap, double eccentricity);
     bool excludes() const { return !zones.empty(); }
 
     // A family body's semi-major axis for its fraction u, and whether the

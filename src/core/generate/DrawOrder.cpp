@@ -40,9 +40,12 @@ bool DrawOrder::drawOrbit(OrbitDraws &orbit, std::uint32_t population)
     PopulationPlan const &plan = plans[population];
     ElementShapes const &shapes = plan.shapes;
     orbit.population = population;
+    orbit.elementsDrawn = false;
     plan.kind.draw(DrawContext{sampler, zones, stop}, plan, orbit);
-    orbit.inclination = sampler.drawElement(shapes.inclination);
-    orbit.eccentricity = sampler.drawElement(shapes.eccentricity);
+    if (!orbit.elementsDrawn) {
+        orbit.inclination = sampler.drawElement(shapes.inclination);
+        orbit.eccentricity = sampler.drawElement(shapes.eccentricity);
+    }
     orbit.argOfPericenter = 360 * sampler.canonical();
     orbit.ascendingNode = 360 * sampler.canonical();
     if (shapes.meanAnomaly)

@@ -8,11 +8,18 @@
 
 namespace {
 
+void drawBackgroundByBody(DrawContext const &context, PopulationPlan const &plan,
+                          OrbitDraws &orbit);
+
 // Background: the semi-major axis draw of its law, repeated whole as long as
 // the axis it gives lies in a gap or the chaotic zone.
 void drawBackground(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit)
 {
     ElementShapes const &shapes = plan.shapes;
+    if (context.zones.gapsByBody) {
+        drawBackgroundByBody(context, plan, orbit);
+        return;
+    }
     orbit.semiMajorAxis = context.sampler.drawElement(shapes.semiMajorAxis);
     orbit.axisKnown = context.zones.excludes();
     if (orbit.axisKnown) {
@@ -21,6 +28,43 @@ void drawBackground(DrawContext const &context, PopulationPlan const &plan, Orbi
         while (context.zones.excluded(orbit.axis = shapes.beltAxis(orbit.semiMajorAxis)) &&
                !context.stopRequested())
             orbit.semiMajorAxis = context.sampler.drawElement(shapes.semiMajorAxis);
+    }
+}
+
+// Gaps tested body by body: the semi-major axis draw, with own widths the
+// inclination and eccentricity draws after it; drawn again whole while the
+// axis lies in the chaotic zone, or in a gap at the body's eccentricity
+// unless then one output's unit fraction lies below the kept share (an
+// output drawn only with a kept share above 0).
+void drawBackgroundByBody(DrawContext const &context, PopulationPlan const &plan,
+                          OrbitDraws &orbit)
+{
+    ElementShapes const &shapes = plan.shapes;
+    PlanetZones const &zones = context.zones;
+    Sampler &sampler = context.sampler;
+    Population const &p = plan.population;
+    orbit.axisKnown = true;
+    for (;;) {
+        orbit.semiMajorAxis = sampler.drawElement(shapes.semiMajorAxis);
+        orbit.axis = shapes.beltAxis(orbit.semiMajorAxis);
+        double eccentricity = 0;
+        if (zones.ownWidth) {
+            orbit.inclination = sampler.drawElement(shapes.inclination);
+            orbit.eccentricity = sampler.drawElement(shapes.eccentricity);
+            orbit.elementsDrawn = true;
+            eccentricity =
+                shapes.eccentricity
+                    ? shapes.eccentricityDraw(orbit.eccentricity.y)
+                    : Sampler::bounded(orbit.eccentricity, p.minEccentricity, p.maxEccentricity);
+        }
+        if (context.stopRequested())
+            return;
+        if (zones.excluded(orbit.axis))
+            continue;
+        if (!zones.inGap(orbit.axis, eccentricity))
+            return;
+        if (zones.keptFraction > 0 && sampler.unitFraction() < zones.keptFraction)
+            return;
     }
 }
 

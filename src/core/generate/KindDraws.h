@@ -19,6 +19,7 @@ struct OrbitDraws {
     // planet's zones make some draws void.
     bool axisKnown = false;
     double axis = 0;
+    bool elementsDrawn = false; // the inclination and eccentricity drawn with it
     bool atL4 = false;           // a Trojan ahead of the planet
     double discX = 0, discY = 0; // a Trojan's point in the unit disc
     double familyFraction = 0;   // a family body's fraction of its width

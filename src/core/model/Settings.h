@@ -31,6 +31,9 @@ struct Settings {
     using MeanAnomalyDistribution = Population::MeanAnomalyDistribution;
     // The unit a person gives a planet's mass in.
     enum class PlanetMassUnit : std::int32_t { JupiterMasses, EarthMasses };
+    // A gap's width: at the resonance eccentricity for every body, as older
+    // belts took it, or at each body's own eccentricity.
+    enum class GapWidth : std::int32_t { Fixed, Own };
 
     Settings() = default;
     explicit Settings(Preset preset);
@@ -62,6 +65,8 @@ struct Settings {
     bool resonanceGaps = false;
     std::string gapResonances = "4:1 3:1 5:2 7:3 2:1"; // p:q, where they fall in the belt
     bool clearedOrbit = false; // no body but the Trojans in the planet's chaotic zone
+    GapWidth gapWidth = GapWidth::Fixed;
+    double gapDepth = 0.0; // percent of the flanks' density a gap keeps
 };
 
 // Older belts held their Trojans and their resonant family as shares of one

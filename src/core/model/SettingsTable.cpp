@@ -513,6 +513,30 @@ std::vector<SettingRow> makeTable()
                               valueOf<&S::gapResonances>);
     gaps.valueName = "list";
     parameter(gaps, [](S const &s, P const &) { return s.planet && s.resonanceGaps; }, false);
+    parameter(choiceRow<&S::gapWidth, S::GapWidth>(
+                  "gap-width", "gapWidth", "width",
+                  "Where a gap's width is taken: {words} (fixed: at --resonance-eccentricity; "
+                  "own: at each body's eccentricity).",
+                  {QT_TRANSLATE_NOOP("MainWindow", "Gap width"),
+                   QT_TRANSLATE_NOOP("MainWindow",
+                                     "A gap as wide as its resonance at the resonance "
+                                     "eccentricity for every body, or at each body's own "
+                                     "eccentricity: narrow for nearly circular orbits, wide for "
+                                     "eccentric ones")},
+                  {{S::GapWidth::Fixed, word("fixed", QT_TRANSLATE_NOOP("MainWindow", "Fixed"))},
+                   {S::GapWidth::Own,
+                    word("own", QT_TRANSLATE_NOOP("MainWindow", "Each body's own"))}}),
+              [](S const &s, P const &) { return s.planet && s.resonanceGaps; }, false);
+    parameter(numberRow("gap-depth", "gapDepth", FieldLimits::share, "%", "percent",
+                        "Share of the density beside a gap that the gap keeps in percent, "
+                        "{range} (0: empty gaps).",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Gap depth"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "The share of the density beside a gap that the gap "
+                                           "keeps, in percent: 0 leaves it empty"),
+                         " %"},
+                        valueOf<&S::gapDepth>),
+              [](S const &s, P const &) { return s.planet && s.resonanceGaps; }, false);
     flag(flagRow("cleared-orbit", "clearedOrbit",
                  "No body but the Trojans in the planet's chaotic zone, 1.3 mu^(2/7) times its "
                  "semi-major axis on either side.",
