@@ -153,7 +153,7 @@ private slots:
             << "Line 13: unknown key \"colour\"" << 0.15;
         QTest::newRow("decimal comma")
             << QByteArray(good).replace("inner = 0.123\n", "inner = 0,5\n")
-            << "Line 31: inner: \"0,5\" is not accepted: give a number from 0 to 1e+21" << 0.15;
+            << "Line 33: inner: \"0,5\" is not accepted: give a number from 0 to 1e+21" << 0.15;
     }
     void openedRecipeIsToldInABox()
     {
