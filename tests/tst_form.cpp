@@ -32,7 +32,6 @@ private slots:
                                (qobject_cast<QLineEdit *>(field) &&
                                 !qobject_cast<QAbstractSpinBox *>(field->parentWidget()) &&
                                 !qobject_cast<QComboBox *>(field->parentWidget()));
-            // The Trojans' and the family's shares are hidden: populations now.
             if (input && !field->isHidden() && field->toolTip().isEmpty())
                 silent << field->objectName();
         }

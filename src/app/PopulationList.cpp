@@ -342,6 +342,10 @@ void PopulationList::retranslate(QLocale const &numbers)
     duplicateButton->setToolTip(
         tr("Add a copy of the selected population after it, with no share"));
     removeButton->setToolTip(tr("Remove the selected population"));
+    kind->setToolTip(tr("How the selected population's bodies are placed: between its radii "
+                        "(background), around the planet's L4 and L5 (Trojans) or in one of "
+                        "the planet's resonances (resonant family); the last two need the "
+                        "planet"));
     upButton->setToolTip(tr("Move the selected population up: the bodies are numbered in "
                             "the order of the list"));
     downButton->setToolTip(tr("Move the selected population down"));
