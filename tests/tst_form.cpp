@@ -92,7 +92,9 @@ private slots:
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
                  (QStringList{"horizontalLayout_columns", "pushButton_generate"}));
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_columns")),
-                 (QStringList{"verticalLayout_belt", "groupBox_planet"}));
+                 (QStringList{"verticalLayout_belt", "verticalLayout_populations"}));
+        QCOMPARE(names(w<QVBoxLayout>("verticalLayout_populations")),
+                 (QStringList{"groupBox_populations", "groupBox_planet"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout_belt")),
                  (QStringList{"formLayout", "groupBox_distributions"}));
     }

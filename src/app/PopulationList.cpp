@@ -265,6 +265,7 @@ void PopulationList::placeIn(QBoxLayout *columns, QWidget *before)
     int const at = columns->indexOf(before);
     columns->removeWidget(before);
     auto *stack = new QVBoxLayout;
+    stack->setObjectName(QStringLiteral("verticalLayout_populations"));
     stack->addWidget(this);
     stack->addWidget(before, 1);
     columns->insertLayout(at, stack);

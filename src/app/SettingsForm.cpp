@@ -230,8 +230,17 @@ void SettingsForm::load(Settings const &s)
             if (row.level == SettingRow::OfBelt)
                 showField(row, widget(row), entered, 0);
         }
-        // Selects the first, whose fields are shown.
         list->model().reset(s.populations);
+        // The fields hold what they show, the values of every population as
+        // they round them; the first is shown, as the list selects it.
+        for (int p = list->model().rowCount() - 1; p >= 0; --p) {
+            showPopulation(p);
+            EnteredSettings place;
+            place.settings.populations = list->model().populations();
+            for (auto shown = populationFields.cbegin(); shown != populationFields.cend(); ++shown)
+                readField(*shown.value(), static_cast<QWidget *>(shown.key()), place, p);
+            list->model().replace(p, place.settings.populations[std::size_t(p)]);
+        }
     }
     // Fields that show another population tell of no change by themselves.
     emit changed();
@@ -252,12 +261,23 @@ QStringList SettingsForm::load(Recipe const &recipe)
         ui->doubleSpinBox_totalMass->setValue(recipe.settings.totalMass);
     }
     EnteredSettings given{recipe.settings, recipe.massUnit};
+    EnteredSettings held = entered();
     QStringList rounded;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind == SettingRow::Number && widget(row)) {
-            auto *shown = static_cast<DecimalField *>(widget(row));
-            if (shown->value() != row.number(given))
-                rounded << labelOf(shown);
+        if (row.kind != SettingRow::Number || !widget(row))
+            continue;
+        auto *shown = static_cast<DecimalField *>(widget(row));
+        std::size_t const populations =
+            row.level == SettingRow::OfBelt ? 1 : given.settings.populations.size();
+        for (std::size_t p = 0; p < populations; ++p) {
+            if (row.number(held, p) == row.number(given, p))
+                continue;
+            // Of several populations, the one whose field it is.
+            rounded << (populations > 1 ? QStringLiteral("%1 (%2)").arg(
+                                              labelOf(shown),
+                                              QString::fromStdString(
+                                                  given.settings.populations[p].name))
+                                        : labelOf(shown));
         }
     }
     return rounded;
