@@ -332,8 +332,8 @@ void drawHistogram(QPainter &painter, Frame const &frame, BeltPreview::Histogram
     painter.restore();
 }
 
-// N(>=R) as a line through its steps; of several populations the whole belt
-// in grey and each population's own in its colour.
+// N(>=R) as a line through its steps; of several populations each
+// population's own in its colour.
 void drawCumulative(QPainter &painter, Frame const &frame, BeltPreview::Cumulative const &sizes)
 {
     auto const lineOf = [&](std::vector<BeltPreview::Point> const &steps) {
@@ -345,11 +345,12 @@ void drawCumulative(QPainter &painter, Frame const &frame, BeltPreview::Cumulati
     painter.save();
     painter.setClipRect(frame.rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    bool const split = !sizes.populationSteps.empty();
-    painter.setPen(QPen(split ? orbitColour : BeltPlot::singleColour, 2));
-    painter.drawPolyline(lineOf(sizes.steps));
+    if (sizes.populationSteps.empty()) {
+        painter.setPen(QPen(BeltPlot::singleColour, 2));
+        painter.drawPolyline(lineOf(sizes.steps));
+    }
     for (std::size_t p = 0; p < sizes.populationSteps.size(); ++p) {
-        painter.setPen(QPen(BeltPlot::populationColour(p), 1.5));
+        painter.setPen(QPen(BeltPlot::populationColour(p), 2));
         painter.drawPolyline(lineOf(sizes.populationSteps[p]));
     }
     painter.restore();
