@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopulationList.h"
 
+#include "DecimalField.h"
 #include "FieldLimits.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +23,8 @@ QString kindLabel(Population::Kind kind)
     return QCoreApplication::translate("MainWindow", populationKind(kind).label);
 }
 
-// A share is typed in a field of the share's range and decimals.
+// A share is typed as the form's numbers are, in a field of the share's range
+// and decimals.
 class ShareDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -31,7 +32,7 @@ public:
     QWidget *createEditor(QWidget *parent, QStyleOptionViewItem const &,
                           QModelIndex const &) const override
     {
-        auto *box = new QDoubleSpinBox(parent);
+        auto *box = new DecimalField(parent);
         box->setRange(FieldLimits::share.minimum, FieldLimits::share.maximum);
         box->setDecimals(FieldLimits::share.decimals);
         box->setSuffix(QStringLiteral(" %"));
@@ -105,7 +106,8 @@ QString PopulationModel::freeName(QString const &stem) const
 void PopulationModel::setNumbers(QLocale const &newNumbers)
 {
     numbers = newNumbers;
-    emit dataChanged(index(0, Share), index(rowCount() - 1, Share));
+    // The kinds' names too.
+    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
@@ -352,5 +354,7 @@ void PopulationList::retranslate(QLocale const &numbers)
     downButton->setToolTip(tr("Move the selected population down"));
     view->setToolTip(tr("The belt's populations, up to 16. Double-click a name or a share to "
                         "change it; the fields of the form show the selected population."));
+    // The share's editor takes the view's.
+    view->setLocale(numbers);
     populations.setNumbers(numbers);
 }
