@@ -91,7 +91,7 @@ int writePreview(Generator const &generator, Request const &request, unsigned in
     std::optional<BeltPreview> const preview =
         request.settings.number > BeltPreview::sampleLimit
             ? BeltPreview::ofBelt(request.settings, seed)
-            : BeltPreview(generator.bodies(), request.settings);
+            : BeltPreview(generator);
     QImage const image = BeltPlot::picture(*preview,
                                            QString::fromStdString(request.settings.beltCenter),
                                            seed, QLocale(QLocale::English));
@@ -145,7 +145,7 @@ int generateBelt(Request const &request)
         !(request.writeCatalogue && (toStandardOutput ? Console::isConsole(stdout)
                                                       : Console::showsOutput(request.outputPath)));
 
-    Generator generator(request.settings, seed);
+    Generator generator(request.settings, request.zones, seed);
     std::atomic<int> phase{Generating};
     std::atomic<int> progress{0};
     bool completed = false;
