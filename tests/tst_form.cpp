@@ -229,6 +229,9 @@ private slots:
             "doubleSpinBox_totalMass",
             "radioButton_solarMass",
             "radioButton_earthMass",
+            "tableView_populations",
+            "comboBox_populationKind",
+            "checkBox_planet",
             "pushButton_generate",
         };
         QStringList chain;

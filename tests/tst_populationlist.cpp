@@ -97,6 +97,7 @@ private slots:
     }
     void cleanup() { closeWindow(); }
 
+
     void editsReachTheSettings_data()
     {
         QTest::addColumn<QString>("steps");

@@ -271,6 +271,15 @@ void PopulationList::placeIn(QBoxLayout *columns, QWidget *before)
     stack->addWidget(this);
     stack->addWidget(before, 1);
     columns->insertLayout(at, stack);
+    // The keys reach the list where it stands: before the box below it.
+    QWidget *previous = before->previousInFocusChain();
+    for (QWidget *next : {static_cast<QWidget *>(view), static_cast<QWidget *>(addButton),
+                          static_cast<QWidget *>(duplicateButton),
+                          static_cast<QWidget *>(removeButton), static_cast<QWidget *>(upButton),
+                          static_cast<QWidget *>(downButton), static_cast<QWidget *>(kind)}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 int PopulationList::current() const
