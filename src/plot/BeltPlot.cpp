@@ -263,18 +263,26 @@ QImage densityImage(BeltPreview::Grid const &grid)
                 continue;
             double const depth = 0.3 + 0.7 * std::log1p(count) * scale;
             int const alpha = int(std::lround(255 * depth));
-            double red = 0, green = 0, blue = 0;
-            auto const take = [&](QColor const &colour, double bodies) {
-                red += colour.red() * bodies / count;
-                green += colour.green() * bodies / count;
-                blue += colour.blue() * bodies / count;
-            };
             if (grid.populations.empty()) {
-                take(BeltPlot::singleColour, singles);
-                take(BeltPlot::binaryColour, binaries);
+                double const share = binaries / count;
+                auto mix = [&](int single, int binary) {
+                    return int(std::lround((single * (1 - share) + binary * share) * depth));
+                };
+                line[column] =
+                    qRgba(mix(BeltPlot::singleColour.red(), BeltPlot::binaryColour.red()),
+                          mix(BeltPlot::singleColour.green(), BeltPlot::binaryColour.green()),
+                          mix(BeltPlot::singleColour.blue(), BeltPlot::binaryColour.blue()),
+                          alpha);
+                continue;
             }
-            for (std::size_t p = 0; p * cells < grid.populations.size(); ++p)
-                take(BeltPlot::populationColour(p), grid.populations[p * cells + cell]);
+            double red = 0, green = 0, blue = 0;
+            for (std::size_t p = 0; p * cells < grid.populations.size(); ++p) {
+                double const part = grid.populations[p * cells + cell] / count;
+                QColor const colour = BeltPlot::populationColour(p);
+                red += colour.red() * part;
+                green += colour.green() * part;
+                blue += colour.blue() * part;
+            }
             line[column] = qRgba(int(std::lround(red * depth)), int(std::lround(green * depth)),
                                  int(std::lround(blue * depth)), alpha);
         }
