@@ -190,6 +190,21 @@ private slots:
         QVERIFY(add->isEnabled() && duplicate->isEnabled());
     }
 
+    // The shares' sum beside the buttons, marked while it is not 100 %.
+    void shareTotalIsShown()
+    {
+        auto *total = w<QLabel>("label_shareTotal");
+        QCOMPARE(total->text(), QString("\u03a3 100.00 %"));
+        QVERIFY(total->styleSheet().isEmpty());
+        select(2);
+        editCell(PopulationModel::Share, "20.5");
+        QCOMPARE(total->text(), QString("\u03a3 105.50 %"));
+        QVERIFY(!total->styleSheet().isEmpty());
+        select(1);
+        w<QPushButton>("pushButton_removePopulation")->click();
+        QCOMPARE(total->text(), QString("\u03a3 80.50 %"));
+    }
+
     // Each field counts only where the selected population's kind uses it.
     void fieldsFollowTheKind_data()
     {

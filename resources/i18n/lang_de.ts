@@ -1069,6 +1069,10 @@
 <context>
     <name>PopulationList</name>
     <message>
+        <source>The shares of the populations together: they add up to 100 %</source>
+        <translation>Die Anteile der Populationen zusammen: Sie ergeben 100 %</translation>
+    </message>
+    <message>
         <source>Population</source>
         <translation>Population</translation>
     </message>

@@ -192,6 +192,7 @@ PopulationList::PopulationList(QWidget *parent)
     , populations(this)
     , view(new QTableView(this))
     , kindLabel(new QLabel(this))
+    , total(new QLabel(this))
     , kind(new QComboBox(this))
     , addButton(new QPushButton(this))
     , duplicateButton(new QPushButton(this))
@@ -205,6 +206,7 @@ PopulationList::PopulationList(QWidget *parent)
     kind->setObjectName(QStringLiteral("comboBox_populationKind"));
     kindLabel->setObjectName(QStringLiteral("label_populationKind"));
     kindLabel->setBuddy(kind);
+    total->setObjectName(QStringLiteral("label_shareTotal"));
     addButton->setObjectName(QStringLiteral("pushButton_addPopulation"));
     duplicateButton->setObjectName(QStringLiteral("pushButton_duplicatePopulation"));
     removeButton->setObjectName(QStringLiteral("pushButton_removePopulation"));
@@ -234,6 +236,7 @@ PopulationList::PopulationList(QWidget *parent)
     for (QPushButton *button : {addButton, duplicateButton, removeButton})
         buttons->addWidget(button);
     buttons->addStretch();
+    buttons->addWidget(total);
     buttons->addWidget(upButton);
     buttons->addWidget(downButton);
     auto *kindRow = new QHBoxLayout;
@@ -258,6 +261,10 @@ PopulationList::PopulationList(QWidget *parent)
                 enableButtons();
             });
     connect(&populations, &QAbstractItemModel::modelReset, this, [this] { select(0); });
+    connect(&populations, &QAbstractItemModel::modelReset, this, &PopulationList::showTotal);
+    connect(&populations, &QAbstractItemModel::rowsRemoved, this, &PopulationList::showTotal);
+    connect(&populations, &QAbstractItemModel::rowsInserted, this, &PopulationList::showTotal);
+    connect(&populations, &QAbstractItemModel::dataChanged, this, &PopulationList::showTotal);
     retranslate(locale());
     select(0);
 }
@@ -342,8 +349,21 @@ void PopulationList::enableButtons()
     downButton->setEnabled(shown + 1 < count);
 }
 
-void PopulationList::retranslate(QLocale const &numbers)
+// As the check counts them: in hundredths of a percent.
+void PopulationList::showTotal()
 {
+    std::uint64_t units = 0;
+    for (Population const &population : populations.populations())
+        units += shareUnits(population.share);
+    total->setText(QStringLiteral("\u03a3 %1 %").arg(
+        numbers.toString(double(units) / 100, 'f', FieldLimits::share.decimals)));
+    total->setStyleSheet(units == wholeShareUnits ? QString()
+                                                  : QStringLiteral("color: #c0392b"));
+}
+
+void PopulationList::retranslate(QLocale const &newNumbers)
+{
+    numbers = newNumbers;
     setTitle(tr("Populations"));
     kindLabel->setText(tr("Kind"));
     addButton->setText(tr("Add"));
@@ -363,7 +383,9 @@ void PopulationList::retranslate(QLocale const &numbers)
     downButton->setToolTip(tr("Move the selected population down"));
     view->setToolTip(tr("The belt's populations, up to 16. Double-click a name or a share to "
                         "change it; the fields of the form show the selected population."));
+    total->setToolTip(tr("The shares of the populations together: they add up to 100 %"));
     // The share's editor takes the view's.
     view->setLocale(numbers);
     populations.setNumbers(numbers);
+    showTotal();
 }

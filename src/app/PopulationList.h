@@ -85,10 +85,13 @@ private:
     void removeCurrent();
     void moveCurrent(int by);
     void enableButtons();
+    void showTotal();
 
     PopulationModel populations;
     QTableView *view;
     QLabel *kindLabel;
+    QLabel *total; // the shares' sum, marked unless it is 100 %
+    QLocale numbers;
     QComboBox *kind; // filled and bound by the form, as its other fields
     QPushButton *addButton, *duplicateButton, *removeButton, *upButton, *downButton;
     int shown = 0;
