@@ -110,8 +110,6 @@ private slots:
         QTest::newRow("a blank name is refused") << "select 0;rename  " << m + "|" + g + "|" + h;
         QTest::newRow("share in place") << "select 2;share 20.5"
                                         << m + "|" + g + "|Hildas 20.5 family 10";
-        QTest::newRow("add after the selected")
-            << "select 0;add" << m + "|Background 0 background 20|" + g + "|" + h;
         QTest::newRow("add takes the fields, not the kind")
             << "select 1;add" << m + "|" + g + "|Background 0 background 30|" + h;
         QTest::newRow("duplicate") << "select 2;duplicate"
@@ -213,16 +211,11 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::newRow("background, its radii") << 0 << "doubleSpinBox_innerRadius" << true;
         QTest::newRow("background, no L4") << 0 << "doubleSpinBox_trojanL4Share" << false;
-        QTest::newRow("background, no resonance") << 0 << "lineEdit_familyResonance" << false;
         QTest::newRow("Trojans, no radii") << 1 << "doubleSpinBox_outerRadius" << false;
-        QTest::newRow("Trojans, L4") << 1 << "doubleSpinBox_trojanL4Share" << true;
         QTest::newRow("Trojans, libration") << 1 << "doubleSpinBox_librationAmplitude" << true;
-        QTest::newRow("Trojans, no mean anomaly") << 1 << "comboBox_meanAnomalyDistribution"
-                                                  << false;
         QTest::newRow("family, resonance") << 2 << "lineEdit_familyResonance" << true;
         QTest::newRow("family, no libration") << 2 << "doubleSpinBox_librationAmplitude"
                                               << false;
-        QTest::newRow("family, its radii") << 2 << "doubleSpinBox_innerRadius" << true;
     }
     void fieldsFollowTheKind()
     {
