@@ -93,4 +93,5 @@ PopulationPlan::PopulationPlan(Population const &population, PopulationZone cons
     , shapes(population)
     , zone(zone)
     , kind(kindDraw(population.kind))
+    , looks(population.looks)
 {}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ElementShapes.h"
+#include "LookDraws.h"
 #include "Orbit.h"
 #include "PlanetZones.h"
 #include "Population.h"
@@ -37,6 +38,7 @@ struct PopulationPlan {
     ElementShapes shapes;
     PopulationZone zone;
     KindDraw const &kind;
+    LookPlan looks;
 };
 
 // The belt-wide things a kind's draw reads.

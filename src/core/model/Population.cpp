@@ -18,7 +18,7 @@ bool operator==(Population const &a, Population const &b)
                         p.eccentricityMode, p.inclinationDistribution, p.inclinationMode,
                         p.semiMajorAxisDistribution, p.surfaceDensitySlope,
                         p.meanAnomalyDistribution, p.trojanL4Share, p.librationAmplitude,
-                        p.familyResonance);
+                        p.familyResonance, p.looks);
     };
     return fields(a) == fields(b);
 }

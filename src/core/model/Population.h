@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Looks.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,6 +50,9 @@ struct Population {
     double librationAmplitude = 30.0; // degrees from L4 or L5, the largest
     // A resonant family: the resonance p:q that holds it.
     std::string familyResonance = "3:2";
+
+    // How its bodies look in the simulation program; all off by default.
+    Looks looks;
 };
 
 // Every field alike.

@@ -554,6 +554,7 @@ std::vector<SettingRow> makeTable()
                                 valueOf<&P::familyResonance>);
     family.valueName = "p:q";
     parameter(family, planetOn, false);
+    appendLookRows(rows);
     return rows;
 }
 

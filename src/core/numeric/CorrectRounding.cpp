@@ -511,3 +511,26 @@ double cube(double x)
 }
 
 } // namespace CorrectRounding
+
+namespace CorrectRounding {
+
+double acos(double x)
+{
+    if (!(x >= -1 && x <= 1))
+        return std::numeric_limits<double>::quiet_NaN();
+    // The result lies in [0, pi]: normal or 0, so 53 bits in the library's
+    // default exponent range round as binary64 does. On the stack, so no
+    // allocation and no shared state.
+    mp_limb_t argumentLimbs[4], resultLimbs[4];
+    static_assert(sizeof argumentLimbs * 8 >= 64, "room for 53 bits");
+    mpfr_t argument, result;
+    mpfr_custom_init(argumentLimbs, 53);
+    mpfr_custom_init_set(argument, MPFR_ZERO_KIND, 0, 53, argumentLimbs);
+    mpfr_custom_init(resultLimbs, 53);
+    mpfr_custom_init_set(result, MPFR_ZERO_KIND, 0, 53, resultLimbs);
+    mpfr_set_d(argument, x, MPFR_RNDN);
+    mpfr_acos(result, argument, MPFR_RNDN);
+    return mpfr_get_d(result, MPFR_RNDN);
+}
+
+} // namespace CorrectRounding

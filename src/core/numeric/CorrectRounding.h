@@ -19,6 +19,8 @@ double exp(double x);
 double power(double x, double y);
 // x * x * x without intermediate rounding.
 double cube(double x);
+// The arc cosine in radians, in [0, pi]; NaN outside [-1, 1].
+double acos(double x);
 
 // Since the program started: how many logarithms the quick evaluation could
 // not settle and handed to the double-double one, and how many that could not
