@@ -243,7 +243,7 @@ private slots:
     void listsWithoutTheirLookChangeNothing()
     {
         Looks idle;
-        idle.meshes = "rock.cmod*2; b.cmod"; // read only with meshes chosen
+        idle.meshes = "rock.mesh*2; b.mesh"; // read only with meshes chosen
         Settings plain(Settings::Vulcanoids), listed(Settings::Vulcanoids);
         listed.populations.front().looks = idle;
         QCOMPARE(coreCatalogue(listed, 5489), coreCatalogue(plain, 5489));
@@ -255,7 +255,7 @@ private slots:
         Looks every;
         every.composition = Looks::Composition::KuiperHot;
         every.shapes = Looks::Shapes::Meshes;
-        every.meshes = "rock.cmod";
+        every.meshes = "rock.mesh";
         every.textures = "grey.png*2; dark.png";
         every.spins = Looks::Spins::BySize;
         every.spinAxes = Looks::SpinAxes::Isotropic;
@@ -264,7 +264,7 @@ private slots:
         std::string const triple = "\\[ " + number + " " + number + " " + number + " \\]";
         std::regex const single(
             "\tRadius\t\t" + number + "\n\tAlbedo\t\t" + number + "\n\tColor\t\t" + triple +
-            "\n\tMesh\t\t\"rock.cmod\"\n\tTexture\t\t\"(grey|dark).png\"\n\tRotationPeriod\t" +
+            "\n\tMesh\t\t\"rock.mesh\"\n\tTexture\t\t\"(grey|dark).png\"\n\tRotationPeriod\t" +
             number + "\n\n\tObliquity\t\t" + number + "\n\tEquatorAscendingNode\t" + number +
             "\n\tRotationOffset\t" + number + "\n\n\tOrbit\n");
         std::string const catalogue = text.toStdString();
@@ -274,7 +274,7 @@ private slots:
         // A binary's components take the surface and files, not the spin.
         std::regex const component("\tRadius\t\t" + number + "\n\tAlbedo\t\t" + number +
                                    "\n\tColor\t\t" + triple +
-                                   "\n\tMesh\t\t\"rock.cmod\"\n\tTexture\t\t\"(grey|dark).png\"" +
+                                   "\n\tMesh\t\t\"rock.mesh\"\n\tTexture\t\t\"(grey|dark).png\"" +
                                    "\n\n\tOrbit\n");
         auto const components = std::distance(
             std::sregex_iterator(catalogue.begin(), catalogue.end(), component), {});
@@ -306,14 +306,14 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("problem"); // -1: none
         using P = SettingsProblem;
-        QTest::newRow("names and weights") << "rock.cmod*2; b.cmod ;c*0.5" << -1;
+        QTest::newRow("names and weights") << "rock.mesh*2; b.mesh ;c*0.5" << -1;
         QTest::newRow("weight 0") << "a*0; b" << int(P::BadFileList);
         QTest::newRow("negative weight") << "a*-1" << int(P::BadFileList);
         QTest::newRow("weight not a number") << "a*x" << int(P::BadFileList);
         QTest::newRow("empty entry") << "a; ; b" << int(P::BadFileList);
-        QTest::newRow("double quote") << "a\"b.cmod" << int(P::DoubleQuote);
-        QTest::newRow("line break") << "a.cmod\nb.cmod" << int(P::ControlCharacter);
-        QTest::newRow("backslash") << "models\\a.cmod" << int(P::Backslash);
+        QTest::newRow("double quote") << "a\"b.mesh" << int(P::DoubleQuote);
+        QTest::newRow("line break") << "a.mesh\nb.mesh" << int(P::ControlCharacter);
+        QTest::newRow("backslash") << "models\\a.mesh" << int(P::Backslash);
     }
     void fileListsChecked()
     {

@@ -182,7 +182,7 @@ private:
             {"composition", {"composition = kuiper-hot", {"--composition", "kuiper-hot"}}},
             {"shapes", {"shapes = ellipsoids", {"--shapes", "ellipsoids"}}},
             {"meshes",
-             {"meshes = \"rock.cmod*2; b.cmod\"", {"--meshes", "rock.cmod*2; b.cmod"}}},
+             {"meshes = \"rock.mesh*2; b.mesh\"", {"--meshes", "rock.mesh*2; b.mesh"}}},
             {"textures", {"textures = \"grey.png\"", {"--textures", "grey.png"}}},
             {"spins", {"spins = by-size", {"--spins", "by-size"}}},
             {"spin-axes", {"spin-axes = yorp", {"--spin-axes", "yorp"}}},

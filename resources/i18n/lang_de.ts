@@ -900,8 +900,8 @@
         <translation>Um einen so schweren Planeten ist die Resonanz von %1 so breit, dass sie bis zum Zentralobjekt reicht, zu grossen Halbachsen von 0 oder darunter: Geben Sie eine kleinere %2, eine kleinere Masse für den Planeten oder eine andere Resonanz ein.</translation>
     </message>
     <message>
-        <source>%1 is not a list of files: enter names apart by semicolons, each with an optional weight above 0 after a star, such as rock1.cmod*2; rock2.cmod.</source>
-        <translation>%1 ist keine Liste von Dateien: Geben Sie Namen durch Semikolons getrennt ein, jeden mit einem optionalen Gewicht über 0 nach einem Stern, etwa rock1.cmod*2; rock2.cmod.</translation>
+        <source>%1 is not a list of files: enter names apart by semicolons, each with an optional weight above 0 after a star, such as rock1.mesh*2; rock2.mesh.</source>
+        <translation>%1 ist keine Liste von Dateien: Geben Sie Namen durch Semikolons getrennt ein, jeden mit einem optionalen Gewicht über 0 nach einem Stern, etwa rock1.mesh*2; rock2.mesh.</translation>
     </message>
     <message>
         <source>Composition</source>
@@ -956,8 +956,8 @@
         <translation>Modelle</translation>
     </message>
     <message>
-        <source>Model files the bodies draw from, apart by semicolons, each with an optional weight after a star: rock1.cmod*2; rock2.cmod</source>
-        <translation>Modelldateien, aus denen die Körper ziehen, durch Semikolons getrennt, jede mit einem optionalen Gewicht nach einem Stern: rock1.cmod*2; rock2.cmod</translation>
+        <source>Model files the bodies draw from, apart by semicolons, each with an optional weight after a star: rock1.mesh*2; rock2.mesh</source>
+        <translation>Modelldateien, aus denen die Körper ziehen, durch Semikolons getrennt, jede mit einem optionalen Gewicht nach einem Stern: rock1.mesh*2; rock2.mesh</translation>
     </message>
     <message>
         <source>Textures</source>

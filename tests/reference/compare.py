@@ -149,7 +149,7 @@ EVERY_LOOK = ["composition=main-belt", "shapes=ellipsoids", "spins=by-size", "sp
 LOOKS = [
     ("main-belt", 1801, None, set(), EVERY_LOOK),
     ("main-belt", 5489, 2000, set(),
-     ["composition=main-belt", "shapes=meshes", 'meshes="a.cmod*0.25; b.cmod; c.cmod*2"',
+     ["composition=main-belt", "shapes=meshes", 'meshes="a.mesh*0.25; b.mesh; c.mesh*2"',
       "spin-axes=isotropic"]),
     ("vulcanoids", 0, None, set(),
      ["composition=comets", "shapes=ellipsoids", "spins=by-size", "spin-axes=yorp",

@@ -204,9 +204,9 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
             QT_TRANSLATE_NOOP("MainWindow",
                               "%1 is not a list of files: enter names apart by semicolons, each "
                               "with an optional weight above 0 after a star, such as "
-                              "rock1.cmod*2; rock2.cmod."),
+                              "rock1.mesh*2; rock2.mesh."),
             "%1: not a list of files: give names apart by semicolons, each with an "
-            "optional weight above 0 after a star, such as \"rock1.cmod*2; rock2.cmod\"",
+            "optional weight above 0 after a star, such as \"rock1.mesh*2; rock2.mesh\"",
             {field});
     case P::ReachesCenter:
         if (problem.setting == "libration-amplitude")

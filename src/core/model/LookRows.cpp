@@ -99,7 +99,7 @@ void appendLookRows(std::vector<SettingRow> &rows)
         QT_TRANSLATE_NOOP("MainWindow", "Meshes"),
         QT_TRANSLATE_NOOP("MainWindow",
                           "Model files the bodies draw from, apart by semicolons, each with an "
-                          "optional weight after a star: rock1.cmod*2; rock2.cmod"));
+                          "optional weight after a star: rock1.mesh*2; rock2.mesh"));
     meshes.enabled = [](Settings const &, Population const &p) {
         return p.looks.shapes == Looks::Shapes::Meshes;
     };
