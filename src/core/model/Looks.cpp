@@ -34,25 +34,36 @@ enum : std::size_t { S, C, X, D, V, B, K, L, BB, BR, IR, RR, Nucleus, classCount
 // straight spectrum of the group's mean slope in % per 100 nm (BB 3, BR 12,
 // IR 22, RR 35: Fulchignoni et al. 2008, The Solar System Beyond Neptune, 181;
 // nuclei as BR, Jewitt 2015, AJ 150, 201).
+// Each colour component to 8 bits, k/256, exact in binary and so written in
+// few digits.
 // Density: the classes' bulk densities (Carry 2012, PSS 73, 98); the Kuiper
 // belt's small bodies about 1 g/cm^3 (Brown 2013, ApJL 778, L34) and comet
 // nuclei 0.53 (67P: Paetzold et al. 2016, Nature 530, 63).
+namespace {
+
+std::array<double, 3> rgb(int r, int g, int b)
+{
+    return {r / 256.0, g / 256.0, b / 256.0};
+}
+
+} // namespace
+
 std::vector<SurfaceClass> const &surfaceClasses()
 {
     static std::vector<SurfaceClass> const classes = {
-        {"S", 0.23, 0.30, {1.0, 0.893, 0.741}, 2.72},
-        {"C", 0.06, 0.35, {1.0, 0.98, 0.931}, 1.33},
-        {"X", 0.10, 0.55, {1.0, 0.943, 0.877}, 1.85},
-        {"D", 0.05, 0.30, {1.0, 0.855, 0.752}, 1.00},
-        {"V", 0.35, 0.25, {1.0, 0.885, 0.69}, 1.93},
-        {"B", 0.07, 0.35, {0.96, 0.99, 1.0}, 2.38},
-        {"K", 0.14, 0.30, {1.0, 0.926, 0.787}, 3.54},
-        {"L", 0.16, 0.30, {1.0, 0.87, 0.713}, 3.22},
-        {"BB", 0.06, 0.40, {1.0, 0.957, 0.928}, 1.0},
-        {"BR", 0.08, 0.40, {1.0, 0.847, 0.746}, 1.0},
-        {"IR", 0.12, 0.40, {1.0, 0.752, 0.586}, 1.0},
-        {"RR", 0.15, 0.40, {1.0, 0.656, 0.426}, 1.0},
-        {"nucleus", 0.04, 0.25, {1.0, 0.847, 0.746}, 0.53},
+        {"S", 0.23, 0.30, rgb(256, 229, 190), 2.72},
+        {"C", 0.06, 0.35, rgb(256, 251, 238), 1.33},
+        {"X", 0.10, 0.55, rgb(256, 241, 225), 1.85},
+        {"D", 0.05, 0.30, rgb(256, 219, 193), 1.00},
+        {"V", 0.35, 0.25, rgb(256, 227, 177), 1.93},
+        {"B", 0.07, 0.35, rgb(246, 253, 256), 2.38},
+        {"K", 0.14, 0.30, rgb(256, 237, 201), 3.54},
+        {"L", 0.16, 0.30, rgb(256, 223, 183), 3.22},
+        {"BB", 0.06, 0.40, rgb(256, 245, 238), 1.0},
+        {"BR", 0.08, 0.40, rgb(256, 217, 191), 1.0},
+        {"IR", 0.12, 0.40, rgb(256, 193, 150), 1.0},
+        {"RR", 0.15, 0.40, rgb(256, 168, 109), 1.0},
+        {"nucleus", 0.04, 0.25, rgb(256, 217, 191), 0.53},
     };
     return classes;
 }

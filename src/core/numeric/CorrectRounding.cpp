@@ -6,6 +6,7 @@
 #include <mpfr.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -570,17 +571,25 @@ Pair2 root(double v)
 // of the sum, in doubles, until a term falls below 2^-110 of the sum.
 Pair2 arcSine(Pair2 s)
 {
+    // The ratios (2k+1)^2 / ((2k+2)(2k+3)) as double-doubles, made once.
+    constexpr int terms = 200;
+    static std::array<Pair2, terms> const ratios = [] {
+        std::array<Pair2, terms> made{};
+        for (int k = 0; k < terms; ++k)
+            made[std::size_t(k)] =
+                divide({double(2 * k + 1) * (2 * k + 1), 0}, double(2 * k + 2) * (2 * k + 3));
+        return made;
+    }();
     Pair2 const s2 = multiply(s, s);
     Pair2 term = s, sum = s;
-    double k = 0;
-    for (; k < 200 && std::fabs(term.hi) > 0x1p-50 * sum.hi; ++k) {
-        term = divide(scale(multiply(term, s2), (2 * k + 1) * (2 * k + 1)),
-                      (2 * k + 2) * (2 * k + 3));
+    int k = 0;
+    for (; k < terms && std::fabs(term.hi) > 0x1p-50 * sum.hi; ++k) {
+        term = multiply(multiply(term, s2), ratios[std::size_t(k)]);
         sum = add(sum, term);
     }
     double small = term.hi, tail = 0;
-    for (; k < 200 && small > 0x1p-110 * sum.hi; ++k) {
-        small = small * s2.hi * ((2 * k + 1) * (2 * k + 1)) / ((2 * k + 2) * (2 * k + 3));
+    for (; k < terms && small > 0x1p-110 * sum.hi; ++k) {
+        small = small * s2.hi * ratios[std::size_t(k)].hi;
         tail += small;
     }
     return add(sum, {tail, 0});
