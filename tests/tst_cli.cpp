@@ -492,6 +492,7 @@ private slots:
         row("number above", {"--number", "1000001"}, "--number");
         row("fractional number", {"--number", "2.0"}, "--number");
         row("negative number", {"--number", "-1"}, "--number: -1 is negative");
+        row("no body", {"--preset", "vulcanoids", "--number", "0"}, "--number: the belt would have no body");
         row("seed above", {"--seed", "4294967296"}, "--seed");
         row("hex seed", {"--seed", "0x10"}, "--seed");
         row("unknown preset", {"--preset", "kuiper"}, "--preset");

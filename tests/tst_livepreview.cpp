@@ -123,6 +123,20 @@ private slots:
         QVERIFY(w<QDockWidget>("dock_preview")->isVisible());
     }
 
+    // Widened for the preview, the window moves back onto the screen, as far
+    // as its left edge allows.
+    void dockedWindowStaysOnTheScreen()
+    {
+        QRect const screen = window->screen()->availableGeometry();
+        window->move(screen.left() + 200, screen.top());
+        QVERIFY(openPreview());
+        QRect const frame = window->frameGeometry();
+        if (frame.width() > screen.width())
+            QCOMPARE(frame.left(), screen.left());
+        else
+            QVERIFY2(frame.right() <= screen.right(), qPrintable(QString::number(frame.right())));
+    }
+
     // The wheel zooms the panel under the pointer about it, a drag moves it,
     // a double-click shows every panel whole.
     void wheelZoomsAndDoubleClickResets()

@@ -219,7 +219,7 @@ private slots:
         Settings settings(Settings::Vulcanoids);
         auto const without = BeltPreview::ofBelt(settings, 5489);
         QVERIFY(without && !without->planet());
-        QVERIFY(!BeltPreview::planetMarks(settings));
+        QVERIFY(!BeltPreview::planetMarks(settings, PlanetZones(settings)));
         settings.planet = true;
         settings.clearedOrbit = true;
         auto const with = BeltPreview::ofBelt(settings, 5489);
@@ -324,7 +324,7 @@ private slots:
         Generator generator(settings, 9);
         std::atomic<int> progress{0};
         generator.generate(progress);
-        BeltPreview const whole(generator.bodies(), settings);
+        BeltPreview const whole(generator);
         auto const sample = BeltPreview::ofBelt(settings, 9);
         QVERIFY(sample);
         for (BeltPreview const *preview : {&whole, &*sample}) {

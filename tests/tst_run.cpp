@@ -4,6 +4,8 @@
 #include "PreviewWindow.h"
 #include "WindowFixture.h"
 
+#include <QFileDialog>
+
 namespace {
 
 unsigned const seed = 20240611;
@@ -112,6 +114,38 @@ private slots:
         QVERIFY(cost->isVisible());
         double const written = double(QFileInfo(target).size()) / 1e6;
         QVERIFY2(std::fabs(megabytes / written - 1) < 0.02, qPrintable(QString::number(written)));
+    }
+
+    // The save dialog of a large belt says what it will cost; a small belt's
+    // keeps the toolkit's caption.
+    void saveDialogGivesALargeBeltsCost_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("cost"); // on the status line, once worked out
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("large") << 1000000 << R"(^Expected: [0-9]{3}\x{a0}MB)"
+                               << R"(^Save the catalogue: [0-9]{3}\x{a0}MB, made in )";
+        QTest::newRow("small") << 1000 << R"(^Expected: [0-9.]+\x{a0}kB)" << "^$";
+    }
+    void saveDialogGivesALargeBeltsCost()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, cost);
+        QFETCH(QString, caption);
+        useBelt("Vulcanoids", number);
+        QTRY_VERIFY2(QRegularExpression(cost).match(w<QLabel>("label_cost")->text()).hasMatch(),
+                     qPrintable(w<QLabel>("label_cost")->text()));
+        window->setFileChooser({});
+        QString title = "no dialog";
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+            QWidget *dialog = QApplication::activeModalWidget();
+            title = dialog->windowTitle();
+            dialog->close();
+        });
+        generate();
+        QVERIFY2(QRegularExpression(caption).match(title).hasMatch(), qPrintable(title));
+        QVERIFY(idle());
     }
 
     // A belt of no bodies is refused before a file is asked for, saying why,

@@ -268,6 +268,10 @@
         <translation>Erwartet: %1 in %2</translation>
     </message>
     <message>
+        <source>Save the catalogue: %1, made in %2</source>
+        <translation>Katalog speichern: %1, erstellt in %2</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 Bytes</translation>
     </message>
@@ -1104,7 +1108,7 @@
     </message>
     <message>
         <source>bodies</source>
-        <translation>Körper</translation>
+        <translation>Objekte</translation>
     </message>
     <message>
         <source>planet</source>

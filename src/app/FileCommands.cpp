@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 FileCommands::FileCommands(QWidget *window, SettingsForm *form, FileDialogs &dialogs,
                            PreviewSeeds &seeds, StatusLine &status)
@@ -111,4 +113,12 @@ void FileCommands::savePicture(QLocale const &numbers)
         return WindowMessages::show(window, WindowMessages::pictureNotSaved(path, failed));
     status.setLastSave(
         [file = QFileInfo(path).fileName()] { return tr("Saved the picture to %1").arg(file); });
+}
+
+QString FileCommands::droppedRecipe(QMimeData const *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    QString const path = data->urls().first().toLocalFile();
+    return path.endsWith(QStringLiteral(".belt"), Qt::CaseInsensitive) ? path : QString();
 }

@@ -13,6 +13,7 @@
 struct ExampleInfo;
 struct Recipe;
 class PreviewSeeds;
+class QMimeData;
 class QWidget;
 class SettingsForm;
 class StatusLine;
@@ -30,6 +31,8 @@ public:
     // A recipe named otherwise than by the dialog: on the command line, dropped.
     void openRecipeFile(QString const &path);
     void openExample(ExampleInfo const &example);
+    // The one local file of a drag, if it is a recipe; else empty.
+    static QString droppedRecipe(QMimeData const *data);
     void saveRecipe();
     void savePicture(QLocale const &numbers);
 

@@ -21,12 +21,18 @@ QString suffixOf(FileDialogs::Kind kind)
 } // namespace
 
 FileDialogs::FileDialogs()
-    : asker(dialog)
-{}
+{
+    setAsker({});
+}
 
 void FileDialogs::setAsker(Asker replacement)
 {
-    asker = replacement ? std::move(replacement) : Asker(dialog);
+    if (replacement)
+        asker = std::move(replacement);
+    else
+        asker = [this](QWidget *parent, Kind kind, QString const &proposal) {
+            return dialog(parent, kind, proposal);
+        };
 }
 
 QString FileDialogs::ask(QWidget *parent, Kind kind, QString const &stem)
@@ -45,9 +51,11 @@ QString FileDialogs::ask(QWidget *parent, Kind kind, QString const &stem)
     return chosen;
 }
 
-QString FileDialogs::dialog(QWidget *parent, Kind kind, QString const &proposal)
+QString FileDialogs::dialog(QWidget *parent, Kind kind, QString const &proposal) const
 {
     QFileDialog dialog(parent);
+    if (kind == Catalogue)
+        dialog.setWindowTitle(catalogueCaption);
     QFileInfo const proposed(proposal);
     if (proposed.isDir()) {
         dialog.setDirectory(proposal);

@@ -21,15 +21,20 @@ public:
     using Asker = std::function<QString(QWidget *parent, Kind kind, QString const &proposal)>;
 
     FileDialogs();
+    FileDialogs(FileDialogs const &) = delete; // its dialogs refer to it
+    FileDialogs &operator=(FileDialogs const &) = delete;
 
     // stem, if not empty, proposes the file stem.<kind's suffix>.
     QString ask(QWidget *parent, Kind kind, QString const &stem = {});
+    // The catalogue's dialog gets this caption (the toolkit's own when empty).
+    void setCatalogueCaption(QString caption) { catalogueCaption = std::move(caption); }
     // Tests answer in place of the dialogs; an empty asker brings them back.
     void setAsker(Asker replacement);
 
 private:
-    static QString dialog(QWidget *parent, Kind kind, QString const &proposal);
+    QString dialog(QWidget *parent, Kind kind, QString const &proposal) const;
 
     Asker asker;
     QString folder; // of the last file chosen; empty until then
+    QString catalogueCaption;
 };

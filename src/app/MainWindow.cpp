@@ -2,80 +2,33 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "DesignerForm.h"
 #include "Examples.h"
 #include "FileCommands.h"
 #include "LanguageSwitch.h"
 #include "Presets.h"
 #include "PreviewSeeds.h"
 #include "RunController.h"
-#include "SettingsCheck.h"
 #include "SettingsForm.h"
 #include "StatusLine.h"
+#include "WindowLayout.h"
 #include "WindowMenus.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
-#include <QIcon>
-#include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
-
-namespace {
-
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/beltwright-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-// Every layout below widget, those of its group boxes included.
-void invalidateLayouts(QWidget *widget)
-{
-    for (QLayout *layout : widget->findChildren<QLayout *>())
-        layout->invalidate();
-}
-
-// The form asks for fonts that Linux desktops rarely have; DejaVu Sans stands
-// in for both, and it carries the circled signs and the degree sign of the
-// suffixes.
-void useStandInFonts()
-{
-    QString const standIn = QStringLiteral("DejaVu Sans");
-    QFontDatabase const database;
-    for (QString const &family : {QStringLiteral("Segoe UI"), QStringLiteral("Segoe UI Symbol")}) {
-        if (!database.hasFamily(family) && !QFont::substitutes(family).contains(standIn))
-            QFont::insertSubstitution(family, standIn);
-    }
-}
-
-std::unique_ptr<Ui_MainWindow> designerForm(QMainWindow *window)
-{
-    useStandInFonts();
-    auto ui = std::make_unique<Ui_MainWindow>();
-    ui->setupUi(window);
-    return ui;
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -83,11 +36,12 @@ MainWindow::MainWindow(QWidget *parent)
     , form(new SettingsForm(*ui, this))
     , run(new RunController(this))
     , seeds(std::make_unique<PreviewSeeds>(this, form))
+    , windowLayout(std::make_unique<WindowLayout>(this, ui->centralwidget,
+                                                  [this] { return seeds->dock(); }))
 {
     // Not the fixed-size hint: with the preview beside it the window is resized.
     setWindowFlags(Qt::Window);
     setAcceptDrops(true);
-    setWindowIcon(applicationIcon());
     connectMenus();
     status = std::make_unique<StatusLine>(statusBar());
     files = std::make_unique<FileCommands>(this, form, dialogs, *seeds, *status);
@@ -105,7 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(status->stopButton(), &QToolButton::clicked, run, &RunController::requestStop);
     retranslateAdditions();
     languages->installSystemLanguage();
-    keepFixedSize();
+    windowLayout->fit();
 }
 
 // The dock goes with the window's children, after the members its signals
@@ -177,8 +131,7 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        QMetaObject::invokeMethod(
-            this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
+        windowLayout->fitLater();
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -189,8 +142,7 @@ void MainWindow::changeEvent(QEvent *event)
         retranslateAdditions();
         // The children get the change after the window: measure once they
         // have taken it.
-        QMetaObject::invokeMethod(
-            this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
+        windowLayout->fitLater();
     }
     QMainWindow::changeEvent(event);
 }
@@ -201,27 +153,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         // The run goes on under the question, but its file is not replaced
         // before the answer.
         run->holdReplacement(true);
-        QMessageBox question(QMessageBox::Question, windowTitle(),
-                             tr("A belt is being generated. Stop it and close the window?"),
-                             QMessageBox::Yes | QMessageBox::No, this);
-        question.setDefaultButton(QMessageBox::No);
-        // The toolkit's own button texts are not translated by our catalogue.
-        question.button(QMessageBox::Yes)->setText(tr("&Yes"));
-        question.button(QMessageBox::No)->setText(tr("&No"));
-        if (question.exec() != QMessageBox::Yes) {
+        if (!WindowMessages::askStopAndClose(this)) {
             run->holdReplacement(false);
             event->ignore();
             return;
         }
     }
     run->stopAndWait();
-    if (layoutStore) {
-        layoutStore->setValue(QStringLiteral("preview/shown"),
-                              seeds->dock() && !seeds->dock()->isHidden());
-        layoutStore->setValue(QStringLiteral("window/state"), saveState());
-        layoutStore->setValue(QStringLiteral("window/size"), size());
-        layoutStore->sync();
-    }
+    windowLayout->save(seeds->dock() && !seeds->dock()->isHidden());
     QMainWindow::closeEvent(event);
 }
 
@@ -229,20 +168,17 @@ void MainWindow::generate()
 {
     // Read before the file is asked for, so that settings the catalogue could
     // not carry are refused without a pointless dialog.
-    QStringList const unreadable = form->unreadableFields();
-    if (!unreadable.isEmpty())
-        return WindowMessages::show(this, WindowMessages::unreadable(unreadable));
     Settings const settings = form->settings();
-    std::vector<SettingsProblem> const problems = checkSettings(settings);
-    if (!problems.empty())
-        return WindowMessages::show(this, WindowMessages::refusal(problems, settings));
-    if (settings.number == 0)
-        return WindowMessages::show(this, WindowMessages::noBodies());
+    PlanetZones const zones(settings);
+    QString const refused = WindowMessages::whyNotRun(form->unreadableFields(), settings, zones);
+    if (!refused.isEmpty())
+        return WindowMessages::show(this, refused);
     std::optional<std::uint32_t> const runSeed =
         seeds->forRun(menus->preview->shortcut().toString(QKeySequence::NativeText));
     if (!runSeed)
         return;
 
+    dialogs.setCatalogueCaption(status->largeBeltCaption());
     QString const path =
         chooseFile ? chooseFile(this)
                    : dialogs.ask(this, FileDialogs::Catalogue, ui->lineEdit_beltName->text());
@@ -258,7 +194,7 @@ void MainWindow::generate()
     runFile = QFileInfo(path).fileName();
     seeds->setLatest(*runSeed);
     status->runStarted(*runSeed);
-    run->generate(settings, file, *runSeed);
+    run->generate(settings, zones, file, *runSeed);
 }
 
 void MainWindow::runEnded(SaveResult const &result)
@@ -295,14 +231,13 @@ PreviewWindow *MainWindow::showPreview()
         auto const follow = [this] {
             menus->preview->setChecked(seeds->dock()->isVisibleTo(this));
             // Once the dock has taken its place.
-            QMetaObject::invokeMethod(
-                this, [this] { keepFixedSize(); }, Qt::QueuedConnection);
+            windowLayout->fitLater();
         };
         connect(dock, &QDockWidget::visibilityChanged, this, follow);
         connect(dock, &QDockWidget::topLevelChanged, this, follow);
     }
     menus->preview->setChecked(true);
-    keepFixedSize();
+    windowLayout->fit();
     return preview;
 }
 
@@ -311,7 +246,7 @@ void MainWindow::hidePreview()
     if (seeds->dock())
         seeds->dock()->hide();
     menus->preview->setChecked(false);
-    keepFixedSize();
+    windowLayout->fit();
 }
 
 void MainWindow::openRecipe(QString const &path)
@@ -319,28 +254,15 @@ void MainWindow::openRecipe(QString const &path)
     files->openRecipeFile(path);
 }
 
-namespace {
-
-// The one local file of a drag, if it is a recipe.
-QString droppedRecipe(QMimeData const *data)
-{
-    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return {};
-    QString const path = data->urls().first().toLocalFile();
-    return path.endsWith(QStringLiteral(".belt"), Qt::CaseInsensitive) ? path : QString();
-}
-
-} // namespace
-
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedRecipe(event->mimeData()).isEmpty())
+    if (!FileCommands::droppedRecipe(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    QString const path = droppedRecipe(event->mimeData());
+    QString const path = FileCommands::droppedRecipe(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
@@ -352,21 +274,10 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::keepLayoutIn(std::unique_ptr<QSettings> store)
 {
-    layoutStore = std::move(store);
-    if (!layoutStore->value(QStringLiteral("preview/shown"), true).toBool())
+    if (!windowLayout->keepIn(std::move(store)))
         return;
     showPreview();
-    restoreState(layoutStore->value(QStringLiteral("window/state")).toByteArray());
-    QSize const size = layoutStore->value(QStringLiteral("window/size")).toSize();
-    if (previewDocked() && size.isValid())
-        resize(size.expandedTo(minimumSize()));
-    keepFixedSize();
-}
-
-bool MainWindow::previewDocked() const
-{
-    QDockWidget const *dock = seeds->dock();
-    return dock && !dock->isHidden() && !dock->isFloating();
+    windowLayout->restore();
 }
 
 void MainWindow::retranslateAdditions()
@@ -382,38 +293,4 @@ void MainWindow::retranslateAdditions()
     ui->pushButton_resetEpoch->setToolTip(tr("Set the epoch back to 2457395.5 (8 January 2016)"));
     seeds->languageChanged(languages->numbers());
     status->estimate(form->settings(), seeds->next(), languages->numbers());
-}
-
-// The form alone is not resizable; it grows only when a language needs more
-// room, so that it does not jump about when the language is switched back.
-// With the preview beside it, the window is resized as the user likes.
-void MainWindow::keepFixedSize()
-{
-    // Texts that changed a moment ago have not yet reached the layouts' cached
-    // sizes, and invalidating a layout leaves the layouts nested in it alone.
-    invalidateLayouts(ui->centralwidget);
-    // The window's layout keeps the form's old size until told it changed.
-    ui->centralwidget->updateGeometry();
-    layout()->invalidate();
-    bool const wasDocked = docked;
-    docked = previewDocked();
-    if (!docked) {
-        formSize = (wasDocked ? formSize : size()).expandedTo(minimumSizeHint());
-        setFixedSize(formSize);
-        return;
-    }
-    QSize const least = minimumSizeHint().expandedTo(formSize);
-    setMinimumSize(least);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Just docked: room for the preview beside the form, as much as the
-    // screen leaves, up to the size at which its labels read well.
-    if (!wasDocked) {
-        int const frame = frameGeometry().width() - width();
-        int const room = screen() ? screen()->availableGeometry().width() - frame - formSize.width()
-                                  : 820;
-        int const width = std::clamp(room, seeds->dock()->minimumSizeHint().width(), 820);
-        resize(std::max(least.width(), formSize.width() + width),
-               std::max(least.height(), formSize.height()));
-        resizeDocks({seeds->dock()}, {width}, Qt::Horizontal);
-    }
 }

@@ -27,6 +27,7 @@ class RunController;
 class SettingsForm;
 class StatusLine;
 class Ui_MainWindow;
+class WindowLayout;
 class WindowMenus;
 
 // The one window: the settings form, its menus and status bar, and the
@@ -84,13 +85,12 @@ private:
     void runEnded(SaveResult const &result);
     void showAbout();
     void retranslateAdditions();
-    void keepFixedSize();
-    bool previewDocked() const;
 
     std::unique_ptr<Ui_MainWindow> ui;
     SettingsForm *form;
     RunController *run;
     std::unique_ptr<PreviewSeeds> seeds;
+    std::unique_ptr<WindowLayout> windowLayout;
     std::unique_ptr<LanguageSwitch> languages;
     std::unique_ptr<StatusLine> status;
     std::unique_ptr<FileCommands> files;
@@ -100,7 +100,4 @@ private:
     FileChooser chooseFile; // empty: the catalogue dialog of dialogs
     QString runFile;        // the file name of the latest run's catalogue
     std::optional<Recipe> lastRun;
-    std::unique_ptr<QSettings> layoutStore;
-    QSize formSize;      // the window's without the preview beside it
-    bool docked = false; // the preview beside the form when last measured
 };

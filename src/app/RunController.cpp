@@ -26,7 +26,8 @@ RunController::~RunController()
     }
 }
 
-void RunController::generate(Settings const &settings, std::string const &path, std::uint32_t seed)
+void RunController::generate(Settings const &settings, PlanetZones const &zones,
+                             std::string const &path, std::uint32_t seed)
 {
     if (worker.joinable())
         return;
@@ -38,9 +39,9 @@ void RunController::generate(Settings const &settings, std::string const &path, 
     emit phaseChanged(Generating);
     emit progressChanged(0);
 
-    auto run = [this, seed](Settings settings, std::string const &path) {
+    auto run = [this, seed](Settings settings, PlanetZones zones, std::string const &path) {
         ThreadScope const scope;
-        auto generator = std::make_unique<Generator>(std::move(settings), seed);
+        auto generator = std::make_unique<Generator>(std::move(settings), std::move(zones), seed);
         generator->generate(progress, &stopRequested);
         savingStarted = true;
         // A belt cut short holds fewer bodies (possibly none); it must not
@@ -57,7 +58,7 @@ void RunController::generate(Settings const &settings, std::string const &path, 
         generator.reset();
         finished = true;
     };
-    worker = std::thread(run, settings, path);
+    worker = std::thread(run, settings, zones, path);
 }
 
 void RunController::check()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BeltSave.h"
+#include "PlanetZones.h"
 #include "Settings.h"
 
 #include <QObject>
@@ -29,7 +30,9 @@ public:
     ~RunController() override;
 
     // Starts a run of a copy of settings into path; not while one is going.
-    void generate(Settings const &settings, std::string const &path, std::uint32_t seed);
+    // zones: those of settings, worked out once when they were checked.
+    void generate(Settings const &settings, PlanetZones const &zones, std::string const &path,
+                  std::uint32_t seed);
     // From generate() until ended() has been sent.
     bool running() const { return worker.joinable(); }
     // The worker is done: ended() follows at the next poll.

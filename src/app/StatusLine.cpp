@@ -188,6 +188,15 @@ void StatusLine::showCost()
                         "a sample of the belt drawn with these settings"));
 }
 
+QString StatusLine::largeBeltCaption() const
+{
+    constexpr std::uint64_t large = 100'000'000;
+    if (!expected || !numbers || expected->bytes < large)
+        return {};
+    return tr("Save the catalogue: %1, made in %2")
+        .arg(sizeText(expected->bytes, *numbers), durationText(expected->seconds, *numbers));
+}
+
 // The time left from the share of the work done so far, the generating and
 // the saving weighed as the estimate found them.
 void StatusLine::showTimeLeft()

@@ -46,6 +46,10 @@ public:
     void estimate(Settings const &settings, std::optional<std::uint32_t> seed,
                   QLocale const &numbers);
 
+    // For the catalogue's save dialog: the expected size and time of a large
+    // belt, so that they are seen before the file is chosen; else empty.
+    QString largeBeltCaption() const;
+
 private:
     void showCost();
     void showTimeLeft();

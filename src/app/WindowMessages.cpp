@@ -3,6 +3,7 @@
 
 #include "RandomSource.h"
 
+#include <QAbstractButton>
 #include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
@@ -45,6 +46,17 @@ QString WindowMessages::unreadable(QStringList const &fields)
               "in their range: %1. Write a number with one decimal point (a point or a comma), "
               "without digit grouping and with no more decimals than the field shows.")
         .arg(fields.join(QStringLiteral(", ")));
+}
+
+QString WindowMessages::whyNotRun(QStringList const &unreadableFields, Settings const &settings,
+                                  PlanetZones const &zones)
+{
+    if (!unreadableFields.isEmpty())
+        return unreadable(unreadableFields);
+    std::vector<SettingsProblem> const problems = checkSettings(settings, zones);
+    if (!problems.empty())
+        return refusal(problems, settings);
+    return settings.number == 0 ? noBodies() : QString();
 }
 
 QString WindowMessages::ofPopulation(QString const &text, int population,
@@ -252,4 +264,16 @@ QString WindowMessages::systemError(int code)
     case EBUSY: return tr("Device or resource busy");
     }
     return QString::fromStdString(std::error_code(code, std::generic_category()).message());
+}
+
+bool WindowMessages::askStopAndClose(QWidget *window)
+{
+    QMessageBox question(QMessageBox::Question, window->windowTitle(),
+                         tr("A belt is being generated. Stop it and close the window?"),
+                         QMessageBox::Yes | QMessageBox::No, window);
+    question.setDefaultButton(QMessageBox::No);
+    // The toolkit's own button texts are not translated by our catalogue.
+    question.button(QMessageBox::Yes)->setText(tr("&Yes"));
+    question.button(QMessageBox::No)->setText(tr("&No"));
+    return question.exec() == QMessageBox::Yes;
 }

@@ -27,6 +27,10 @@ public:
     static QString refusal(std::vector<SettingsProblem> const &problems,
                            Settings const &settings);
     static QString unreadable(QStringList const &fields);
+    // Why the form's belt cannot be generated, or nothing: fields that
+    // cannot be read, settings the check refuses, a belt of no body.
+    static QString whyNotRun(QStringList const &unreadableFields, Settings const &settings,
+                             PlanetZones const &zones);
     // Numbers in the locale the form shows them in.
     static QString warning(SettingsWarning const &warning, QLocale const &locale,
                            Settings const &settings);
@@ -44,6 +48,8 @@ public:
     static QString noBodies();
     static QString noSystemSeed(QString const &previewShortcut);
 
+    // Asked when the window is closed during a run; true to stop and close.
+    static bool askStopAndClose(QWidget *window);
     // A warning box titled like the window.
     static void show(QWidget *window, QString const &text);
     // A failed save; the one after which the file was replaced but may not be

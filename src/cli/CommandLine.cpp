@@ -357,9 +357,14 @@ Request parseCommandLine(QStringList const &arguments)
     if (!read.error.empty())
         return refusal(read.error);
 
-    auto const problems = checkSettings(settings);
+    request.zones.emplace(settings);
+    auto const problems = checkSettings(settings, *request.zones);
     if (!problems.empty())
         return refusal(problemText(problems.front(), settings));
+    // An empty catalogue would replace the file and load nothing.
+    if (request.writeCatalogue && settings.number == 0)
+        return refusal("--number: the belt would have no body, so no catalogue was written: give "
+                       "1 or more");
     for (SettingsWarning const &warning : checkWarnings(settings))
         request.warnings.push_back(warningText(warning, settings));
     return request;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CatalogueFile.h"
+#include "PlanetZones.h"
 #include "Recipe.h"
 #include "Settings.h"
 
@@ -26,6 +27,7 @@ struct Request {
     Action action = Generate;
     EnteredSettings entered; // as given: the total mass in its unit
     Settings settings;       // the run's, entered.forRun()
+    std::optional<PlanetZones> zones; // of settings, worked out once by the check
     std::optional<std::uint32_t> seed;
     std::string outputPath;     // empty: standard output
     std::string previewPath;    // empty: no picture

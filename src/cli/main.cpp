@@ -86,7 +86,7 @@ private:
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    QImage const image = BeltPlot::picture(BeltPreview(generator.bodies(), request.settings),
+    QImage const image = BeltPlot::picture(BeltPreview(generator),
                                            QString::fromStdString(request.settings.beltCenter),
                                            seed, QLocale(QLocale::English));
     QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));
@@ -139,7 +139,7 @@ int generateBelt(Request const &request)
         !(request.writeCatalogue && (toStandardOutput ? Console::isConsole(stdout)
                                                       : Console::showsOutput(request.outputPath)));
 
-    Generator generator(request.settings, seed);
+    Generator generator(request.settings, request.zones, seed);
     std::atomic<int> phase{Generating};
     std::atomic<int> progress{0};
     bool completed = false;

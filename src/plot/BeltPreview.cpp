@@ -125,11 +125,11 @@ BeltPreview::Position BeltPreview::positionAtEpoch(Orbit const &orbit)
             inPlaneX * p.z + inPlaneY * q.z};
 }
 
-std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const &settings)
+std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const &settings,
+                                                                 PlanetZones const &zones)
 {
     if (!settings.planet)
         return std::nullopt;
-    PlanetZones const zones(settings);
     PlanetMarks marks;
     marks.orbitRadius = zones.planetAxis;
     auto const at = [&](double degrees) {
@@ -241,10 +241,9 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
 {
 }
 
-BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
-                         Settings const &settings, std::size_t markerLimit, int gridSize)
-    : BeltPreview(belt, std::min<std::size_t>(belt.size(), sampleLimit), planetMarks(settings),
-                  markerLimit, gridSize)
+BeltPreview::BeltPreview(Generator const &generator, std::size_t markerLimit, int gridSize)
+    : BeltPreview(generator.bodies(), std::min<std::size_t>(generator.bodies().size(), sampleLimit),
+                  planetMarks(generator.belt(), generator.planetZones()), markerLimit, gridSize)
 {
 }
 
@@ -369,7 +368,7 @@ std::optional<BeltPreview> BeltPreview::ofBelt(Settings const &settings, std::ui
     generator.generate(progress, stop);
     if (stop && stop->load())
         return std::nullopt;
-    BeltPreview preview(generator.bodies(), settings);
+    BeltPreview preview(generator);
     preview.beltBodies =
         std::max<std::size_t>(preview.bodies, std::min(settings.number, Generator::numberCap));
     return preview;

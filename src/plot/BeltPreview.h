@@ -3,6 +3,7 @@
 
 #include "BaseAsteroid.h"
 #include "Orbit.h"
+#include "PlanetZones.h"
 #include "Settings.h"
 
 #include <array>
@@ -22,6 +23,8 @@
 // count of bodies against their radius on logarithmic axes. With a planet, its
 // orbit, place and Lagrange points L4 and L5 in the view from above and its
 // resonances along the semi-major axes.
+class Generator;
+
 class BeltPreview {
 public:
     enum Panel { TopView, EdgeOn, AxisEccentricity, AxisInclination };
@@ -109,7 +112,8 @@ public:
         std::vector<ResonanceMark> resonances; // in the order of their centres
     };
     // Nothing without a planet.
-    static std::optional<PlanetMarks> planetMarks(Settings const &settings);
+    static std::optional<PlanetMarks> planetMarks(Settings const &settings,
+                                                  PlanetZones const &zones);
 
     // Belts up to this size are drawn body by body.
     static constexpr std::size_t defaultMarkerLimit = 5000;
@@ -124,11 +128,11 @@ public:
 
     explicit BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                          std::size_t markerLimit = defaultMarkerLimit, int gridSize = 320);
-    // The belt and the planet of its settings, whose orbit the views of space
-    // hold as well; a belt of more than sampleLimit bodies by its first ones.
-    BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
-                Settings const &settings, std::size_t markerLimit = defaultMarkerLimit,
-                int gridSize = 320);
+    // The generator's belt and the planet of its settings, whose orbit the
+    // views of space hold as well; a belt of more than sampleLimit bodies by
+    // its first ones.
+    explicit BeltPreview(Generator const &generator, std::size_t markerLimit = defaultMarkerLimit,
+                         int gridSize = 320);
 
     // Generates the belt as a run with this seed would and reduces it to its
     // preview; nothing when stop was set before the belt was complete.

@@ -76,7 +76,8 @@ void checkLooks(std::vector<SettingsProblem> &problems, Settings const &s)
 
 // The planet's parts once its numbers are finite; positive ones are judged
 // with the table's rows.
-void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
+void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s,
+                 PlanetZones const &zones)
 {
     double const central = centralMassOf(s);
     double const planetMass = planetMassInSolarMasses(s);
@@ -95,7 +96,6 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s)
     // Bodies that fall in a zone are drawn again, so each population needs
     // room outside the zones: a family beside the cleared orbit, a background
     // population between the gaps.
-    PlanetZones const zones(s);
     for (std::size_t i = 0; i < s.populations.size(); ++i) {
         Population const &population = s.populations[i];
         PopulationZone const &zone = zones.populations[i];
@@ -153,6 +153,11 @@ void checkPopulations(std::vector<SettingsProblem> &problems, Settings const &s)
 
 std::vector<SettingsProblem> checkSettings(Settings const &settings)
 {
+    return checkSettings(settings, PlanetZones(settings));
+}
+
+std::vector<SettingsProblem> checkSettings(Settings const &settings, PlanetZones const &zones)
+{
     std::vector<SettingsProblem> problems;
     checkName(problems, "name", settings.beltName);
     if (blank(settings.beltCenter))
@@ -205,14 +210,13 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings)
     }
 
     if (settings.planet)
-        checkPlanet(problems, settings);
+        checkPlanet(problems, settings, zones);
     checkLooks(problems, settings);
 
     // The period and the mass grow with the semi-major axis and the radius, so
     // the largest ones decide. A body's density is far below 1 Earth mass per
     // cubic kilometre, so a finite mass at density 1 is finite at any.
     bool const massGiven = std::isfinite(settings.totalMass) && settings.totalMass > 0;
-    PlanetZones const zones(settings);
     for (std::size_t i = 0; i < settings.populations.size(); ++i) {
         Population const &p = settings.populations[i];
         if (settings.barycenter && massGiven &&

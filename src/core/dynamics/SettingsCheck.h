@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlanetZones.h"
 #include "Settings.h"
 #include "SettingsProblem.h"
 
@@ -14,6 +15,8 @@
 // would get an infinite period or mass come last, once every value is finite;
 // they are judged by the largest values the bounds allow.
 std::vector<SettingsProblem> checkSettings(Settings const &settings);
+// The same with the planet's zones of settings, worked out once for the run.
+std::vector<SettingsProblem> checkSettings(Settings const &settings, PlanetZones const &zones);
 
 // The warnings of a record, in form order; empty when the bounds are in order
 // and every orbit is closed.

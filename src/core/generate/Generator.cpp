@@ -34,6 +34,15 @@ Settings withPopulation(Settings settings)
     return settings;
 }
 
+// Zones worked out for the record before a population was added to it do
+// not fit it.
+PlanetZones zonesFor(Settings const &settings, std::optional<PlanetZones> zones)
+{
+    if (zones && zones->populations.size() == settings.populations.size())
+        return std::move(*zones);
+    return PlanetZones(settings);
+}
+
 } // namespace
 
 class Generator::PopulationWalk {
@@ -57,8 +66,13 @@ private:
 };
 
 Generator::Generator(Settings settings, unsigned int seed)
+    : Generator(std::move(settings), std::nullopt, seed)
+{
+}
+
+Generator::Generator(Settings settings, std::optional<PlanetZones> checked, unsigned int seed)
     : settings(withPopulation(std::move(settings)))
-    , zones(this->settings)
+    , zones(zonesFor(this->settings, std::move(checked)))
     , plans(plansOf(this->settings, zones))
     , counts(populationCounts(this->settings.number, this->settings.populations))
     , sampler(seed)

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // One run's generator: draws a belt from its settings and one engine. The
@@ -23,6 +24,9 @@ public:
     // The engine starts from seed; RandomSource::drawSeed() gives one from the
     // operating system.
     Generator(Settings settings, unsigned int seed);
+    // With the planet's zones of settings, worked out once for the run by
+    // whoever checked them.
+    Generator(Settings settings, std::optional<PlanetZones> zones, unsigned int seed);
     Generator(Generator const &) = delete;
     Generator &operator=(Generator const &) = delete;
 
@@ -34,6 +38,7 @@ public:
 
     std::vector<std::unique_ptr<BaseAsteroid>> const &bodies() const { return asteroids; }
     Settings const &belt() const { return settings; }
+    PlanetZones const &planetZones() const { return zones; }
 
     // The most bodies a belt may have: a larger number is cut to it. The
     // front ends accept far fewer (FieldLimits::largestEnteredNumber).
