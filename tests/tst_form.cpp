@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_columns")),
                  (QStringList{"verticalLayout_belt", "groupBox_planet"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout_belt")),
-                 (QStringList{"formLayout", "groupBox_distributions"}));
+                 (QStringList{"formLayout", "groupBox_distributions", "groupBox_looks"}));
     }
 
     void numberFields_data()

@@ -1003,6 +1003,10 @@
         <source>YORP-clustered</source>
         <translation>Nach YORP gehäuft</translation>
     </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aussehen</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>
