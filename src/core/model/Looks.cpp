@@ -4,15 +4,6 @@
 #include "FieldLimits.h"
 
 #include <cmath>
-#include <tuple>
-
-bool operator==(Looks const &a, Looks const &b)
-{
-    auto const fields = [](Looks const &l) {
-        return std::tie(l.composition, l.shapes, l.spins, l.spinAxes, l.meshes, l.textures);
-    };
-    return fields(a) == fields(b);
-}
 
 namespace {
 

@@ -43,12 +43,6 @@ struct Looks {
     }
 };
 
-bool operator==(Looks const &a, Looks const &b);
-inline bool operator!=(Looks const &a, Looks const &b)
-{
-    return !(a == b);
-}
-
 // A surface class: its geometric albedo's log-normal distribution, its
 // colour and its bulk density. Sources in Looks.cpp.
 struct SurfaceClass {

@@ -7,21 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <tuple>
-
-bool operator==(Population const &a, Population const &b)
-{
-    auto const fields = [](Population const &p) {
-        return std::tie(p.name, p.share, p.kind, p.innerRadius, p.outerRadius, p.maxRadius,
-                        p.minRadius, p.maxEccentricity, p.minEccentricity, p.maxInclination,
-                        p.radiusDistribution, p.radiusSlope, p.eccentricityDistribution,
-                        p.eccentricityMode, p.inclinationDistribution, p.inclinationMode,
-                        p.semiMajorAxisDistribution, p.surfaceDensitySlope,
-                        p.meanAnomalyDistribution, p.trojanL4Share, p.librationAmplitude,
-                        p.familyResonance, p.looks);
-    };
-    return fields(a) == fields(b);
-}
 
 std::vector<PopulationKind> const &populationKinds()
 {

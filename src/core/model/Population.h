@@ -55,13 +55,6 @@ struct Population {
     Looks looks;
 };
 
-// Every field alike.
-bool operator==(Population const &a, Population const &b);
-inline bool operator!=(Population const &a, Population const &b)
-{
-    return !(a == b);
-}
-
 // What a kind is, as every part of the program knows it. A new kind is a row
 // here, its draw in generate/PopulationDraws and its word in the translations.
 struct PopulationKind {
