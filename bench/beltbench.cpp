@@ -63,6 +63,11 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
         settings = std::get<Recipe>(exampleRecipe(*findExample("main-belt"))).forRun();
         settings.number = number;
     }
+    // The example carries looks: without them for the main-belt row, every
+    // one of them for the looks row.
+    if (writer == "main-belt")
+        for (Population &population : settings.populations)
+            population.looks = Looks{};
     if (writer == "main-belt-looks") {
         Looks &looks = settings.populations[0].looks;
         looks.composition = Looks::Composition::MainBelt;
