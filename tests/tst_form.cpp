@@ -32,7 +32,6 @@ private slots:
                                (qobject_cast<QLineEdit *>(field) &&
                                 !qobject_cast<QAbstractSpinBox *>(field->parentWidget()) &&
                                 !qobject_cast<QComboBox *>(field->parentWidget()));
-            // The Trojans' and the family's shares are hidden: populations now.
             if (input && !field->isHidden() && field->toolTip().isEmpty())
                 silent << field->objectName();
         }
@@ -93,7 +92,9 @@ private slots:
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout")),
                  (QStringList{"horizontalLayout_columns", "pushButton_generate"}));
         QCOMPARE(names(w<QHBoxLayout>("horizontalLayout_columns")),
-                 (QStringList{"verticalLayout_belt", "groupBox_planet"}));
+                 (QStringList{"verticalLayout_belt", "verticalLayout_populations"}));
+        QCOMPARE(names(w<QVBoxLayout>("verticalLayout_populations")),
+                 (QStringList{"groupBox_populations", "groupBox_planet"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout_belt")),
                  (QStringList{"formLayout", "groupBox_distributions", "groupBox_looks"}));
     }
@@ -228,6 +229,9 @@ private slots:
             "doubleSpinBox_totalMass",
             "radioButton_solarMass",
             "radioButton_earthMass",
+            "tableView_populations",
+            "comboBox_populationKind",
+            "checkBox_planet",
             "pushButton_generate",
         };
         QStringList chain;

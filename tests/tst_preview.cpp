@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -317,6 +318,75 @@ private slots:
     // writes first, whichever way the belt is generated; the picture says
     // how large the belt is. The views of space fit it rather than a round
     // range twice its size.
+    // Two populations apart along the semi-major axes: each body is shown as
+    // its own population's, the histogram and the sizes count each apart, and
+    // the picture has both colours; one population keeps its single colour.
+    void populationsKeepTheirColours_data()
+    {
+        QTest::addColumn<std::uint32_t>("number");
+        QTest::addColumn<bool>("split");
+        QTest::newRow("markers") << 600u << true;
+        QTest::newRow("densities") << 8000u << true;
+        QTest::newRow("one population") << 600u << false;
+    }
+    void populationsKeepTheirColours()
+    {
+        QFETCH(std::uint32_t, number);
+        QFETCH(bool, split);
+        Settings settings = exampleSettings("main-belt");
+        settings.planet = false;
+        settings.number = number;
+        Population &inner = settings.populations.front();
+        inner.name = "Inner";
+        inner.innerRadius = 2;
+        inner.outerRadius = 2.5;
+        if (split) {
+            inner.share = 70;
+            Population outer = inner;
+            outer.name = "Outer";
+            outer.share = 30;
+            outer.innerRadius = 3;
+            outer.outerRadius = 3.5;
+            settings.populations.push_back(outer);
+        }
+        auto const preview = BeltPreview::ofBelt(settings, 21);
+        QVERIFY(preview);
+        std::vector<std::uint32_t> const counts = populationCounts(number, settings.populations);
+        QCOMPARE(preview->populations().size(), counts.size());
+        QCOMPARE(preview->populations().back(), split ? std::string("Outer") : std::string("Inner"));
+
+        std::vector<std::uint32_t> seen(counts.size(), 0);
+        for (BeltPreview::Point const &point : preview->panel(BeltPreview::AxisEccentricity).points) {
+            QVERIFY(point.population < counts.size());
+            ++seen[point.population];
+            QVERIFY2(point.population == 0 ? point.x <= 2.5 : point.x >= 3, qPrintable(
+                QString("a = %1 in population %2").arg(point.x).arg(point.population)));
+        }
+        QCOMPARE(seen, counts);
+        BeltPreview::Histogram const &histogram = preview->axisHistogram();
+        BeltPreview::Cumulative const &sizes = preview->sizeDistribution();
+        QCOMPARE(histogram.populations.size(), split ? 2 * std::size_t(BeltPreview::histogramBins) : 0);
+        QCOMPARE(sizes.populationSteps.size(), split ? std::size_t(2) : 0);
+        for (std::size_t p = 0; p < sizes.populationSteps.size(); ++p) {
+            auto const bins = histogram.populations.begin() + std::ptrdiff_t(p) * BeltPreview::histogramBins;
+            QCOMPARE(std::accumulate(bins, bins + BeltPreview::histogramBins, 0u), counts[p]);
+            QVERIFY(near(sizes.populationSteps[p].back().y, std::log10(double(counts[p]))));
+        }
+
+        // The bars are drawn in the flat colours: count their pixels.
+        QImage const image = BeltPlot::image(*preview, QSize(700, 700), "Sol");
+        std::array<int, 2> pixels{};
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                for (std::size_t p = 0; p < pixels.size(); ++p)
+                    pixels[p] += image.pixel(x, y) == BeltPlot::populationColour(p).rgb();
+            }
+        }
+        QVERIFY2(pixels[0] > 200 && (pixels[1] > 100) == split,
+                 qPrintable(QString("%1, %2").arg(pixels[0]).arg(pixels[1])));
+        QCOMPARE(BeltPlot::populationColour(0), BeltPlot::singleColour);
+    }
+
     void largeBeltIsShownBySample()
     {
         Settings settings = exampleSettings("main-belt");

@@ -736,10 +736,6 @@
         <translation>Anteil der Körper in den Trojanerwolken um L4 und L5, 60° vor und hinter dem Planeten auf seiner Bahn</translation>
     </message>
     <message>
-        <source>of them at L4</source>
-        <translation>davon bei L4</translation>
-    </message>
-    <message>
         <source>Share of the Trojans at L4, ahead of the planet; the rest are at L5, behind it</source>
         <translation>Anteil der Trojaner bei L4, vor dem Planeten; die übrigen sind bei L5, hinter ihm</translation>
     </message>
@@ -798,10 +794,6 @@
     <message>
         <source>Share of the bodies held in one of the planet&apos;s resonances, as the Hildas are in Jupiter&apos;s 3:2</source>
         <translation>Anteil der Körper, die in einer Resonanz des Planeten gehalten werden, wie die Hildas in Jupiters 3:2</translation>
-    </message>
-    <message>
-        <source>in resonance</source>
-        <translation>in Resonanz</translation>
     </message>
     <message>
         <source>The resonance p:q that holds the family, such as 3:2; it lies on the side of the planet where the belt lies</source>
@@ -1095,6 +1087,10 @@
         <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; je oranger, desto mehr davon sind Doppelobjekte.</translation>
     </message>
     <message>
+        <source>Too many bodies to mark one by one: the deeper the colour, the more bodies there; its hue mixes those of the populations there.</source>
+        <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; ihr Farbton mischt die der Populationen dort.</translation>
+    </message>
+    <message>
         <source>Sizes</source>
         <translation>Grössen</translation>
     </message>
@@ -1172,6 +1168,69 @@
     <message>
         <source>Seed %1</source>
         <translation>Startwert %1</translation>
+    </message>
+</context>
+<context>
+    <name>PopulationList</name>
+    <message>
+        <source>The shares of the populations together: they add up to 100 %</source>
+        <translation>Die Anteile der Populationen zusammen: Sie ergeben 100 %</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Populations</source>
+        <translation>Populationen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add a background population after the selected one, with its bounds and distributions and no share</source>
+        <translation>Eine Hintergrundpopulation nach der ausgewählten hinzufügen, mit deren Grenzen und Verteilungen und ohne Anteil</translation>
+    </message>
+    <message>
+        <source>Add a copy of the selected population after it, with no share</source>
+        <translation>Eine Kopie der ausgewählten Population nach ihr hinzufügen, ohne Anteil</translation>
+    </message>
+    <message>
+        <source>Remove the selected population</source>
+        <translation>Die ausgewählte Population entfernen</translation>
+    </message>
+    <message>
+        <source>How the selected population&apos;s bodies are placed: between its radii (background), around the planet&apos;s L4 and L5 (Trojans) or in one of the planet&apos;s resonances (resonant family); the last two need the planet</source>
+        <translation>Wie die Objekte der ausgewählten Population liegen: zwischen ihren Radien (Hintergrund), um L4 und L5 des Planeten (Trojaner) oder in einer Resonanz des Planeten (Resonanzfamilie); die letzten beiden brauchen den Planeten</translation>
+    </message>
+    <message>
+        <source>Move the selected population up: the bodies are numbered in the order of the list</source>
+        <translation>Die ausgewählte Population nach oben schieben: Die Objekte werden in der Reihenfolge der Liste nummeriert</translation>
+    </message>
+    <message>
+        <source>Move the selected population down</source>
+        <translation>Die ausgewählte Population nach unten schieben</translation>
+    </message>
+    <message>
+        <source>The belt&apos;s populations, up to 16. Double-click a name or a share to change it; the fields of the form show the selected population.</source>
+        <translation>Die Populationen des Gürtels, bis zu 16. Doppelklicken Sie auf einen Namen oder einen Anteil, um ihn zu ändern; die Felder des Formulars zeigen die ausgewählte Population.</translation>
     </message>
 </context>
 <context>

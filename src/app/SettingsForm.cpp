@@ -2,6 +2,7 @@
 #include "SettingsForm.h"
 
 #include "DecimalField.h"
+#include "PopulationList.h"
 #include "SettingsTable.h"
 #include "WindowMessages.h"
 #include "ui_MainWindow.h"
@@ -62,12 +63,71 @@ SettingRow const &rowOf(std::string_view key)
     return *findSetting(key);
 }
 
+// The value of a row's field into entered, for population index where the
+// row is a population's; shown is null for the mass unit.
+void readField(SettingRow const &row, QWidget *shown, EnteredSettings &entered, int index)
+{
+    std::size_t const at = std::size_t(index);
+    if (!shown)
+        return;
+    switch (row.kind) {
+    case SettingRow::Number:
+        row.number(entered, at) = static_cast<QDoubleSpinBox *>(shown)->value();
+        break;
+    case SettingRow::WholeNumber:
+        row.whole(entered, at) = static_cast<std::uint32_t>(static_cast<QSpinBox *>(shown)->value());
+        break;
+    case SettingRow::Text:
+        row.text(entered, at) = static_cast<QLineEdit *>(shown)->text().toStdString();
+        break;
+    case SettingRow::Choice: {
+        // Each item carries its enumerator; an item without one is the first word.
+        QVariant const data = static_cast<QComboBox *>(shown)->currentData();
+        row.setChoice(entered, data.isValid() ? data.toInt() : row.words.front().value, at);
+        break;
+    }
+    case SettingRow::Flag:
+        row.flag(entered, at) = static_cast<QCheckBox *>(shown)->isChecked();
+        break;
+    }
+}
+
+// The reverse: the field shows the value in entered.
+void showField(SettingRow const &row, QWidget *shown, EnteredSettings &entered, int index)
+{
+    std::size_t const at = std::size_t(index);
+    if (!shown)
+        return;
+    switch (row.kind) {
+    case SettingRow::Number:
+        static_cast<QDoubleSpinBox *>(shown)->setValue(row.number(entered, at));
+        break;
+    case SettingRow::WholeNumber:
+        static_cast<QSpinBox *>(shown)->setValue(static_cast<int>(
+            std::min<std::uint32_t>(row.whole(entered, at), std::numeric_limits<int>::max())));
+        break;
+    case SettingRow::Text:
+        static_cast<QLineEdit *>(shown)->setText(QString::fromStdString(row.text(entered, at)));
+        break;
+    case SettingRow::Choice: {
+        auto *box = static_cast<QComboBox *>(shown);
+        box->setCurrentIndex(box->findData(row.choice(entered, at)));
+        break;
+    }
+    case SettingRow::Flag:
+        static_cast<QCheckBox *>(shown)->setChecked(row.flag(entered, at));
+        break;
+    }
+}
+
 } // namespace
 
 SettingsForm::SettingsForm(Ui_MainWindow &designerForm, QObject *parent)
     : QObject(parent)
     , ui(&designerForm)
+    , list(new PopulationList(designerForm.centralwidget))
 {
+    list->placeIn(ui->horizontalLayout_columns, ui->groupBox_planet);
     bindRows();
 
     connect(ui->radioButton_earthMass, &QRadioButton::toggled, this, &SettingsForm::toggleMassUnit);
@@ -78,19 +138,12 @@ SettingsForm::SettingsForm(Ui_MainWindow &designerForm, QObject *parent)
     ui->pushButton_resetEpoch->setIconSize(QSize(15, 15));
     connect(ui->pushButton_resetEpoch, &QPushButton::clicked, this, &SettingsForm::resetEpoch);
 
-    // The Trojans and the family are populations of their own now; until the
-    // window lists the populations, their share fields have nothing to show.
-    for (QString const &name : {QStringLiteral("trojanShare"), QStringLiteral("familyShare")}) {
-        for (QString const &prefix : {QStringLiteral("label_"), QStringLiteral("doubleSpinBox_")}) {
-            if (auto *old = ui->centralwidget->findChild<QWidget *>(prefix + name))
-                old->hide();
-        }
-    }
-
     followChanges();
     connect(this, &SettingsForm::changed, this, &SettingsForm::markWarnings);
     connect(this, &SettingsForm::changed, this, &SettingsForm::enableFields);
-    enableFields();
+    connect(list, &PopulationList::selected, this, &SettingsForm::showPopulation);
+    connect(&list->model(), &PopulationModel::edited, this, &SettingsForm::changed);
+    showPopulation(list->current());
     fitTotalMassField();
 }
 
@@ -109,6 +162,8 @@ void SettingsForm::bindRows()
         QWidget *const shown = widget(row);
         if (!shown)
             continue;
+        if (row.level == SettingRow::OfPopulation)
+            populationFields.insert(shown, &row);
         if (row.kind == SettingRow::Number) {
             auto *box = static_cast<QDoubleSpinBox *>(shown);
             box->setDecimals(row.range.decimals);
@@ -148,36 +203,13 @@ void SettingsForm::nameRows()
 EnteredSettings SettingsForm::entered() const
 {
     EnteredSettings entered;
-    // The fields show the first population; the others stay as loaded.
-    entered.settings.populations = populations;
+    // The list holds every population, the edits of its fields too.
+    entered.settings.populations = list->model().populations();
     entered.massUnit =
         ui->radioButton_earthMass->isChecked() ? Settings::EarthMasses : Settings::SolarMasses;
     for (SettingRow const &row : settingsTable()) {
-        QWidget *const shown = widget(row);
-        if (!shown && row.kind != SettingRow::Choice)
-            continue;
-        switch (row.kind) {
-        case SettingRow::Number:
-            row.number(entered) = static_cast<QDoubleSpinBox *>(shown)->value();
-            break;
-        case SettingRow::WholeNumber:
-            row.whole(entered) =
-                static_cast<std::uint32_t>(static_cast<QSpinBox *>(shown)->value());
-            break;
-        case SettingRow::Text:
-            row.text(entered) = static_cast<QLineEdit *>(shown)->text().toStdString();
-            break;
-        case SettingRow::Choice:
-            // Each item carries its enumerator; an item without one is the first word.
-            if (shown) {
-                QVariant const data = static_cast<QComboBox *>(shown)->currentData();
-                row.setChoice(entered, data.isValid() ? data.toInt() : row.words.front().value);
-            }
-            break;
-        case SettingRow::Flag:
-            row.flag(entered) = static_cast<QCheckBox *>(shown)->isChecked();
-            break;
-        }
+        if (row.level == SettingRow::OfBelt)
+            readField(row, widget(row), entered, 0);
     }
     return entered;
 }
@@ -189,37 +221,29 @@ Settings SettingsForm::settings() const
 
 void SettingsForm::load(Settings const &s)
 {
-    // The planet's mass comes in its own unit: no conversion when the unit follows.
-    QScopedValueRollback<bool> keepPlanetMass(loading, true);
-    ui->radioButton_solarMass->setChecked(true);
-    EnteredSettings entered{s, Settings::SolarMasses};
-    populations = s.populations;
-    if (populations.empty())
-        populations.emplace_back();
-    for (SettingRow const &row : settingsTable()) {
-        QWidget *const shown = widget(row);
-        if (!shown && row.kind != SettingRow::Choice)
-            continue;
-        switch (row.kind) {
-        case SettingRow::Number:
-            static_cast<QDoubleSpinBox *>(shown)->setValue(row.number(entered));
-            break;
-        case SettingRow::WholeNumber:
-            static_cast<QSpinBox *>(shown)->setValue(static_cast<int>(
-                std::min<std::uint32_t>(row.whole(entered), std::numeric_limits<int>::max())));
-            break;
-        case SettingRow::Text:
-            static_cast<QLineEdit *>(shown)->setText(QString::fromStdString(row.text(entered)));
-            break;
-        case SettingRow::Choice:
-            if (auto *box = static_cast<QComboBox *>(shown))
-                box->setCurrentIndex(box->findData(row.choice(entered)));
-            break;
-        case SettingRow::Flag:
-            static_cast<QCheckBox *>(shown)->setChecked(row.flag(entered));
-            break;
+    {
+        // The planet's mass comes in its own unit: no conversion when the unit follows.
+        QScopedValueRollback<bool> keepPlanetMass(loading, true);
+        ui->radioButton_solarMass->setChecked(true);
+        EnteredSettings entered{s, Settings::SolarMasses};
+        for (SettingRow const &row : settingsTable()) {
+            if (row.level == SettingRow::OfBelt)
+                showField(row, widget(row), entered, 0);
+        }
+        list->model().reset(s.populations);
+        // The fields hold what they show, the values of every population as
+        // they round them; the first is shown, as the list selects it.
+        for (int p = list->model().rowCount() - 1; p >= 0; --p) {
+            showPopulation(p);
+            EnteredSettings place;
+            place.settings.populations = list->model().populations();
+            for (auto shown = populationFields.cbegin(); shown != populationFields.cend(); ++shown)
+                readField(*shown.value(), static_cast<QWidget *>(shown.key()), place, p);
+            list->model().replace(p, place.settings.populations[std::size_t(p)]);
         }
     }
+    // Fields that show another population tell of no change by themselves.
+    emit changed();
 }
 
 Recipe SettingsForm::recipe(std::uint32_t seed) const
@@ -228,6 +252,7 @@ Recipe SettingsForm::recipe(std::uint32_t seed) const
     return Recipe{shown.settings, shown.massUnit, seed};
 }
 
+// With the first population shown, as a load leaves it.
 QStringList SettingsForm::load(Recipe const &recipe)
 {
     load(recipe.settings);
@@ -236,12 +261,23 @@ QStringList SettingsForm::load(Recipe const &recipe)
         ui->doubleSpinBox_totalMass->setValue(recipe.settings.totalMass);
     }
     EnteredSettings given{recipe.settings, recipe.massUnit};
+    EnteredSettings held = entered();
     QStringList rounded;
     for (SettingRow const &row : settingsTable()) {
-        if (row.kind == SettingRow::Number && widget(row)) {
-            auto *shown = static_cast<DecimalField *>(widget(row));
-            if (shown->value() != row.number(given))
-                rounded << labelOf(shown);
+        if (row.kind != SettingRow::Number || !widget(row))
+            continue;
+        auto *shown = static_cast<DecimalField *>(widget(row));
+        std::size_t const populations =
+            row.level == SettingRow::OfBelt ? 1 : given.settings.populations.size();
+        for (std::size_t p = 0; p < populations; ++p) {
+            if (row.number(held, p) == row.number(given, p))
+                continue;
+            // Of several populations, the one whose field it is.
+            rounded << (populations > 1 ? QStringLiteral("%1 (%2)").arg(
+                                              labelOf(shown),
+                                              QString::fromStdString(
+                                                  given.settings.populations[p].name))
+                                        : labelOf(shown));
         }
     }
     return rounded;
@@ -291,6 +327,7 @@ void SettingsForm::retranslate(QLocale const &newNumbers)
 {
     nameRows();
     numbers = newNumbers;
+    list->retranslate(numbers);
     for (QAbstractSpinBox *box : ui->centralwidget->findChildren<QAbstractSpinBox *>())
         box->setLocale(numbers);
     markWarnings();
@@ -328,19 +365,48 @@ void SettingsForm::switchPlanetMassUnit()
 void SettingsForm::followChanges()
 {
     QWidget *form = ui->centralwidget;
+    auto const follow = [this](QObject *field) { return [this, field] { fieldEdited(field); }; };
     for (auto *box : form->findChildren<QSpinBox *>())
-        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &SettingsForm::changed);
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, follow(box));
     for (auto *box : form->findChildren<QDoubleSpinBox *>())
-        connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
-                &SettingsForm::changed);
+        connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this, follow(box));
     for (auto *box : form->findChildren<QComboBox *>())
-        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &SettingsForm::changed);
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, follow(box));
     // Only the text fields: the spin boxes' own line edits announce through
     // their values.
     for (auto *edit : form->findChildren<QLineEdit *>(QRegularExpression("^lineEdit_")))
-        connect(edit, &QLineEdit::textChanged, this, &SettingsForm::changed);
+        connect(edit, &QLineEdit::textChanged, this, follow(edit));
     for (auto *button : form->findChildren<QAbstractButton *>())
-        connect(button, &QAbstractButton::toggled, this, &SettingsForm::changed);
+        connect(button, &QAbstractButton::toggled, this, follow(button));
+}
+
+void SettingsForm::fieldEdited(QObject *field)
+{
+    // Showing another population changes nothing.
+    if (showing)
+        return;
+    if (SettingRow const *row = populationFields.value(field)) {
+        EnteredSettings place;
+        place.settings.populations = list->model().populations();
+        readField(*row, static_cast<QWidget *>(field), place, shownPopulation);
+        list->model().replace(shownPopulation,
+                              place.settings.populations[std::size_t(shownPopulation)]);
+    }
+    emit changed();
+}
+
+void SettingsForm::showPopulation(int index)
+{
+    shownPopulation = index;
+    {
+        QScopedValueRollback<bool> quiet(showing, true);
+        EnteredSettings place;
+        place.settings.populations = list->model().populations();
+        for (auto shown = populationFields.cbegin(); shown != populationFields.cend(); ++shown)
+            showField(*shown.value(), static_cast<QWidget *>(shown.key()), place, index);
+    }
+    enableFields();
+    markWarnings();
 }
 
 // A field whose setting counts only under another one is enabled by it, and
@@ -351,7 +417,7 @@ void SettingsForm::enableFields()
     for (SettingRow const &row : settingsTable()) {
         if (!row.enabled && row.level == SettingRow::OfBelt)
             continue;
-        bool const enabled = row.isEnabled(now);
+        bool const enabled = row.isEnabled(now, std::size_t(shownPopulation));
         if (QWidget *shown = widget(row))
             shown->setEnabled(enabled);
         QString const label = QLatin1String("label_") +
@@ -367,8 +433,8 @@ void SettingsForm::markWarnings()
     QMap<DecimalField *, QStringList> notes;
     Settings const now = settings();
     for (SettingsWarning const &warning : checkWarnings(now)) {
-        // The fields show the first population.
-        if (warning.population > 0)
+        // The fields show one population.
+        if (warning.population != shownPopulation)
             continue;
         QString const text = WindowMessages::warning(warning, numbers, now);
         notes[field(warning.setting)] << text;

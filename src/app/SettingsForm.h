@@ -6,6 +6,7 @@
 #include "SettingsCheck.h"
 #include "SettingsTable.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QObject>
 #include <QStringList>
@@ -13,12 +14,14 @@
 #include <memory>
 
 class DecimalField;
+class PopulationList;
 class Ui_MainWindow;
 
 // The settings form on the window: binds the designer form's fields to the
 // settings table's rows (ranges, decimals, suffixes, choices, tooltips and
-// enabling) and maps them to and from a Settings record. It marks odd bounds
-// as they are typed and tells of every change.
+// enabling) and maps them to and from a Settings record. The fields of a
+// population show the one selected in the list of populations. It marks odd
+// bounds as they are typed and tells of every change.
 class SettingsForm : public QObject {
     Q_OBJECT
 
@@ -61,6 +64,10 @@ private:
     void followChanges();
     void markWarnings();
     void enableFields();
+    // The fields of a population show that of index.
+    void showPopulation(int index);
+    // A field was edited: a population's goes to the list's population.
+    void fieldEdited(QObject *field);
     // The form as entered, the total mass in the unit chosen.
     EnteredSettings entered() const;
     // The widget of a setting; null for the mass unit, which is two buttons.
@@ -75,6 +82,10 @@ private:
     // The unit the planet's mass field shows, and whether a load is filling the form.
     Settings::PlanetMassUnit planetMassUnit = Settings::PlanetMassUnit::JupiterMasses;
     bool loading = false;
-    // The populations as loaded: the fields show and edit the first one.
-    std::vector<Population> populations{Population{}};
+    // The populations, in a list beside the form; its fields show and edit
+    // the selected one, which showing fills.
+    PopulationList *list;
+    int shownPopulation = 0;
+    bool showing = false;
+    QHash<QObject *, SettingRow const *> populationFields;
 };

@@ -86,7 +86,13 @@ private:
 // complete.
 int writePreview(Generator const &generator, Request const &request, unsigned int seed)
 {
-    QImage const image = BeltPlot::picture(BeltPreview(generator),
+    // A belt larger than the sample is shown by the sample the window draws:
+    // with several populations, its first bodies would be the first one's.
+    std::optional<BeltPreview> const preview =
+        request.settings.number > BeltPreview::sampleLimit
+            ? BeltPreview::ofBelt(request.settings, seed)
+            : BeltPreview(generator);
+    QImage const image = BeltPlot::picture(*preview,
                                            QString::fromStdString(request.settings.beltCenter),
                                            seed, QLocale(QLocale::English));
     QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));

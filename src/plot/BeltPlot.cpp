@@ -16,6 +16,18 @@
 QColor const BeltPlot::singleColour(31, 105, 180);
 QColor const BeltPlot::binaryColour(230, 97, 1);
 
+QColor BeltPlot::populationColour(std::size_t population)
+{
+    // Apart in hue or depth, and dark enough to read on white as dots; the
+    // first is the single bodies' of a belt of one population.
+    static QColor const palette[] = {
+        {31, 105, 180}, {213, 94, 0},   {0, 150, 90},   {150, 60, 170},
+        {200, 40, 110}, {0, 140, 160},  {140, 90, 40},  {110, 110, 0},
+        {40, 50, 140},  {230, 160, 0},  {100, 170, 230}, {120, 40, 80},
+        {60, 160, 40},  {240, 100, 160}, {0, 90, 70},   {180, 120, 200}};
+    return palette[population % (sizeof palette / sizeof palette[0])];
+}
+
 namespace {
 
 QColor const frameColour(70, 70, 70);
@@ -152,45 +164,64 @@ void drawRing(QPainter &painter, QPointF const &at, double size)
     painter.drawEllipse(at, size * 0.6, size * 0.6);
 }
 
-void ringPen(QPainter &painter, double)
+void ringPen(QPainter &painter, QColor const &colour = BeltPlot::binaryColour)
 {
-    painter.setPen(QPen(BeltPlot::binaryColour, 1));
+    painter.setPen(QPen(colour, 1));
     painter.setBrush(Qt::NoBrush);
 }
 
+// Whether the belt's populations are told apart by their colours; a belt of
+// one keeps single bodies blue and binaries orange.
+bool several(BeltPreview const &preview)
+{
+    return preview.populations().size() > 1;
+}
+
+// A body's colour: its population's, or a single body's.
+QColor dotColour(BeltPreview const &preview, std::size_t population)
+{
+    return several(preview) ? BeltPlot::populationColour(population) : BeltPlot::singleColour;
+}
+
 // Binaries as rings around their places, the single bodies' dots over them:
-// neither kind hides the other.
-void drawMarkers(QPainter &painter, Frame const &frame,
+// neither kind hides the other. Of several populations, each in its colour.
+void drawMarkers(QPainter &painter, Frame const &frame, BeltPreview const &preview,
                  std::vector<BeltPreview::Point> const &points, double size)
 {
     painter.save();
     painter.setClipRect(frame.rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QRectF const room = frame.rect.adjusted(-size, -size, size, size);
-    QVector<QPointF> singles, binaries;
+    std::size_t const populations = preview.populations().size();
+    std::vector<QVector<QPointF>> singles(populations), binaries(populations);
     for (BeltPreview::Point const &point : points) {
         QPointF const at(frame.px(point.x), frame.py(point.y));
-        if (room.contains(at))
-            (point.binary ? binaries : singles).push_back(at);
+        if (room.contains(at) && point.population < populations)
+            (point.binary ? binaries : singles)[point.population].push_back(at);
     }
-    ringPen(painter, size);
-    for (QPointF const &at : binaries)
-        drawRing(painter, at, size);
-    QColor colour = BeltPlot::singleColour;
-    colour.setAlphaF(0.8);
-    painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPoints(singles.constData(), singles.size());
+    for (std::size_t p = 0; p < populations; ++p) {
+        ringPen(painter, several(preview) ? BeltPlot::populationColour(p) : BeltPlot::binaryColour);
+        for (QPointF const &at : binaries[p])
+            drawRing(painter, at, size);
+    }
+    for (std::size_t p = 0; p < populations; ++p) {
+        QColor colour = dotColour(preview, p);
+        colour.setAlphaF(0.8);
+        painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPoints(singles[p].constData(), singles[p].size());
+    }
     painter.restore();
 }
 
 // The bodies per cell of a grid over the axes as they are drawn.
 BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame const &frame,
-                         int size)
+                         int size, std::size_t split)
 {
     BeltPreview::Grid grid;
     grid.size = size;
     grid.singles.assign(std::size_t(size) * std::size_t(size), 0);
     grid.binaries = grid.singles;
+    grid.populations.assign(split * grid.singles.size(), 0);
     double const width = frame.x->high - frame.x->low, height = frame.y->high - frame.y->low;
     for (BeltPreview::Point const &point : points) {
         double const column = (point.x - frame.x->low) / width * size;
@@ -199,12 +230,15 @@ BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame co
             continue;
         std::size_t const cell = std::size_t(row) * std::size_t(size) + std::size_t(column);
         ++(point.binary ? grid.binaries : grid.singles)[cell];
+        if (point.population < split)
+            ++grid.populations[point.population * grid.singles.size() + cell];
     }
     return grid;
 }
 
-// The cells as an image: the hue tells singles from binaries, the depth of
-// the colour the number of bodies (on a logarithmic scale, so that sparse
+// The cells as an image: the hue tells singles from binaries, or with several
+// populations it mixes theirs as they share the cell; the depth of the colour
+// tells the number of bodies (on a logarithmic scale, so that sparse
 // outskirts stay visible next to a dense core).
 QImage densityImage(BeltPreview::Grid const &grid)
 {
@@ -217,6 +251,7 @@ QImage densityImage(BeltPreview::Grid const &grid)
     if (most == 0)
         return image;
     double const scale = 1 / std::log1p(double(most));
+    std::size_t const cells = grid.singles.size();
     for (int row = 0; row < size; ++row) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(size - 1 - row));
         for (int column = 0; column < size; ++column) {
@@ -226,24 +261,66 @@ QImage densityImage(BeltPreview::Grid const &grid)
             double const count = singles + binaries;
             if (count == 0)
                 continue;
-            double const share = binaries / count;
             double const depth = 0.3 + 0.7 * std::log1p(count) * scale;
-            auto mix = [&](int single, int binary) {
-                return int(std::lround((single * (1 - share) + binary * share) * depth));
-            };
             int const alpha = int(std::lround(255 * depth));
-            line[column] =
-                qRgba(mix(BeltPlot::singleColour.red(), BeltPlot::binaryColour.red()),
-                      mix(BeltPlot::singleColour.green(), BeltPlot::binaryColour.green()),
-                      mix(BeltPlot::singleColour.blue(), BeltPlot::binaryColour.blue()), alpha);
+            if (grid.populations.empty()) {
+                double const share = binaries / count;
+                auto mix = [&](int single, int binary) {
+                    return int(std::lround((single * (1 - share) + binary * share) * depth));
+                };
+                line[column] =
+                    qRgba(mix(BeltPlot::singleColour.red(), BeltPlot::binaryColour.red()),
+                          mix(BeltPlot::singleColour.green(), BeltPlot::binaryColour.green()),
+                          mix(BeltPlot::singleColour.blue(), BeltPlot::binaryColour.blue()),
+                          alpha);
+                continue;
+            }
+            double red = 0, green = 0, blue = 0;
+            for (std::size_t p = 0; p * cells < grid.populations.size(); ++p) {
+                double const part = grid.populations[p * cells + cell] / count;
+                QColor const colour = BeltPlot::populationColour(p);
+                red += colour.red() * part;
+                green += colour.green() * part;
+                blue += colour.blue() * part;
+            }
+            line[column] = qRgba(int(std::lround(red * depth)), int(std::lround(green * depth)),
+                                 int(std::lround(blue * depth)), alpha);
         }
     }
     return image;
 }
 
-// Bars of bodies per bin, singles below and binaries stacked on them.
+void drawPopulationBars(QPainter &painter, Frame const &frame,
+                        BeltPreview::Histogram const &histogram)
+{
+    painter.save();
+    painter.setClipRect(frame.rect);
+    painter.setPen(Qt::NoPen);
+    std::size_t const bins = histogram.singles.size();
+    double const width = (histogram.x.high - histogram.x.low) / double(bins);
+    for (std::size_t bin = 0; bin < bins; ++bin) {
+        double const left = frame.px(histogram.x.low + double(bin) * width);
+        double const right = frame.px(histogram.x.low + double(bin + 1) * width);
+        double below = 0;
+        for (std::size_t p = 0; p * bins < histogram.populations.size(); ++p) {
+            double const above = below + histogram.populations[p * bins + bin];
+            if (above > below) {
+                painter.setBrush(BeltPlot::populationColour(p));
+                painter.drawRect(QRectF(QPointF(left, frame.py(above)),
+                                        QPointF(right, frame.py(below))));
+            }
+            below = above;
+        }
+    }
+    painter.restore();
+}
+
+// Bars of bodies per bin, singles below and binaries stacked on them; of
+// several populations, each population's bodies stacked in its colour.
 void drawHistogram(QPainter &painter, Frame const &frame, BeltPreview::Histogram const &histogram)
 {
+    if (!histogram.populations.empty())
+        return drawPopulationBars(painter, frame, histogram);
     painter.save();
     painter.setClipRect(frame.rect);
     painter.setPen(Qt::NoPen);
@@ -263,17 +340,27 @@ void drawHistogram(QPainter &painter, Frame const &frame, BeltPreview::Histogram
     painter.restore();
 }
 
-// N(>=R) as a line through its steps.
+// N(>=R) as a line through its steps; of several populations each
+// population's own in its colour.
 void drawCumulative(QPainter &painter, Frame const &frame, BeltPreview::Cumulative const &sizes)
 {
-    QPolygonF line;
-    for (BeltPreview::Point const &step : sizes.steps)
-        line << QPointF(frame.px(step.x), frame.py(step.y));
+    auto const lineOf = [&](std::vector<BeltPreview::Point> const &steps) {
+        QPolygonF line;
+        for (BeltPreview::Point const &step : steps)
+            line << QPointF(frame.px(step.x), frame.py(step.y));
+        return line;
+    };
     painter.save();
     painter.setClipRect(frame.rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(BeltPlot::singleColour, 2));
-    painter.drawPolyline(line);
+    if (sizes.populationSteps.empty()) {
+        painter.setPen(QPen(BeltPlot::singleColour, 2));
+        painter.drawPolyline(lineOf(sizes.steps));
+    }
+    for (std::size_t p = 0; p < sizes.populationSteps.size(); ++p) {
+        painter.setPen(QPen(BeltPlot::populationColour(p), 2));
+        painter.drawPolyline(lineOf(sizes.populationSteps[p]));
+    }
     painter.restore();
 }
 
@@ -449,7 +536,7 @@ void drawLegendMark(QPainter &painter, LegendEntry const &entry, QPointF const &
     double const r = line * 0.3;
     switch (entry.shape) {
     case LegendEntry::Ring:
-        ringPen(painter, r * 1.1);
+        ringPen(painter, entry.colour);
         drawRing(painter, centre, r * 1.1);
         break;
     case LegendEntry::Band:
@@ -504,12 +591,22 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
 {
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
-    std::vector<LegendEntry> entries{
-        {LegendEntry::Dot, BeltPlot::singleColour, BeltPlot::tr("single bodies")},
-        {LegendEntry::Ring, BeltPlot::binaryColour, BeltPlot::tr("binary bodies")},
-        {LegendEntry::Outlined, centreColour,
-         centre.isEmpty() ? BeltPlot::tr("central object")
-                          : BeltPlot::tr("central object (%1)").arg(centre)}};
+    std::vector<LegendEntry> entries;
+    if (several(preview)) {
+        // Each population by its name; the ring alone tells a binary.
+        for (std::size_t p = 0; p < preview.populations().size(); ++p)
+            entries.push_back({LegendEntry::Dot, BeltPlot::populationColour(p),
+                               QString::fromStdString(preview.populations()[p])});
+        // Shaded cells keep no ring.
+        if (!preview.dense())
+            entries.push_back({LegendEntry::Ring, frameColour, BeltPlot::tr("binary bodies")});
+    } else {
+        entries.push_back({LegendEntry::Dot, BeltPlot::singleColour, BeltPlot::tr("single bodies")});
+        entries.push_back({LegendEntry::Ring, BeltPlot::binaryColour, BeltPlot::tr("binary bodies")});
+    }
+    entries.push_back({LegendEntry::Outlined, centreColour,
+                       centre.isEmpty() ? BeltPlot::tr("central object")
+                                        : BeltPlot::tr("central object (%1)").arg(centre)});
     if (preview.planet())
         entries.push_back(
             {LegendEntry::Dot, planetColour, BeltPlot::tr("planet, its orbit and L4, L5")});
@@ -533,8 +630,11 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
                       line * 3);
     int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     QString const text =
-        BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
-                     "more bodies there; the more orange, the more of them binary.");
+        several(preview)
+            ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                           "more bodies there; its hue mixes those of the populations there.")
+            : BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                           "more bodies there; the more orange, the more of them binary.");
     painter.drawText(room, flags, text);
     return painter.boundingRect(room, flags, text).bottom() + line * 0.4;
 }
@@ -644,13 +744,16 @@ void drawBodies(Canvas const &canvas, Frame const &frame, BeltPreview::PanelData
                 bool zoomed)
 {
     if (!canvas.preview.dense()) {
-        drawMarkers(canvas.painter, frame, data.points, canvas.grid.markerSize());
+        drawMarkers(canvas.painter, frame, canvas.preview, data.points, canvas.grid.markerSize());
         return;
     }
     if (!zoomed)
         return drawDensity(canvas.painter, frame.rect, data.grid);
     if (!data.points.empty())
-        return drawDensity(canvas.painter, frame.rect, gridOf(data.points, frame, data.grid.size));
+        return drawDensity(canvas.painter, frame.rect,
+                           gridOf(data.points, frame, data.grid.size,
+                                  several(canvas.preview) ? canvas.preview.populations().size()
+                                                          : 0));
     canvas.painter.save();
     canvas.painter.setClipRect(frame.rect);
     drawDensity(canvas.painter,
@@ -729,11 +832,16 @@ BeltPreview::Histogram histogramWithin(BeltPreview const &preview, BeltPreview::
     int const bins = BeltPreview::histogramBins;
     histogram.singles.assign(bins, 0);
     histogram.binaries.assign(bins, 0);
+    std::size_t const split = several(preview) ? preview.populations().size() : 0;
+    histogram.populations.assign(split * std::size_t(bins), 0);
     double const width = x.high - x.low;
     for (BeltPreview::Point const &point : preview.panel(BeltPreview::AxisEccentricity).points) {
         double const bin = (point.x - x.low) / width * bins;
-        if (bin >= 0 && bin < bins)
-            ++(point.binary ? histogram.binaries : histogram.singles)[std::size_t(bin)];
+        if (!(bin >= 0 && bin < bins))
+            continue;
+        ++(point.binary ? histogram.binaries : histogram.singles)[std::size_t(bin)];
+        if (point.population < split)
+            ++histogram.populations[point.population * std::size_t(bins) + std::size_t(bin)];
     }
     std::uint32_t fullest = 1;
     for (int bin = 0; bin < bins; ++bin)

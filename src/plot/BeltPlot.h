@@ -18,7 +18,8 @@
 class QPainter;
 
 // Draws a belt preview with QPainter: four panels with labelled axes, the
-// central object marked, single and binary bodies in two colours, a histogram
+// central object marked, single and binary bodies in two colours (or each
+// population in its own, binaries ringed, with a legend of names), a histogram
 // of semi-major axes and the cumulative size distribution on logarithmic
 // axes, and a header with the number of bodies. Works on any paint device, a
 // widget as well as an image without a display, always in the font it carries
@@ -31,6 +32,9 @@ class BeltPlot {
 public:
     static QColor const singleColour;
     static QColor const binaryColour;
+    // The colour of a belt's population of this index, of a belt of more
+    // than one: a fixed palette, the same in every picture.
+    static QColor populationColour(std::size_t population);
 
     // Makes the embedded font (DejaVu Sans) known to the application; call it
     // once the application object exists. False when it could not be loaded.

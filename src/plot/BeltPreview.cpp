@@ -94,6 +94,45 @@ int cellOf(double value, BeltPreview::Axis const &axis, int size)
     return std::clamp(static_cast<int>(at), 0, size - 1);
 }
 
+std::vector<std::string> namesOf(Settings const &settings)
+{
+    std::vector<std::string> names;
+    for (Population const &population : settings.populations)
+        names.push_back(population.name);
+    if (names.empty())
+        names.emplace_back();
+    return names;
+}
+
+// The population of each of the first shown bodies: those of each population
+// follow those of the one before.
+std::vector<std::uint8_t> ownersOf(std::vector<std::uint32_t> const &counts, std::size_t shown)
+{
+    std::vector<std::uint8_t> owners;
+    owners.reserve(shown);
+    for (std::size_t p = 0; p < counts.size() && owners.size() < shown; ++p)
+        owners.insert(owners.end(), std::min<std::size_t>(counts[p], shown - owners.size()),
+                      std::uint8_t(p));
+    owners.resize(shown, 0);
+    return owners;
+}
+
+// N(>=R) from radii sorted from the largest down: one step per body down to
+// 100 bodies, then one per 0.005 in the count's logarithm.
+std::vector<BeltPreview::Point> cumulativeSteps(std::vector<double> const &radii)
+{
+    std::vector<BeltPreview::Point> steps;
+    double lastShown = -1;
+    for (std::size_t k = 0; k < radii.size(); ++k) {
+        double const count = std::log10(double(k + 1));
+        if (k < 100 || k + 1 == radii.size() || count - lastShown >= 0.005) {
+            steps.push_back({std::log10(radii[k]), count, false});
+            lastShown = count;
+        }
+    }
+    return steps;
+}
+
 } // namespace
 
 BeltPreview::Position BeltPreview::positionAtEpoch(Orbit const &orbit)
@@ -237,24 +276,33 @@ BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          std::size_t markerLimit, int gridSize)
-    : BeltPreview(belt, belt.size(), std::nullopt, markerLimit, gridSize)
+    : BeltPreview(belt, belt.size(), std::nullopt, {std::string()},
+                  {std::uint32_t(belt.size())}, markerLimit, gridSize)
 {
 }
 
 BeltPreview::BeltPreview(Generator const &generator, std::size_t markerLimit, int gridSize)
     : BeltPreview(generator.bodies(), std::min<std::size_t>(generator.bodies().size(), sampleLimit),
-                  planetMarks(generator.belt(), generator.planetZones()), markerLimit, gridSize)
+                  planetMarks(generator.belt(), generator.planetZones()), namesOf(generator.belt()),
+                  populationCounts(std::uint32_t(generator.bodies().size()),
+                                   generator.belt().populations),
+                  markerLimit, gridSize)
 {
 }
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole,
                          std::size_t shown, std::optional<PlanetMarks> planet,
+                         std::vector<std::string> names, std::vector<std::uint32_t> const &counts,
                          std::size_t markerLimit, int gridSize)
     : bodies(shown)
     , beltBodies(whole.size())
     , isDense(shown > markerLimit)
     , planetShown(std::move(planet))
+    , populationNames(std::move(names))
 {
+    std::vector<std::uint8_t> const owners = ownersOf(counts, shown);
+    // Each population's own counts only where there are several to tell apart.
+    std::size_t const split = populationNames.size() > 1 ? populationNames.size() : 0;
     // The bodies shown, the first of the belt.
     struct {
         std::vector<std::unique_ptr<BaseAsteroid>> const &all;
@@ -298,18 +346,22 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
             panel.grid.size = gridSize;
             panel.grid.singles.assign(std::size_t(gridSize) * std::size_t(gridSize), 0);
             panel.grid.binaries = panel.grid.singles;
+            panel.grid.populations.assign(split * panel.grid.singles.size(), 0);
         }
         if (keep)
             panel.points.reserve(belt.size());
     }
+    std::size_t k = 0;
     for (auto const &body : belt) {
         Shown const shown = shownOf(*body);
+        std::uint8_t const owner = owners[k++];
         if (!shown.finite)
             continue;
-        Point const points[panelCount] = {{shown.position.x, shown.position.y, shown.binary},
-                                          {shown.position.x, shown.position.z, shown.binary},
-                                          {shown.a, shown.e, shown.binary},
-                                          {shown.a, shown.i, shown.binary}};
+        Point const points[panelCount] = {
+            {shown.position.x, shown.position.y, shown.binary, owner},
+            {shown.position.x, shown.position.z, shown.binary, owner},
+            {shown.a, shown.e, shown.binary, owner},
+            {shown.a, shown.i, shown.binary, owner}};
         for (std::size_t p = 0; p < panelCount; ++p) {
             PanelData &panel = panels[p];
             if (keep)
@@ -320,23 +372,34 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
                 std::size_t(cellOf(points[p].y, panel.y, gridSize)) * std::size_t(gridSize) +
                 std::size_t(cellOf(points[p].x, panel.x, gridSize));
             ++(shown.binary ? panel.grid.binaries : panel.grid.singles)[cell];
+            if (split)
+                ++panel.grid.populations[owner * panel.grid.singles.size() + cell];
         }
     }
 
     histogram.x = panels[AxisEccentricity].x;
     histogram.singles.assign(histogramBins, 0);
     histogram.binaries.assign(histogramBins, 0);
+    histogram.populations.assign(split * histogramBins, 0);
     std::vector<double> radii;
     radii.reserve(belt.size());
+    std::vector<std::vector<double>> radiiOf(split);
+    k = 0;
     for (auto const &body : belt) {
+        std::uint8_t const owner = owners[k++];
         double const axis = body->orbit.semiMajorAxis;
         if (std::isfinite(axis)) {
             bool const binary = dynamic_cast<BinaryAsteroid const *>(body.get()) != nullptr;
-            ++(binary ? histogram.binaries
-                      : histogram.singles)[std::size_t(cellOf(axis, histogram.x, histogramBins))];
+            std::size_t const bin = std::size_t(cellOf(axis, histogram.x, histogramBins));
+            ++(binary ? histogram.binaries : histogram.singles)[bin];
+            if (split)
+                ++histogram.populations[owner * std::size_t(histogramBins) + bin];
         }
-        if (body->radius > 0 && std::isfinite(body->radius))
+        if (body->radius > 0 && std::isfinite(body->radius)) {
             radii.push_back(body->radius);
+            if (split)
+                radiiOf[owner].push_back(body->radius);
+        }
     }
     std::uint32_t fullest = 0;
     for (int bin = 0; bin < histogramBins; ++bin)
@@ -345,13 +408,10 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
     histogram.y = roundAxis(0, std::max<std::uint32_t>(fullest, 1));
 
     std::sort(radii.begin(), radii.end(), std::greater<double>());
-    double lastShown = -1;
-    for (std::size_t k = 0; k < radii.size(); ++k) {
-        double const count = std::log10(double(k + 1));
-        if (k < 100 || k + 1 == radii.size() || count - lastShown >= 0.005) {
-            sizes.steps.push_back({std::log10(radii[k]), count, false});
-            lastShown = count;
-        }
+    sizes.steps = cumulativeSteps(radii);
+    for (std::vector<double> &own : radiiOf) {
+        std::sort(own.begin(), own.end(), std::greater<double>());
+        sizes.populationSteps.push_back(cumulativeSteps(own));
     }
     sizes.x = radii.empty() ? decadeAxis(0, 1)
                             : decadeAxis(std::log10(radii.back()), std::log10(radii.front()));

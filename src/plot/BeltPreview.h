@@ -62,14 +62,18 @@ public:
     struct Point {
         double x, y;
         bool binary;
+        std::uint8_t population = 0; // its index in the belt's populations
     };
 
     // Bodies per cell, singles and binaries apart; cell (column, row) is at
-    // index row * size + column, row 0 at the low end of the y axis.
+    // index row * size + column, row 0 at the low end of the y axis. With
+    // more than one population, also the bodies of each population per cell,
+    // population p's cells from p * size * size on.
     struct Grid {
         int size = 0;
         std::vector<std::uint32_t> singles;
         std::vector<std::uint32_t> binaries;
+        std::vector<std::uint32_t> populations;
     };
 
     struct PanelData {
@@ -82,18 +86,24 @@ public:
 
     // Semi-major axes in equal bins across the scatter panels' axis; bin k
     // spans x.low + k (x.high - x.low) / bins up to the next.
+    // With more than one population, also the bodies of each population per
+    // bin, population p's bins from p * histogramBins on.
     struct Histogram {
         Axis x, y;
         std::vector<std::uint32_t> singles, binaries;
+        std::vector<std::uint32_t> populations;
     };
     static constexpr int histogramBins = 50;
 
     // N(>=R) against R, both as decimal logarithms (decade axes), one step
     // per body's radius (A's for a binary) down to 100 bodies, then one per
     // 0.005 in the count's logarithm; radii of 0 have no place on it.
+    // With more than one population, the steps of each population's own
+    // count as well, on the same axes.
     struct Cumulative {
         Axis x, y;
         std::vector<Point> steps; // from the largest radius down
+        std::vector<std::vector<Point>> populationSteps;
     };
 
     // A resonance of the planet along the semi-major axes: a gap the belt's
@@ -119,18 +129,19 @@ public:
     static constexpr std::size_t defaultMarkerLimit = 5000;
     // Dense belts up to this size keep their points as well.
     static constexpr std::size_t keptLimit = 50000;
-    // A larger belt is shown by its first bodies, drawn as a run with the
-    // same settings and seed draws them: the bodies of a belt are drawn one
-    // after another from the same numbers, whatever its size, so that these
-    // are a fair sample of it, and the window can follow the form as it is
-    // typed in.
+    // A larger belt is shown by a sample: a belt of this many bodies with
+    // the same settings and seed (ofBelt()), which is the larger belt's first
+    // bodies where it has one population. The bodies of a belt are drawn one
+    // after another from the same numbers, whatever its size, and each
+    // population's share of the sample is its share of the belt, so that the
+    // sample is a fair one and the window can follow the form as it is typed in.
     static constexpr std::uint32_t sampleLimit = 20000;
 
     explicit BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies,
                          std::size_t markerLimit = defaultMarkerLimit, int gridSize = 320);
     // The generator's belt and the planet of its settings, whose orbit the
-    // views of space hold as well; a belt of more than sampleLimit bodies by
-    // its first ones.
+    // views of space hold as well, each body of the population the settings
+    // give it; a belt of more than sampleLimit bodies by its first ones.
     explicit BeltPreview(Generator const &generator, std::size_t markerLimit = defaultMarkerLimit,
                          int gridSize = 320);
 
@@ -150,10 +161,15 @@ public:
     Histogram const &axisHistogram() const { return histogram; }
     Cumulative const &sizeDistribution() const { return sizes; }
     std::optional<PlanetMarks> const &planet() const { return planetShown; }
+    // The names of the belt's populations (UTF-8), in their order; one
+    // unnamed one for a belt without settings.
+    std::vector<std::string> const &populations() const { return populationNames; }
 
 private:
+    // counts: the bodies of each population, in the belt's order.
     BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::size_t shown,
-                std::optional<PlanetMarks> planet, std::size_t markerLimit, int gridSize);
+                std::optional<PlanetMarks> planet, std::vector<std::string> names,
+                std::vector<std::uint32_t> const &counts, std::size_t markerLimit, int gridSize);
 
     std::size_t bodies = 0;
     std::size_t beltBodies = 0;
@@ -163,4 +179,5 @@ private:
     Histogram histogram;
     Cumulative sizes;
     std::optional<PlanetMarks> planetShown;
+    std::vector<std::string> populationNames;
 };
