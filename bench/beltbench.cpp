@@ -5,10 +5,11 @@
 // save without the sync, beside what dd needs to put as many bytes on the disk.
 //
 //   beltbench [--number N] [--seed S] [--runs R] [--dir DIR]
-//   beltbench job core|core-nosync|overlap|overlap-nosync|distributions|main-belt|reference|none
-//                 FILE N SEED                                  (one measured job)
+//   beltbench job core|core-nosync|overlap|overlap-nosync|distributions|main-belt|
+//                 main-belt-looks|reference|none FILE N SEED   (one measured job)
 // "distributions" is overlap-nosync with every draw but the bell's chosen,
-// "main-belt" the same with the main-belt example (Jupiter's gaps).
+// "main-belt" the same with the main-belt example (Jupiter's gaps),
+// "main-belt-looks" that with every look on.
 
 #include "CorrectRounding.h"
 #include "Examples.h"
@@ -58,16 +59,29 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
         for (Population &population : settings.populations)
             population.share = 20;
     }
-    if (writer == "main-belt") {
+    if (writer == "main-belt" || writer == "main-belt-looks") {
         settings = std::get<Recipe>(exampleRecipe(*findExample("main-belt"))).forRun();
         settings.number = number;
+    }
+    // The example carries looks: without them for the main-belt row, every
+    // one of them for the looks row.
+    if (writer == "main-belt")
+        for (Population &population : settings.populations)
+            population.looks = Looks{};
+    if (writer == "main-belt-looks") {
+        Looks &looks = settings.populations[0].looks;
+        looks.composition = Looks::Composition::MainBelt;
+        looks.shapes = Looks::Shapes::Ellipsoids;
+        looks.spins = Looks::Spins::BySize;
+        looks.spinAxes = Looks::SpinAxes::YorpClustered;
+        looks.textures = "grey.png*3; dark.png";
     }
     std::atomic<int> progress{0};
 
     auto start = Clock::now();
     Generator generator(settings, seed);
     if (writer == "overlap" || writer == "overlap-nosync" || writer == "distributions" ||
-        writer == "main-belt" || writer == "populations") {
+        writer == "main-belt" || writer == "main-belt-looks" || writer == "populations") {
         // As beltwright-cli saves: written while it is generated.
         CatalogueFile::setSyncing(writer == "overlap");
         std::atomic<int> saved{0};
@@ -250,6 +264,7 @@ int main(int argc, char **argv)
     std::vector<double> durableJob, overlappedJob, ddSeconds, coreProcess, refProcess, cliProcess;
     std::vector<double> shapedProcess; // every distribution but the bell's
     std::vector<double> mainBeltProcess; // the main-belt example
+    std::vector<double> looksProcess;    // the same with every look on
     std::vector<double> populationsProcess; // five populations of a fifth each
     long populationsPeak = 0;
     long corePeak = 0, refPeak = 0;
@@ -258,7 +273,7 @@ int main(int argc, char **argv)
     std::printf("Vulcanoids, %u bodies, seed %u, %d runs each, %ld cores, files in %s\n", number,
                 seed, runs, sysconf(_SC_NPROCESSORS_ONLN), dir.c_str());
     for (int run = 0; run < runs; ++run) {
-        Sample core, unsynced, overlapped, shaped, mainBelt, populations, reference;
+        Sample core, unsynced, overlapped, shaped, mainBelt, looks, populations, reference;
         // Each job starts with no file of its own and no dirty pages of the
         // previous one, so that neither pays for freeing or flushing the
         // other's output. They alternate so that drifting load hits all.
@@ -276,6 +291,8 @@ int main(int argc, char **argv)
         ok = ok && spawnJob("distributions", unsyncedPath, number, seed, shaped);
         fresh(unsyncedPath);
         ok = ok && spawnJob("main-belt", unsyncedPath, number, seed, mainBelt);
+        fresh(unsyncedPath);
+        ok = ok && spawnJob("main-belt-looks", unsyncedPath, number, seed, looks);
         fresh(unsyncedPath);
         ok = ok && spawnJob("populations", unsyncedPath, number, seed, populations);
         std::remove(unsyncedPath.c_str());
@@ -307,6 +324,7 @@ int main(int argc, char **argv)
         coreProcess.push_back(overlapped.process);
         shapedProcess.push_back(shaped.process);
         mainBeltProcess.push_back(mainBelt.process);
+        looksProcess.push_back(looks.process);
         populationsProcess.push_back(populations.process);
         populationsPeak = std::max(populationsPeak, populations.peakKiB);
         refProcess.push_back(reference.process);
@@ -350,6 +368,9 @@ int main(int argc, char **argv)
                 median(shapedProcess));
     std::printf("%-22s %12.3f %12.3f\n", "main belt, start→exit", minimum(mainBeltProcess),
                 median(mainBeltProcess));
+    std::printf("%-22s %12.3f %12.3f   %.2fx the main belt's median\n",
+                "main belt, looks", minimum(looksProcess), median(looksProcess),
+                median(looksProcess) / median(mainBeltProcess));
     std::printf("%-22s %12.3f %12.3f   %.2fx the bell's median (target at most 1.1x), peak "
                 "%.1f MiB\n",
                 "5 populations, start→exit", minimum(populationsProcess),
@@ -390,6 +411,10 @@ int main(int argc, char **argv)
     double const mainBeltRatio = median(mainBeltProcess) / median(coreProcess);
     std::printf("main belt   %.2fx the bell's belt, start→exit (target at most 1.25x)   %s\n",
                 mainBeltRatio, mainBeltRatio <= 1.25 ? "met" : "NOT MET");
+    double const looksRatio = median(looksProcess) / median(mainBeltProcess);
+    std::printf("looks       %.2fx the main belt without looks, start→exit (target at most "
+                "1.25x)   %s\n",
+                looksRatio, looksRatio <= 1.25 ? "met" : "NOT MET");
     std::printf("catalogues  %s\n", identical ? "byte-identical" : "DIFFER");
     std::printf("logarithms  %llu settled in double-double, %llu in multiple precision\n", precise,
                 fallbacks);

@@ -45,6 +45,7 @@ expected=$(
         echo usr/share/man/man1/beltwright.1.gz
         echo usr/share/doc/beltwright/copyright
         echo usr/share/doc/beltwright/changelog.gz
+        echo usr/share/doc/beltwright/looks.md
         for example in main-belt jupiter-trojans hildas kuiper-belt; do
             echo "usr/share/doc/beltwright/examples/$example.belt"
         done

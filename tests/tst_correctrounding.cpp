@@ -380,6 +380,47 @@ private slots:
         QVERIFY(same(CorrectRounding::cube(x), mpfrCube(x)));
     }
 
+    // The arc cosine against MPFR: the canonical fractions 2u - 1 the spin
+    // axes draw, every exponent near 0, and the ends of the branches.
+    void acosMatchesMpfr_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Source>("source");
+        QTest::newRow("2u - 1") << 300000 << Source([](std::mt19937_64 &g) {
+            return 2 * fraction(g) - 1;
+        });
+        QTest::newRow("tiny, both signs") << 20000 << Source([](std::mt19937_64 &g) {
+            double const x = std::ldexp(1 + fraction(g), -int(g() % 1070) - 1);
+            return g() & 1 ? -x : x;
+        });
+        QTest::newRow("near the ends") << 20000 << Source([](std::mt19937_64 &g) {
+            double const x = 1 - std::ldexp(1 + fraction(g), -int(g() % 53) - 1);
+            return g() & 1 ? -x : x;
+        });
+        QTest::newRow("branch edges") << 8 << Source([](std::mt19937_64 &g) {
+            double const edges[] = {0.5, -0.5, 1, -1, 0, -0.0, 0x1.0000000000001p-1,
+                                    -0x1.fffffffffffffp-2};
+            return edges[g() % 8];
+        });
+    }
+
+    void acosMatchesMpfr()
+    {
+        QFETCH(int, count);
+        QFETCH(Source, source);
+        std::mt19937_64 g(5489);
+        int wrong = 0;
+        for (int i = 0; i < count; ++i) {
+            double const x = source(g);
+            double const expected = CorrectRounding::detail::accurateAcos(x);
+            if (!same(CorrectRounding::acos(x), expected) && ++wrong <= 3)
+                qWarning("acos(%a): %a, correctly rounded %a", x, CorrectRounding::acos(x),
+                         expected);
+        }
+        QCOMPARE(wrong, 0);
+        QVERIFY(std::isnan(CorrectRounding::acos(1.0000000000000002)));
+    }
+
     void cubeKeepsZerosInfinitiesAndNan()
     {
         double const inf = std::numeric_limits<double>::infinity();

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout_populations")),
                  (QStringList{"groupBox_populations", "groupBox_planet"}));
         QCOMPARE(names(w<QVBoxLayout>("verticalLayout_belt")),
-                 (QStringList{"formLayout", "groupBox_distributions"}));
+                 (QStringList{"formLayout", "groupBox_distributions", "groupBox_looks"}));
     }
 
     void numberFields_data()

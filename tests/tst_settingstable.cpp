@@ -188,6 +188,13 @@ private:
               {"--kind", "trojans", "--planet", "--planet-mass-unit", "earth", "--planet-mass",
                "0.0125"},
               {"planet = true", "planet-mass-unit = earth", "planet-mass = 0.0125"}}},
+            {"composition", {"composition = kuiper-hot", {"--composition", "kuiper-hot"}}},
+            {"shapes", {"shapes = ellipsoids", {"--shapes", "ellipsoids"}}},
+            {"meshes",
+             {"meshes = \"rock.mesh*2; b.mesh\"", {"--meshes", "rock.mesh*2; b.mesh"}}},
+            {"textures", {"textures = \"grey.png\"", {"--textures", "grey.png"}}},
+            {"spins", {"spins = by-size", {"--spins", "by-size"}}},
+            {"spin-axes", {"spin-axes = yorp", {"--spin-axes", "yorp"}}},
         };
     }
 };

@@ -12,6 +12,7 @@ endfunction()
 
 belt_windows_test(tst_catalogueformat)
 belt_windows_test(tst_generator)
+belt_windows_test(tst_looks)
 belt_windows_test(tst_planet)
 belt_windows_test(tst_settings)
 belt_windows_test(tst_systemrandom)

@@ -986,6 +986,104 @@
     <message>
         <source>The share of the density beside a gap that the gap keeps, in percent: 0 leaves it empty</source>
         <translation>Der Anteil der Dichte neben einer Lücke, den die Lücke behält, in Prozent: 0 lässt sie leer</translation>
+        <source>%1 is not a list of files: enter names apart by semicolons, each with an optional weight above 0 after a star, such as rock1.mesh*2; rock2.mesh.</source>
+        <translation>%1 ist keine Liste von Dateien: Geben Sie Namen durch Semikolons getrennt ein, jeden mit einem optionalen Gewicht über 0 nach einem Stern, etwa rock1.mesh*2; rock2.mesh.</translation>
+    </message>
+    <message>
+        <source>Composition</source>
+        <translation>Zusammensetzung</translation>
+    </message>
+    <message>
+        <source>A mix of surface classes: each body draws its class and from it its albedo, colour and density (so its mass); none writes no albedo or colour</source>
+        <translation>Eine Mischung von Oberflächenklassen: Jeder Körper zieht seine Klasse und aus ihr Albedo, Farbe und Dichte (und damit seine Masse); Keine schreibt weder Albedo noch Farbe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Trojans and Hildas</source>
+        <translation>Trojaner und Hildas</translation>
+    </message>
+    <message>
+        <source>Kuiper belt (cold)</source>
+        <translation>Kuipergürtel (kalt)</translation>
+    </message>
+    <message>
+        <source>Kuiper belt (hot)</source>
+        <translation>Kuipergürtel (heiß)</translation>
+    </message>
+    <message>
+        <source>Comets</source>
+        <translation>Kometen</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formen</translation>
+    </message>
+    <message>
+        <source>Spheres (off), ellipsoids whose axis ratios follow the lightcurves of real asteroids by size, or model files drawn from the mesh list</source>
+        <translation>Kugeln (aus), Ellipsoide, deren Achsenverhältnisse nach Größe den Lichtkurven echter Asteroiden folgen, oder Modelldateien aus der Modellliste</translation>
+    </message>
+    <message>
+        <source>Spheres</source>
+        <translation>Kugeln</translation>
+    </message>
+    <message>
+        <source>Ellipsoids</source>
+        <translation>Ellipsoide</translation>
+    </message>
+    <message>
+        <source>Meshes</source>
+        <translation>Modelle</translation>
+    </message>
+    <message>
+        <source>Model files the bodies draw from, apart by semicolons, each with an optional weight after a star: rock1.mesh*2; rock2.mesh</source>
+        <translation>Modelldateien, aus denen die Körper ziehen, durch Semikolons getrennt, jede mit einem optionalen Gewicht nach einem Stern: rock1.mesh*2; rock2.mesh</translation>
+    </message>
+    <message>
+        <source>Textures</source>
+        <translation>Texturen</translation>
+    </message>
+    <message>
+        <source>Texture files the bodies draw from, apart by semicolons, each with an optional weight after a star; empty for none</source>
+        <translation>Texturdateien, aus denen die Körper ziehen, durch Semikolons getrennt, jede mit einem optionalen Gewicht nach einem Stern; leer für keine</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Rotation periods from the belt&apos;s own bell of 0.1 to 12 hours, or by size as real asteroids spin: none above 0.3 km across faster than 2.2 hours, slow rotators, the largest near 9 hours</source>
+        <translation>Rotationsperioden aus der Glockenkurve des Gürtels von 0,1 bis 12 Stunden, oder nach Größe wie bei echten Asteroiden: keiner über 0,3 km Durchmesser schneller als 2,2 Stunden, langsame Rotatoren, die größten nahe 9 Stunden</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Nach Größe</translation>
+    </message>
+    <message>
+        <source>Spin axes</source>
+        <translation>Rotationsachsen</translation>
+    </message>
+    <message>
+        <source>The belt&apos;s own obliquity alone, or axes pointing every way with the equator&apos;s node and a rotation phase; YORP turns the axes of bodies below 30 km across towards the poles</source>
+        <translation>Nur die Schiefe des Gürtels, oder Achsen in alle Richtungen mit dem Knoten des Äquators und einer Rotationsphase; YORP dreht die Achsen von Körpern unter 30 km Durchmesser zu den Polen</translation>
+    </message>
+    <message>
+        <source>Obliquity</source>
+        <translation>Schiefe</translation>
+    </message>
+    <message>
+        <source>Isotropic</source>
+        <translation>Isotrop</translation>
+    </message>
+    <message>
+        <source>YORP-clustered</source>
+        <translation>Nach YORP gehäuft</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aussehen</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,13 @@ class Population:
     resonance: str = "3:2"
     resonanceSide: int = 0  # inside the planet's orbit, or outside
     trojanShape: int = 0  # the small tadpole's ellipse, or the tadpole's curve
+    # Looks, all off: 0 is none, spheres, the bell's period, the drawn obliquity.
+    composition: int = 0
+    shapes: int = 0
+    spins: int = 0
+    spinAxes: int = 0
+    meshes: str = ""
+    textures: str = ""
 
 
 POPULATION_FIELDS = set(Population.__dataclass_fields__)
@@ -553,6 +560,13 @@ SETTING_KEYS = {
     "resonance": ("resonance", TEXT),
     "resonance-side": ("resonanceSide", {"inside": 0, "outside": 1}),
     "trojan-shape": ("trojanShape", {"ellipse": 0, "tadpole": 1}),
+    "composition": ("composition", {"none": 0, "main-belt": 1, "trojans-hildas": 2,
+                                    "kuiper-cold": 3, "kuiper-hot": 4, "comets": 5}),
+    "shapes": ("shapes", {"off": 0, "ellipsoids": 1, "meshes": 2}),
+    "meshes": ("meshes", TEXT),
+    "textures": ("textures", TEXT),
+    "spins": ("spins", {"bell": 0, "by-size": 1}),
+    "spin-axes": ("spinAxes", {"obliquity": 0, "isotropic": 1, "yorp": 2}),
 }
 # Keys a recipe holds that are no setting of the belt itself.
 RECIPE_ONLY_KEYS = ("beltwright-recipe", "seed")
@@ -756,6 +770,7 @@ class BaseAsteroid:
     mass: float = 0.0
     rotationPeriod: float = NAN
     obliquity: float = NAN
+    look: object = None  # a Look, with looks on
 
     def safe_moon_radius(self):
         return self.radius / AU_KM * 1.2
@@ -1048,9 +1063,11 @@ class Generator:
         orbit.epoch = s.epoch
         u = rng.unit_output()
         self.decisions.append(u)
-        if is_binary_decision(u):
-            return self.make_binary_asteroid(ident, orbit, plan)
-        return self.make_asteroid(ident, orbit, plan)
+        binary = is_binary_decision(u)
+        body = (self.make_binary_asteroid if binary else self.make_asteroid)(ident, orbit, plan)
+        if looks_on(p):
+            draw_look(self.rng, p, body, binary, self.EARTH_MASS_KG)
+        return body
 
     def make_asteroid(self, ident, orbit, plan):
         s, rng = self.settings, self.rng
@@ -1089,6 +1106,182 @@ class Generator:
 
 
 # --------------------------------------------------------------------------
+# Looks: drawn after all other draws of a body, each only where it is on.
+
+def rgb(r, g, b):
+    return (r / 256.0, g / 256.0, b / 256.0)
+
+
+# name, albedo median, spread of ln(albedo), colour, density in g/cm^3
+CLASSES = [
+    ("S", 0.23, 0.30, rgb(256, 229, 190), 2.72),
+    ("C", 0.06, 0.35, rgb(256, 251, 238), 1.33),
+    ("X", 0.10, 0.55, rgb(256, 241, 225), 1.85),
+    ("D", 0.05, 0.30, rgb(256, 219, 193), 1.00),
+    ("V", 0.35, 0.25, rgb(256, 227, 177), 1.93),
+    ("B", 0.07, 0.35, rgb(246, 253, 256), 2.38),
+    ("K", 0.14, 0.30, rgb(256, 237, 201), 3.54),
+    ("L", 0.16, 0.30, rgb(256, 223, 183), 3.22),
+    ("BB", 0.06, 0.40, rgb(256, 245, 238), 1.0),
+    ("BR", 0.08, 0.40, rgb(256, 217, 191), 1.0),
+    ("IR", 0.12, 0.40, rgb(256, 193, 150), 1.0),
+    ("RR", 0.15, 0.40, rgb(256, 168, 109), 1.0),
+    ("nucleus", 0.04, 0.25, rgb(256, 217, 191), 0.53),
+]
+CLASS_INDEX = {entry[0]: i for i, entry in enumerate(CLASSES)}
+
+
+def _mix(**weights):
+    return [weights.get(entry[0], 0.0) for entry in CLASSES]
+
+
+# Upper semi-major axis of each main-belt zone and its mix.
+MAIN_BELT_ZONES = [
+    (2.5, _mix(S=0.50, C=0.14, X=0.12, D=0.02, V=0.12, B=0.03, K=0.04, L=0.03)),
+    (2.82, _mix(S=0.38, C=0.27, X=0.14, D=0.03, V=0.06, B=0.04, K=0.05, L=0.03)),
+    (2.96, _mix(S=0.30, C=0.33, X=0.15, D=0.05, V=0.01, B=0.05, K=0.07, L=0.04)),
+    (3.3, _mix(S=0.17, C=0.47, X=0.15, D=0.08, V=0.01, B=0.07, K=0.03, L=0.02)),
+    (4.6, _mix(S=0.05, C=0.35, X=0.25, D=0.30, B=0.05)),
+]
+TROJAN_MIX = _mix(D=0.65, X=0.25, C=0.10)
+FIXED_MIXES = {2: TROJAN_MIX, 3: _mix(IR=0.2, RR=0.8),
+               4: _mix(BB=0.3, BR=0.3, IR=0.25, RR=0.15), 5: _mix(nucleus=1.0)}
+
+
+def class_mix(composition, a):
+    if composition == 1:
+        return next((mix for below, mix in MAIN_BELT_ZONES if a < below), TROJAN_MIX)
+    return FIXED_MIXES[composition]
+
+
+def pick_class(mix, u):
+    total = 0.0
+    for w in mix:
+        total += w
+    target, running, last = u * total, 0.0, -1
+    for i, w in enumerate(mix):
+        if w > 0.0:
+            running += w
+            last = i
+            if target < running:
+                return i
+    return last
+
+
+def file_list(text):
+    """Names and running sums of "name*weight; name"."""
+    if not text.strip(" \t"):
+        return [], []
+    names, sums, total = [], [], 0.0
+    for entry in text.split(";"):
+        entry = entry.strip(" \t")
+        weight = 1.0
+        if "*" in entry:
+            entry, _, given = entry.rpartition("*")
+            entry, weight = entry.strip(" \t"), float(given.strip(" \t").lstrip("+"))
+        total += weight
+        names.append(entry)
+        sums.append(total)
+    return names, sums
+
+
+def pick_file(names, sums, u):
+    target = u * sums[-1]
+    return next((names[i] for i, s in enumerate(sums) if target < s), names[-1])
+
+
+def ieee_acos_degrees(x):
+    with gmpy2.local_context(DOUBLE):
+        return float(gmpy2.acos(gmpy2.mpfr(x))) * (180.0 / 3.141592653589793)
+
+
+def looks_on(p):
+    return p.composition != 0 or p.shapes != 0 or p.spins != 0 or p.spinAxes != 0 or \
+        bool(p.textures.strip(" \t"))
+
+
+@dataclass
+class Look:
+    albedo: float = NAN
+    color: tuple = None
+    semi_axes: tuple = None
+    mesh: str = ""
+    texture: str = ""
+    node: float = NAN
+    offset: float = NAN
+
+    def write_surface(self, out):
+        if not math.isnan(self.albedo):
+            out.append("\tAlbedo\t\t%s\n" % fmt_num(self.albedo))
+        if self.color is not None:
+            out.append("\tColor\t\t[ %s ]\n" % " ".join(fmt_num(v) for v in self.color))
+        if self.semi_axes is not None:
+            out.append("\tSemiAxes\t[ %s ]\n" % " ".join(fmt_num(v) for v in self.semi_axes))
+        if self.mesh:
+            out.append('\tMesh\t\t"%s"\n' % self.mesh)
+        if self.texture:
+            out.append('\tTexture\t\t"%s"\n' % self.texture)
+
+    def write_spin(self, out):
+        if not math.isnan(self.node):
+            out.append("\tEquatorAscendingNode\t%s\n" % fmt_num(self.node))
+        if not math.isnan(self.offset):
+            out.append("\tRotationOffset\t%s\n" % fmt_num(self.offset))
+
+
+def spin_period(radius, branch, fraction, z):
+    if radius >= 20.0:
+        rate = 1.75 * ieee_sqrt(-2.0 * ieee_log(1.0 - branch) + z * z)
+        return max(2.2, min(1000.0, ieee_div(24.0, rate)))
+    if radius >= 0.15:
+        if branch < 0.15:
+            return 24.0 * ieee_exp(fraction * ieee_log(500.0 / 24.0))
+        return max(2.2, 24.0 / (1.0 + fraction * (24.0 / 2.2 - 1.0)))
+    return 0.01 * ieee_exp(fraction * ieee_log(2400.0))
+
+
+def draw_look(rng, p, body, binary, earth_mass_kg):
+    look = Look()
+    if p.composition != 0:
+        chosen = pick_class(class_mix(p.composition, body.orbit.semiMajorAxis), rng.canonical())
+        _, median, spread, color, density = CLASSES[chosen]
+        centre = ieee_log(median)
+        look.albedo = min(1.0, ieee_exp(rng.gaussian(centre - 3.0 * spread,
+                                                     centre + 3.0 * spread)))
+        look.color = color
+        body.density = density * 1e12 / earth_mass_kg
+        if not binary:
+            body.mass = body_mass(body.radius, body.density)
+    if not binary and p.shapes == 1:
+        towards_round = max(0.0, min(1.0, (body.radius - 100.0) / 100.0))
+        ba = rng.gaussian(0.5 + 0.45 * towards_round, 1.0)
+        cb = rng.gaussian(0.6 + 0.3 * towards_round, 1.0)
+        k = ieee_power(ba * ba * cb, -1.0 / 3.0)
+        look.semi_axes = (k, k * ba, k * ba * cb)
+    meshes = file_list(p.meshes) if p.shapes == 2 else ([], [])
+    if meshes[0]:
+        look.mesh = pick_file(*meshes, rng.canonical())
+    textures = file_list(p.textures)
+    if textures[0]:
+        look.texture = pick_file(*textures, rng.canonical())
+    if not binary and p.spins == 1:
+        branch, fraction = rng.canonical(), rng.canonical()
+        z = rng.gaussian(-3.0, 3.0)
+        body.rotationPeriod = spin_period(body.radius, branch, fraction, z)
+    if not binary and p.spinAxes != 0:
+        cosine = 2.0 * rng.canonical() - 1.0
+        if p.spinAxes == 2:
+            b, c = rng.canonical(), rng.canonical()
+            if body.radius < 15.0:
+                magnitude = max(abs(cosine), b, c)
+                cosine = -magnitude if cosine < 0.0 else magnitude
+        body.obliquity = ieee_acos_degrees(cosine)
+        look.node = 360.0 * rng.canonical()
+        look.offset = 360.0 * rng.canonical()
+    body.look = look
+
+
+# --------------------------------------------------------------------------
 # Catalogue text.
 
 def fmt_num(x):
@@ -1120,10 +1313,15 @@ def write_single(out, b):
     out.append('\tClass\t\t"Asteroid"\n')
     out.append("\tMass\t\t%s\n" % fmt_num(b.mass))
     out.append("\tRadius\t\t%s\n" % fmt_num(b.radius))
+    look = b.look
+    if look is not None:
+        look.write_surface(out)
     if not math.isnan(b.rotationPeriod):
         out.append("\tRotationPeriod\t%s\n" % fmt_num(b.rotationPeriod))
     if not math.isnan(b.obliquity):
         out.append("\n\tObliquity\t\t%s\n" % fmt_num(b.obliquity))
+    if look is not None:
+        look.write_spin(out)
     write_orbit(out, b.orbit)
     out.append("}\n\n")
 
@@ -1140,6 +1338,7 @@ def write_binary(out, b):
     t.density = b.density
     t.mass = body_mass(t.radius, t.density)
     t.orbit = replace(b.componentOrbit)
+    t.look = b.look
     write_single(out, t)
     t.name = b.name + " B"
     t.radius = b.companionRadius

@@ -193,6 +193,27 @@ PLANET = [
      EVERYTHING + ALL_SHAPED),
 ]
 
+# Looks: each draw, on one thread and on two, single and binary bodies, radii
+# on every side of the spin's size limits, and a population with looks after
+# one without.
+EVERY_LOOK = ["composition=main-belt", "shapes=ellipsoids", "spins=by-size", "spin-axes=yorp",
+              'textures="grey.png*3; dark.png"']
+LOOKS = [
+    ("main-belt", 1801, None, set(), EVERY_LOOK),
+    ("main-belt", 5489, 2000, set(),
+     ["composition=main-belt", "shapes=meshes", 'meshes="a.mesh*0.25; b.mesh; c.mesh*2"',
+      "spin-axes=isotropic"]),
+    ("vulcanoids", 0, None, set(),
+     ["composition=comets", "shapes=ellipsoids", "spins=by-size", "spin-axes=yorp",
+      "min-radius=0.01", "max-radius=300", "radius-distribution=power-law"]),
+    ("kuiper-belt", 1930, 2000, set(), ["composition=kuiper-cold", "spin-axes=isotropic"]),
+    ("jupiter-trojans", 1772, 2000, set(), ["composition=trojans-hildas", "spins=by-size"]),
+    ("toliman-a-comets", 255, 3000, {"populations"},
+     ["share=40", "population", "kind=background", "share=60", "inner=1", "outer=2",
+      "min-radius=0.1", "max-radius=40", "composition=kuiper-hot", "shapes=ellipsoids",
+      "spins=by-size", "spin-axes=isotropic"]),
+]
+
 
 def reference_command(reference, source, seed, number, settings, output, reached):
     command = [sys.executable, reference, "--seed", str(seed), "--output", output,
@@ -213,6 +234,7 @@ def main():
         cases += [(e, seed, OWN_SIZE[e], set(), []) for e, seed in EXAMPLES.items()]
         cases += [(e, s, EXAMPLE_NUMBER, set(), []) for e in EXAMPLES for s in EXAMPLE_SEEDS]
         cases += PLANET
+        cases += LOOKS
         for index, (source, seed, number, expected, settings) in enumerate(cases):
             name = f"{source} seed {seed}" + (f" ({number} bodies)" if number else "") + \
                 "".join(" " + setting for setting in settings)

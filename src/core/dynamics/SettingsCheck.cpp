@@ -54,6 +54,26 @@ bool isKind(Population const &population, Population::Kind kind)
     return population.kind == kind;
 }
 
+// The file lists of the looks, where they are read: each name goes into the
+// catalogue between double quotes, as the belt's name does.
+void checkLooks(std::vector<SettingsProblem> &problems, Settings const &s)
+{
+    for (std::size_t i = 0; i < s.populations.size(); ++i) {
+        Looks const &looks = s.populations[i].looks;
+        auto const check = [&](std::string_view key, std::string const &text) {
+            std::vector<WeightedName> names;
+            ListProblem const read = readWeightedNames(text, names);
+            if (read == ListProblem::Empty || read == ListProblem::BadWeight)
+                problems.push_back({key, P::BadFileList, int(i)});
+            else
+                checkName(problems, key, text, int(i));
+        };
+        if (looks.shapes == Looks::Shapes::Meshes)
+            check("meshes", looks.meshes);
+        check("textures", looks.textures);
+    }
+}
+
 // The planet's parts once its numbers are finite; positive ones are judged
 // with the table's rows.
 void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s,
@@ -204,6 +224,7 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings, PlanetZones
 
     if (settings.planet)
         checkPlanet(problems, settings, zones);
+    checkLooks(problems, settings);
 
     // The period and the mass grow with the semi-major axis and the radius, so
     // the largest ones decide. A body's density is far below 1 Earth mass per

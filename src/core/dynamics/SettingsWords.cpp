@@ -198,6 +198,16 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
             "to --outer, so its bodies have nowhere to go: widen the belt, or use "
             "--no-resonance-gaps or --no-cleared-orbit",
             {field, setting("outer"), setting("resonance-gaps"), setting("cleared-orbit")});
+    case P::BadFileList:
+        return either(
+            end,
+            QT_TRANSLATE_NOOP("MainWindow",
+                              "%1 is not a list of files: enter names apart by semicolons, each "
+                              "with an optional weight above 0 after a star, such as "
+                              "rock1.mesh*2; rock2.mesh."),
+            "%1: not a list of files: give names apart by semicolons, each with an "
+            "optional weight above 0 after a star, such as \"rock1.mesh*2; rock2.mesh\"",
+            {field});
     case P::ReachesCenter:
         if (problem.setting == "resonance")
             return either(

@@ -3,6 +3,7 @@
 
 #include "Asteroid.h"
 #include "BinaryAsteroid.h"
+#include "BodyLook.h"
 #include "CatalogueText.h"
 #include "Kepler.h"
 
@@ -50,27 +51,54 @@ Orbit BodyBuilder::finishOrbit(OrbitDraws const &draws) const
 }
 
 std::unique_ptr<BaseAsteroid> BodyBuilder::build(unsigned int id, Orbit const &orbit, bool binary,
-                                               BodyDraws const &draws,
-                                               std::uint32_t population) const
+                                               BodyDraws const &draws, std::uint32_t population,
+                                               LookDrawn const &looks) const
 {
     ElementShapes const &shapes = plans[population].shapes;
     Population const &p = plans[population].population;
+    LookPlan const &lookPlan = plans[population].looks;
     double const radius = shapes.radius ? shapes.radiusDraw(draws.radius.y)
                                         : bounded(draws.radius, p.minRadius, p.maxRadius);
-    double const density = bounded(draws.density, 2.0, 4.0) * 1e12 / earthMass;
+    // The belt's own draws; a look on takes their place.
+    constexpr double notGiven = BodyLook::notGiven;
+    LookedValues values{notGiven, notGiven, notGiven};
+    if (binary) {
+        values.density = bounded(draws.density, 2.0, 4.0);
+    } else {
+        values = {bounded(draws.density, 2.0, 4.0),
+                  bounded(draws.rotationPeriod, minRotationPeriod, maxRotationPeriod),
+                  draws.obliquity};
+    }
+    BodyLook look;
+    if (lookPlan.on())
+        lookPlan.make(looks, radius, orbit.semiMajorAxis, binary, look, values);
+    double const density = values.density * 1e12 / earthMass;
     std::unique_ptr<BaseAsteroid> body;
     if (binary) {
-        auto pair = std::make_unique<BinaryAsteroid>();
+        std::unique_ptr<BinaryAsteroid> pair;
+        if (lookPlan.on()) {
+            auto looked = std::make_unique<LookedBinaryAsteroid>();
+            looked->look = std::move(look);
+            pair = std::move(looked);
+        } else {
+            pair = std::make_unique<BinaryAsteroid>();
+        }
         pair->companionRadius = radius * (draws.companionShare * 0.75 + 0.25);
         pair->componentOrbit = draws.componentOrbit;
         pair->componentOrbit.epoch = orbit.epoch;
         pair->componentOrbit.eccentricity = bounded(draws.componentEccentricity, 0.0, 0.1);
         body = std::move(pair);
     } else {
-        body = std::make_unique<Asteroid>();
+        if (lookPlan.on()) {
+            auto looked = std::make_unique<LookedAsteroid>();
+            looked->look = std::move(look);
+            body = std::move(looked);
+        } else {
+            body = std::make_unique<Asteroid>();
+        }
         body->mass = CatalogueText::bodyMass(radius, density);
-        body->rotationPeriod = bounded(draws.rotationPeriod, minRotationPeriod, maxRotationPeriod);
-        body->obliquity = draws.obliquity;
+        body->rotationPeriod = values.rotationPeriod;
+        body->obliquity = values.obliquity;
     }
     body->objectType = settings.objectType;
     body->name = bodyName(id);

@@ -22,12 +22,14 @@ public:
                 PlanetZones const &zones);
 
     Orbit finishOrbit(OrbitDraws const &draws) const;
+    // looks: the look's draws, read only where the population has looks.
     std::unique_ptr<BaseAsteroid> build(unsigned int id, Orbit const &orbit, bool binary,
-                                        BodyDraws const &draws, std::uint32_t population) const;
+                                        BodyDraws const &draws, std::uint32_t population,
+                                        LookDrawn const &looks = {}) const;
     std::unique_ptr<BaseAsteroid> build(unsigned int id, Draws const &draws) const
     {
         return build(id, finishOrbit(draws.orbit), draws.binary, draws.body,
-                     draws.orbit.population);
+                     draws.orbit.population, draws.looks);
     }
 
 private:

@@ -25,6 +25,7 @@ struct Draws {
     OrbitDraws orbit;
     bool binary = false;
     BodyDraws body;
+    LookDrawn looks; // drawn only with a look on
 };
 
 // The order in which a body's numbers are drawn from the engine, which
@@ -47,6 +48,10 @@ public:
             drawBinary(draws.body, population);
         else
             drawSingle(draws.body, population);
+        // After all of the body's other draws, so that a belt without looks
+        // stays the same.
+        if (plans[population].looks.on())
+            plans[population].looks.draw(sampler, draws.binary, draws.looks);
     }
 
     // A set flag ends a redraw for a zone early; the run is then stopped and

@@ -269,4 +269,5 @@ PopulationPlan::PopulationPlan(Population const &population, PopulationZone cons
     , kind(kindDraw(population.kind))
     , amplitudeDraw(InverseDraw::rayleigh(0, population.librationAmplitude,
                                           population.amplitudeMode))
+    , looks(population.looks)
 {}

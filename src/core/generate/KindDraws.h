@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ElementShapes.h"
+#include "LookDraws.h"
 #include "Orbit.h"
 #include "PlanetZones.h"
 #include "Population.h"
@@ -47,6 +48,7 @@ struct PopulationPlan {
     // The libration amplitude's Rayleigh draw, 0 to the largest amplitude.
     InverseDraw amplitudeDraw;
     double amplitude(double fraction) const { return amplitudeDraw(fraction); }
+    LookPlan looks;
 };
 
 // The belt-wide things a kind's draw reads.

@@ -10,8 +10,8 @@ void Asteroid::print(std::ostream &os) const
 {
     os.precision(19);
     // The whole block goes to the stream in one write.
-    CatalogueText::SingleBlock const block{objectType, name,           {},        parentBody, mass,
-                                           radius,     rotationPeriod, obliquity, orbit};
+    CatalogueText::SingleBlock const block{objectType, name,      {},    parentBody, mass, radius,
+                                           rotationPeriod, obliquity, orbit, nullptr};
     if (!CatalogueText::finiteNumbers(block)) {
         os.setstate(std::ios::failbit); // the writer reports it; nothing half-written
         return;

@@ -16,7 +16,7 @@ void BinaryAsteroid::print(std::ostream &os) const
     companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
     CatalogueText::SingleBlock const a{
         objectType, name,     " A",     name,          CatalogueText::bodyMass(radius, density),
-        radius,     notGiven, notGiven, componentOrbit};
+        radius,     notGiven, notGiven, componentOrbit, nullptr};
     CatalogueText::SingleBlock const b{objectType,
                                        name,
                                        " B",
@@ -25,7 +25,8 @@ void BinaryAsteroid::print(std::ostream &os) const
                                        companionRadius,
                                        notGiven,
                                        notGiven,
-                                       companionOrbit};
+                                       companionOrbit,
+                                       nullptr};
     if (!CatalogueText::finiteNumbers(orbit) || !CatalogueText::finiteNumbers(a) ||
         !CatalogueText::finiteNumbers(b)) {
         os.setstate(std::ios::failbit); // the writer reports it; nothing half-written

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueText.h"
 
+#include "BodyLook.h"
+
 #include "CorrectRounding.h"
 #include "NumberText.h"
 
@@ -32,7 +34,70 @@ char *line(char *out, double value)
     return out + 1;
 }
 
+// "[ x y z ]" and its line end.
+char *triple(char *out, std::array<double, 3> const &values)
+{
+    out = put(out, "[ ");
+    for (double value : values) {
+        out = NumberText::writeRememberedNumber(out, value);
+        *out++ = ' ';
+    }
+    return put(out, "]\n");
+}
+
+bool finiteOrNotGiven(double value)
+{
+    return !std::isinf(value);
+}
+
+// What the simulation program reads of a body's looks, after its Radius line.
+char *writeSurface(char *out, BodyLook const &look)
+{
+    if (!std::isnan(look.albedo)) {
+        out = put(out, "\tAlbedo\t\t");
+        out = line(out, look.albedo);
+    }
+    if (look.color) {
+        out = put(out, "\tColor\t\t");
+        out = triple(out, *look.color);
+    }
+    if (!std::isnan(look.semiAxes[0])) {
+        out = put(out, "\tSemiAxes\t");
+        out = triple(out, look.semiAxes);
+    }
+    if (std::string_view const mesh = look.meshName(); !mesh.empty()) {
+        out = put(out, "\tMesh\t\t\"");
+        out = put(out, mesh);
+        out = put(out, "\"\n");
+    }
+    if (std::string_view const texture = look.textureName(); !texture.empty()) {
+        out = put(out, "\tTexture\t\t\"");
+        out = put(out, texture);
+        out = put(out, "\"\n");
+    }
+    return out;
+}
+
+// The node of the equator and the phase, after the Obliquity line.
+char *writeSpin(char *out, BodyLook const &look)
+{
+    if (!std::isnan(look.equatorNode)) {
+        out = put(out, "\tEquatorAscendingNode\t");
+        out = line(out, look.equatorNode);
+    }
+    if (!std::isnan(look.rotationOffset)) {
+        out = put(out, "\tRotationOffset\t");
+        out = line(out, look.rotationOffset);
+    }
+    return out;
+}
+
 } // namespace
+
+std::size_t lookLength(BodyLook const &look)
+{
+    return 256 + 9 * (maxNumberLength + 1) + look.meshName().size() + look.textureName().size();
+}
 
 std::string_view referencePlaneWord(Orbit::ReferencePlane plane)
 {
@@ -92,8 +157,13 @@ bool finiteNumbers(Orbit const &orbit)
 
 bool finiteNumbers(SingleBlock const &block)
 {
+    BodyLook const *look = block.look;
+    bool const lookFinite =
+        !look || (finiteOrNotGiven(look->albedo) && finiteOrNotGiven(look->semiAxes[0]) &&
+                  finiteOrNotGiven(look->semiAxes[1]) && finiteOrNotGiven(look->semiAxes[2]) &&
+                  finiteOrNotGiven(look->equatorNode) && finiteOrNotGiven(look->rotationOffset));
     return std::isfinite(block.mass) && std::isfinite(block.radius) &&
-           !std::isinf(block.rotationPeriod) && !std::isinf(block.obliquity) &&
+           !std::isinf(block.rotationPeriod) && !std::isinf(block.obliquity) && lookFinite &&
            finiteNumbers(block.orbit);
 }
 
@@ -109,6 +179,8 @@ char *writeSingle(char *out, SingleBlock const &block)
     out = line(out, block.mass);
     out = put(out, "\tRadius\t\t");
     out = line(out, block.radius);
+    if (block.look)
+        out = writeSurface(out, *block.look);
     if (!std::isnan(block.rotationPeriod)) {
         out = put(out, "\tRotationPeriod\t");
         out = line(out, block.rotationPeriod);
@@ -118,6 +190,8 @@ char *writeSingle(char *out, SingleBlock const &block)
         out = put(out, "\n\tObliquity\t\t");
         out = line(out, block.obliquity);
     }
+    if (block.look)
+        out = writeSpin(out, *block.look);
     out = writeOrbit(out, block.orbit);
     return put(out, "}\n\n");
 }

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string_view>
 
+struct BodyLook;
+
 // The catalogue's words and layout, in one place. The stream inserters and
 // the bodies' print() all write through these functions into a plain character
 // buffer (TextScratch's), which the caller sizes with the bounds below.
@@ -41,7 +43,10 @@ struct SingleBlock {
     double rotationPeriod;
     double obliquity;
     Orbit const &orbit;
+    BodyLook const *look; // null: no look lines
 };
+// Room the look lines of a body need at most.
+std::size_t lookLength(BodyLook const &look);
 char *writeSingle(char *out, SingleBlock const &block);
 bool finiteNumbers(SingleBlock const &block);
 char *writeBarycenter(char *out, std::string_view name, std::string_view parentBody,

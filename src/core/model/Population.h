@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Looks.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -63,6 +65,9 @@ struct Population {
     // A resonant population: its resonance p:q and its side of the planet.
     std::string resonance = "3:2";
     ResonanceSide resonanceSide = ResonanceSide::Inside;
+
+    // How its bodies look in the simulation program; all off by default.
+    Looks looks;
 };
 
 // What a kind is, as every part of the program knows it. A new kind is a row

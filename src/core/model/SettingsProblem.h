@@ -34,6 +34,9 @@ struct SettingsProblem {
         // planet makes it, reaches the center: bodies at a semi-major axis of
         // 0 or below.
         ReachesCenter,
+        // A list of files that does not read: an empty name, or a weight
+        // that is not a number above 0.
+        BadFileList,
     };
     std::string_view setting; // the key of its row in the settings table
     Kind kind;

@@ -647,6 +647,7 @@ std::vector<SettingRow> makeTable()
                    {P::ResonanceSide::Outside,
                     word("outside", QT_TRANSLATE_NOOP("MainWindow", "Outside"))}}),
               planetOn, false);
+    appendLookRows(rows);
     return rows;
 }
 

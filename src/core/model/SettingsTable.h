@@ -123,6 +123,8 @@ struct SettingRow {
 
 // Every setting, in the order of the recipe, the command line's help and the form.
 std::vector<SettingRow> const &settingsTable();
+// The rows of the populations' looks, the table's last (LookRows.cpp).
+void appendLookRows(std::vector<SettingRow> &rows);
 
 // The row of a key; null when there is none.
 SettingRow const *findSetting(std::string_view key);

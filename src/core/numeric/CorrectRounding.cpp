@@ -6,6 +6,7 @@
 #include <mpfr.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -509,5 +510,149 @@ double cube(double x)
         return fromBits(sign | 0x7ff0000000000000);
     return fromBits(sign | ((std::uint64_t(s + 3 * E + 1074) << 52) + q));
 }
+
+} // namespace CorrectRounding
+
+namespace CorrectRounding {
+
+namespace {
+
+// Double-double numbers for the arc cosine's quick evaluation: each
+// operation below is exact to about 2^-104 of its result.
+using Pair2 = Pair;
+
+Pair2 quickTwoSum(double a, double b) // |a| >= |b|
+{
+    double const s = a + b;
+    return {s, b - (s - a)};
+}
+
+Pair2 add(Pair2 a, Pair2 b)
+{
+    Pair const s = twoSum(a.hi, b.hi);
+    return quickTwoSum(s.hi, s.lo + (a.lo + b.lo));
+}
+
+Pair2 multiply(Pair2 a, Pair2 b)
+{
+    Pair const p = twoProduct(a.hi, split(a.hi), b.hi, split(b.hi));
+    return quickTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+
+// a times or over a double whose products with a.hi's quotient are exact
+// enough: the small whole numbers of a series' coefficients.
+Pair2 scale(Pair2 a, double b)
+{
+    Pair const p = twoProduct(a.hi, split(a.hi), b, split(b));
+    return quickTwoSum(p.hi, p.lo + a.lo * b);
+}
+
+Pair2 divide(Pair2 a, double b)
+{
+    double const q = a.hi / b;
+    Pair const p = twoProduct(q, split(q), b, split(b));
+    return quickTwoSum(q, (((a.hi - p.hi) - p.lo) + a.lo) / b);
+}
+
+// The square root of a double v >= 0 as a double-double.
+Pair2 root(double v)
+{
+    double const r = std::sqrt(v);
+    if (r == 0)
+        return {0, 0};
+    Pair const square = twoProduct(r, split(r), r, split(r));
+    return quickTwoSum(r, ((v - square.hi) - square.lo) / (2 * r));
+}
+
+// asin s for 0 <= s <= 0.5 by its series, s + s^3/6 + 3 s^5/40 + ...: the
+// term after t_k = c_k s^(2k+1) is t_k s^2 (2k+1)^2 / ((2k+2)(2k+3)), each
+// ratio under s^2 <= 1/4. The terms above 2^-50 of the sum are taken in
+// double-double; the rest, which double precision holds to far below 2^-90
+// of the sum, in doubles, until a term falls below 2^-110 of the sum.
+Pair2 arcSine(Pair2 s)
+{
+    // The ratios (2k+1)^2 / ((2k+2)(2k+3)) as double-doubles, made once.
+    constexpr int terms = 200;
+    static std::array<Pair2, terms> const ratios = [] {
+        std::array<Pair2, terms> made{};
+        for (int k = 0; k < terms; ++k)
+            made[std::size_t(k)] =
+                divide({double(2 * k + 1) * (2 * k + 1), 0}, double(2 * k + 2) * (2 * k + 3));
+        return made;
+    }();
+    Pair2 const s2 = multiply(s, s);
+    Pair2 term = s, sum = s;
+    int k = 0;
+    for (; k < terms && std::fabs(term.hi) > 0x1p-50 * sum.hi; ++k) {
+        term = multiply(multiply(term, s2), ratios[std::size_t(k)]);
+        sum = add(sum, term);
+    }
+    double small = term.hi, tail = 0;
+    for (; k < terms && small > 0x1p-110 * sum.hi; ++k) {
+        small = small * s2.hi * ratios[std::size_t(k)].hi;
+        tail += small;
+    }
+    return add(sum, {tail, 0});
+}
+
+constexpr Pair2 halfPi{1.5707963267948966, 6.123233995736766e-17};
+constexpr Pair2 wholePi{3.141592653589793, 1.2246467991473532e-16};
+
+std::atomic<std::uint64_t> acosFallbacks{0};
+
+double accurateAcos(double x)
+{
+    // The result lies in [0, pi]: normal or 0, so 53 bits in the library's
+    // default exponent range round as binary64 does. On the stack: no
+    // allocation and no shared state.
+    mp_limb_t argumentLimbs[4], resultLimbs[4];
+    mpfr_t argument, result;
+    mpfr_custom_init(argumentLimbs, 53);
+    mpfr_custom_init_set(argument, MPFR_ZERO_KIND, 0, 53, argumentLimbs);
+    mpfr_custom_init(resultLimbs, 53);
+    mpfr_custom_init_set(result, MPFR_ZERO_KIND, 0, 53, resultLimbs);
+    mpfr_set_d(argument, x, MPFR_RNDN);
+    mpfr_acos(result, argument, MPFR_RNDN);
+    return mpfr_get_d(result, MPFR_RNDN);
+}
+
+} // namespace
+
+// acos x = pi/2 - asin x for |x| <= 1/2; beyond, with s = sqrt((1 - |x|)/2)
+// (1 - |x| and the halving exact), acos x = 2 asin s for x > 0 and
+// pi - 2 asin s for x < 0. Every step is a double-double operation, so the
+// whole is within far less than 2^-90 of its value; when that leaves the
+// rounding in doubt, multiple precision settles it.
+double acos(double x)
+{
+    if (!(x >= -1 && x <= 1))
+        return std::numeric_limits<double>::quiet_NaN();
+    double const magnitude = std::fabs(x);
+    Pair2 value;
+    if (magnitude <= 0.5) {
+        Pair2 const s = arcSine({magnitude, 0});
+        value = add(halfPi, x < 0 ? s : Pair2{-s.hi, -s.lo});
+    } else {
+        Pair2 const twice = scale(arcSine(root((1 - magnitude) * 0.5)), 2);
+        value = x > 0 ? twice : add(wholePi, {-twice.hi, -twice.lo});
+    }
+    double result;
+    if (settle({value.hi, value.lo, 0x1p-90 * std::fabs(value.hi)}, result))
+        return result;
+    acosFallbacks.fetch_add(1, std::memory_order_relaxed);
+    return accurateAcos(x);
+}
+
+std::uint64_t acosFallbackCount()
+{
+    return acosFallbacks.load();
+}
+
+namespace detail {
+double accurateAcos(double x)
+{
+    return CorrectRounding::accurateAcos(x);
+}
+} // namespace detail
 
 } // namespace CorrectRounding

@@ -19,6 +19,10 @@ double exp(double x);
 double power(double x, double y);
 // x * x * x without intermediate rounding.
 double cube(double x);
+// The arc cosine in radians, in [0, pi]; NaN outside [-1, 1].
+double acos(double x);
+// How many arc cosines went to the multiple-precision evaluation.
+std::uint64_t acosFallbackCount();
 
 // Since the program started: how many logarithms the quick evaluation could
 // not settle and handed to the double-double one, and how many that could not
@@ -49,6 +53,8 @@ struct ExpEvaluation {
 ExpEvaluation evaluateExp(double x);
 bool fastExp(double x, double &result);
 double accurateExp(double x);
+// The arc cosine in multiple precision alone.
+double accurateAcos(double x);
 } // namespace detail
 
 } // namespace CorrectRounding
