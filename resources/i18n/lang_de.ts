@@ -986,6 +986,8 @@
     <message>
         <source>The share of the density beside a gap that the gap keeps, in percent: 0 leaves it empty</source>
         <translation>Der Anteil der Dichte neben einer Lücke, den die Lücke behält, in Prozent: 0 lässt sie leer</translation>
+    </message>
+    <message>
         <source>%1 is not a list of files: enter names apart by semicolons, each with an optional weight above 0 after a star, such as rock1.mesh*2; rock2.mesh.</source>
         <translation>%1 ist keine Liste von Dateien: Geben Sie Namen durch Semikolons getrennt ein, jeden mit einem optionalen Gewicht über 0 nach einem Stern, etwa rock1.mesh*2; rock2.mesh.</translation>
     </message>
