@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Kuiper belt (hot)</source>
-        <translation>Kuipergürtel (heiß)</translation>
+        <translation>Kuipergürtel (heiss)</translation>
     </message>
     <message>
         <source>Comets</source>
@@ -1025,7 +1025,7 @@
     </message>
     <message>
         <source>Spheres (off), ellipsoids whose axis ratios follow the lightcurves of real asteroids by size, or model files drawn from the mesh list</source>
-        <translation>Kugeln (aus), Ellipsoide, deren Achsenverhältnisse nach Größe den Lichtkurven echter Asteroiden folgen, oder Modelldateien aus der Modellliste</translation>
+        <translation>Kugeln (aus), Ellipsoide, deren Achsenverhältnisse nach Grösse den Lichtkurven echter Asteroiden folgen, oder Modelldateien aus der Modellliste</translation>
     </message>
     <message>
         <source>Spheres</source>
@@ -1057,11 +1057,11 @@
     </message>
     <message>
         <source>Rotation periods from the belt&apos;s own bell of 0.1 to 12 hours, or by size as real asteroids spin: none above 0.3 km across faster than 2.2 hours, slow rotators, the largest near 9 hours</source>
-        <translation>Rotationsperioden aus der Glockenkurve des Gürtels von 0,1 bis 12 Stunden, oder nach Größe wie bei echten Asteroiden: keiner über 0,3 km Durchmesser schneller als 2,2 Stunden, langsame Rotatoren, die größten nahe 9 Stunden</translation>
+        <translation>Rotationsperioden aus der Glockenkurve des Gürtels von 0,1 bis 12 Stunden, oder nach Grösse wie bei echten Asteroiden: keiner über 0,3 km Durchmesser schneller als 2,2 Stunden, langsame Rotatoren, die grössten nahe 9 Stunden</translation>
     </message>
     <message>
         <source>By size</source>
-        <translation>Nach Größe</translation>
+        <translation>Nach Grösse</translation>
     </message>
     <message>
         <source>Spin axes</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>YORP-clustered</source>
-        <translation>Nach YORP gehäuft</translation>
+        <translation>YORP-gehäuft</translation>
     </message>
     <message>
         <source>Looks</source>
