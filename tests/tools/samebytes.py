@@ -46,12 +46,20 @@ SHAPED = [
 LARGE_SHAPED = [("vulcanoids", 5489, 100000, ALL_SHAPED)]
 # The examples at their own sizes, their planets and all, and a planet with
 # gaps, Trojans and a family (in its 3:2 resonance) at once on two threads; they
-# take the power too.
+# take the power too. The examples carry the looks.
 EXAMPLES = ["main-belt", "jupiter-trojans", "hildas", "kuiper-belt"]
 PLANET = [("toliman-a-comets", 5489, 30000,
            ["planet=true", "resonance-gaps=true", "cleared-orbit=true", "trojan-share=20",
             "family-share=15", "planet-longitude=355",
-            "mean-anomaly-distribution=uniform"])]
+            "mean-anomaly-distribution=uniform"]),
+          # Gaps at each body's own eccentricity that keep some bodies, a
+          # resonant population with Rayleigh amplitudes, Trojans on the
+          # tadpole's curve: the degree cosine and the tadpole's search.
+          ("toliman-a-comets", 5489, 30000,
+           ["planet=true", "resonance-gaps=true", "gap-width=own", "gap-depth=10", "share=70",
+            "population", "kind=resonant", "share=20", "resonance=3:2",
+            "amplitude-distribution=rayleigh", "population", "kind=trojans", "share=10",
+            "trojan-shape=tadpole"])]
 SKIP = 77
 
 
