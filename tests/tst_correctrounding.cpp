@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CorrectRounding.h"
+#include "DegreeCosine.h"
 
 #include <QtTest>
 
@@ -75,6 +76,30 @@ class CorrectRoundingTest : public QObject {
     }
 
 private slots:
+    // The degree cosine against a route of its own: MPFR's pi at 400 bits and
+    // no reduction; the exact values exactly.
+    void degreeCosineMatchesMpfr()
+    {
+        for (auto [degrees, exact] : {std::pair{0.0, 1.0}, {60.0, 0.5}, {-90.0, 0.0},
+                                      {120.0, -0.5}, {180.0, -1.0}, {720.0, 1.0}})
+            QCOMPARE(degreeCosine(degrees), exact);
+        std::mt19937_64 g(20261208);
+        mpfr_t x, pi;
+        mpfr_inits2(400, x, pi, nullptr);
+        mpfr_const_pi(pi, MPFR_RNDN);
+        for (int k = 0; k < 20000; ++k) {
+            double const degrees = (fraction(g) - 0.5) * (k % 2 ? 720 : 1e-3);
+            mpfr_set_d(x, degrees, MPFR_RNDN);
+            mpfr_mul(x, x, pi, MPFR_RNDN);
+            mpfr_div_ui(x, x, 180, MPFR_RNDN);
+            mpfr_cos(x, x, MPFR_RNDN);
+            double const expected = mpfr_get_d(x, MPFR_RNDN);
+            if (degreeCosine(degrees) != expected)
+                QFAIL(qPrintable(QString("cos %1 degrees").arg(degrees, 0, 'g', 17)));
+        }
+        mpfr_clears(x, pi, nullptr);
+    }
+
     void logMatchesMpfr_data()
     {
         QTest::addColumn<int>("count");

@@ -94,26 +94,24 @@ def ieee_sqrt(x):
     return math.sqrt(x)
 
 
-def _series(coefficients, s):
-    total = coefficients[0]
-    for c in coefficients[1:]:
-        total = total * s + c
-    return total
+PI_PARTS = (3.141592653589793, 1.2246467991473532e-16, -2.9947698097183397e-33)
+WIDE = gmpy2.context(precision=128)
 
 
-# 1/n! for the cosine's even and the sine's odd n, highest first.
-COS_TERMS = [4.779477332387385e-14, -1.1470745597729725e-11, 2.08767569878681e-09,
-             -2.755731922398589e-07, 2.48015873015873e-05, -0.001388888888888889,
-             0.041666666666666664, -0.5, 1.0]
-SIN_TERMS = [2.8114572543455206e-15, -7.647163731819816e-13, 1.6059043836821613e-10,
-             -2.505210838544172e-08, 2.7557319223985893e-06, -0.0001984126984126984,
-             0.008333333333333333, -0.16666666666666666]
-RADIANS_PER_DEGREE = 0.017453292519943295
+def _trigonometric(u, sine):
+    """cos (or sin) of u degrees at 128 bits, pi as three doubles' sum, then
+    rounded to the nearest double."""
+    with gmpy2.local_context(WIDE):
+        pi = (gmpy2.mpfr(PI_PARTS[0]) + PI_PARTS[1]) + PI_PARTS[2]
+        x = (gmpy2.mpfr(u) * pi) / 180
+        value = gmpy2.sin(x) if sine else gmpy2.cos(x)
+    with gmpy2.local_context(DOUBLE):
+        return float(+value)
 
 
 def degree_cosine(degrees):
-    """cos of an angle in degrees: an exact remainder and reflections, then
-    the Taylor series to t^16 (cosine) or t^17 (sine) on |t| <= pi/4."""
+    """cos of an angle in degrees, correctly rounded: an exact remainder and
+    reflections to [0, 45], then the cosine or the sine there."""
     r = math.fmod(abs(degrees), 360.0)
     if r > 180.0:
         r = 360.0 - r
@@ -121,13 +119,7 @@ def degree_cosine(degrees):
     if r > 90.0:
         r = 180.0 - r
         sign = -1.0
-    if r > 45.0:
-        t = (90.0 - r) * RADIANS_PER_DEGREE
-        s = t * t
-        value = (_series(SIN_TERMS, s) * s) * t + t
-    else:
-        t = r * RADIANS_PER_DEGREE
-        value = _series(COS_TERMS, t * t)
+    value = _trigonometric(90.0 - r, True) if r > 45.0 else _trigonometric(r, False)
     return sign * value
 
 

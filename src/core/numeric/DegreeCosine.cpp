@@ -2,40 +2,37 @@
 #include "DegreeCosine.h"
 
 #include <cmath>
+#include <mpfr.h>
 
 namespace {
 
-// The Taylor series of cos t and sin t to t^16 and t^17: on |t| <= pi/4 the
-// first term left out is below 2e-18.
-double cosine(double t)
-{
-    double const s = t * t;
-    double sum = 4.779477332387385e-14; // 1/16!
-    sum = sum * s - 1.1470745597729725e-11;
-    sum = sum * s + 2.08767569878681e-09;
-    sum = sum * s - 2.755731922398589e-07;
-    sum = sum * s + 2.48015873015873e-05;
-    sum = sum * s - 0.001388888888888889;
-    sum = sum * s + 0.041666666666666664;
-    sum = sum * s - 0.5;
-    return sum * s + 1.0;
-}
+// pi as the sum of three doubles: about 160 bits, more than the 128 used.
+constexpr double piHigh = 3.141592653589793;
+constexpr double piLow = 1.2246467991473532e-16;
+constexpr double piLowest = -2.9947698097183397e-33;
 
-double sine(double t)
+// cos (or sin) of u degrees, u in [0, 45]; MPFR's own pi is not used, so that
+// no thread keeps a cache of it.
+double trigonometric(double u, bool sine)
 {
-    double const s = t * t;
-    double sum = 2.8114572543455206e-15; // 1/17!
-    sum = sum * s - 7.647163731819816e-13;
-    sum = sum * s + 1.6059043836821613e-10;
-    sum = sum * s - 2.505210838544172e-08;
-    sum = sum * s + 2.7557319223985893e-06;
-    sum = sum * s - 0.0001984126984126984;
-    sum = sum * s + 0.008333333333333333;
-    sum = sum * s - 0.16666666666666666;
-    return (sum * s) * t + t;
+    mpfr_t x, pi;
+    mpfr_init2(x, 128);
+    mpfr_init2(pi, 128);
+    mpfr_set_d(pi, piHigh, MPFR_RNDN);
+    mpfr_add_d(pi, pi, piLow, MPFR_RNDN);
+    mpfr_add_d(pi, pi, piLowest, MPFR_RNDN);
+    mpfr_set_d(x, u, MPFR_RNDN);
+    mpfr_mul(x, x, pi, MPFR_RNDN);
+    mpfr_div_ui(x, x, 180, MPFR_RNDN);
+    if (sine)
+        mpfr_sin(x, x, MPFR_RNDN);
+    else
+        mpfr_cos(x, x, MPFR_RNDN);
+    double const value = mpfr_get_d(x, MPFR_RNDN);
+    mpfr_clear(x);
+    mpfr_clear(pi);
+    return value;
 }
-
-constexpr double radiansPerDegree = 0.017453292519943295;
 
 } // namespace
 
@@ -50,7 +47,6 @@ double degreeCosine(double degrees)
         r = 180 - r;
         sign = -1;
     }
-    double const value =
-        r > 45 ? sine((90 - r) * radiansPerDegree) : cosine(r * radiansPerDegree);
+    double const value = r > 45 ? trigonometric(90 - r, true) : trigonometric(r, false);
     return sign * value;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The cosine of an angle in degrees, made of IEEE operations alone (an exact
-// remainder, exact reflections, one product by pi/180 and a fixed polynomial
-// evaluated left to right), so every build gives the same bits. Not always
-// the nearest double to the cosine: within a few units in the last place.
+// The cosine of an angle in degrees, correctly rounded: the angle is reduced
+// to [0, 45] exactly (a remainder and reflections), its cosine or sine is
+// worked out with 128-bit multiple precision and rounded to the nearest
+// double once, so that every build gives the same bits.
 double degreeCosine(double degrees);
