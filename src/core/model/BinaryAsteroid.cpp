@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BinaryAsteroid.h"
 
+#include "BodyLook.h"
 #include "CatalogueText.h"
 #include "TextScratch.h"
 
@@ -9,6 +10,11 @@
 
 void BinaryAsteroid::print(std::ostream &os) const
 {
+    printWith(os, nullptr);
+}
+
+void BinaryAsteroid::printWith(std::ostream &os, BodyLook const *look) const
+{
     os.precision(19);
     constexpr double notGiven = std::numeric_limits<double>::quiet_NaN();
     // B sits opposite A; the reader takes the angle as it is, unwrapped.
@@ -16,7 +22,7 @@ void BinaryAsteroid::print(std::ostream &os) const
     companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
     CatalogueText::SingleBlock const a{
         objectType, name,     " A",     name,          CatalogueText::bodyMass(radius, density),
-        radius,     notGiven, notGiven, componentOrbit, nullptr};
+        radius,     notGiven, notGiven, componentOrbit, look};
     CatalogueText::SingleBlock const b{objectType,
                                        name,
                                        " B",
@@ -26,15 +32,16 @@ void BinaryAsteroid::print(std::ostream &os) const
                                        notGiven,
                                        notGiven,
                                        companionOrbit,
-                                       nullptr};
+                                       look};
     if (!CatalogueText::finiteNumbers(orbit) || !CatalogueText::finiteNumbers(a) ||
         !CatalogueText::finiteNumbers(b)) {
         os.setstate(std::ios::failbit); // the writer reports it; nothing half-written
         return;
     }
+    std::size_t const lookLength = look ? CatalogueText::lookLength(*look) : 0;
     char *const text = TextScratch::buffer(CatalogueText::maxBarycenterLength +
-                                           2 * CatalogueText::maxSingleLength + 5 * name.size() +
-                                           parentBody.size() + 4);
+                                           2 * (CatalogueText::maxSingleLength + lookLength) +
+                                           5 * name.size() + parentBody.size() + 4);
     char *end = CatalogueText::writeBarycenter(text, name, parentBody, orbit);
 
     // Both components orbit the barycenter, which carries the binary's name.

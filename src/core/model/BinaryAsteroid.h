@@ -3,6 +3,8 @@
 
 #include "BaseAsteroid.h"
 
+struct BodyLook;
+
 // A binary body: the inherited fields describe the barycenter (and component A's
 // radius); the components exist only in the catalogue text.
 class BinaryAsteroid : public BaseAsteroid {
@@ -12,4 +14,8 @@ public:
     double companionRadius = 0.0; // km, component B
     // Component A's orbit about the barycenter; B's pericenter is 180 degrees less.
     Orbit componentOrbit;
+
+protected:
+    // Both components with look's lines, or the belt's own lines alone.
+    void printWith(std::ostream &os, BodyLook const *look) const;
 };

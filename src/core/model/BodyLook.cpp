@@ -36,34 +36,5 @@ void LookedAsteroid::print(std::ostream &os) const
 
 void LookedBinaryAsteroid::print(std::ostream &os) const
 {
-    os.precision(19);
-    constexpr double notGiven = BodyLook::notGiven;
-    Orbit companionOrbit = componentOrbit;
-    companionOrbit.argOfPericenter = (companionOrbit.argOfPericenter + 180) - 360;
-    CatalogueText::SingleBlock const a{
-        objectType, name,     " A",     name,           CatalogueText::bodyMass(radius, density),
-        radius,     notGiven, notGiven, componentOrbit, &look};
-    CatalogueText::SingleBlock const b{objectType,
-                                       name,
-                                       " B",
-                                       name,
-                                       CatalogueText::bodyMass(companionRadius, density),
-                                       companionRadius,
-                                       notGiven,
-                                       notGiven,
-                                       companionOrbit,
-                                       &look};
-    if (!CatalogueText::finiteNumbers(orbit) || !CatalogueText::finiteNumbers(a) ||
-        !CatalogueText::finiteNumbers(b)) {
-        os.setstate(std::ios::failbit);
-        return;
-    }
-    char *const text = TextScratch::buffer(
-        CatalogueText::maxBarycenterLength +
-        2 * (CatalogueText::maxSingleLength + CatalogueText::lookLength(look)) +
-        5 * name.size() + parentBody.size() + 4);
-    char *end = CatalogueText::writeBarycenter(text, name, parentBody, orbit);
-    end = CatalogueText::writeSingle(end, a);
-    end = CatalogueText::writeSingle(end, b);
-    os.write(text, end - text);
+    printWith(os, &look);
 }
