@@ -63,18 +63,20 @@ int runJob(std::string const &writer, std::string const &path, std::uint32_t num
         settings = std::get<Recipe>(exampleRecipe(*findExample("main-belt"))).forRun();
         settings.number = number;
     }
-    // The example carries looks: without them for the main-belt row, every
-    // one of them for the looks row.
+    // The example carries looks: without them in any population for the
+    // main-belt row, every one of them in every population for the looks row.
     if (writer == "main-belt")
         for (Population &population : settings.populations)
             population.looks = Looks{};
     if (writer == "main-belt-looks") {
-        Looks &looks = settings.populations[0].looks;
-        looks.composition = Looks::Composition::MainBelt;
-        looks.shapes = Looks::Shapes::Ellipsoids;
-        looks.spins = Looks::Spins::BySize;
-        looks.spinAxes = Looks::SpinAxes::YorpClustered;
-        looks.textures = "grey.png*3; dark.png";
+        for (Population &population : settings.populations) {
+            Looks &looks = population.looks;
+            looks.composition = Looks::Composition::MainBelt;
+            looks.shapes = Looks::Shapes::Ellipsoids;
+            looks.spins = Looks::Spins::BySize;
+            looks.spinAxes = Looks::SpinAxes::YorpClustered;
+            looks.textures = "grey.png*3; dark.png";
+        }
     }
     std::atomic<int> progress{0};
 

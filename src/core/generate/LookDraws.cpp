@@ -153,7 +153,7 @@ std::size_t weighted(std::vector<double> const &runningSums, double u)
 // sigma); never above 1.
 double albedo(SurfaceClass const &surface, Sampler::ElementDraw draw)
 {
-    double const centre = CorrectRounding::log(surface.albedoMedian);
+    double const centre = surface.logAlbedoMedian;
     double const spread = 3 * surface.albedoSpread;
     double const logAlbedo = Sampler::bounded(draw, centre - spread, centre + spread);
     return std::min(1.0, CorrectRounding::exp(logAlbedo));
@@ -192,6 +192,9 @@ std::array<double, 3> semiAxes(double radius, Sampler::ElementDraw elongation,
 double rotationPeriod(double radius, double branch, double fraction,
                       Sampler::ElementDraw normal)
 {
+    // The log-uniform spans, worked out once.
+    static double const slowSpan = CorrectRounding::log(500.0 / 24);
+    static double const smallSpan = CorrectRounding::log(2400.0);
     using CorrectRounding::exp;
     using CorrectRounding::log;
     if (radius >= 20) {
@@ -201,11 +204,11 @@ double rotationPeriod(double radius, double branch, double fraction,
     }
     if (radius >= barrierRadius) {
         if (branch < 0.15)
-            return 24 * exp(fraction * log(500.0 / 24));
+            return 24 * exp(fraction * slowSpan);
         double const rate = 1 + fraction * (24 / spinBarrier - 1);
         return std::max(spinBarrier, 24 / rate);
     }
-    return 0.01 * exp(fraction * log(2400.0));
+    return 0.01 * exp(fraction * smallSpan);
 }
 
 // Isotropic: the cosine uniform over [-1, 1). YORP turns the spin axes of

@@ -2,12 +2,15 @@
 #include "CatalogueText.h"
 
 #include "BodyLook.h"
+#include "Looks.h"
 
 #include "CorrectRounding.h"
 #include "NumberText.h"
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace CatalogueText {
 
@@ -50,6 +53,27 @@ bool finiteOrNotGiven(double value)
     return !std::isinf(value);
 }
 
+// Every body of a class has its class's colour: its line is written once.
+char *colorLine(char *out, BodyLook const &look)
+{
+    static std::vector<std::string> const lines = [] {
+        std::vector<std::string> made;
+        for (SurfaceClass const &surface : surfaceClasses()) {
+            char text[16 + 3 * (maxNumberLength + 1)];
+            char *end = put(text, "\tColor\t\t");
+            end = triple(end, surface.color);
+            made.emplace_back(text, end);
+        }
+        return made;
+    }();
+    std::size_t const index = std::size_t(look.surfaceClass);
+    if (look.surfaceClass >= 0 && index < lines.size() &&
+        look.color == &surfaceClasses()[index].color)
+        return put(out, lines[index]);
+    out = put(out, "\tColor\t\t");
+    return triple(out, *look.color);
+}
+
 // What the simulation program reads of a body's looks, after its Radius line.
 char *writeSurface(char *out, BodyLook const &look)
 {
@@ -57,10 +81,8 @@ char *writeSurface(char *out, BodyLook const &look)
         out = put(out, "\tAlbedo\t\t");
         out = line(out, look.albedo);
     }
-    if (look.color) {
-        out = put(out, "\tColor\t\t");
-        out = triple(out, *look.color);
-    }
+    if (look.color)
+        out = colorLine(out, look);
     if (!std::isnan(look.semiAxes[0])) {
         out = put(out, "\tSemiAxes\t");
         out = triple(out, look.semiAxes);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Looks.h"
 
+#include "CorrectRounding.h"
 #include "FieldLimits.h"
 
 #include <cmath>
@@ -37,11 +38,18 @@ std::array<double, 3> rgb(int r, int g, int b)
     return {r / 256.0, g / 256.0, b / 256.0};
 }
 
+std::vector<SurfaceClass> withLogarithms(std::vector<SurfaceClass> classes)
+{
+    for (SurfaceClass &surface : classes)
+        surface.logAlbedoMedian = CorrectRounding::log(surface.albedoMedian);
+    return classes;
+}
+
 } // namespace
 
 std::vector<SurfaceClass> const &surfaceClasses()
 {
-    static std::vector<SurfaceClass> const classes = {
+    static std::vector<SurfaceClass> const classes = withLogarithms({
         {"S", 0.23, 0.30, rgb(256, 229, 190), 2.72},
         {"C", 0.06, 0.35, rgb(256, 251, 238), 1.33},
         {"X", 0.10, 0.55, rgb(256, 241, 225), 1.85},
@@ -55,7 +63,7 @@ std::vector<SurfaceClass> const &surfaceClasses()
         {"IR", 0.12, 0.40, rgb(256, 193, 150), 1.0},
         {"RR", 0.15, 0.40, rgb(256, 168, 109), 1.0},
         {"nucleus", 0.04, 0.25, rgb(256, 217, 191), 0.53},
-    };
+    });
     return classes;
 }
 

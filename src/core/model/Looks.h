@@ -51,6 +51,7 @@ struct SurfaceClass {
     double albedoSpread;         // sigma of ln(albedo)
     std::array<double, 3> color; // r g b, the largest 1
     double density;              // g/cm^3
+    double logAlbedoMedian = 0;  // ln(albedoMedian), worked out once per class
 };
 
 std::vector<SurfaceClass> const &surfaceClasses();
