@@ -70,6 +70,21 @@ class CorrectRoundingTest : public QObject {
         return factor ? count * std::max(1, std::atoi(factor)) : count;
     }
 
+    // cos at 400 bits with MPFR's pi and no reduction.
+    static double mpfrDegreeCosine(double degrees)
+    {
+        mpfr_t x, pi;
+        mpfr_inits2(400, x, pi, nullptr);
+        mpfr_const_pi(pi, MPFR_RNDN);
+        mpfr_set_d(x, degrees, MPFR_RNDN);
+        mpfr_mul(x, x, pi, MPFR_RNDN);
+        mpfr_div_ui(x, x, 180, MPFR_RNDN);
+        mpfr_cos(x, x, MPFR_RNDN);
+        double const r = mpfr_get_d(x, MPFR_RNDN);
+        mpfr_clears(x, pi, nullptr);
+        return r;
+    }
+
     static bool same(double a, double b)
     {
         return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
@@ -84,20 +99,47 @@ private slots:
                                       {120.0, -0.5}, {180.0, -1.0}, {720.0, 1.0}})
             QCOMPARE(degreeCosine(degrees), exact);
         std::mt19937_64 g(20261208);
-        mpfr_t x, pi;
-        mpfr_inits2(400, x, pi, nullptr);
-        mpfr_const_pi(pi, MPFR_RNDN);
         for (int k = 0; k < 20000; ++k) {
             double const degrees = (fraction(g) - 0.5) * (k % 2 ? 720 : 1e-3);
-            mpfr_set_d(x, degrees, MPFR_RNDN);
-            mpfr_mul(x, x, pi, MPFR_RNDN);
-            mpfr_div_ui(x, x, 180, MPFR_RNDN);
-            mpfr_cos(x, x, MPFR_RNDN);
-            double const expected = mpfr_get_d(x, MPFR_RNDN);
-            if (degreeCosine(degrees) != expected)
+            if (degreeCosine(degrees) != mpfrDegreeCosine(degrees))
                 QFAIL(qPrintable(QString("cos %1 degrees").arg(degrees, 0, 'g', 17)));
         }
-        mpfr_clears(x, pi, nullptr);
+    }
+
+    // Steps of 2^12 units in the last place either side of an angle (not the
+    // angle itself: the exact values are above): near the exact values and
+    // the switch from cosine to sine, tiny angles (all to MPFR), and across
+    // the angles whose cosine lies on the middle between two doubles
+    // (1 - 2^-54, 1 - 3 2^-54), where the quick evaluation must hand some
+    // over to MPFR.
+    void degreeCosineHardCases_data()
+    {
+        QTest::addColumn<double>("centre");
+        QTest::addColumn<int>("minHandedOver");
+        QTest::addColumn<int>("maxHandedOver");
+        for (double degrees : {30.0, 45.0, 60.0, 90.0, 135.0, -150.0})
+            QTest::newRow(qPrintable(QString::number(degrees))) << degrees << 0 << 0;
+        QTest::newRow("1e-300") << 1e-300 << 1024 << 1024;
+        for (double k : {1.0, 3.0})
+            QTest::newRow(qPrintable(QString("middle %1").arg(k)))
+                << std::sqrt(2 * k * 0x1p-54) * (180 / M_PI) << 1 << 1023;
+    }
+
+    void degreeCosineHardCases()
+    {
+        QFETCH(double, centre);
+        QFETCH(int, minHandedOver);
+        QFETCH(int, maxHandedOver);
+        std::uint64_t const before = degreeCosineFallbackCount();
+        double const unit = std::nextafter(std::fabs(centre), 1e9) - std::fabs(centre);
+        for (int i = -512; i <= 512; ++i) {
+            double const degrees = centre + i * std::ldexp(unit, 12);
+            if (i != 0 && degreeCosine(degrees) != mpfrDegreeCosine(degrees))
+                QFAIL(qPrintable(QString("cos %1 degrees").arg(degrees, 0, 'g', 17)));
+        }
+        int const handedOver = int(degreeCosineFallbackCount() - before);
+        QVERIFY2(handedOver >= minHandedOver && handedOver <= maxHandedOver,
+                 qPrintable(QString::number(handedOver)));
     }
 
     void logMatchesMpfr_data()

@@ -55,6 +55,13 @@ bool fastExp(double x, double &result);
 double accurateExp(double x);
 // The arc cosine in multiple precision alone.
 double accurateAcos(double x);
+// cos or sin of u degrees, u in [0, 45], in double-double: |value -
+// (high + low)| <= bound.
+Evaluation evaluateDegreeTrigonometric(double u, bool sine);
+// The same rounded: true with the correctly rounded value in result, false
+// when its error bound leaves the rounding in doubt or u is outside
+// [2^-500, 45].
+bool fastDegreeTrigonometric(double u, bool sine, double &result);
 } // namespace detail
 
 } // namespace CorrectRounding

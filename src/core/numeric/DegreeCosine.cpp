@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DegreeCosine.h"
 
+#include "CorrectRounding.h"
+
+#include <atomic>
 #include <cmath>
 #include <mpfr.h>
 
@@ -34,6 +37,8 @@ double trigonometric(double u, bool sine)
     return value;
 }
 
+std::atomic<std::uint64_t> fallbacks{0};
+
 } // namespace
 
 double degreeCosine(double degrees)
@@ -47,6 +52,21 @@ double degreeCosine(double degrees)
         r = 180 - r;
         sign = -1;
     }
-    double const value = r > 45 ? trigonometric(90 - r, true) : trigonometric(r, false);
+    bool const sine = r > 45;
+    double const u = sine ? 90 - r : r;
+    double value;
+    if (u == 0) {
+        value = sine ? 0 : 1;
+    } else if (!CorrectRounding::detail::fastDegreeTrigonometric(u, sine, value)) {
+        // In doubt: the value lies too near the middle between two doubles
+        // for the double-double evaluation to tell which side.
+        fallbacks.fetch_add(1, std::memory_order_relaxed);
+        value = trigonometric(u, sine);
+    }
     return sign * value;
+}
+
+std::uint64_t degreeCosineFallbackCount()
+{
+    return fallbacks.load(std::memory_order_relaxed);
 }
