@@ -464,6 +464,11 @@ private slots:
             double const x = 1 - std::ldexp(1 + fraction(g), -int(g() % 53) - 1);
             return g() & 1 ? -x : x;
         });
+        // Where the series' argument changes from one table point to the next.
+        QTest::newRow("table edges") << 20000 << Source([](std::mt19937_64 &g) {
+            double const s = (2 * double(g() % 17) + 1) / 64 + (fraction(g) - 0.5) * 0x1p-30;
+            return g() & 1 ? 1 - 2 * s * s : g() & 2 ? s : -s;
+        });
         QTest::newRow("branch edges") << 8 << Source([](std::mt19937_64 &g) {
             double const edges[] = {0.5, -0.5, 1, -1, 0, -0.0, 0x1.0000000000001p-1,
                                     -0x1.fffffffffffffp-2};
