@@ -96,7 +96,9 @@ void LookPlan::make(LookDrawn const &drawn, double radius, double axis, bool bin
             values.density = surface.density;
         }
     }
-    look.files = files;
+    // Only a body that names a file holds the list (an atomic count each).
+    if (meshes || textures)
+        look.files = files;
     if (meshes)
         look.mesh = std::uint16_t(weighted(meshWeights, drawn.meshFraction));
     if (textures)
