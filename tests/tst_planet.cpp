@@ -576,19 +576,35 @@ private slots:
         // n a in m/s around one solar mass.
         double const speed = 0.01720209895 * std::sqrt(s.centralMass / a0) * 149597870700.0 / 86400;
         double const v = parent[3] / speed, eta = std::sqrt(1 - e0 * e0), c = std::cos(f);
+        // The factors of dv_T and dv_R in da / a and in de.
+        double const axis[2] = {2 * v / eta * (1 + e0 * c), 2 * v / eta * e0 * std::sin(f)};
+        double const ecc[2] = {eta * v * (e0 + 2 * c + e0 * c * c) / (1 + e0 * c),
+                               eta * v * std::sin(f)};
         double const expected[3] = {
-            2 * v / eta * std::hypot(1 + e0 * c, e0 * std::sin(f)),
-            eta * v * std::hypot((e0 + 2 * c + e0 * c * c) / (1 + e0 * c), std::sin(f)),
+            std::hypot(axis[0], axis[1]), std::hypot(ecc[0], ecc[1]),
             eta * v * std::fabs(std::cos(latitude)) / (1 + e0 * c) * 180 / M_PI};
-        double sum[3] = {}, squares[3] = {};
+        double sum[3] = {}, squares[3] = {}, product = 0;
         auto const list = orbits(s);
         for (Orbit const &o : list) {
             double const d[3] = {(o.semiMajorAxis - a0) / a0, o.eccentricity - e0,
                                  o.inclination - i0};
             for (int k = 0; k < 3; ++k)
                 sum[k] += d[k], squares[k] += d[k] * d[k];
+            product += d[0] * d[1];
         }
         double const n = double(list.size());
+        // da and de share dv_T and dv_R: their correlation tells the
+        // components apart, which the spreads alone do not.
+        double const correlation =
+            (product / n - sum[0] / n * sum[1] / n) /
+            std::sqrt((squares[0] / n - sum[0] * sum[0] / (n * n)) *
+                      (squares[1] / n - sum[1] * sum[1] / (n * n)));
+        double const expectedCorrelation =
+            (axis[0] * ecc[0] + axis[1] * ecc[1]) / (expected[0] * expected[1]);
+        QVERIFY2(std::fabs(correlation - expectedCorrelation) < 0.02,
+                 qPrintable(QString("correlation %1, expected %2")
+                                .arg(correlation)
+                                .arg(expectedCorrelation)));
         for (int k = 0; k < 3; ++k) {
             double const mean = sum[k] / n;
             double const sigma = std::sqrt(squares[k] / n - mean * mean);
