@@ -210,7 +210,8 @@ std::vector<SettingRow> makeTable()
     rows.push_back(share);
     SettingRow kind = choiceRow<&Population::kind, Population::Kind>(
         "kind", "populationKind", "kind",
-        "How the population's bodies are placed: {words} (all but background need --planet).",
+        "How the population's bodies are placed: {words} (trojans, family and resonant "
+        "need --planet).",
         {QT_TRANSLATE_NOOP("MainWindow", "Kind")}, {});
     for (PopulationKind const &each : populationKinds())
         kind.words.push_back(ChoiceWord{std::int32_t(each.kind), each.word, each.label, {}, {}});
