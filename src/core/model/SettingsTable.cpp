@@ -664,8 +664,9 @@ std::vector<SettingRow> makeTable()
     // The kinds' own numbers, each read only by the kinds that list it.
     part = SettingRow::Kinds;
     auto const always = [](S const &, P const &) { return true; };
+    // Four decimals, as the planet's: proper elements are given to 0.001 AU.
     parameter(open(numberRow("parent-semi-major-axis", "parentSemiMajorAxis",
-                             FieldLimits::beltRadius, "AU", "AU",
+                             FieldLimits::planetAxis, "AU", "AU",
                              "A collisional family's parent's semi-major axis in AU, {range}.",
                              {QT_TRANSLATE_NOOP("MainWindow", "Parent's a"),
                               QT_TRANSLATE_NOOP("MainWindow",
