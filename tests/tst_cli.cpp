@@ -561,6 +561,9 @@ private slots:
             "--gap-resonances");
         row("no such family", {"--example", "hildas", "--family-resonance", "3/2"},
             "--family-resonance");
+        row("no such colours", {"--preview", "p.png", "--preview-colours", "pink"},
+            "--preview-colours");
+        row("colours without a picture", {"--preview-colours", "surfaces"}, "--preview-colours");
         row("no room for the belt", {"--example", "main-belt", "--inner", "5", "--outer", "5.4"},
             "--inner");
     }

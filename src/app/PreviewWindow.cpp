@@ -251,6 +251,8 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     newSeedButton->setObjectName("pushButton_newSeed");
     copyButton->setObjectName("pushButton_copySeed");
     statusLabel->setObjectName("label_previewStatus");
+    // Wrapped rather than widening the preview beside the colours' choice.
+    statusLabel->setWordWrap(true);
     coloursBox->setObjectName("comboBox_previewColours");
     coloursLabel->setBuddy(coloursBox);
     coloursBox->addItems({QString(), QString()});
@@ -273,14 +275,17 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     seedRow->addWidget(newSeedButton);
     seedRow->addWidget(copyButton);
     seedRow->addStretch(1);
-    seedRow->addWidget(coloursLabel);
-    seedRow->addWidget(coloursBox);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(seedRow);
     layout->addWidget(noteLabel);
     layout->addWidget(warningLabel);
     layout->addWidget(plot, 1);
-    layout->addWidget(statusLabel);
+    // Below the picture, where it takes no width from the seed's row.
+    auto *statusRow = new QHBoxLayout;
+    statusRow->addWidget(statusLabel, 1);
+    statusRow->addWidget(coloursLabel);
+    statusRow->addWidget(coloursBox);
+    layout->addLayout(statusRow);
 
     debounce->setSingleShot(true);
     debounce->setInterval(debounceMs);
