@@ -462,10 +462,13 @@ void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks 
             std::sqrt(outwards.x() * outwards.x() + outwards.y() * outwards.y());
         QPointF const away = length > 0 ? outwards / length : QPointF(1, 0);
         QSizeF const textSize(metrics.horizontalAdvance(name) + 4, metrics.height());
-        // Inwards where the panel ends too soon.
+        // Where the panel ends too soon, above the point (clear of a cloud
+        // that reaches out to it along the orbit), else inwards.
         double const offset = r + 6 + std::max(textSize.width(), textSize.height()) / 2;
         QPointF const half(textSize.width() / 2, textSize.height() / 2);
         QRectF box(at + away * offset - half, textSize);
+        if (!frame.rect.contains(box))
+            box.moveCenter(at + QPointF(0, -offset));
         if (!frame.rect.contains(box))
             box.moveCenter(at - away * offset);
         painter.setPen(Qt::NoPen);
