@@ -129,7 +129,7 @@ private slots:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("gaps");
-        QTest::newRow("main belt example") << Change([](Settings &) {}) << true;
+        QTest::newRow("main belt example, empty gaps") << Change([](Settings &) {}) << true;
         QTest::newRow("bell between 2.1 and 3.3 AU") << newUsersBelt(true) << true;
         QTest::newRow("no gaps: zones as full as their flanks") << newUsersBelt(false) << false;
     }
@@ -138,6 +138,9 @@ private slots:
         QFETCH(Change, change);
         QFETCH(bool, gaps);
         Settings s = example("main-belt");
+        s.populations.resize(1);
+        s.populations[0].share = 100;
+        s.gapWidth = Settings::GapWidth::Fixed, s.gapDepth = 0;
         change(s);
         auto const list = orbits(s);
         for (double center : {2.06, 2.50, 2.82, 2.96, 3.28}) {
@@ -222,6 +225,8 @@ private slots:
         s.populations.resize(1);
         s.populations[0].kind = Population::Kind::Background, s.populations[0].share = 100;
         s.populations[0].trojanL4Share = l4Share, s.populations[0].librationAmplitude = amplitude;
+        s.populations[0].trojanShape = Population::TrojanShape::Ellipse;
+        s.populations[0].amplitudeDistribution = Population::AmplitudeDistribution::Even;
         splitOlderShares(s, share, 0);
         double const ap = s.planetSemiMajorAxis;
         double const mu = planetMassInSolarMasses(s) / s.centralMass;
@@ -521,17 +526,28 @@ private slots:
     void familySitsAtItsResonance_data()
     {
         QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<double>("inner"), QTest::addColumn<double>("outer"); // AU
         QTest::addColumn<double>("center");   // AU, published
         QTest::addColumn<double>("expected"); // percent
-        QTest::newRow("Hildas in Jupiter's 3:2") << QByteArray("hildas") << 3.97 << 100.0;
-        QTest::newRow("Plutinos in Neptune's 3:2") << QByteArray("kuiper-belt") << 39.4 << 25.0;
+        QTest::newRow("Hildas in Jupiter's 3:2")
+            << QByteArray("hildas") << 3.7 << 4.2 << 3.97 << 100.0;
+        QTest::newRow("Plutinos in Neptune's 3:2")
+            << QByteArray("kuiper-belt") << 42.0 << 48.0 << 39.4 << 25.0;
     }
     void familySitsAtItsResonance()
     {
         QFETCH(QByteArray, name);
+        QFETCH(double, inner);
+        QFETCH(double, outer);
         QFETCH(double, center);
         QFETCH(double, expected);
-        Settings const s = example(name);
+        Settings s = example(name);
+        s.populations.resize(1);
+        Population &p = s.populations[0];
+        p.kind = Population::Kind::Background, p.share = 100, p.familyResonance = "3:2";
+        p.innerRadius = inner, p.outerRadius = outer;
+        s.resonanceEccentricity = 0.25;
+        splitOlderShares(s, 0, expected);
         double const mu = planetMassInSolarMasses(s) / s.centralMass;
         double const width =
             center * std::sqrt(16.0 / 3 * mu * s.resonanceEccentricity *

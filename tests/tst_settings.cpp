@@ -393,10 +393,12 @@ private slots:
         auto const row = [](char const *name, Change change, QList<P> expected = {}) {
             QTest::newRow(name) << change << expected;
         };
-        // The main belt and Jupiter, as the example has them.
+        // The main belt's background and Jupiter, its gaps at one width.
         auto const jupiter = [](S &s) {
             s = exampleSettings("main-belt");
             s.number = 3000;
+            s.populations.resize(1), s.populations[0].share = 100;
+            s.gapWidth = S::GapWidth::Fixed, s.gapDepth = 0;
         };
         auto const with = [=](std::function<void(S &)> more) {
             return Change([=](S &s) { jupiter(s), more(s); });

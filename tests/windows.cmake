@@ -45,7 +45,8 @@ target_link_libraries(tst_preview PRIVATE beltplot)
 # The command line run as users run it; its Unix-only cases skip themselves.
 belt_windows_test(tst_cli)
 target_link_libraries(tst_cli PRIVATE Qt5::Gui)
-target_compile_definitions(tst_cli PRIVATE BELTWRIGHT_CLI="$<TARGET_FILE:beltwright-cli>")
+target_compile_definitions(tst_cli PRIVATE BELTWRIGHT_CLI="$<TARGET_FILE:beltwright-cli>"
+                                         TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
 add_dependencies(tst_cli beltwright-cli)
 
 # For tests/stress_windows.sh: the window used for one run.

@@ -123,15 +123,49 @@ std::vector<std::string> namesOf(Settings const &settings)
 
 // The population of each of the first shown bodies: those of each population
 // follow those of the one before.
-std::vector<std::uint8_t> ownersOf(std::vector<std::uint32_t> const &counts, std::size_t shown)
-{
+// Of a belt whose populations have these counts, the first bodies of each
+// population in proportion to its count, shown in all (largest remainders);
+// each body's population beside it.
+struct Sample {
+    std::vector<BaseAsteroid const *> bodies;
     std::vector<std::uint8_t> owners;
-    owners.reserve(shown);
-    for (std::size_t p = 0; p < counts.size() && owners.size() < shown; ++p)
-        owners.insert(owners.end(), std::min<std::size_t>(counts[p], shown - owners.size()),
-                      std::uint8_t(p));
-    owners.resize(shown, 0);
-    return owners;
+};
+Sample sampleOf(std::vector<std::unique_ptr<BaseAsteroid>> const &whole,
+              std::vector<std::uint32_t> const &counts, std::size_t shown)
+{
+    std::uint64_t total = 0;
+    for (std::uint32_t count : counts)
+        total += count;
+    std::vector<std::size_t> taken(counts.size(), 0);
+    std::vector<std::uint64_t> remainders(counts.size(), 0);
+    std::size_t given = 0;
+    for (std::size_t p = 0; p < counts.size() && total > 0; ++p) {
+        taken[p] = std::size_t(shown * std::uint64_t(counts[p]) / total);
+        remainders[p] = shown * std::uint64_t(counts[p]) % total;
+        given += taken[p];
+    }
+    while (given < shown && total > 0) {
+        auto const most = std::max_element(remainders.begin(), remainders.end());
+        ++taken[std::size_t(most - remainders.begin())], ++given;
+        *most = 0;
+    }
+    Sample result;
+    result.bodies.reserve(shown);
+    result.owners.reserve(shown);
+    std::size_t first = 0;
+    for (std::size_t p = 0; p < counts.size(); ++p) {
+        for (std::size_t k = 0; k < taken[p] && first + k < whole.size(); ++k) {
+            result.bodies.push_back(whole[first + k].get());
+            result.owners.push_back(std::uint8_t(p));
+        }
+        first += counts[p];
+    }
+    // Bodies beyond the counts (none in a belt the generator made) as the first.
+    for (std::size_t k = result.bodies.size(); k < shown && k < whole.size(); ++k) {
+        result.bodies.push_back(whole[k].get());
+        result.owners.push_back(0);
+    }
+    return result;
 }
 
 // N(>=R) from radii sorted from the largest down: one step per body down to
@@ -203,10 +237,20 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
     };
     for (ResonanceZone const &gap : zones.gaps)
         marks.resonances.push_back(mark(ResonanceMark::Gap, gap, gap.resonance.text()));
-    for (PopulationZone const &zone : zones.populations) {
+    for (std::size_t i = 0; i < zones.populations.size(); ++i) {
+        PopulationZone const &zone = zones.populations[i];
         if (zone.hasFamily)
             marks.resonances.push_back(
                 mark(ResonanceMark::Family, zone.family, zone.family.resonance.text()));
+        // A resonant population spans its resonance's width at its largest e.
+        if (zone.hasResonance && i < settings.populations.size()) {
+            ResonanceZone spread = zone.resonance;
+            spread.halfWidth =
+                PlanetZones::resonantWidth(zone, settings.populations[i].maxEccentricity);
+            if (spread.halfWidth > 0)
+                marks.resonances.push_back(
+                    mark(ResonanceMark::Family, spread, spread.resonance.text()));
+        }
     }
     if (zones.hasChaoticZone)
         marks.resonances.push_back(mark(ResonanceMark::ChaoticZone, zones.chaoticZone, {}));
@@ -331,17 +375,9 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
     , planetShown(std::move(planet))
     , populationNames(std::move(names))
 {
-    std::vector<std::uint8_t> const owners = ownersOf(counts, shown);
-    // Each population's own counts only where there are several to tell apart.
+    // A large belt shows each of its populations in its share.
+    auto const [belt, owners] = sampleOf(whole, counts, shown);
     std::size_t const split = populationNames.size() > 1 ? populationNames.size() : 0;
-    // The bodies shown, the first of the belt.
-    struct {
-        std::vector<std::unique_ptr<BaseAsteroid>> const &all;
-        std::size_t count;
-        auto begin() const { return all.begin(); }
-        auto end() const { return all.begin() + std::ptrdiff_t(count); }
-        std::size_t size() const { return count; }
-    } const belt{whole, shown};
     // First the extents, then the markers or the cells: the trigonometry is
     // cheaper to do twice than a million positions are to keep.
     double reach = 0; // largest distance from the centre along any axis
@@ -460,7 +496,7 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         std::uint8_t const owner = owners[k++];
         double const axis = body->orbit.semiMajorAxis;
         if (std::isfinite(axis)) {
-            bool const binary = dynamic_cast<BinaryAsteroid const *>(body.get()) != nullptr;
+            bool const binary = dynamic_cast<BinaryAsteroid const *>(body) != nullptr;
             std::size_t const bin = std::size_t(cellOf(axis, histogram.x, histogramBins));
             ++(binary ? histogram.binaries : histogram.singles)[bin];
             if (split)

@@ -51,7 +51,7 @@ PlanetZones::PlanetZones(Settings const &s)
     planetAxis = s.planetSemiMajorAxis;
     planetLongitude = s.planetLongitude;
     // The gaps that fall on any population's radii.
-    double lower = 0, upper = 0;
+    double lower = 0, upper = 0, largestE = 0;
     bool bounded = false;
     for (Population const &population : s.populations) {
         if (!kindUses(population.kind, "inner"))
@@ -60,6 +60,7 @@ PlanetZones::PlanetZones(Settings const &s)
         double const high = std::max(population.innerRadius, population.outerRadius);
         lower = bounded ? std::min(lower, low) : low;
         upper = bounded ? std::max(upper, high) : high;
+        largestE = std::max({largestE, population.minEccentricity, population.maxEccentricity});
         bounded = true;
     }
 
@@ -72,9 +73,10 @@ PlanetZones::PlanetZones(Settings const &s)
             for (bool const exterior : {false, true}) {
                 ResonanceZone const zone =
                     zoneOf(resonance, exterior, planetAxis, mu, s.resonanceEccentricity);
-                // At its own eccentricity, which may pass 1, any gap may reach the belt.
-                if (ownWidth || (zone.center + zone.halfWidth >= lower &&
-                                 zone.center - zone.halfWidth <= upper))
+                // At its own eccentricity a gap reaches at most as far as at
+                // the largest one the populations draw.
+                double const reach = ownWidth ? gapHalfWidth(zone, largestE) : zone.halfWidth;
+                if (zone.center + reach >= lower && zone.center - reach <= upper)
                     gaps.push_back(zone);
             }
         }
