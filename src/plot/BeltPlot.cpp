@@ -661,6 +661,10 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
                 {LegendEntry::DotOnSpace, noSurfaceColour, BeltPlot::tr("no surface")});
         if (!preview.dense())
             entries.push_back({LegendEntry::Ring, frameColour, BeltPlot::tr("binary bodies")});
+        // The histogram's bars and the sizes' lines keep the populations' colours.
+        for (std::size_t p = 0; several(preview) && p < preview.populations().size(); ++p)
+            entries.push_back({LegendEntry::Band, BeltPlot::populationColour(p),
+                               QString::fromStdString(preview.populations()[p])});
     } else if (several(preview)) {
         // Each population by its name; the ring alone tells a binary.
         for (std::size_t p = 0; p < preview.populations().size(); ++p)
