@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleSettings.h"
 #include "Generator.h"
+#include "SettingsCheck.h"
 
 #include <QtTest>
 
@@ -561,6 +562,98 @@ private slots:
         QCOMPARE(countWithin(list, center + width + 0.02, center + 2 * width) +
                      countWithin(list, center - 2 * width, center - width - 0.02),
                  0);
+    }
+
+    // A collisional family's spread in a, e and i is that of Gauss's
+    // equations for normal kicks of its velocity scale, each worked out here
+    // on its own: sigma(da / a) = 2 s / eta |(1 + e cos f, e sin f)|,
+    // sigma(de) = eta s |((e + 2 cos f + e cos^2 f) / (1 + e cos f), sin f)|,
+    // sigma(di) = eta s |cos(omega + f)| / (1 + e cos f), s = V / (n a).
+    void familySpreadsByGauss_data()
+    {
+        QTest::addColumn<QList<double>>("parent"); // a, e, i, V, f, omega + f
+        QTest::newRow("f 90, omega + f 45") << QList<double>{2.87, 0.1, 10, 20, 90, 45};
+        QTest::newRow("f 30, omega + f 120, eccentric")
+            << QList<double>{3.1, 0.25, 15, 60, 30, 120};
+        QTest::newRow("f 200, omega + f 10, far out") << QList<double>{43, 0.15, 20, 30, 200, 10};
+    }
+    void familySpreadsByGauss()
+    {
+        QFETCH(QList<double>, parent);
+        double const a0 = parent[0], e0 = parent[1], i0 = parent[2];
+        double const f = parent[4] * M_PI / 180, latitude = parent[5] * M_PI / 180;
+        Settings s = example("main-belt");
+        s.populations.resize(1);
+        Population &p = s.populations[0];
+        p.kind = Population::Kind::CollisionalFamily, p.share = 100;
+        p.parentSemiMajorAxis = a0, p.parentEccentricity = e0, p.parentInclination = i0;
+        p.ejectionVelocity = parent[3], p.breakupAnomaly = parent[4], p.breakupLatitude = parent[5];
+        QVERIFY(checkSettings(s).empty());
+        // n a in m/s around one solar mass.
+        double const speed = 0.01720209895 * std::sqrt(s.centralMass / a0) * 149597870700.0 / 86400;
+        double const v = parent[3] / speed, eta = std::sqrt(1 - e0 * e0), c = std::cos(f);
+        // The factors of dv_T and dv_R in da / a and in de.
+        double const axis[2] = {2 * v / eta * (1 + e0 * c), 2 * v / eta * e0 * std::sin(f)};
+        double const ecc[2] = {eta * v * (e0 + 2 * c + e0 * c * c) / (1 + e0 * c),
+                               eta * v * std::sin(f)};
+        double const expected[3] = {
+            std::hypot(axis[0], axis[1]), std::hypot(ecc[0], ecc[1]),
+            eta * v * std::fabs(std::cos(latitude)) / (1 + e0 * c) * 180 / M_PI};
+        double sum[3] = {}, squares[3] = {}, product = 0;
+        auto const list = orbits(s);
+        for (Orbit const &o : list) {
+            double const d[3] = {(o.semiMajorAxis - a0) / a0, o.eccentricity - e0,
+                                 o.inclination - i0};
+            for (int k = 0; k < 3; ++k)
+                sum[k] += d[k], squares[k] += d[k] * d[k];
+            product += d[0] * d[1];
+        }
+        double const n = double(list.size());
+        // da and de share dv_T and dv_R: their correlation tells the
+        // components apart, which the spreads alone do not.
+        double const correlation =
+            (product / n - sum[0] / n * sum[1] / n) /
+            std::sqrt((squares[0] / n - sum[0] * sum[0] / (n * n)) *
+                      (squares[1] / n - sum[1] * sum[1] / (n * n)));
+        double const expectedCorrelation =
+            (axis[0] * ecc[0] + axis[1] * ecc[1]) / (expected[0] * expected[1]);
+        QVERIFY2(std::fabs(correlation - expectedCorrelation) < 0.02,
+                 qPrintable(QString("correlation %1, expected %2")
+                                .arg(correlation)
+                                .arg(expectedCorrelation)));
+        for (int k = 0; k < 3; ++k) {
+            double const mean = sum[k] / n;
+            double const sigma = std::sqrt(squares[k] / n - mean * mean);
+            // The standard deviation of 100,000 draws errs by 0.2 %; the mean
+            // lies within 4 standard errors of 0.
+            QVERIFY2(std::fabs(sigma / expected[k] - 1) < 0.015 &&
+                         std::fabs(mean) < 4 * expected[k] / std::sqrt(n),
+                     qPrintable(QString("element %1: spread %2, mean %3, expected %4")
+                                    .arg(k).arg(sigma).arg(mean).arg(expected[k])));
+        }
+    }
+
+    // A scattered disc's perihelia are even over their range, its semi-major
+    // axes within theirs, and e = 1 - q / a.
+    void scatteredDiscPerihelia()
+    {
+        Settings s = example("kuiper-belt");
+        s.populations.resize(1);
+        Population &p = s.populations[0];
+        p.kind = Population::Kind::ScatteredDisc, p.share = 100;
+        p.innerRadius = 50, p.outerRadius = 500, p.surfaceDensitySlope = 2.5;
+        p.minPerihelion = 30, p.maxPerihelion = 40;
+        QVERIFY(checkSettings(s).empty());
+        auto const list = orbits(s);
+        std::vector<int> tenths(10, 0);
+        for (Orbit const &o : list) {
+            double const q = o.semiMajorAxis * (1 - o.eccentricity);
+            QVERIFY(o.semiMajorAxis >= 50 && o.semiMajorAxis <= 500);
+            QVERIFY2(q >= 30 - 1e-9 && q < 40 + 1e-9, qPrintable(QString::number(q)));
+            ++tenths[std::min(9, int(q - 30))];
+        }
+        for (int count : tenths)
+            QVERIFY2(std::abs(count - int(list.size()) / 10) < 600, qPrintable(QString::number(count)));
     }
 };
 

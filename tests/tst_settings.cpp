@@ -520,6 +520,36 @@ private slots:
             {{"resonance", P::ReachesCenter, 1}});
         row("resonant 11:7, low eccentricities",
             [=](S &s) { heavy(s), s.planetMass = 30, resonant("11:7", 0.2)(s); });
+        // A collisional family and a scattered disc beside the background;
+        // neither needs the planet.
+        auto const beside = [=](Population::Kind kind, std::function<void(Population &)> more) {
+            return with([=](S &s) {
+                s.populations.resize(2, s.populations[0]);
+                s.populations[0].share = s.populations[1].share = 50;
+                s.populations[1].kind = kind;
+                more(s.populations[1]);
+            });
+        };
+        auto const collisional = [=](double velocity, double e) {
+            return beside(Population::Kind::CollisionalFamily, [=](Population &p) {
+                p.ejectionVelocity = velocity, p.parentEccentricity = e;
+            });
+        };
+        row("family, 1000 m/s", collisional(1000, 0.05));
+        row("family, 1200 m/s", collisional(1200, 0.05), {{"ejection-velocity", P::ReachesCenter, 1}});
+        row("family, 300 m/s at e 0.9", collisional(300, 0.9),
+            {{"ejection-velocity", P::ReachesCenter, 1}});
+        auto const disc = [=](double inner, double q0, double q1) {
+            return beside(Population::Kind::ScatteredDisc, [=](Population &p) {
+                p.innerRadius = inner, p.outerRadius = 200, p.minPerihelion = q0,
+                p.maxPerihelion = q1;
+            });
+        };
+        row("scattered disc", disc(40, 30, 40));
+        row("scattered disc, perihelia reversed beyond", disc(40, 41, 30),
+            {{"max-perihelion", P::PerihelionBeyondAxis, 1}});
+        row("scattered disc, perihelia from 0", disc(40, 0, 35),
+            {{"min-perihelion", P::NotPositive, 1}});
         row("planet off", [=](S &s) { heavy(s), trojans(90)(s), wideFamily(s), s.planet = false; },
             {{"kind", P::NeedsPlanet, 0}, {"kind", P::NeedsPlanet, 1}});
     }

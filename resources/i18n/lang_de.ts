@@ -1087,6 +1087,90 @@
         <source>Looks</source>
         <translation>Aussehen</translation>
     </message>
+    <message>
+        <source>Collisional family</source>
+        <translation>Kollisionsfamilie</translation>
+    </message>
+    <message>
+        <source>Scattered disc</source>
+        <translation>Gestreute Scheibe</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s a</source>
+        <translation>a des Mutterkörpers</translation>
+    </message>
+    <message>
+        <source>Semi-major axis of the body whose break-up made the family, in AU; above 0</source>
+        <translation>Grosse Halbachse des Körpers, aus dessen Zerfall die Familie entstand, in AU; über 0</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s e</source>
+        <translation>e des Mutterkörpers</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the body whose break-up made the family, from 0 to 0.99</source>
+        <translation>Exzentrizität des Körpers, aus dessen Zerfall die Familie entstand, von 0 bis 0,99</translation>
+    </message>
+    <message>
+        <source>Parent&apos;s i</source>
+        <translation>i des Mutterkörpers</translation>
+    </message>
+    <message>
+        <source>Inclination of the body whose break-up made the family, in degrees</source>
+        <translation>Bahnneigung des Körpers, aus dessen Zerfall die Familie entstand, in Grad</translation>
+    </message>
+    <message>
+        <source>Ejection velocity</source>
+        <translation>Auswurfgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>The scale of the members&apos; ejection velocities from the break-up, in m/s: each of the radial, along-track and out-of-plane components is normal with this standard deviation</source>
+        <translation>Das Mass der Auswurfgeschwindigkeiten der Mitglieder beim Zerfall, in m/s: die radiale, die bahnparallele und die zur Bahnebene senkrechte Komponente sind je normalverteilt mit dieser Standardabweichung</translation>
+    </message>
+    <message>
+        <source>Break-up f</source>
+        <translation>Zerfall bei f</translation>
+    </message>
+    <message>
+        <source>Where on its orbit the parent broke up: its true anomaly f, in degrees</source>
+        <translation>Wo auf seiner Bahn der Mutterkörper zerfiel: seine wahre Anomalie f, in Grad</translation>
+    </message>
+    <message>
+        <source>Break-up ω + f</source>
+        <translation>Zerfall bei ω + f</translation>
+    </message>
+    <message>
+        <source>Where the parent was above or below its orbit&apos;s node at the break-up: its argument of pericenter plus its true anomaly, ω + f, in degrees</source>
+        <translation>Wo der Mutterkörper beim Zerfall über oder unter dem Knoten seiner Bahn stand: sein Argument der Periapsis plus seine wahre Anomalie, ω + f, in Grad</translation>
+    </message>
+    <message>
+        <source>Min perihelion</source>
+        <translation>Minimale Periheldistanz</translation>
+    </message>
+    <message>
+        <source>The smallest perihelion distance of the scattered disc, in AU; above 0</source>
+        <translation>Die kleinste Periheldistanz der gestreuten Scheibe, in AU; über 0</translation>
+    </message>
+    <message>
+        <source>Max perihelion</source>
+        <translation>Maximale Periheldistanz</translation>
+    </message>
+    <message>
+        <source>The largest perihelion distance of the scattered disc, in AU, at most its inner radius; above 0</source>
+        <translation>Die grösste Periheldistanz der gestreuten Scheibe, in AU, höchstens ihr innerer Radius; über 0</translation>
+    </message>
+    <message>
+        <source>%1 lies beyond %2, the scattered disc&apos;s smallest semi-major axis: a perihelion cannot lie beyond the semi-major axis. Enter smaller perihelia or a larger inner radius.</source>
+        <translation>%1 liegt jenseits von %2, der kleinsten grossen Halbachse der gestreuten Scheibe: Ein Perihel kann nicht jenseits der grossen Halbachse liegen. Geben Sie kleinere Periheldistanzen oder einen grösseren inneren Radius ein.</translation>
+    </message>
+    <message>
+        <source>%1 is so large for the parent&apos;s orbit that some members would be thrown onto open orbits or into the center object: enter a smaller ejection velocity, or a parent orbit farther from the center object or less eccentric.</source>
+        <translation>%1 ist für die Bahn des Mutterkörpers so gross, dass manche Mitglieder auf offene Bahnen oder ins Zentralobjekt geworfen würden: Geben Sie eine kleinere Auswurfgeschwindigkeit ein oder eine Bahn des Mutterkörpers weiter vom Zentralobjekt oder mit kleinerer Exzentrizität.</translation>
+    </message>
+    <message>
+        <source>%1 must be above 0 for this kind of population: enter a larger value.</source>
+        <translation>%1 muss für diese Art von Population über 0 liegen: Geben Sie einen grösseren Wert ein.</translation>
+    </message>
 </context>
 <context>
     <name>BeltPlot</name>

@@ -246,6 +246,9 @@ STRENGTHS = {
 }
 
 BELT, L4, L5, FAMILY, RESONANT_BODY = "belt", "L4", "L5", "family", "resonant"
+# A collisional family's member or a scattered disc's body: its elements all
+# drawn by its kind.
+SCATTERED_BODY = "own elements"
 # The branches a belt's draws may take (Generator.reached counts them): the
 # populations, belt bodies drawn again for a zone, Trojans' points drawn again
 # outside the disc, their mean anomalies brought into range by adding 360
@@ -256,7 +259,8 @@ BELT, L4, L5, FAMILY, RESONANT_BODY = "belt", "L4", "L5", "family", "resonant"
 REACHED = (BELT, L4, L5, FAMILY, "redraws", "disc redraws", "turns added 0",
            "turns added 1", "turns added 2", "turns taken", "family outside",
            "trojan edge", "family redraws", "populations", RESONANT_BODY, "island below",
-           "island above", "rayleigh amplitudes", "branch 1", "at 360", "tadpole", "kept in a gap")
+           "island above", "rayleigh amplitudes", "branch 1", "at 360", "tadpole", "kept in a gap",
+           "collisional", "kicks redrawn", "e turned", "i turned", "scattered")
 
 
 def resonance_of(word):
@@ -409,11 +413,13 @@ class Planet:
 # --------------------------------------------------------------------------
 # Settings and presets.
 
-BACKGROUND, TROJANS, RESONANT_FAMILY, RESONANT = 0, 1, 2, 3
+BACKGROUND, TROJANS, RESONANT_FAMILY, RESONANT, COLLISIONAL, SCATTERED = 0, 1, 2, 3, 4, 5
 KIND_WORDS = {"background": BACKGROUND, "trojans": TROJANS, "family": RESONANT_FAMILY,
-              "resonant": RESONANT}
+              "resonant": RESONANT, "collisional-family": COLLISIONAL,
+              "scattered-disc": SCATTERED}
 KIND_NAMES = {BACKGROUND: "Background", TROJANS: "Trojans", RESONANT_FAMILY: "Family",
-              RESONANT: "Resonant"}
+              RESONANT: "Resonant", COLLISIONAL: "Collisional family",
+              SCATTERED: "Scattered disc"}
 
 
 @dataclass
@@ -446,6 +452,14 @@ class Population:
     resonance: str = "3:2"
     resonanceSide: int = 0  # inside the planet's orbit, or outside
     trojanShape: int = 0  # the small tadpole's ellipse, or the tadpole's curve
+    parentSemiMajorAxis: float = 2.87
+    parentEccentricity: float = 0.05
+    parentInclination: float = 2.0
+    ejectionVelocity: float = 20.0
+    breakupAnomaly: float = 90.0
+    breakupLatitude: float = 45.0
+    minPerihelion: float = 30.0
+    maxPerihelion: float = 36.0
     # Looks, all off: 0 is none, spheres, the bell's period, the drawn obliquity.
     composition: int = 0
     shapes: int = 0
@@ -552,6 +566,14 @@ SETTING_KEYS = {
     "resonance": ("resonance", TEXT),
     "resonance-side": ("resonanceSide", {"inside": 0, "outside": 1}),
     "trojan-shape": ("trojanShape", {"ellipse": 0, "tadpole": 1}),
+    "parent-semi-major-axis": ("parentSemiMajorAxis", NUMBER),
+    "parent-eccentricity": ("parentEccentricity", NUMBER),
+    "parent-inclination": ("parentInclination", NUMBER),
+    "ejection-velocity": ("ejectionVelocity", NUMBER),
+    "breakup-anomaly": ("breakupAnomaly", NUMBER),
+    "breakup-latitude": ("breakupLatitude", NUMBER),
+    "min-perihelion": ("minPerihelion", NUMBER),
+    "max-perihelion": ("maxPerihelion", NUMBER),
     "composition": ("composition", {"none": 0, "main-belt": 1, "trojans-hildas": 2,
                                     "kuiper-cold": 3, "kuiper-hot": 4, "comets": 5}),
     "shapes": ("shapes", {"off": 0, "ellipsoids": 1, "meshes": 2}),
@@ -795,12 +817,44 @@ def body_mass(radius, density):
 # --------------------------------------------------------------------------
 # Belt generation.
 
+class Kicks:
+    """A collisional family's Gauss's equations at the break-up: each factor
+    once, in this order; n a = k sqrt(M / a), dv in m/s to AU per day."""
+
+    def __init__(self, p, central_mass):
+        self.a0, self.e0, self.i0 = p.parentSemiMajorAxis, p.parentEccentricity, \
+            p.parentInclination
+        e0 = self.e0
+        self.eta = ieee_sqrt(1.0 - e0 * e0)
+        speed = 0.01720209895 * ieee_sqrt(ieee_div(central_mass, self.a0))
+        self.scale = ieee_div(p.ejectionVelocity * (86400.0 / 149597870700.0), speed)
+        c = degree_cosine(p.breakupAnomaly)
+        s = degree_cosine(90.0 - p.breakupAnomaly)
+        along = 1.0 + e0 * c
+        self.axis_t = 2.0 / self.eta * along
+        self.axis_r = 2.0 / self.eta * (e0 * s)
+        self.ecc_t = self.eta * ((e0 + 2.0 * c + e0 * c * c) / along)
+        self.ecc_r = self.eta * s
+        self.incl_w = self.eta * (degree_cosine(p.breakupLatitude) / along) * 57.29577951308232
+
+    def member(self, zr, zt, zw):
+        vr, vt, vw = self.scale * zr, self.scale * zt, self.scale * zw
+        a = self.a0 + self.a0 * (self.axis_t * vt + self.axis_r * vr)
+        e = self.e0 + (self.ecc_t * vt + self.ecc_r * vr)
+        i = self.i0 + self.incl_w * vw
+        return a, e, i
+
+
 class Plan:
     """One population as a run draws it: its laws, and what the planet makes
     of it (a family's zone, the Trojans' spread)."""
 
-    def __init__(self, p, planet):
+    def __init__(self, p, planet, central_mass=1.0):
         self.p = p
+        self.kicks = Kicks(p, central_mass) if p.kind == COLLISIONAL else None
+        self.scattered_law = power_law(p.innerRadius, p.outerRadius,
+                                       2.0 - p.surfaceDensitySlope) \
+            if p.kind == SCATTERED else None
         self.radius_law = power_law(p.minRadius, p.maxRadius, -p.radiusSlope) \
             if p.radiusDistribution == 1 else None
         self.axis_law = power_law(p.innerRadius, p.outerRadius, 2.0 - p.surfaceDensitySlope) \
@@ -864,7 +918,8 @@ class Generator:
         s = self.settings
         self.total_mass = s.total_mass_for_run()
         self.planet = Planet(s) if s.planet else None
-        self.plans = [Plan(p, self.planet) for p in s.populations]
+        central = self.total_mass if s.barycenter else s.centralMass
+        self.plans = [Plan(p, self.planet, central) for p in s.populations]
         self.counts = population_counts(s.number, s.populations)
         self.asteroids = []
         self.decisions = []  # decision output of each body, kept for checks
@@ -921,6 +976,17 @@ class Generator:
                 a = self._shaped(plan.axis_law, p.innerRadius, p.outerRadius)
             orbit.semiMajorAxis = a
             return BELT, None
+        if p.kind == COLLISIONAL:
+            return self._collisional_draws(orbit, plan)
+        if p.kind == SCATTERED:
+            self.reached["scattered"] += 1
+            a = plan.scattered_law(rng.canonical())
+            q = p.minPerihelion + (p.maxPerihelion - p.minPerihelion) * rng.canonical()
+            orbit.semiMajorAxis = a
+            orbit.eccentricity = 1.0 - q / a
+            orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
+                                             p.maxInclination)
+            return SCATTERED_BODY, True
         zone = plan.family or Zone(0.0, 0.0)
         if p.kind == RESONANT_FAMILY:
             self.reached[FAMILY] += 1
@@ -949,6 +1015,38 @@ class Generator:
         axis = planet.axis if planet is not None else 0.0
         orbit.semiMajorAxis = axis + plan.trojan_scale * y
         return point, (x, y)
+
+    def _normal(self):
+        """A standard normal variate: the polar method's second coordinate."""
+        rng = self.rng
+        while True:
+            x = 2.0 * rng.canonical() - 1.0
+            y = 2.0 * rng.canonical() - 1.0
+            r2 = x * x + y * y
+            if not (r2 > 1.0 or r2 == 0.0):
+                return y * math.sqrt(-2.0 * ieee_log(r2) / r2)
+
+    def _collisional_draws(self, orbit, plan):
+        """dv_R, dv_T, dv_W drawn again, all three, until the orbit is bound."""
+        self.reached["collisional"] += 1
+        while True:
+            zr = self._normal()
+            zt = self._normal()
+            zw = self._normal()
+            a, e, i = plan.kicks.member(zr, zt, zw)
+            if e < 0.0:
+                self.reached["e turned"] += 1
+                e = -e
+            if i < 0.0:
+                self.reached["i turned"] += 1
+                i = -i
+            if i > 180.0:
+                i = 360.0 - i
+            if a > 0.0 and e < 1.0:
+                break
+            self.reached["kicks redrawn"] += 1
+        orbit.semiMajorAxis, orbit.eccentricity, orbit.inclination = a, e, i
+        return SCATTERED_BODY, True
 
     def _disc_point(self, reject_centre):
         rng = self.rng
@@ -1025,7 +1123,7 @@ class Generator:
         s, p, rng = self.settings, plan.p, self.rng
         orbit = Orbit()
         population, disc_x = self._place(orbit, plan)
-        if not (population == BELT and disc_x):
+        if not (population in (BELT, SCATTERED_BODY) and disc_x):
             orbit.inclination = self._shaped(plan.inclination_law, -p.maxInclination,
                                              p.maxInclination)
             orbit.eccentricity = self._shaped(plan.eccentricity_law, p.minEccentricity,

@@ -187,6 +187,18 @@ PLANET = [
      ["planet=true", "planet-semi-major-axis=2", "resonance-gaps=true", "gap-width=own",
       "gap-depth=10", "eccentricity-distribution=rayleigh", "eccentricity-mode=0.15",
       "inclination-distribution=rayleigh", "inclination-mode=10"]),
+    # A collisional family near e = 0 and i = 0 (members turned back to
+    # positive e and i) and a scattered disc beside a background, no planet.
+    ("toliman-a-comets", 5489, 6000,
+     {"belt", "collisional", "e turned", "i turned", "scattered", "populations"},
+     ["share=40", "population", "kind=collisional-family", "share=30",
+      "parent-semi-major-axis=2", "parent-eccentricity=0.002", "parent-inclination=0.05",
+      "ejection-velocity=100", "breakup-anomaly=30", "breakup-latitude=120",
+      "radius-distribution=power-law", "min-radius=0.5", "max-radius=20",
+      "mean-anomaly-distribution=uniform", "population", "kind=scattered-disc", "share=30",
+      "inner=40", "outer=300", "surface-density-slope=2.5", "min-perihelion=30",
+      "max-perihelion=38", "inclination-distribution=rayleigh", "inclination-mode=15",
+      "max-inclination=60", "min-radius=1", "max-radius=5"]),
     # Everything at once, with every other distribution, on two threads.
     ("toliman-a-comets", 123456789, 20000,
      {"belt", "L4", "L5", "family", "redraws", "disc redraws", "turns taken"},

@@ -59,7 +59,17 @@ PLANET = [("toliman-a-comets", 5489, 30000,
            ["planet=true", "resonance-gaps=true", "gap-width=own", "gap-depth=10", "share=70",
             "population", "kind=resonant", "share=20", "resonance=3:2",
             "amplitude-distribution=rayleigh", "population", "kind=trojans", "share=10",
-            "trojan-shape=tadpole"])]
+            "trojan-shape=tadpole"]),
+          # A collisional family round a barycenter and a scattered disc
+          # beside Neptune: Gauss's equations and e = 1 - q / a.
+          ("toliman-a-comets", 5489, 30000,
+           ["planet=true", "planet-semi-major-axis=30", "planet-mass=17",
+            "planet-mass-unit=earth", "barycenter=true", "total-mass=1.1", "share=50",
+            "population", "kind=collisional-family", "share=25", "parent-semi-major-axis=3",
+            "parent-eccentricity=0.15", "parent-inclination=9", "ejection-velocity=80",
+            "breakup-anomaly=120", "breakup-latitude=50", "population", "kind=scattered-disc",
+            "share=25", "inner=45", "outer=500", "min-perihelion=31", "max-perihelion=39",
+            "inclination-distribution=rayleigh", "inclination-mode=12", "max-inclination=70"])]
 SKIP = 77
 
 

@@ -2,6 +2,7 @@
 #include "SettingsCheck.h"
 
 #include "CatalogueText.h"
+#include "FamilyKicks.h"
 #include "Kepler.h"
 #include "PlanetZones.h"
 #include "Resonance.h"
@@ -133,6 +134,10 @@ void checkPlanet(std::vector<SettingsProblem> &problems, Settings const &s,
 double widestOrbit(Settings const &s, PlanetZones const &zones, std::size_t i)
 {
     Population const &population = s.populations[i];
+    if (isKind(population, Population::Kind::CollisionalFamily))
+        return FamilyKicks(population, centralMassOf(s)).widestAxis();
+    if (isKind(population, Population::Kind::ScatteredDisc))
+        return largest(population.innerRadius, population.outerRadius);
     if (!s.planet || isKind(population, Population::Kind::Background))
         return largest(population.innerRadius, population.outerRadius);
     PopulationZone const &zone = zones.populations[i];
@@ -211,15 +216,25 @@ std::vector<SettingsProblem> checkSettings(Settings const &settings, PlanetZones
     for (std::size_t i = 0; i < settings.populations.size(); ++i) {
         Population const &p = settings.populations[i];
         bool const powerLaw = p.radiusDistribution == Population::RadiusDistribution::PowerLaw;
-        bool const disc = kindUses(p.kind, "semi-major-axis-distribution") &&
-                          p.semiMajorAxisDistribution ==
-                              Population::SemiMajorAxisDistribution::SurfaceDensity;
+        bool const disc = (kindUses(p.kind, "semi-major-axis-distribution") &&
+                           p.semiMajorAxisDistribution ==
+                               Population::SemiMajorAxisDistribution::SurfaceDensity) ||
+                          isKind(p, Population::Kind::ScatteredDisc);
         // N(>R) ~ R^-q and a disc holding ~ r^(1-p) dr with p >= 2 have no
         // finite count down to 0.
         if (powerLaw && !(p.minRadius > 0))
             problems.push_back({"min-radius", P::ZeroLowerBound, int(i)});
         if (disc && p.surfaceDensitySlope >= 2 && !(p.innerRadius > 0))
             problems.push_back({"inner", P::ZeroLowerBound, int(i)});
+        // e = 1 - q / a: a perihelion beyond the smallest semi-major axis,
+        // the inner radius whatever the bounds' order, is no orbit.
+        if (isKind(p, Population::Kind::ScatteredDisc) &&
+            largest(p.minPerihelion, p.maxPerihelion) > p.innerRadius)
+            problems.push_back({"max-perihelion", P::PerihelionBeyondAxis, int(i)});
+        double const central = centralMassOf(settings);
+        if (isKind(p, Population::Kind::CollisionalFamily) && central > 0 &&
+            p.parentSemiMajorAxis > 0 && !FamilyKicks(p, central).staysBound())
+            problems.push_back({"ejection-velocity", P::ReachesCenter, int(i)});
     }
 
     if (settings.planet)
@@ -263,6 +278,8 @@ std::vector<SettingsWarning> checkWarnings(Settings const &settings)
                 warnings.push_back({SettingsWarning::ReversedBounds, pair.lowerField,
                                     pair.upperField, pair.lower, pair.upper, at});
         }
+        if (!kindUses(s.kind, "max-eccentricity"))
+            continue;
         if (s.minEccentricity >= 1)
             warnings.push_back({SettingsWarning::AllOrbitsOpen, "min-eccentricity",
                                 "min-eccentricity", s.minEccentricity, s.minEccentricity, at});

@@ -114,6 +114,14 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
                 "%1: must be above 0 for the planet: give a larger value, or use "
                 "--no-planet",
                 {field, setting("planet")});
+        if (SettingRow const *row = findSetting(problem.setting);
+            row && row->part == SettingRow::Kinds)
+            return either(end,
+                          QT_TRANSLATE_NOOP("MainWindow",
+                                            "%1 must be above 0 for this kind of population: "
+                                            "enter a larger value."),
+                          "%1: must be above 0 for this kind of population: give a larger value",
+                          {field});
         return either(
             end,
             QT_TRANSLATE_NOOP("MainWindow",
@@ -208,7 +216,31 @@ Wording problemWording(SettingsProblem const &problem, FrontEnd end)
             "%1: not a list of files: give names apart by semicolons, each with an "
             "optional weight above 0 after a star, such as \"rock1.mesh*2; rock2.mesh\"",
             {field});
+    case P::PerihelionBeyondAxis:
+        return either(
+            end,
+            QT_TRANSLATE_NOOP("MainWindow",
+                              "%1 lies beyond %2, the scattered disc's smallest semi-major "
+                              "axis: a perihelion cannot lie beyond the semi-major axis. Enter "
+                              "smaller perihelia or a larger inner radius."),
+            "%1: the largest perihelion lies beyond --inner, the scattered disc's smallest "
+            "semi-major axis, and a perihelion cannot lie beyond the semi-major axis: give "
+            "smaller --min-perihelion and --max-perihelion or a larger --inner",
+            {field, setting("inner")});
     case P::ReachesCenter:
+        if (problem.setting == "ejection-velocity")
+            return either(
+                end,
+                QT_TRANSLATE_NOOP("MainWindow",
+                                  "%1 is so large for the parent's orbit that some members would "
+                                  "be thrown onto open orbits or into the center object: enter a "
+                                  "smaller ejection velocity, or a parent orbit farther from "
+                                  "the center object or less eccentric."),
+                "%1: the ejection velocity is so large for the parent's orbit that some "
+                "members would be thrown onto open orbits or into the center object: give a "
+                "smaller --ejection-velocity, or a larger --parent-semi-major-axis or smaller "
+                "--parent-eccentricity",
+                {field});
         if (problem.setting == "resonance")
             return either(
                 end,

@@ -31,7 +31,12 @@ DrawOrder::DrawOrder(Sampler &sampler, std::vector<PopulationPlan> const &plans,
 //   Trojans of Rayleigh amplitudes: the L4 output, one fraction for the
 //     amplitude, then the pair until 0 < x x + y y < 1;
 //   resonant: for the outer 2:1 one output for its island, the amplitude
-//     and phase as a Trojan's, one output for the branch of its longitude.
+//     and phase as a Trojan's, one output for the branch of its longitude;
+//   collisional family: three bell draws (dv_R, dv_T, dv_W), repeated as a
+//     triple while the member's orbit would not be bound, and no inclination
+//     or eccentricity draw after them;
+//   scattered disc: one fraction for a, one for the perihelion, then the
+//     inclination, and no eccentricity draw.
 // The inclination, eccentricity, radius and mean anomaly are drawn by the
 // population's own distributions. A Trojan's mean anomaly follows from its
 // longitude; one drawn for it is drawn all the same and not used.

@@ -19,7 +19,7 @@ std::vector<PopulationPlan> plansOf(Settings const &settings, PlanetZones const 
     std::vector<PopulationPlan> plans;
     plans.reserve(settings.populations.size());
     for (std::size_t i = 0; i < settings.populations.size(); ++i)
-        plans.emplace_back(settings.populations[i], zones.populations[i]);
+        plans.emplace_back(settings.populations[i], zones.populations[i], centralMassOf(settings));
     return plans;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KindDraws.h"
 
+#include "CorrectRounding.h"
 #include "DegreeCosine.h"
 
 #include <algorithm>
@@ -244,11 +245,74 @@ void placeResonant(PlanetZones const &zones, PopulationPlan const &plan, OrbitDr
     orbit.meanAnomaly = anomaly;
 }
 
+// A collisional family's member: three normal variates by the polar method
+// (each the bell's draw, its second coordinate y and r2 giving
+// z = y sqrt(-2 log(r2) / r2)), for dv_R, dv_T and dv_W in that order, drawn
+// again, all three, while the member's orbit would not be bound (which the
+// settings check makes rare). Its inclination and eccentricity are these, not
+// the population's draws.
+void drawCollisional(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit)
+{
+    Sampler &sampler = context.sampler;
+    auto const normal = [&sampler] {
+        Sampler::ElementDraw const draw = sampler.drawNormal();
+        return draw.y * std::sqrt(-2 * CorrectRounding::log(draw.r2) / draw.r2);
+    };
+    orbit.axisKnown = true;
+    orbit.elementsDrawn = true;
+    for (;;) {
+        double const zR = normal();
+        double const zT = normal();
+        double const zW = normal();
+        if (plan.kicks.member(zR, zT, zW, orbit.axis, orbit.kindEccentricity,
+                              orbit.kindInclination) ||
+            context.stopRequested())
+            return;
+    }
+}
+
+double knownAxis(PlanetZones const &, PopulationPlan const &, OrbitDraws const &draws)
+{
+    return draws.axis;
+}
+
+void placeCollisional(PlanetZones const &, PopulationPlan const &, OrbitDraws const &draws,
+                      Orbit &orbit)
+{
+    orbit.eccentricity = draws.kindEccentricity;
+    orbit.inclination = draws.kindInclination;
+}
+
+// A scattered disc's body: one fraction for its semi-major axis by the
+// surface density's power law between the inner and outer radius, one
+// fraction u for its perihelion q = q_min + (q_max - q_min) u, then its
+// inclination by the population's law; e = 1 - q / a.
+void drawScattered(DrawContext const &context, PopulationPlan const &plan, OrbitDraws &orbit)
+{
+    Sampler &sampler = context.sampler;
+    Population const &p = plan.population;
+    orbit.axisKnown = true;
+    orbit.axis = plan.shapes.semiMajorAxisDraw(sampler.canonical());
+    double const perihelion =
+        p.minPerihelion + (p.maxPerihelion - p.minPerihelion) * sampler.canonical();
+    orbit.kindEccentricity = 1 - perihelion / orbit.axis;
+    orbit.inclination = sampler.drawElement(plan.shapes.inclination);
+    orbit.elementsDrawn = true;
+}
+
+void placeScattered(PlanetZones const &, PopulationPlan const &, OrbitDraws const &draws,
+                    Orbit &orbit)
+{
+    orbit.eccentricity = draws.kindEccentricity;
+}
+
 constexpr KindDraw kindDraws[] = {
     {Population::Kind::Background, drawBackground, backgroundAxis, nullptr},
     {Population::Kind::Trojans, drawTrojan, trojanAxis, placeTrojan},
     {Population::Kind::ResonantFamily, drawFamily, familyAxis, nullptr},
     {Population::Kind::Resonant, drawResonant, resonantAxis, placeResonant},
+    {Population::Kind::CollisionalFamily, drawCollisional, knownAxis, placeCollisional},
+    {Population::Kind::ScatteredDisc, drawScattered, knownAxis, placeScattered},
 };
 
 } // namespace
@@ -262,12 +326,14 @@ KindDraw const &kindDraw(Population::Kind kind)
     return kindDraws[0];
 }
 
-PopulationPlan::PopulationPlan(Population const &population, PopulationZone const &zone)
+PopulationPlan::PopulationPlan(Population const &population, PopulationZone const &zone,
+                               double centralMass)
     : population(population)
     , shapes(population)
     , zone(zone)
     , kind(kindDraw(population.kind))
     , amplitudeDraw(InverseDraw::rayleigh(0, population.librationAmplitude,
                                           population.amplitudeMode))
+    , kicks(population, centralMass)
     , looks(population.looks)
 {}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ElementShapes.h"
+#include "FamilyKicks.h"
 #include "LookDraws.h"
 #include "Orbit.h"
 #include "PlanetZones.h"
@@ -30,6 +31,9 @@ struct OrbitDraws {
     double centre = 0, angle = 0, amplitude = 0;
     bool below = false;
     std::uint32_t branch = 0;
+    // A collisional family's member or a scattered disc's body: its
+    // eccentricity (and a member's inclination, degrees) from its kind's draw.
+    double kindEccentricity = 0, kindInclination = 0;
     double argOfPericenter = 0;
     double ascendingNode = 0;
     double meanAnomaly = 0; // drawn only when spread along the orbit
@@ -39,7 +43,7 @@ struct KindDraw;
 
 // One population as a run draws it.
 struct PopulationPlan {
-    PopulationPlan(Population const &population, PopulationZone const &zone);
+    PopulationPlan(Population const &population, PopulationZone const &zone, double centralMass);
 
     Population const &population;
     ElementShapes shapes;
@@ -48,6 +52,8 @@ struct PopulationPlan {
     // The libration amplitude's Rayleigh draw, 0 to the largest amplitude.
     InverseDraw amplitudeDraw;
     double amplitude(double fraction) const { return amplitudeDraw(fraction); }
+    // A collisional family's Gauss's equations.
+    FamilyKicks kicks;
     LookPlan looks;
 };
 

@@ -41,6 +41,8 @@ inline constexpr FieldRange longitude{0.0, 360.0, 4};   // degrees
 inline constexpr FieldRange resonanceEccentricity{0.0, 0.99, 3};
 inline constexpr FieldRange share{0.0, 100.0, 2};       // percent
 inline constexpr FieldRange librationAmplitude{0.0, 180.0, 2}; // degrees
+inline constexpr FieldRange boundEccentricity{0.0, 0.99, 5};    // a family's parent's
+inline constexpr FieldRange ejectionVelocity{0.0, 100000.0, 2}; // m/s
 
 // A value as a field with these decimals keeps it: rounded in decimal, as it
 // is shown, and read back.

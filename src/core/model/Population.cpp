@@ -8,28 +8,65 @@
 #include <cmath>
 #include <numeric>
 
+namespace {
+
+// A kind's own rows, with the bounds and laws of the drawn eccentricities
+// and inclinations where it draws them: a collisional family's members take
+// theirs from the parent's orbit, a scattered disc's eccentricities follow
+// from its perihelia.
+enum Drawn { Inclinations = 1, Eccentricities = 2, Both = 3 };
+
+std::vector<std::string_view> rowsOf(std::initializer_list<std::string_view> own, int drawn)
+{
+    std::vector<std::string_view> rows(own);
+    if (drawn & Eccentricities)
+        rows.insert(rows.end(), {"min-eccentricity", "max-eccentricity",
+                                 "eccentricity-distribution", "eccentricity-mode"});
+    if (drawn & Inclinations)
+        rows.insert(rows.end(), {"max-inclination", "inclination-distribution", "inclination-mode"});
+    return rows;
+}
+
+} // namespace
+
 std::vector<PopulationKind> const &populationKinds()
 {
     using K = Population::Kind;
     static std::vector<PopulationKind> const kinds = {
         {K::Background, "background", QT_TRANSLATE_NOOP("MainWindow", "Background"),
          QT_TRANSLATE_NOOP("MainWindow", "Background"), false,
-         {"inner", "outer", "semi-major-axis-distribution", "surface-density-slope",
-          "mean-anomaly-distribution"}},
+         rowsOf({"inner", "outer", "semi-major-axis-distribution", "surface-density-slope",
+                 "mean-anomaly-distribution"},
+                Both)},
         {K::Trojans, "trojans", QT_TRANSLATE_NOOP("MainWindow", "Trojans"),
          QT_TRANSLATE_NOOP("MainWindow", "Trojans"), true,
-         {"trojan-l4-share", "libration-amplitude", "amplitude-distribution", "amplitude-mode",
-          "trojan-shape"}},
+         rowsOf({"trojan-l4-share", "libration-amplitude", "amplitude-distribution",
+                 "amplitude-mode", "trojan-shape"},
+                Both)},
         {K::ResonantFamily, "family", QT_TRANSLATE_NOOP("MainWindow", "Resonant family"),
          QT_TRANSLATE_NOOP("MainWindow", "Family"), true,
-         {"inner", "outer", "family-resonance", "mean-anomaly-distribution"}},
+         rowsOf({"inner", "outer", "family-resonance", "mean-anomaly-distribution"}, Both)},
         {K::Resonant, "resonant", QT_TRANSLATE_NOOP("MainWindow", "Resonant"),
          QT_TRANSLATE_NOOP("MainWindow", "Resonant"), true,
-         {"resonance", "resonance-side", "libration-amplitude", "amplitude-distribution",
-          "amplitude-mode"}},
+         rowsOf({"resonance", "resonance-side", "libration-amplitude", "amplitude-distribution",
+                 "amplitude-mode"},
+                Both)},
+        {K::CollisionalFamily, "collisional-family",
+         QT_TRANSLATE_NOOP("MainWindow", "Collisional family"),
+         QT_TRANSLATE_NOOP("MainWindow", "Collisional family"), false,
+         rowsOf({"parent-semi-major-axis", "parent-eccentricity", "parent-inclination",
+                 "ejection-velocity", "breakup-anomaly", "breakup-latitude",
+                 "mean-anomaly-distribution"},
+                0)},
+        {K::ScatteredDisc, "scattered-disc", QT_TRANSLATE_NOOP("MainWindow", "Scattered disc"),
+         QT_TRANSLATE_NOOP("MainWindow", "Scattered disc"), false,
+         rowsOf({"inner", "outer", "surface-density-slope", "min-perihelion", "max-perihelion",
+                 "mean-anomaly-distribution"},
+                Inclinations)},
     };
     return kinds;
 }
+
 
 PopulationKind const &populationKind(Population::Kind kind)
 {

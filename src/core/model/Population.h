@@ -13,7 +13,14 @@
 struct Population {
     // How a population's bodies find their semi-major axes and places; each
     // kind is a row of populationKinds().
-    enum class Kind : std::int32_t { Background, Trojans, ResonantFamily, Resonant };
+    enum class Kind : std::int32_t {
+        Background,
+        Trojans,
+        ResonantFamily,
+        Resonant,
+        CollisionalFamily,
+        ScatteredDisc,
+    };
 
     // How each shaped element is drawn. The first of each is the bounded
     // normal draw (the mean anomaly's is 0), which older belts were made with.
@@ -65,6 +72,20 @@ struct Population {
     // A resonant population: its resonance p:q and its side of the planet.
     std::string resonance = "3:2";
     ResonanceSide resonanceSide = ResonanceSide::Inside;
+
+    // A collisional family: its parent's orbit, the members' ejection
+    // velocities' scale (each component's standard deviation) and where on
+    // the parent's orbit it broke up. The defaults are a family of the outer
+    // main belt, broken up at f = 90 and omega + f = 45 degrees.
+    double parentSemiMajorAxis = 2.87; // AU
+    double parentEccentricity = 0.05;
+    double parentInclination = 2.0; // degrees
+    double ejectionVelocity = 20.0; // m/s
+    double breakupAnomaly = 90.0;   // the true anomaly f, degrees
+    double breakupLatitude = 45.0;  // the argument of latitude omega + f, degrees
+    // A scattered disc: the range of its perihelion distances.
+    double minPerihelion = 30.0; // AU
+    double maxPerihelion = 36.0; // AU
 
     // How its bodies look in the simulation program; all off by default.
     Looks looks;

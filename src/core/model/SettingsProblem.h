@@ -32,8 +32,12 @@ struct SettingsProblem {
         NoRoomLeft,
         // The Trojans' spread or the family's resonance, as wide as this
         // planet makes it, reaches the center: bodies at a semi-major axis of
-        // 0 or below.
+        // 0 or below; or a collisional family's largest plausible kicks make
+        // orbits that are not bound.
         ReachesCenter,
+        // A scattered disc's perihelia reach beyond its smallest semi-major
+        // axis: eccentricities below 0.
+        PerihelionBeyondAxis,
         // A list of files that does not read: an empty name, or a weight
         // that is not a number above 0.
         BadFileList,

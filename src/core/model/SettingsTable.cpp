@@ -124,6 +124,13 @@ ChoiceWord word(std::string_view word, char const *label = nullptr, std::string_
     return ChoiceWord{0, word, label, unit, suffix};
 }
 
+bool collisionalFamilyIn(Settings const &s)
+{
+    return std::any_of(s.populations.begin(), s.populations.end(), [](Population const &p) {
+        return p.kind == Population::Kind::CollisionalFamily;
+    });
+}
+
 std::vector<SettingRow> makeTable()
 {
     std::vector<SettingRow> rows;
@@ -203,7 +210,8 @@ std::vector<SettingRow> makeTable()
     rows.push_back(share);
     SettingRow kind = choiceRow<&Population::kind, Population::Kind>(
         "kind", "populationKind", "kind",
-        "How the population's bodies are placed: {words} (all but background need --planet).",
+        "How the population's bodies are placed: {words} (trojans, family and resonant "
+        "need --planet).",
         {QT_TRANSLATE_NOOP("MainWindow", "Kind")}, {});
     for (PopulationKind const &each : populationKinds())
         kind.words.push_back(ChoiceWord{std::int32_t(each.kind), each.word, each.label, {}, {}});
@@ -382,8 +390,10 @@ std::vector<SettingRow> makeTable()
                                            "outwards")},
                         valueOf<&P::surfaceDensitySlope>),
               [](S const &, P const &s) {
+                  // A scattered disc's semi-major axes always take the power law.
                   return s.semiMajorAxisDistribution ==
-                         P::SemiMajorAxisDistribution::SurfaceDensity;
+                             P::SemiMajorAxisDistribution::SurfaceDensity ||
+                         s.kind == P::Kind::ScatteredDisc;
               },
               false);
     distribution(choiceRow<&P::meanAnomalyDistribution, P::MeanAnomalyDistribution>(
@@ -463,7 +473,11 @@ std::vector<SettingRow> makeTable()
                               " M\u2299"},
                              valueOf<&S::centralMass>),
                    "above 0 and up to 1e+09"),
-              [](S const &s, P const &) { return s.planet && !s.barycenter; });
+              [](S const &s, P const &) {
+                  // A collisional family's members are ejected at speeds
+                  // measured against their orbits' speed about it.
+                  return (s.planet || collisionalFamilyIn(s)) && !s.barycenter;
+              });
     parameter(numberRow("planet-longitude", "planetLongitude", FieldLimits::longitude, "degrees",
                         "degrees", "The planet's mean longitude at the epoch in degrees, {range}.",
                         {QT_TRANSLATE_NOOP("MainWindow", "Planet's mean longitude"),
@@ -647,6 +661,94 @@ std::vector<SettingRow> makeTable()
                    {P::ResonanceSide::Outside,
                     word("outside", QT_TRANSLATE_NOOP("MainWindow", "Outside"))}}),
               planetOn, false);
+    // The kinds' own numbers, each read only by the kinds that list it.
+    part = SettingRow::Kinds;
+    auto const always = [](S const &, P const &) { return true; };
+    parameter(open(numberRow("parent-semi-major-axis", "parentSemiMajorAxis",
+                             FieldLimits::beltRadius, "AU", "AU",
+                             "A collisional family's parent's semi-major axis in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Parent's a"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "Semi-major axis of the body whose break-up made "
+                                                "the family, in AU; above 0"),
+                              " AU"},
+                             valueOf<&P::parentSemiMajorAxis>),
+                   "above 0 and up to 1e+21"),
+              always);
+    parameter(numberRow("parent-eccentricity", "parentEccentricity",
+                        FieldLimits::boundEccentricity, "", "e",
+                        "A collisional family's parent's eccentricity, {range}.",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Parent's e"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Eccentricity of the body whose break-up made the "
+                                           "family, from 0 to 0.99")},
+                        valueOf<&P::parentEccentricity>),
+              always, false);
+    parameter(numberRow("parent-inclination", "parentInclination", FieldLimits::inclination,
+                        "degrees", "degrees",
+                        "A collisional family's parent's inclination in degrees, {range}.",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Parent's i"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Inclination of the body whose break-up made the "
+                                           "family, in degrees"),
+                         "\u00b0"},
+                        valueOf<&P::parentInclination>),
+              always, false);
+    parameter(numberRow("ejection-velocity", "ejectionVelocity", FieldLimits::ejectionVelocity,
+                        "m/s", "m/s",
+                        "Standard deviation of each component of the family members' ejection "
+                        "velocities in m/s, {range}.",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Ejection velocity"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "The scale of the members' ejection velocities from "
+                                           "the break-up, in m/s: each of the radial, "
+                                           "along-track and out-of-plane components is normal "
+                                           "with this standard deviation"),
+                         " m/s"},
+                        valueOf<&P::ejectionVelocity>),
+              always, false);
+    parameter(numberRow("breakup-anomaly", "breakupAnomaly", FieldLimits::longitude, "degrees",
+                        "degrees",
+                        "The parent's true anomaly at the break-up in degrees, {range}.",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Break-up f"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Where on its orbit the parent broke up: its true "
+                                           "anomaly f, in degrees"),
+                         "\u00b0"},
+                        valueOf<&P::breakupAnomaly>),
+              always, false);
+    parameter(numberRow("breakup-latitude", "breakupLatitude", FieldLimits::longitude, "degrees",
+                        "degrees",
+                        "The parent's argument of latitude (pericenter plus true anomaly) at the "
+                        "break-up in degrees, {range}.",
+                        {QT_TRANSLATE_NOOP("MainWindow", "Break-up \u03c9 + f"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Where the parent was above or below its orbit's "
+                                           "node at the break-up: its argument of pericenter "
+                                           "plus its true anomaly, \u03c9 + f, in degrees"),
+                         "\u00b0"},
+                        valueOf<&P::breakupLatitude>),
+              always, false);
+    parameter(open(numberRow("min-perihelion", "minPerihelion", FieldLimits::beltRadius, "AU",
+                             "AU", "A scattered disc's smallest perihelion distance in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Min perihelion"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The smallest perihelion distance of the "
+                                                "scattered disc, in AU; above 0"),
+                              " AU"},
+                             valueOf<&P::minPerihelion>),
+                   "above 0 and up to 1e+21"),
+              always);
+    parameter(open(numberRow("max-perihelion", "maxPerihelion", FieldLimits::beltRadius, "AU",
+                             "AU", "A scattered disc's largest perihelion distance in AU, {range}.",
+                             {QT_TRANSLATE_NOOP("MainWindow", "Max perihelion"),
+                              QT_TRANSLATE_NOOP("MainWindow",
+                                                "The largest perihelion distance of the scattered "
+                                                "disc, in AU, at most its inner radius; above 0"),
+                              " AU"},
+                             valueOf<&P::maxPerihelion>),
+                   "above 0 and up to 1e+21"),
+              always);
     appendLookRows(rows);
     return rows;
 }

@@ -51,7 +51,7 @@ struct SettingRow {
     };
     // The part of the belt a setting shapes; the messages tell a planet's
     // number from a distribution's by it.
-    enum Part { Belt, Distribution, Planet };
+    enum Part { Belt, Distribution, Planet, Kinds }; // Kinds: a kind's own numbers
     // What a setting belongs to: the belt as a whole, or each of its
     // populations (a recipe's sections; the command line's and the form's
     // first population).
