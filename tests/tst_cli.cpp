@@ -562,6 +562,9 @@ private slots:
             "--gap-resonances");
         row("no such resonance of a population", {"--example", "hildas", "--resonance", "3/2"},
             "--resonance");
+        row("no such colours", {"--preview", "p.png", "--preview-colours", "pink"},
+            "--preview-colours");
+        row("colours without a picture", {"--preview-colours", "surfaces"}, "--preview-colours");
         row("no room for the belt", {"--example", "main-belt", "--inner", "5", "--outer", "5.4"},
             "--inner");
     }

@@ -22,10 +22,12 @@ class LivePreviewTest : public WindowFixture {
         return QTest::qWaitFor([this] { return shown(); }, 30000);
     }
 
-    QString writeRecipe(QString const &name, std::uint32_t number, std::uint32_t seed)
+    QString writeRecipe(QString const &name, std::uint32_t number, std::uint32_t seed,
+                        Looks::Composition composition = Looks::Composition::None)
     {
         Recipe recipe;
         recipe.settings = Settings(Settings::OortCloud);
+        recipe.settings.populations.front().looks.composition = composition;
         recipe.settings.number = number;
         recipe.seed = seed;
         QString const path = dir.filePath(name);
@@ -170,6 +172,27 @@ private slots:
 
         QTest::mouseDClick(view, Qt::LeftButton, {}, at);
         QVERIFY(!view->views()[BeltPlot::Eccentricity]);
+    }
+
+    // Colours by surface can be chosen only for a belt with a composition;
+    // the choice stays for the next belt that has one.
+    void surfaceColoursOnlyWithLooks()
+    {
+        QVERIFY(openPreview());
+        auto *box = preview->findChild<QComboBox *>("comboBox_previewColours");
+        for (bool looks : {true, false, true}) {
+            std::uint64_t const before = preview->requests();
+            window->openRecipe(writeRecipe("looks.belt", 300, 7,
+                                           looks ? Looks::Composition::MainBelt
+                                                 : Looks::Composition::None));
+            QTRY_VERIFY_WITH_TIMEOUT(preview->requests() > before && shown(), 30000);
+            QCOMPARE(box->isEnabled(), looks);
+            box->setCurrentIndex(1);
+            BeltPlot::Colours const expected =
+                looks ? BeltPlot::Colours::Looks : BeltPlot::Colours::Populations;
+            QCOMPARE(plot()->colours(), expected);
+            QCOMPARE(preview->colours(), expected);
+        }
     }
 
     // A recipe dropped on the window opens as File > Open Recipe opens it,

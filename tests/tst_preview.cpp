@@ -5,11 +5,13 @@
 #include "BeltPlot.h"
 #include "BeltPreview.h"
 #include "BinaryAsteroid.h"
+#include "BodyLook.h"
 #include "ExampleSettings.h"
 #include "Generator.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QtTest>
 
 #include <cmath>
@@ -20,6 +22,40 @@ namespace {
 bool near(double actual, double expected)
 {
     return std::fabs(actual - expected) <= 1e-12 * std::max(1.0, std::fabs(expected));
+}
+
+// A belt of one population, the first of an example, of this kind: Trojans
+// at L4, or in the planet's 3:2 resonance on the side of the example's belt.
+Settings onePopulation(QString const &example, int kind, double longitude)
+{
+    Settings settings = exampleSettings(example.toStdString());
+    settings.populations.resize(1);
+    Population &population = settings.populations.front();
+    population.share = population.trojanL4Share = 100;
+    population.kind = Population::Kind(kind);
+    population.resonanceSide = example == "hildas" ? Population::ResonanceSide::Inside
+                                                   : Population::ResonanceSide::Outside;
+    settings.planetLongitude = longitude;
+    settings.number = 3000;
+    return settings;
+}
+
+// The picture and where its panels went; the pixel of a panel's point.
+QImage drawn(BeltPreview const &preview, BeltPlot::Places &places,
+             BeltPlot::Colours colours = BeltPlot::Colours::Populations)
+{
+    QImage image(QSize(900, 900), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    places = BeltPlot::draw(painter, QRectF(image.rect()), preview, "Sol", {}, QLocale::c(), {},
+                            colours);
+    return image;
+}
+QPoint pixelOf(BeltPlot::Place const &at, double x, double y)
+{
+    return QPointF(at.frame.left() + (x - at.x.low) / (at.x.high - at.x.low) * at.frame.width(),
+                   at.frame.bottom() - (y - at.y.low) / (at.y.high - at.y.low) * at.frame.height())
+        .toPoint();
 }
 
 } // namespace
@@ -219,12 +255,12 @@ private slots:
     {
         Settings settings(Settings::Vulcanoids);
         auto const without = BeltPreview::ofBelt(settings, 5489);
-        QVERIFY(without && !without->planet());
+        QVERIFY(without && !without->planet() && !without->shows(BeltPreview::RotatingView));
         QVERIFY(!BeltPreview::planetMarks(settings, PlanetZones(settings)));
         settings.planet = true;
         settings.clearedOrbit = true;
         auto const with = BeltPreview::ofBelt(settings, 5489);
-        QVERIFY(with && with->planet());
+        QVERIFY(with && with->planet() && with->shows(BeltPreview::RotatingView));
         QCOMPARE(with->planet()->orbitRadius, 5.2);
         QVERIFY(without->panel(BeltPreview::EdgeOn).y.high < 1);
         QVERIFY(with->panel(BeltPreview::EdgeOn).y.high >= 5.2);
@@ -239,6 +275,127 @@ private slots:
         };
         QCOMPARE(planetPixels(*without), 0);
         QVERIFY(planetPixels(*with) > 30);
+    }
+
+    // Seen turning with the planet, the planet stays on the +x axis whatever
+    // its longitude, a Trojan cloud at L4 gathers about +60 degrees, and the
+    // bodies of a 3:2 resonance keep away from the planet: few within 30
+    // degrees of its longitude and a quarter of its orbit's radius of it,
+    // where a random resonant angle (the family's) puts many more.
+    void rotatingViewHoldsThePlanetStill_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("fewest"); // share near the planet
+        QTest::addColumn<double>("most");
+        int const trojans = int(Population::Kind::Trojans);
+        int const resonant = int(Population::Kind::Resonant);
+        QTest::newRow("Trojans at L4") << "jupiter-trojans" << trojans << 0.0 << 0.0 << 0.05;
+        QTest::newRow("Trojans, planet at 250") << "jupiter-trojans" << trojans << 250.0 << 0.0
+                                                << 0.05;
+        QTest::newRow("3:2 inside, Hildas") << "hildas" << resonant << 160.5 << 0.0 << 0.02;
+        QTest::newRow("3:2 outside, Plutinos") << "kuiper-belt" << resonant << 40.0 << 0.0 << 0.01;
+        QTest::newRow("random angles near 3:2")
+            << "hildas" << int(Population::Kind::ResonantFamily) << 160.5 << 0.05 << 1.0;
+    }
+    void rotatingViewHoldsThePlanetStill()
+    {
+        QFETCH(QString, example);
+        QFETCH(int, kind);
+        QFETCH(double, longitude);
+        QFETCH(double, fewest);
+        QFETCH(double, most);
+        Settings const settings = onePopulation(example, kind, longitude);
+        auto const preview = BeltPreview::ofBelt(settings, 31);
+        QVERIFY(preview && preview->shows(BeltPreview::RotatingView));
+        auto const &points = preview->panel(BeltPreview::RotatingView).points;
+        QCOMPARE(points.size(), std::size_t(settings.number));
+        double const degrees = 180 / 3.14159265358979323846;
+        double sumX = 0, sumY = 0, nearPlanet = 0;
+        for (BeltPreview::Point const &point : points) {
+            double const r = std::hypot(point.x, point.y) / settings.planetSemiMajorAxis;
+            nearPlanet += std::fabs(std::atan2(point.y, point.x) * degrees) < 30 &&
+                          std::fabs(r - 1) < 0.25;
+            sumX += point.x;
+            sumY += point.y;
+        }
+        double const share = nearPlanet / double(points.size());
+        QVERIFY2(share >= fewest && share <= most, qPrintable(QString::number(share)));
+        double const centre = std::atan2(sumY, sumX) * degrees;
+        QVERIFY2(kind != int(Population::Kind::Trojans) || std::fabs(centre - 60) < 5, qPrintable(QString::number(centre)));
+
+        BeltPlot::Places places;
+        QImage const image = drawn(*preview, places);
+        QCOMPARE(image.pixelColor(pixelOf(places[BeltPlot::RotatingView],
+                                          settings.planetSemiMajorAxis, 0)),
+                 QColor(170, 30, 45));
+    }
+
+    // Surfaces and albedos come with a composition only: each body shown in
+    // its own surface's colour, its albedo against its semi-major axis.
+    void surfacesAndAlbedosOnlyWithLooks_data()
+    {
+        QTest::addColumn<bool>("composition");
+        QTest::addColumn<std::uint32_t>("number");
+        QTest::newRow("looks without composition") << false << 600u;
+        QTest::newRow("main belt, markers") << true << 600u;
+        QTest::newRow("main belt, densities") << true << 8000u;
+    }
+    void surfacesAndAlbedosOnlyWithLooks()
+    {
+        QFETCH(bool, composition);
+        QFETCH(std::uint32_t, number);
+        Settings settings = exampleSettings("main-belt");
+        settings.number = number;
+        for (Population &population : settings.populations) {
+            population.looks.shapes = Looks::Shapes::Ellipsoids;
+            population.looks.composition =
+                composition ? Looks::Composition::MainBelt : Looks::Composition::None;
+        }
+        Generator generator(settings, 5);
+        std::atomic<int> progress{0};
+        generator.generate(progress);
+        BeltPreview const preview(generator);
+        QCOMPARE(preview.shows(BeltPreview::AxisAlbedo), composition);
+        QCOMPARE(BeltPlot::hasLooks(preview), composition);
+        auto const &points = preview.panel(BeltPreview::AxisEccentricity).points;
+        auto const &albedos = preview.panel(BeltPreview::AxisAlbedo).points;
+        QCOMPARE(albedos.size(), composition ? points.size() : 0);
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            auto const *single = dynamic_cast<LookedAsteroid const *>(generator.bodies()[k].get());
+            BodyLook const &look = single ? single->look
+                                          : dynamic_cast<LookedBinaryAsteroid const &>(
+                                                *generator.bodies()[k]).look;
+            QCOMPARE(points[k].surface != 0, composition);
+            if (composition)
+                QVERIFY(preview.surfaces().at(points[k].surface - 1u).colour == *look.color &&
+                        albedos[k].y == look.albedo);
+        }
+        BeltPlot::Places places;
+        drawn(preview, places);
+        QCOMPARE(places[BeltPlot::Albedo].frame.isEmpty(), !composition);
+        QVERIFY(!places[BeltPlot::Sizes].frame.intersects(places[BeltPlot::Albedo].frame));
+    }
+
+    // By looks a body is drawn in its own colour; by population in blue.
+    void bodyIsDrawnInItsOwnColour()
+    {
+        static std::array<double, 3> const green{0.1, 0.8, 0.2};
+        std::vector<std::unique_ptr<BaseAsteroid>> belt;
+        auto body = std::make_unique<LookedAsteroid>();
+        body->orbit.semiMajorAxis = 1;
+        body->look.surfaceClass = 0;
+        body->look.color = &green;
+        belt.push_back(std::move(body));
+        for (auto colours : {BeltPlot::Colours::Looks, BeltPlot::Colours::Populations}) {
+            BeltPlot::Places places;
+            QImage const image = drawn(BeltPreview(belt), places, colours);
+            QColor const at = image.pixelColor(pixelOf(places[BeltPlot::TopView], 1, 0));
+            QVERIFY2(colours == BeltPlot::Colours::Looks ? at.green() > 150 && at.red() < 80
+                                                         : at.blue() > 150 && at.green() < 150,
+                     qPrintable(at.name()));
+        }
     }
 
     void axesAreRoundAndHoldTheValues_data()

@@ -246,22 +246,30 @@ private slots:
         QTest::addColumn<bool>("planet");
         QTest::addColumn<QString>("example"); // empty: the first preset
         QTest::addColumn<int>("number");
-        QTest::newRow("no planet") << false << QString() << 500;
-        QTest::newRow("a planet") << true << QString() << 500;
+        QTest::addColumn<bool>("surfaces"); // the preview's colours by surface
+        QTest::newRow("no planet") << false << QString() << 500 << false;
+        QTest::newRow("a planet") << true << QString() << 500 << false;
         // Beyond the sample, several populations are still shown by their shares.
-        QTest::newRow("populations, sampled") << true << "kuiper-belt" << 25000;
+        QTest::newRow("populations, sampled") << true << "kuiper-belt" << 25000 << false;
+        QTest::newRow("surfaces' colours") << true << "hildas" << 500 << true;
     }
     void pictureIsTheCommandLinesPreview()
     {
         QFETCH(bool, planet);
         QFETCH(QString, example);
         QFETCH(int, number);
+        QFETCH(bool, surfaces);
         window->setSeed(42);
         if (!example.isEmpty())
             w<QAction>(qPrintable("action_example_" + example))->trigger();
         w<QSpinBox>("spinBox_number")->setValue(number);
         w<QCheckBox>("checkBox_planet")->setChecked(planet);
         w<QCheckBox>("checkBox_clearedOrbit")->setChecked(planet);
+        if (surfaces) {
+            PreviewWindow *preview = window->showPreview();
+            QTRY_VERIFY_WITH_TIMEOUT(!preview->busy() && preview->shownPreview(), 30000);
+            preview->findChild<QComboBox *>("comboBox_previewColours")->setCurrentIndex(1);
+        }
         answers = {{FileDialogs::Catalogue, path("belt.sc")},
                    {FileDialogs::Picture, path("window.png")}};
         QVERIFY(generated());
@@ -273,7 +281,9 @@ private slots:
                                                   QString::number(*window->lastRunSeed()),
                                                   "--preview", path("cli.png"), "-q"}
                                << (planet ? QStringList{"--planet", "--cleared-orbit"}
-                                          : QStringList{}));
+                                          : QStringList{})
+                               << (surfaces ? QStringList{"--preview-colours", "surfaces"}
+                                            : QStringList{}));
         QVERIFY(cli.exitCode == 0 && cli.out.isEmpty());
         QVERIFY(readFile(path("window.png")) == readFile(path("cli.png")));
     }

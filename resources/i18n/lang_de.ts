@@ -1287,8 +1287,28 @@
         <translation>Planet</translation>
     </message>
     <message>
-        <source>planet, its orbit and L4, L5</source>
-        <translation>Planet, seine Bahn und L4, L5</translation>
+        <source>planet, its orbit and L3, L4, L5</source>
+        <translation>Planet, seine Bahn und L3, L4, L5</translation>
+    </message>
+    <message>
+        <source>Turning with the planet</source>
+        <translation>Mit dem Planeten drehend</translation>
+    </message>
+    <message>
+        <source>Albedo</source>
+        <translation>Albedo</translation>
+    </message>
+    <message>
+        <source>geometric albedo</source>
+        <translation>geometrische Albedo</translation>
+    </message>
+    <message>
+        <source>no surface</source>
+        <translation>ohne Oberfläche</translation>
+    </message>
+    <message>
+        <source>Too many bodies to mark one by one: the deeper the colour, the more bodies there; its hue mixes the surfaces there.</source>
+        <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; ihr Farbton mischt die der Oberflächen dort.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1360,22 @@
     <message>
         <source>Seed %1</source>
         <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <source>Colo&amp;urs:</source>
+        <translation>Fa&amp;rben:</translation>
+    </message>
+    <message>
+        <source>By population</source>
+        <translation>Nach Population</translation>
+    </message>
+    <message>
+        <source>By surface</source>
+        <translation>Nach Oberfläche</translation>
+    </message>
+    <message>
+        <source>Colour the bodies by their population, or in the colour their looks give them in the catalogue (only for a belt with a composition)</source>
+        <translation>Die Objekte nach ihrer Population färben oder in der Farbe, die ihr Aussehen ihnen im Katalog gibt (nur bei einem Gürtel mit Zusammensetzung)</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,8 @@ void FileCommands::savePicture(QLocale const &numbers)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto const preview = BeltPreview::ofBelt(settings, *shown, nullptr);
     QString const failed = BeltPlot::savePng(
-        BeltPlot::picture(*preview, QString::fromStdString(settings.beltCenter), *shown, numbers),
+        BeltPlot::picture(*preview, QString::fromStdString(settings.beltCenter), *shown, numbers,
+                          seeds.colours()),
         path);
     QApplication::restoreOverrideCursor();
     if (!failed.isEmpty())

@@ -107,3 +107,8 @@ void PreviewSeeds::languageChanged(QLocale const &newNumbers)
         preview->setNumbers(numbers);
     formChanged();
 }
+
+BeltPlot::Colours PreviewSeeds::colours() const
+{
+    return previewOpen() ? preview->colours() : BeltPlot::Colours::Populations;
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BeltPlot.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -34,6 +36,9 @@ public:
     // Nothing before the preview was first opened.
     QDockWidget *dock() const { return holder; }
     bool shown() const { return previewOpen(); }
+    // The preview's colours while it is shown, so that a saved picture is the
+    // one on the screen; by population else.
+    BeltPlot::Colours colours() const;
     void formChanged();
     // The language changed: the preview writes its numbers as numbers does.
     void languageChanged(QLocale const &numbers);

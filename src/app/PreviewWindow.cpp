@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -58,7 +59,9 @@ bool sameSettings(Settings const &a, Settings const &b)
 double wholeWidth(BeltPreview const &preview, BeltPlot::Slot slot)
 {
     BeltPreview::Axis const &axis =
-        slot == BeltPlot::TopView        ? preview.panel(BeltPreview::TopView).x
+        slot == BeltPlot::TopView || slot == BeltPlot::RotatingView
+            ? preview.panel(BeltPreview::TopView).x
+        : slot == BeltPlot::Albedo       ? preview.panel(BeltPreview::AxisAlbedo).x
         : slot == BeltPlot::EdgeOn       ? preview.panel(BeltPreview::EdgeOn).x
         : slot == BeltPlot::Eccentricity ? preview.panel(BeltPreview::AxisEccentricity).x
         : slot == BeltPlot::Inclination  ? preview.panel(BeltPreview::AxisInclination).x
@@ -108,13 +111,19 @@ void PlotView::setPreview(std::shared_ptr<BeltPreview const> preview, QString co
     update();
 }
 
+void PlotView::setColours(BeltPlot::Colours colours)
+{
+    shownColours = colours;
+    update();
+}
+
 void PlotView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (shown)
         drawn = BeltPlot::draw(painter, rect(), *shown, centreName, QString(), locale(),
-                               shownViews);
+                               shownViews, shownColours);
 }
 
 // The sizes' panel counts in whole decades and is not zoomed.
@@ -224,6 +233,8 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     , seedEdit(new QLineEdit)
     , newSeedButton(new QPushButton)
     , copyButton(new QPushButton)
+    , coloursLabel(new QLabel)
+    , coloursBox(new QComboBox)
     , noteLabel(new QLabel)
     , warningLabel(new QLabel)
     , statusLabel(new QLabel)
@@ -240,6 +251,11 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     newSeedButton->setObjectName("pushButton_newSeed");
     copyButton->setObjectName("pushButton_copySeed");
     statusLabel->setObjectName("label_previewStatus");
+    // Wrapped rather than widening the preview beside the colours' choice.
+    statusLabel->setWordWrap(true);
+    coloursBox->setObjectName("comboBox_previewColours");
+    coloursLabel->setBuddy(coloursBox);
+    coloursBox->addItems({QString(), QString()});
     plot->setObjectName("plotView");
 
     seedEdit->setValidator(new SeedValidator(seedEdit));
@@ -264,7 +280,12 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     layout->addWidget(noteLabel);
     layout->addWidget(warningLabel);
     layout->addWidget(plot, 1);
-    layout->addWidget(statusLabel);
+    // Below the picture, where it takes no width from the seed's row.
+    auto *statusRow = new QHBoxLayout;
+    statusRow->addWidget(statusLabel, 1);
+    statusRow->addWidget(coloursLabel);
+    statusRow->addWidget(coloursBox);
+    layout->addLayout(statusRow);
 
     debounce->setSingleShot(true);
     debounce->setInterval(debounceMs);
@@ -275,11 +296,14 @@ PreviewWindow::PreviewWindow(QWidget *parent)
         if (auto const current = seed())
             QApplication::clipboard()->setText(QString::number(*current));
     });
+    connect(coloursBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this] { plot->setColours(colours()); });
     connect(computer, &PreviewComputer::ready, this,
             [this](std::shared_ptr<BeltPreview const> preview, std::uint64_t done) {
                 display(std::move(preview), done);
             });
     retranslate();
+    updateColours();
 }
 
 void PreviewWindow::setSettings(Settings const &newSettings)
@@ -334,6 +358,25 @@ bool PreviewWindow::busy() const
     return waiting || debounce->isActive();
 }
 
+BeltPlot::Colours PreviewWindow::colours() const
+{
+    auto const shown = plot->preview();
+    return coloursBox->currentIndex() == 1 && shown && BeltPlot::hasLooks(*shown)
+               ? BeltPlot::Colours::Looks
+               : BeltPlot::Colours::Populations;
+}
+
+// The choice is kept while a belt without looks is shown, and counts again
+// once one with looks is.
+void PreviewWindow::updateColours()
+{
+    auto const shown = plot->preview();
+    bool const looks = shown && BeltPlot::hasLooks(*shown);
+    coloursBox->setEnabled(looks);
+    coloursLabel->setEnabled(looks);
+    plot->setColours(colours());
+}
+
 std::shared_ptr<BeltPreview const> PreviewWindow::shownPreview() const
 {
     return plot->preview();
@@ -374,6 +417,12 @@ void PreviewWindow::retranslate()
     newSeedButton->setToolTip(tr("Draw a new seed from the system's random source"));
     copyButton->setText(tr("&Copy"));
     copyButton->setToolTip(tr("Copy the seed to the clipboard"));
+    coloursLabel->setText(tr("Colo&urs:"));
+    coloursBox->setItemText(0, tr("By population"));
+    coloursBox->setItemText(1, tr("By surface"));
+    coloursBox->setToolTip(tr("Colour the bodies by their population, or in the colour their "
+                              "looks give them in the catalogue (only for a belt with a "
+                              "composition)"));
     noteLabel->setText(tr("This is the belt that Generate writes: while the preview is shown, "
                           "Generate uses this seed. Once it is hidden, every run draws a new "
                           "seed. Zoom with the mouse wheel, drag to move, double-click to see "
@@ -417,6 +466,7 @@ void PreviewWindow::display(std::shared_ptr<BeltPreview const> preview, std::uin
     drawnSeed = requestedSeed;
     shownSerial = done;
     plot->setPreview(std::move(preview), QString::fromStdString(requestedSettings->beltCenter));
+    updateColours();
     waiting = debounce->isActive();
     updateStatus();
     emit previewShown();

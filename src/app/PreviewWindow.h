@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +50,8 @@ public:
     explicit PlotView(QWidget *parent = nullptr);
     void setPreview(std::shared_ptr<BeltPreview const> preview, QString const &centre);
     std::shared_ptr<BeltPreview const> preview() const { return shown; }
+    void setColours(BeltPlot::Colours colours);
+    BeltPlot::Colours colours() const { return shownColours; }
 
     BeltPlot::Views const &views() const { return shownViews; }
     // Where the panels were last drawn.
@@ -72,6 +75,7 @@ private:
 
     std::shared_ptr<BeltPreview const> shown;
     QString centreName;
+    BeltPlot::Colours shownColours = BeltPlot::Colours::Populations;
     BeltPlot::Views shownViews;
     BeltPlot::Places drawn;
     // A drag: the panel, where it began and the view then.
@@ -105,6 +109,8 @@ public:
     // What is drawn now, and the seed it was drawn with.
     std::shared_ptr<BeltPreview const> shownPreview() const;
     std::optional<std::uint32_t> shownSeed() const { return drawnSeed; }
+    // How the bodies are coloured: by looks only where the belt shown has them.
+    BeltPlot::Colours colours() const;
     // True while a picture for the latest form and seed is on its way.
     bool busy() const;
     // How many pictures were asked for so far: one per pause in the changes.
@@ -123,11 +129,14 @@ private:
     void compute();
     void display(std::shared_ptr<BeltPreview const> preview, std::uint64_t serial);
     void updateStatus();
+    void updateColours();
 
     QLabel *seedLabel;
     QLineEdit *seedEdit;
     QPushButton *newSeedButton;
     QPushButton *copyButton;
+    QLabel *coloursLabel;
+    QComboBox *coloursBox;
     QLabel *noteLabel;
     QLabel *warningLabel;
     QLabel *statusLabel;

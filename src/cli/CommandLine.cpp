@@ -175,7 +175,8 @@ Request parseCommandLine(QStringList const &arguments)
     for (QCommandLineOption const &option : options.settings)
         parser.addOption(option);
     parser.addOptions(
-        {options.seed, options.output, options.preview, options.saveRecipe, options.quiet});
+        {options.seed, options.output, options.preview, options.previewColours,
+         options.saveRecipe, options.quiet});
 
     std::string const program = QFileInfo(arguments.value(0)).fileName().toStdString();
     if (!parser.parse(arguments))
@@ -333,6 +334,15 @@ Request parseCommandLine(QStringList const &arguments)
             read.refuse(options.preview, "the file name is empty: give the name of a PNG file");
         request.previewPath = path;
         request.writeCatalogue = parser.isSet(options.output);
+    }
+    if (parser.isSet(options.previewColours)) {
+        std::string const colours = read.valueOf(options.previewColours);
+        if (colours != "populations" && colours != "surfaces")
+            read.refuse(options.previewColours,
+                        quoted(colours) + " is not a choice: give populations or surfaces");
+        else if (!parser.isSet(options.preview))
+            read.refuse(options.previewColours, "colours a picture: give --preview as well");
+        request.surfaceColours = colours == "surfaces";
     }
     // Writing both would leave only the picture.
     if (read.error.empty() && request.writeCatalogue && !request.previewPath.empty() &&

@@ -32,6 +32,7 @@ struct Request {
     std::string outputPath;     // empty: standard output
     std::string previewPath;    // empty: no picture
     bool writeCatalogue = true; // false when only the picture was asked for
+    bool surfaceColours = false; // the picture's bodies in their surfaces' colours
     bool quiet = false;
     std::string saveRecipePath; // empty: no recipe to write
     std::string message; // the help text, or the refusal (one line, no newline)

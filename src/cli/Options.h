@@ -66,11 +66,18 @@ struct Options {
                               "file"};
     QCommandLineOption preview{"preview",
                                "Also draw the belt as a PNG picture: seen from above and "
-                               "edge-on at the epoch, its semi-major axes against "
-                               "eccentricity and inclination and in a histogram, and the "
-                               "count of bodies against their radius on logarithmic axes. "
-                               "The catalogue is then written only when -o is given.",
+                               "edge-on at the epoch (with a planet also turning with it), "
+                               "its semi-major axes against eccentricity and inclination (and "
+                               "albedo, with looks) and in a histogram, and the count of "
+                               "bodies against their radius on logarithmic axes. The "
+                               "catalogue is then written only when -o is given.",
                                "png"};
+    QCommandLineOption previewColours{"preview-colours",
+                                      "Colour the picture's bodies by their population "
+                                      "('populations', the default) or in their surface's "
+                                      "colour ('surfaces'; a belt without a composition keeps "
+                                      "its populations' colours).",
+                                      "colours"};
     QCommandLineOption quiet{{"q", "quiet"},
                              "Print only errors on standard error (no seed, no progress)."};
 };

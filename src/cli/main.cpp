@@ -94,7 +94,9 @@ int writePreview(Generator const &generator, Request const &request, unsigned in
             : BeltPreview(generator);
     QImage const image = BeltPlot::picture(*preview,
                                            QString::fromStdString(request.settings.beltCenter),
-                                           seed, QLocale(QLocale::English));
+                                           seed, QLocale(QLocale::English),
+                                           request.surfaceColours ? BeltPlot::Colours::Looks
+                                                                  : BeltPlot::Colours::Populations);
     QString const failed = BeltPlot::savePng(image, QString::fromStdString(request.previewPath));
     if (!failed.isEmpty()) {
         printError("cannot write the preview \"" + request.previewPath +

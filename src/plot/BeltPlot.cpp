@@ -37,6 +37,11 @@ QColor const planetColour(170, 30, 45);
 QColor const orbitColour(110, 110, 110);
 QColor const gapColour(215, 48, 39);
 QColor const familyColour(26, 150, 65);
+// Looks' colours are pale, as surfaces are: they are shown on the dark of
+// space, and a body without a surface in grey.
+QColor const spaceColour(22, 24, 32);
+QColor const spaceGridColour(58, 62, 74);
+QColor const noSurfaceColour(140, 140, 140);
 
 struct PanelText {
     QString title, xTitle, yTitle;
@@ -55,6 +60,12 @@ PanelText panelText(BeltPreview::Panel panel)
     case BeltPreview::AxisInclination:
         return {BeltPlot::tr("Inclination"), BeltPlot::tr("semi-major axis (AU)"),
                 BeltPlot::tr("inclination (°)")};
+    case BeltPreview::RotatingView:
+        return {BeltPlot::tr("Turning with the planet"), BeltPlot::tr("x (AU)"),
+                BeltPlot::tr("y (AU)")};
+    case BeltPreview::AxisAlbedo:
+        return {BeltPlot::tr("Albedo"), BeltPlot::tr("semi-major axis (AU)"),
+                BeltPlot::tr("geometric albedo")};
     }
     return {};
 }
@@ -85,11 +96,13 @@ QString axisText(double tick, BeltPreview::Axis const &axis, bool decades, QLoca
 }
 
 void drawAxes(QPainter &painter, Frame const &frame, PanelText const &text, QLocale const &locale,
-              bool decades = false)
+              bool decades = false, bool dark = false)
 {
     QFontMetricsF const metrics(painter.font());
     double const gap = metrics.height() * 0.3;
-    painter.setPen(QPen(gridColour, 1));
+    if (dark)
+        painter.fillRect(frame.rect, spaceColour);
+    painter.setPen(QPen(dark ? spaceGridColour : gridColour, 1));
     for (double tick : frame.x->ticks)
         painter.drawLine(QPointF(frame.px(tick), frame.rect.top()),
                          QPointF(frame.px(tick), frame.rect.bottom()));
@@ -177,35 +190,48 @@ bool several(BeltPreview const &preview)
     return preview.populations().size() > 1;
 }
 
-// A body's colour: its population's, or a single body's.
-QColor dotColour(BeltPreview const &preview, std::size_t population)
+
+// The colour of a surface of the preview's (1 on), or grey for none.
+QColor surfaceColour(BeltPreview const &preview, std::size_t surface)
 {
-    return several(preview) ? BeltPlot::populationColour(population) : BeltPlot::singleColour;
+    if (surface == 0 || surface > preview.surfaces().size())
+        return noSurfaceColour;
+    auto const &rgb = preview.surfaces()[surface - 1].colour;
+    return QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
 }
 
 // Binaries as rings around their places, the single bodies' dots over them:
-// neither kind hides the other. Of several populations, each in its colour.
+// neither kind hides the other. Of several populations each in its colour,
+// or by looks each in its surface's.
 void drawMarkers(QPainter &painter, Frame const &frame, BeltPreview const &preview,
-                 std::vector<BeltPreview::Point> const &points, double size)
+                 std::vector<BeltPreview::Point> const &points, double size, bool looks)
 {
     painter.save();
     painter.setClipRect(frame.rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QRectF const room = frame.rect.adjusted(-size, -size, size, size);
-    std::size_t const populations = preview.populations().size();
-    std::vector<QVector<QPointF>> singles(populations), binaries(populations);
+    std::size_t const groups =
+        looks ? preview.surfaces().size() + 1 : preview.populations().size();
+    auto const colourOf = [&](std::size_t group, bool binary) {
+        return looks              ? surfaceColour(preview, group)
+               : several(preview) ? BeltPlot::populationColour(group)
+               : binary           ? BeltPlot::binaryColour
+                                  : BeltPlot::singleColour;
+    };
+    std::vector<QVector<QPointF>> singles(groups), binaries(groups);
     for (BeltPreview::Point const &point : points) {
         QPointF const at(frame.px(point.x), frame.py(point.y));
-        if (room.contains(at) && point.population < populations)
-            (point.binary ? binaries : singles)[point.population].push_back(at);
+        std::size_t const group = looks ? point.surface : point.population;
+        if (room.contains(at) && group < groups)
+            (point.binary ? binaries : singles)[group].push_back(at);
     }
-    for (std::size_t p = 0; p < populations; ++p) {
-        ringPen(painter, several(preview) ? BeltPlot::populationColour(p) : BeltPlot::binaryColour);
+    for (std::size_t p = 0; p < groups; ++p) {
+        ringPen(painter, colourOf(p, true));
         for (QPointF const &at : binaries[p])
             drawRing(painter, at, size);
     }
-    for (std::size_t p = 0; p < populations; ++p) {
-        QColor colour = dotColour(preview, p);
+    for (std::size_t p = 0; p < groups; ++p) {
+        QColor colour = colourOf(p, false);
         colour.setAlphaF(0.8);
         painter.setPen(QPen(colour, size, Qt::SolidLine, Qt::RoundCap));
         painter.drawPoints(singles[p].constData(), singles[p].size());
@@ -215,13 +241,15 @@ void drawMarkers(QPainter &painter, Frame const &frame, BeltPreview const &previ
 
 // The bodies per cell of a grid over the axes as they are drawn.
 BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame const &frame,
-                         int size, std::size_t split)
+                         int size, std::size_t split, BeltPreview const &preview)
 {
     BeltPreview::Grid grid;
     grid.size = size;
     grid.singles.assign(std::size_t(size) * std::size_t(size), 0);
     grid.binaries = grid.singles;
     grid.populations.assign(split * grid.singles.size(), 0);
+    auto const &surfaces = preview.surfaces();
+    grid.surfaces.assign(surfaces.empty() ? 0 : 4 * grid.singles.size(), 0);
     double const width = frame.x->high - frame.x->low, height = frame.y->high - frame.y->low;
     for (BeltPreview::Point const &point : points) {
         double const column = (point.x - frame.x->low) / width * size;
@@ -232,6 +260,11 @@ BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame co
         ++(point.binary ? grid.binaries : grid.singles)[cell];
         if (point.population < split)
             ++grid.populations[point.population * grid.singles.size() + cell];
+        if (point.surface > 0 && point.surface <= surfaces.size()) {
+            for (std::size_t c = 0; c < 3; ++c)
+                grid.surfaces[4 * cell + c] += float(surfaces[point.surface - 1u].colour[c]);
+            grid.surfaces[4 * cell + 3] += 1;
+        }
     }
     return grid;
 }
@@ -240,7 +273,7 @@ BeltPreview::Grid gridOf(std::vector<BeltPreview::Point> const &points, Frame co
 // populations it mixes theirs as they share the cell; the depth of the colour
 // tells the number of bodies (on a logarithmic scale, so that sparse
 // outskirts stay visible next to a dense core).
-QImage densityImage(BeltPreview::Grid const &grid)
+QImage densityImage(BeltPreview::Grid const &grid, bool looks)
 {
     int const size = grid.size;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -263,6 +296,18 @@ QImage densityImage(BeltPreview::Grid const &grid)
                 continue;
             double const depth = 0.3 + 0.7 * std::log1p(count) * scale;
             int const alpha = int(std::lround(255 * depth));
+            if (looks && !grid.surfaces.empty()) {
+                // The mean of the surfaces' colours, grey for the bodies without.
+                float const *sums = &grid.surfaces[4 * cell];
+                double const none = count - sums[3];
+                auto mean = [&](double sum, int grey) {
+                    return int(std::lround((sum * 255 + grey * none) / count * depth));
+                };
+                line[column] = qRgba(mean(sums[0], noSurfaceColour.red()),
+                                     mean(sums[1], noSurfaceColour.green()),
+                                     mean(sums[2], noSurfaceColour.blue()), alpha);
+                continue;
+            }
             if (grid.populations.empty()) {
                 double const share = binaries / count;
                 auto mix = [&](int single, int binary) {
@@ -364,7 +409,8 @@ void drawCumulative(QPainter &painter, Frame const &frame, BeltPreview::Cumulati
     painter.restore();
 }
 
-void drawCentre(QPainter &painter, Frame const &frame, QString const &name, double size)
+void drawCentre(QPainter &painter, Frame const &frame, QString const &name, double size,
+                bool dark)
 {
     QPointF const at(frame.px(0), frame.py(0));
     painter.save();
@@ -375,14 +421,14 @@ void drawCentre(QPainter &painter, Frame const &frame, QString const &name, doub
     painter.setBrush(Qt::black);
     painter.drawEllipse(at, size * 0.3, size * 0.3);
     if (!name.isEmpty()) {
-        painter.setPen(Qt::black);
+        painter.setPen(dark ? Qt::white : Qt::black);
         painter.drawText(at + QPointF(size + 2, -size - 2), name);
     }
     painter.restore();
 }
 
-// The planet's orbit as a dashed circle, the planet on it, and L4 and L5 as
-// open triangles, named.
+// The planet's orbit as a dashed circle, the planet on it, and L3, L4 and L5
+// as open triangles, named.
 void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks const &planet,
                 double size)
 {
@@ -397,7 +443,8 @@ void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks 
     painter.drawEllipse(centre, rx, ry);
 
     QFontMetricsF const metrics(painter.font());
-    for (auto const &[point, name] : {std::pair{planet.l4, QStringLiteral("L4")},
+    for (auto const &[point, name] : {std::pair{planet.l3, QStringLiteral("L3")},
+                                      std::pair{planet.l4, QStringLiteral("L4")},
                                       std::pair{planet.l5, QStringLiteral("L5")}}) {
         QPointF const at(frame.px(point.x), frame.py(point.y));
         double const r = size * 1.6;
@@ -415,10 +462,13 @@ void drawPlanet(QPainter &painter, Frame const &frame, BeltPreview::PlanetMarks 
             std::sqrt(outwards.x() * outwards.x() + outwards.y() * outwards.y());
         QPointF const away = length > 0 ? outwards / length : QPointF(1, 0);
         QSizeF const textSize(metrics.horizontalAdvance(name) + 4, metrics.height());
-        // Inwards where the panel ends too soon.
+        // Where the panel ends too soon, above the point (clear of a cloud
+        // that reaches out to it along the orbit), else inwards.
         double const offset = r + 6 + std::max(textSize.width(), textSize.height()) / 2;
         QPointF const half(textSize.width() / 2, textSize.height() / 2);
         QRectF box(at + away * offset - half, textSize);
+        if (!frame.rect.contains(box))
+            box.moveCenter(at + QPointF(0, -offset));
         if (!frame.rect.contains(box))
             box.moveCenter(at - away * offset);
         painter.setPen(Qt::NoPen);
@@ -522,7 +572,7 @@ double drawHeader(QPainter &painter, QRectF const &area, BeltPreview const &prev
 }
 
 struct LegendEntry {
-    enum Shape { Dot, Ring, Outlined, Band };
+    enum Shape { Dot, Ring, Outlined, Band, DotOnSpace };
     Shape shape;
     QColor colour;
     QString text;
@@ -543,6 +593,13 @@ void drawLegendMark(QPainter &painter, LegendEntry const &entry, QPointF const &
         painter.setPen(Qt::NoPen);
         painter.setBrush(entry.colour);
         painter.drawRect(QRectF(centre - QPointF(r, r * 1.4), QSizeF(r * 2, r * 2.8)));
+        break;
+    case LegendEntry::DotOnSpace:
+        painter.fillRect(QRectF(centre - QPointF(r * 1.6, r * 1.6), QSizeF(r * 3.2, r * 3.2)),
+                         spaceColour);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(entry.colour);
+        painter.drawEllipse(centre, r, r);
         break;
     default:
         painter.setPen(entry.shape == LegendEntry::Outlined ? QPen(Qt::black, 1.2)
@@ -587,12 +644,28 @@ std::vector<LegendEntry> shadingEntries(BeltPreview const &preview)
 // take, and for a dense belt how to read its shades below them. Returns where
 // the panels begin.
 double drawLegend(QPainter &painter, QRectF const &area, double legendY,
-                  BeltPreview const &preview, QString const &centre)
+                  BeltPreview const &preview, QString const &centre, bool looks)
 {
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
     std::vector<LegendEntry> entries;
-    if (several(preview)) {
+    if (looks) {
+        // Each surface by its class's name, and the bodies without one.
+        for (std::size_t s = 1; s <= preview.surfaces().size(); ++s)
+            entries.push_back({LegendEntry::DotOnSpace, surfaceColour(preview, s),
+                               QString::fromStdString(preview.surfaces()[s - 1].name)});
+        auto const &points = preview.panel(BeltPreview::AxisEccentricity).points;
+        if (std::any_of(points.begin(), points.end(),
+                        [](BeltPreview::Point const &point) { return point.surface == 0; }))
+            entries.push_back(
+                {LegendEntry::DotOnSpace, noSurfaceColour, BeltPlot::tr("no surface")});
+        if (!preview.dense())
+            entries.push_back({LegendEntry::Ring, frameColour, BeltPlot::tr("binary bodies")});
+        // The histogram's bars and the sizes' lines keep the populations' colours.
+        for (std::size_t p = 0; several(preview) && p < preview.populations().size(); ++p)
+            entries.push_back({LegendEntry::Band, BeltPlot::populationColour(p),
+                               QString::fromStdString(preview.populations()[p])});
+    } else if (several(preview)) {
         // Each population by its name; the ring alone tells a binary.
         for (std::size_t p = 0; p < preview.populations().size(); ++p)
             entries.push_back({LegendEntry::Dot, BeltPlot::populationColour(p),
@@ -609,7 +682,7 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
                                         : BeltPlot::tr("central object (%1)").arg(centre)});
     if (preview.planet())
         entries.push_back(
-            {LegendEntry::Dot, planetColour, BeltPlot::tr("planet, its orbit and L4, L5")});
+            {LegendEntry::Dot, planetColour, BeltPlot::tr("planet, its orbit and L3, L4, L5")});
     for (LegendEntry const &shading : shadingEntries(preview))
         entries.push_back(shading);
     double const left = area.left() + line * 0.5;
@@ -630,7 +703,9 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
                       line * 3);
     int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     QString const text =
-        several(preview)
+        looks ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                             "more bodies there; its hue mixes the surfaces there.")
+        : several(preview)
             ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
                            "more bodies there; its hue mixes those of the populations there.")
             : BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
@@ -639,32 +714,51 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
     return painter.boundingRect(room, flags, text).bottom() + line * 0.4;
 }
 
-// Six panels, each frame the same square, with room on the left and below for
-// the tick labels and axis titles: in three rows of two or two rows of three,
+// Six to eight panels, each frame the same square, with room on the left and
+// below for the tick labels and axis titles: in rows of two, three or four,
 // whichever gives the larger squares. The views of space come first, the
-// sizes beside them or last.
+// sizes beside them or last; the panel turning with the planet beside the
+// one from above, the albedos after the other panels of semi-major axes.
 class PanelGrid {
 public:
     using Slot = BeltPlot::Slot;
 
-    PanelGrid(QRectF const &area, double top, QFontMetricsF const &metrics)
+    PanelGrid(QRectF const &area, double top, QFontMetricsF const &metrics, bool rotating,
+              bool albedo)
         : area(area)
         , top(top)
         , line(metrics.height())
         , leftRoom(metrics.horizontalAdvance(QStringLiteral("-0.0000")) + line * 2.2)
+        , count(6 + rotating + albedo)
     {
-        columns = sideFor(3) > sideFor(2) ? 3 : 2;
+        columns = 2;
+        for (int across : {3, 4}) {
+            if (sideFor(across) > sideFor(columns))
+                columns = across;
+        }
         cellWidth = area.width() / columns;
-        cellHeight = (area.bottom() - top) / (6 / columns);
+        cellHeight = (area.bottom() - top) / rowsFor(columns);
         side = std::max(10.0, sideFor(columns));
+        using B = BeltPlot;
+        std::vector<Slot> order{B::TopView};
+        if (rotating)
+            order.push_back(B::RotatingView);
+        order.push_back(B::EdgeOn);
+        if (columns == 4 || (columns == 3 && !rotating))
+            order.push_back(B::Sizes);
+        order.insert(order.end(), {B::Eccentricity, B::Inclination, B::SemiMajorAxes});
+        if (albedo)
+            order.push_back(B::Albedo);
+        if (columns == 2 || (columns == 3 && rotating))
+            order.push_back(B::Sizes);
+        cells.fill(-1);
+        for (std::size_t k = 0; k < order.size(); ++k)
+            cells[order[k]] = int(k);
     }
 
     Frame frame(Slot slot, BeltPreview::Axis const &x, BeltPreview::Axis const &y) const
     {
-        // Cells of the top view, edge-on, eccentricity, inclination, sizes, axes.
-        static int const threeAcross[6] = {0, 1, 3, 4, 2, 5};
-        static int const twoAcross[6] = {0, 1, 2, 3, 5, 4};
-        int const cell = (columns == 3 ? threeAcross : twoAcross)[slot];
+        int const cell = cells[slot];
         double const cellLeft = area.left() + (cell % columns) * cellWidth;
         double const cellTop = top + (cell / columns) * cellHeight;
         return Frame{QRectF(cellLeft + leftRoom + (cellWidth - leftRoom - line - side) / 2,
@@ -677,9 +771,10 @@ public:
 private:
     double bottomRoom() const { return line * 3.2; }
     double topRoom() const { return line * 1.6; }
+    int rowsFor(int across) const { return (count + across - 1) / across; }
     double sideFor(int across) const
     {
-        double const rows = 6 / across;
+        double const rows = rowsFor(across);
         return std::min(area.width() / across - leftRoom - line,
                         (area.bottom() - top) / rows - topRoom() - bottomRoom());
     }
@@ -688,6 +783,8 @@ private:
     double top;
     double line;
     double leftRoom;
+    int count;
+    std::array<int, BeltPlot::slotCount> cells;
     int columns;
     double cellWidth;
     double cellHeight;
@@ -702,6 +799,7 @@ struct Canvas {
     PanelGrid const &grid;
     BeltPlot::Views const &views;
     BeltPlot::Places &places;
+    bool looks; // bodies in their surfaces' colours, on the dark of space
 };
 
 // The axes of a panel as drawn: the whole, or the part of it in view.
@@ -729,11 +827,12 @@ Frame placed(Canvas const &canvas, BeltPlot::Slot slot, ShownAxes const &axes)
     return frame;
 }
 
-void drawDensity(QPainter &painter, QRectF const &target, BeltPreview::Grid const &grid)
+void drawDensity(QPainter &painter, QRectF const &target, BeltPreview::Grid const &grid,
+                 bool looks)
 {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, densityImage(grid));
+    painter.drawImage(target, densityImage(grid, looks));
     painter.restore();
 }
 
@@ -744,22 +843,25 @@ void drawBodies(Canvas const &canvas, Frame const &frame, BeltPreview::PanelData
                 bool zoomed)
 {
     if (!canvas.preview.dense()) {
-        drawMarkers(canvas.painter, frame, canvas.preview, data.points, canvas.grid.markerSize());
+        drawMarkers(canvas.painter, frame, canvas.preview, data.points, canvas.grid.markerSize(),
+                    canvas.looks);
         return;
     }
     if (!zoomed)
-        return drawDensity(canvas.painter, frame.rect, data.grid);
+        return drawDensity(canvas.painter, frame.rect, data.grid, canvas.looks);
     if (!data.points.empty())
         return drawDensity(canvas.painter, frame.rect,
                            gridOf(data.points, frame, data.grid.size,
                                   several(canvas.preview) ? canvas.preview.populations().size()
-                                                          : 0));
+                                                          : 0,
+                                  canvas.preview),
+                           canvas.looks);
     canvas.painter.save();
     canvas.painter.setClipRect(frame.rect);
     drawDensity(canvas.painter,
                 QRectF(QPointF(frame.px(data.x.low), frame.py(data.y.high)),
                        QPointF(frame.px(data.x.high), frame.py(data.y.low))),
-                data.grid);
+                data.grid, canvas.looks);
     canvas.painter.restore();
 }
 
@@ -769,7 +871,7 @@ Frame drawBodyPanel(Canvas const &canvas, BeltPreview::Panel panel, BeltPlot::Sl
     BeltPreview::PanelData const &data = canvas.preview.panel(panel);
     ShownAxes const axes = shownAxes(canvas, slot, data.x, data.y);
     Frame const frame = placed(canvas, slot, axes);
-    drawAxes(canvas.painter, frame, panelText(panel), canvas.locale);
+    drawAxes(canvas.painter, frame, panelText(panel), canvas.locale, false, canvas.looks);
     drawBodies(canvas, frame, data, axes.zoomed);
     return frame;
 }
@@ -785,7 +887,7 @@ void drawCentreShown(Canvas const &canvas, Frame const &frame, QString const &ce
     canvas.painter.save();
     canvas.painter.setClipRect(frame.bounds);
     if (frame.rect.contains(QPointF(frame.px(0), frame.py(0))))
-        drawCentre(canvas.painter, frame, centre, centreSize(canvas));
+        drawCentre(canvas.painter, frame, centre, centreSize(canvas), canvas.looks);
     canvas.painter.restore();
 }
 
@@ -796,6 +898,24 @@ void drawTopView(Canvas const &canvas, QString const &centre)
     if (canvas.preview.planet())
         drawPlanet(canvas.painter, frame, *canvas.preview.planet(), centreSize(canvas));
     drawCentreShown(canvas, frame, centre);
+}
+
+// The belt turning with the planet: each body turned back by the planet's
+// longitude, so that the planet stays on the +x axis and L4 at +60 degrees.
+void drawRotatingView(Canvas const &canvas, QString const &centre)
+{
+    auto const &planet = canvas.preview.planet();
+    if (!planet || !canvas.preview.shows(BeltPreview::RotatingView))
+        return;
+    Frame const frame = drawBodyPanel(canvas, BeltPreview::RotatingView, BeltPlot::RotatingView);
+    drawPlanet(canvas.painter, frame, BeltPreview::turned(*planet), centreSize(canvas));
+    drawCentreShown(canvas, frame, centre);
+}
+
+void drawAlbedos(Canvas const &canvas)
+{
+    if (canvas.preview.shows(BeltPreview::AxisAlbedo))
+        drawBodyPanel(canvas, BeltPreview::AxisAlbedo, BeltPlot::Albedo);
 }
 
 void drawEdgeOn(Canvas const &canvas, QString const &centre)
@@ -923,16 +1043,22 @@ QString BeltPlot::tickText(double value, double step, QLocale const &locale)
 
 BeltPlot::Places BeltPlot::draw(QPainter &painter, QRectF const &area,
                                 BeltPreview const &preview, QString const &centre,
-                                QString const &caption, QLocale const &locale, Views const &views)
+                                QString const &caption, QLocale const &locale, Views const &views,
+                                Colours colours)
 {
     painter.save();
     painter.setFont(font());
     double const legendY = drawHeader(painter, area, preview, caption, locale);
-    double const top = drawLegend(painter, area, legendY, preview, centre);
-    PanelGrid const grid(area, top, QFontMetricsF(painter.font()));
+    bool const looks = colours == Colours::Looks && hasLooks(preview);
+    double const top = drawLegend(painter, area, legendY, preview, centre, looks);
+    PanelGrid const grid(area, top, QFontMetricsF(painter.font()),
+                         preview.shows(BeltPreview::RotatingView),
+                         preview.shows(BeltPreview::AxisAlbedo));
     Places places;
-    Canvas const canvas{painter, preview, locale, grid, views, places};
+    Canvas const canvas{painter, preview, locale, grid, views, places, looks};
     drawTopView(canvas, centre);
+    drawRotatingView(canvas, centre);
+    drawAlbedos(canvas);
     drawEdgeOn(canvas, centre);
     drawElement(canvas, BeltPreview::AxisEccentricity);
     drawElement(canvas, BeltPreview::AxisInclination);
@@ -943,23 +1069,24 @@ BeltPlot::Places BeltPlot::draw(QPainter &painter, QRectF const &area,
 }
 
 QImage BeltPlot::image(BeltPreview const &preview, QSize size, QString const &centre,
-                       QString const &caption, QLocale const &locale)
+                       QString const &caption, QLocale const &locale, Colours colours)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), preview, centre, caption, locale);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), preview, centre, caption, locale, {},
+         colours);
     painter.end();
     return image;
 }
 
 QImage BeltPlot::picture(BeltPreview const &preview, QString const &centre, std::uint32_t seed,
-                         QLocale const &locale)
+                         QLocale const &locale, Colours colours)
 {
     // Room for four panels with readable labels.
     QSize const size(1000, 1000);
-    return image(preview, size, centre, tr("seed %1").arg(seed), locale);
+    return image(preview, size, centre, tr("seed %1").arg(seed), locale, colours);
 }
 
 QString BeltPlot::savePng(QImage const &image, QString const &path)

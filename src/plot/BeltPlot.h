@@ -21,7 +21,9 @@ class QPainter;
 // central object marked, single and binary bodies in two colours (or each
 // population in its own, binaries ringed, with a legend of names), a histogram
 // of semi-major axes and the cumulative size distribution on logarithmic
-// axes, and a header with the number of bodies. Works on any paint device, a
+// axes, and a header with the number of bodies; with a planet the belt seen
+// turning with it, with looks the albedos against the semi-major axes and,
+// as a choice, each body in its surface's colour on a dark ground. Works on any paint device, a
 // widget as well as an image without a display, always in the font it carries
 // (see font()), so that texts and layout are the same on every system whatever
 // the device's or the application's font. Texts are translated in the context
@@ -44,9 +46,17 @@ public:
     // platform.
     static QFont font();
 
-    // The panels of the picture.
-    enum Slot { TopView, EdgeOn, Eccentricity, Inclination, Sizes, SemiMajorAxes };
-    static constexpr std::size_t slotCount = 6;
+    // The panels of the picture; the last two only where the preview shows
+    // them (an empty frame in Places where not).
+    enum Slot {
+        TopView, EdgeOn, Eccentricity, Inclination, Sizes, SemiMajorAxes, RotatingView, Albedo
+    };
+    static constexpr std::size_t slotCount = 8;
+    // What the bodies' colours tell: their population (or single and
+    // binary), or the colour their looks give them in the catalogue.
+    enum class Colours { Populations, Looks };
+    // Whether a preview has colours of looks to show.
+    static bool hasLooks(BeltPreview const &preview) { return !preview.surfaces().empty(); }
     // A part of a panel shown instead of the whole: the ranges of its axes
     // (of the semi-major axes only for their histogram, whose height follows).
     struct Range {
@@ -65,17 +75,19 @@ public:
     // that part of themselves. Returns where the panels went.
     static Places draw(QPainter &painter, QRectF const &area, BeltPreview const &preview,
                        QString const &centre, QString const &caption = QString(),
-                       QLocale const &locale = QLocale(), Views const &views = {});
+                       QLocale const &locale = QLocale(), Views const &views = {},
+                       Colours colours = Colours::Populations);
 
     // The picture on a white image of the given size.
     static QImage image(BeltPreview const &preview, QSize size, QString const &centre,
-                        QString const &caption = QString(), QLocale const &locale = QLocale::c());
+                        QString const &caption = QString(), QLocale const &locale = QLocale::c(),
+                        Colours colours = Colours::Populations);
 
     // The picture of a belt as a file holds it: 1000 by 1000 pixels, with
     // the seed as caption, so that the window and the command line save the
     // same picture.
     static QImage picture(BeltPreview const &preview, QString const &centre, std::uint32_t seed,
-                          QLocale const &locale);
+                          QLocale const &locale, Colours colours = Colours::Populations);
     // Saves an image as a PNG file that is replaced only once the picture is
     // complete. Returns an empty string, or the reason it failed.
     static QString savePng(QImage const &image, QString const &path);

@@ -2,6 +2,7 @@
 #include "BeltPreview.h"
 
 #include "BinaryAsteroid.h"
+#include "BodyLook.h"
 #include "Generator.h"
 #include "PlanetZones.h"
 
@@ -9,15 +10,28 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
 
 namespace {
 
 constexpr double radiansPerDegree = 3.14159265358979323846 / 180;
 
-// The values one body shows in the four panels.
+// What a body's looks give it, if it has any.
+BodyLook const *lookOf(BaseAsteroid const &body)
+{
+    if (auto const *single = dynamic_cast<LookedAsteroid const *>(&body))
+        return &single->look;
+    if (auto const *pair = dynamic_cast<LookedBinaryAsteroid const *>(&body))
+        return &pair->look;
+    return nullptr;
+}
+
+// The values one body shows in the panels.
 struct Shown {
     BeltPreview::Position position;
     double a, e, i;
+    double albedo; // NaN without one
+    int surfaceClass; // -1 without a surface
     bool binary;
     bool finite;
 };
@@ -25,6 +39,9 @@ struct Shown {
 Shown shownOf(BaseAsteroid const &body)
 {
     Shown shown;
+    BodyLook const *look = lookOf(body);
+    shown.albedo = look ? look->albedo : std::numeric_limits<double>::quiet_NaN();
+    shown.surfaceClass = look && look->color ? look->surfaceClass : -1;
     shown.position = BeltPreview::positionAtEpoch(body.orbit);
     shown.a = body.orbit.semiMajorAxis;
     shown.e = body.orbit.eccentricity;
@@ -205,11 +222,13 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
         return std::nullopt;
     PlanetMarks marks;
     marks.orbitRadius = zones.planetAxis;
+    marks.longitude = zones.planetLongitude;
     auto const at = [&](double degrees) {
         double const angle = degrees * radiansPerDegree;
         return Position{zones.planetAxis * std::cos(angle), zones.planetAxis * std::sin(angle), 0};
     };
     marks.planet = at(zones.planetLongitude);
+    marks.l3 = at(zones.planetLongitude + 180);
     marks.l4 = at(zones.planetLongitude + 60);
     marks.l5 = at(zones.planetLongitude - 60);
     auto const mark = [](ResonanceMark::Kind kind, ResonanceZone const &zone, std::string label) {
@@ -239,6 +258,18 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
                      [](ResonanceMark const &a, ResonanceMark const &b) {
                          return a.centre < b.centre;
                      });
+    return marks;
+}
+
+BeltPreview::PlanetMarks BeltPreview::turned(PlanetMarks marks)
+{
+    double const r = marks.orbitRadius;
+    double const half = std::sqrt(3.0) / 2;
+    marks.planet = {r, 0, 0};
+    marks.l3 = {-r, 0, 0};
+    marks.l4 = {r / 2, r * half, 0};
+    marks.l5 = {r / 2, -r * half, 0};
+    marks.longitude = 0;
     return marks;
 }
 
@@ -350,10 +381,13 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
     // First the extents, then the markers or the cells: the trigonometry is
     // cheaper to do twice than a million positions are to keep.
     double reach = 0; // largest distance from the centre along any axis
-    Extent a, e, i;
+    Extent a, e, i, albedo;
+    std::map<int, std::array<double, 3>> colours; // of each surface class shown
     for (auto const &body : belt) {
         Shown const shown = shownOf(*body);
         binaries += shown.binary;
+        if (shown.surfaceClass >= 0)
+            colours.emplace(shown.surfaceClass, *lookOf(*body)->color);
         if (!shown.finite)
             continue;
         reach = std::max({reach, std::fabs(shown.position.x), std::fabs(shown.position.y),
@@ -361,6 +395,19 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         a.take(shown.a);
         e.take(shown.e);
         i.take(shown.i);
+        if (std::isfinite(shown.albedo))
+            albedo.take(shown.albedo);
+    }
+    // A point's surface is its class's place in this list, counted from 1.
+    std::map<int, std::uint8_t> surfaceOf;
+    for (auto const &[surface, colour] : colours) {
+        if (surfaceColours.size() == 255)
+            break;
+        std::size_t const known = surfaceClasses().size();
+        surfaceColours.push_back(
+            {colour, std::size_t(surface) < known ? std::string(surfaceClasses()[std::size_t(surface)].name)
+                                                  : std::string()});
+        surfaceOf[surface] = std::uint8_t(surfaceColours.size());
     }
     // Both views of space share one scale, the same on both axes, so that the
     // belt keeps its shape; it holds the planet's orbit too.
@@ -372,17 +419,29 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
     Axis const space = reach > 0 ? viewAxis(-reach * 1.04, reach * 1.04) : roundAxis(0, 0);
     panels[TopView].x = panels[TopView].y = space;
     panels[EdgeOn].x = panels[EdgeOn].y = space;
-    panels[AxisEccentricity].x = panels[AxisInclination].x = a.axis();
+    panels[RotatingView].x = panels[RotatingView].y = space;
+    panels[AxisEccentricity].x = panels[AxisInclination].x = panels[AxisAlbedo].x = a.axis();
     panels[AxisEccentricity].y = e.axis();
     panels[AxisInclination].y = i.axis();
+    // Albedos from 0, where the darkest bodies crowd.
+    panels[AxisAlbedo].y = roundAxis(0, albedo.low <= albedo.high ? albedo.high : 1);
+    // Turned back by the planet's longitude: cosine and sine once, the rest
+    // IEEE operations alone.
+    double const turn =
+        planetShown ? -planetShown->longitude * radiansPerDegree : 0.0;
+    double const cosTurn = std::cos(turn), sinTurn = std::sin(turn);
 
     bool const keep = !isDense || belt.size() <= keptLimit;
-    for (PanelData &panel : panels) {
+    for (std::size_t p = 0; p < allPanels; ++p) {
+        PanelData &panel = panels[p];
+        if (!shows(Panel(p)))
+            continue;
         if (isDense) {
             panel.grid.size = gridSize;
             panel.grid.singles.assign(std::size_t(gridSize) * std::size_t(gridSize), 0);
             panel.grid.binaries = panel.grid.singles;
             panel.grid.populations.assign(split * panel.grid.singles.size(), 0);
+            panel.grid.surfaces.assign(surfaceColours.empty() ? 0 : 4 * panel.grid.singles.size(), 0);
         }
         if (keep)
             panel.points.reserve(belt.size());
@@ -393,13 +452,19 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         std::uint8_t const owner = owners[k++];
         if (!shown.finite)
             continue;
-        Point const points[panelCount] = {
-            {shown.position.x, shown.position.y, shown.binary, owner},
-            {shown.position.x, shown.position.z, shown.binary, owner},
-            {shown.a, shown.e, shown.binary, owner},
-            {shown.a, shown.i, shown.binary, owner}};
-        for (std::size_t p = 0; p < panelCount; ++p) {
+        std::uint8_t const surface = shown.surfaceClass >= 0 ? surfaceOf[shown.surfaceClass] : 0;
+        double const x = shown.position.x, y = shown.position.y;
+        Point const points[allPanels] = {
+            {x, y, shown.binary, owner, surface},
+            {x, shown.position.z, shown.binary, owner, surface},
+            {shown.a, shown.e, shown.binary, owner, surface},
+            {shown.a, shown.i, shown.binary, owner, surface},
+            {x * cosTurn - y * sinTurn, x * sinTurn + y * cosTurn, shown.binary, owner, surface},
+            {shown.a, shown.albedo, shown.binary, owner, surface}};
+        for (std::size_t p = 0; p < allPanels; ++p) {
             PanelData &panel = panels[p];
+            if (!shows(Panel(p)) || (p == AxisAlbedo && !std::isfinite(shown.albedo)))
+                continue;
             if (keep)
                 panel.points.push_back(points[p]);
             if (!isDense)
@@ -410,6 +475,12 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
             ++(shown.binary ? panel.grid.binaries : panel.grid.singles)[cell];
             if (split)
                 ++panel.grid.populations[owner * panel.grid.singles.size() + cell];
+            if (surface) {
+                for (std::size_t c = 0; c < 3; ++c)
+                    panel.grid.surfaces[4 * cell + c] +=
+                        float(surfaceColours[surface - 1u].colour[c]);
+                panel.grid.surfaces[4 * cell + 3] += 1;
+            }
         }
     }
 

@@ -21,14 +21,19 @@
 // or, for a large belt, the number of bodies in each cell of a grid; and two
 // distributions, the semi-major axes counted in bins and the cumulative
 // count of bodies against their radius on logarithmic axes. With a planet, its
-// orbit, place and Lagrange points L4 and L5 in the view from above and its
-// resonances along the semi-major axes.
+// orbit, place and Lagrange points L3, L4 and L5 in the view from above, the
+// belt seen turning with the planet, and its resonances along the semi-major
+// axes. With looks, each body's surface and a panel of albedo against
+// semi-major axis.
 class Generator;
 
 class BeltPreview {
 public:
-    enum Panel { TopView, EdgeOn, AxisEccentricity, AxisInclination };
+    // The first panelCount panels every preview has; the view turning with
+    // the planet only with a planet, the albedos only with looks (shows()).
+    enum Panel { TopView, EdgeOn, AxisEccentricity, AxisInclination, RotatingView, AxisAlbedo };
     static constexpr std::size_t panelCount = 4;
+    static constexpr std::size_t allPanels = 6;
 
     struct Position {
         double x, y, z; // AU, in the orbit's reference plane
@@ -63,6 +68,7 @@ public:
         double x, y;
         bool binary;
         std::uint8_t population = 0; // its index in the belt's populations
+        std::uint8_t surface = 0;    // 0: no look; else its surface colour + 1 (surfaces())
     };
 
     // Bodies per cell, singles and binaries apart; cell (column, row) is at
@@ -74,6 +80,9 @@ public:
         std::vector<std::uint32_t> singles;
         std::vector<std::uint32_t> binaries;
         std::vector<std::uint32_t> populations;
+        // With looks: per cell the sums of the red, green and blue (0 to 1)
+        // of the bodies with a surface, and their number: four floats a cell.
+        std::vector<float> surfaces;
     };
 
     struct PanelData {
@@ -118,12 +127,23 @@ public:
     // The planet on its circular orbit in the reference plane at the epoch.
     struct PlanetMarks {
         double orbitRadius = 0; // AU
-        Position planet{}, l4{}, l5{};
+        double longitude = 0;   // degrees, the planet's mean longitude
+        Position planet{}, l3{}, l4{}, l5{};
         std::vector<ResonanceMark> resonances; // in the order of their centres
     };
     // Nothing without a planet.
     static std::optional<PlanetMarks> planetMarks(Settings const &settings,
                                                   PlanetZones const &zones);
+    // The same marks seen turning with the planet: the planet on the +x axis,
+    // L4 at +60 degrees.
+    static PlanetMarks turned(PlanetMarks marks);
+
+    // A surface colour the belt's bodies show: the colour their looks write
+    // (r, g, b from 0 to 1) and the name of its class.
+    struct Surface {
+        std::array<double, 3> colour;
+        std::string name;
+    };
 
     // Belts up to this size are drawn body by body.
     static constexpr std::size_t defaultMarkerLimit = 5000;
@@ -158,6 +178,14 @@ public:
     // Drawn as densities rather than markers.
     bool dense() const { return isDense; }
     PanelData const &panel(Panel which) const { return panels[which]; }
+    bool shows(Panel which) const
+    {
+        return which < panelCount || (which == RotatingView && planetShown) ||
+               (which == AxisAlbedo && !surfaceColours.empty());
+    }
+    // The surfaces of the bodies shown, in the order of their classes; empty
+    // without looks.
+    std::vector<Surface> const &surfaces() const { return surfaceColours; }
     Histogram const &axisHistogram() const { return histogram; }
     Cumulative const &sizeDistribution() const { return sizes; }
     std::optional<PlanetMarks> const &planet() const { return planetShown; }
@@ -175,9 +203,10 @@ private:
     std::size_t beltBodies = 0;
     std::size_t binaries = 0;
     bool isDense = false;
-    std::array<PanelData, panelCount> panels;
+    std::array<PanelData, allPanels> panels;
     Histogram histogram;
     Cumulative sizes;
     std::optional<PlanetMarks> planetShown;
     std::vector<std::string> populationNames;
+    std::vector<Surface> surfaceColours;
 };
