@@ -1223,8 +1223,8 @@
         <translation>%1 Objekte, davon %2 Doppelobjekte</translation>
     </message>
     <message>
-        <source>%1 bodies; the first %2 shown, %3 of them binary</source>
-        <translation>%1 Objekte; die ersten %2 gezeigt, davon %3 Doppelobjekte</translation>
+        <source>%1 bodies; %2 of them shown, %3 of those binary</source>
+        <translation>%1 Objekte; %2 davon gezeigt, unter diesen %3 Doppelobjekte</translation>
     </message>
     <message>
         <source>resonance gap</source>

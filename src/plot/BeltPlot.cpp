@@ -556,7 +556,7 @@ double drawHeader(QPainter &painter, QRectF const &area, BeltPreview const &prev
     double const line = QFontMetricsF(painter.font()).height();
     QString header =
         preview.bodyCount() < preview.beltSize()
-            ? BeltPlot::tr("%1 bodies; the first %2 shown, %3 of them binary")
+            ? BeltPlot::tr("%1 bodies; %2 of them shown, %3 of those binary")
                   .arg(locale.toString(qulonglong(preview.beltSize())),
                        locale.toString(qulonglong(preview.bodyCount())),
                        locale.toString(qulonglong(preview.binaryCount())))
