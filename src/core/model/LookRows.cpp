@@ -7,22 +7,31 @@
 
 namespace {
 
-template <typename Enum, Enum Looks::*member>
-SettingRow lookChoice(std::string_view key, std::string_view memberName, std::string_view help,
-                      char const *label, char const *tip,
-                      std::initializer_list<std::pair<Enum, ChoiceWord>> words)
+// What every look's row shares: each population's, optional.
+SettingRow lookRow(std::string_view key, std::string_view memberName, SettingRow::Kind kind,
+                   std::string_view help, char const *label, char const *tip,
+                   std::string_view valueName)
 {
     SettingRow row;
     row.key = key;
     row.member = memberName;
-    row.kind = SettingRow::Choice;
+    row.kind = kind;
     row.part = SettingRow::Distribution;
     row.level = SettingRow::OfPopulation;
     row.optional = true;
     row.help = help;
     row.label = label;
     row.tip = tip;
-    row.valueName = "choice";
+    row.valueName = valueName;
+    return row;
+}
+
+template <typename Enum, Enum Looks::*member>
+SettingRow lookChoice(std::string_view key, std::string_view memberName, std::string_view help,
+                      char const *label, char const *tip,
+                      std::initializer_list<std::pair<Enum, ChoiceWord>> words)
+{
+    SettingRow row = lookRow(key, memberName, SettingRow::Choice, help, label, tip, "choice");
     for (auto word : words) {
         word.second.value = std::int32_t(word.first);
         row.words.push_back(word.second);
@@ -38,17 +47,7 @@ template <std::string Looks::*member>
 SettingRow lookList(std::string_view key, std::string_view memberName, std::string_view help,
                     char const *label, char const *tip)
 {
-    SettingRow row;
-    row.key = key;
-    row.member = memberName;
-    row.kind = SettingRow::Text;
-    row.part = SettingRow::Distribution;
-    row.level = SettingRow::OfPopulation;
-    row.optional = true;
-    row.help = help;
-    row.label = label;
-    row.tip = tip;
-    row.valueName = "list";
+    SettingRow row = lookRow(key, memberName, SettingRow::Text, help, label, tip, "list");
     row.textAt = [](SettingPlace place) -> std::string & {
         return place.population.looks.*member;
     };
