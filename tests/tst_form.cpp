@@ -788,6 +788,48 @@ private slots:
         plane->setCurrentText("Equator");
         QCOMPARE(window->formSettings().referencePlane, Orbit::Equator);
     }
+
+    // With the preview beside it the window fits a small laptop's screen
+    // (1280 x 720 less a task bar) in each language; a layout kept on a larger
+    // screen comes back onto this one.
+    void windowFitsASmallScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "action_english";
+        QTest::newRow("German") << "action_german";
+    }
+    void windowFitsASmallScreen()
+    {
+        QFETCH(QString, language);
+        QString const store = dir.filePath("layout.ini");
+        auto open = [&] {
+            window = std::make_unique<MainWindow>();
+            w<QAction>(qPrintable(language))->trigger();
+            window->keepLayoutIn(std::make_unique<QSettings>(store, QSettings::IniFormat));
+            window->show();
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents();
+        };
+        open();
+        auto *dock = w<QDockWidget>("dock_preview");
+        window->addDockWidget(Qt::RightDockWidgetArea, dock);
+        QSize const least = window->minimumSizeHint();
+        QVERIFY2(least.width() <= 1280 && least.height() <= 680,
+                 qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+
+        window->setGeometry(-400, 300, 4000, 3000);
+        window->close();
+        open();
+        QRect const screen = window->screen()->availableGeometry();
+        QTRY_VERIFY2(screen.contains(window->frameGeometry()),
+                     qPrintable(QString("%1 x %2 at %3, %4")
+                                    .arg(window->frameGeometry().width())
+                                    .arg(window->frameGeometry().height())
+                                    .arg(window->frameGeometry().x())
+                                    .arg(window->frameGeometry().y())));
+        QVERIFY(w<QDockWidget>("dock_preview")->isVisible());
+        QFile::remove(store);
+    }
 };
 
 BELT_WINDOW_TEST_MAIN(FormTest, "en_US.UTF-8")

@@ -5,6 +5,7 @@
 #include "DesignerForm.h"
 #include "Examples.h"
 #include "FileCommands.h"
+#include "FormScroll.h"
 #include "LanguageSwitch.h"
 #include "Presets.h"
 #include "PreviewSeeds.h"
@@ -34,10 +35,11 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(designerForm(this))
     , form(new SettingsForm(*ui, this))
+    , formScroll(new FormScroll(this, ui->centralwidget, ui->horizontalLayout_columns))
     , run(new RunController(this))
     , seeds(std::make_unique<PreviewSeeds>(this, form))
-    , windowLayout(std::make_unique<WindowLayout>(this, ui->centralwidget,
-                                                  [this] { return seeds->dock(); }))
+    , windowLayout(
+          std::make_unique<WindowLayout>(this, formScroll, [this] { return seeds->dock(); }))
 {
     // Not the fixed-size hint: with the preview beside it the window is resized.
     setWindowFlags(Qt::Window);

@@ -15,6 +15,7 @@
 #include <optional>
 
 class FileCommands;
+class FormScroll;
 class LanguageSwitch;
 class PreviewSeeds;
 class PreviewWindow;
@@ -88,6 +89,7 @@ private:
 
     std::unique_ptr<Ui_MainWindow> ui;
     SettingsForm *form;
+    FormScroll *formScroll;
     RunController *run;
     std::unique_ptr<PreviewSeeds> seeds;
     std::unique_ptr<WindowLayout> windowLayout;

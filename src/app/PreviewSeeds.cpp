@@ -66,7 +66,8 @@ PreviewWindow *PreviewSeeds::open(std::optional<std::uint32_t> withSeed)
     if (!preview) {
         holder = new QDockWidget(window);
         holder->setObjectName("dock_preview");
-        holder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        holder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea |
+                                Qt::BottomDockWidgetArea);
         preview = new PreviewWindow(holder);
         preview->setNumbers(numbers);
         holder->setWidget(preview);

@@ -100,7 +100,9 @@ PlotView::PlotView(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(360, 360);
+    // Small enough for the preview to fit beside the form on a small
+    // screen; the panels' labels still read.
+    setMinimumSize(280, 280);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -269,12 +271,17 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     warningLabel->setStyleSheet(QStringLiteral("QLabel { background: #ffecb0; padding: 4px; }"));
     warningLabel->hide();
 
-    auto *seedRow = new QHBoxLayout;
-    seedRow->addWidget(seedLabel);
-    seedRow->addWidget(seedEdit);
-    seedRow->addWidget(newSeedButton);
-    seedRow->addWidget(copyButton);
-    seedRow->addStretch(1);
+    // The seed and its buttons, on two lines where the preview is narrow.
+    auto *seedPart = new QHBoxLayout;
+    seedPart->addWidget(seedLabel);
+    seedPart->addWidget(seedEdit);
+    auto *seedButtons = new QHBoxLayout;
+    seedButtons->addWidget(newSeedButton);
+    seedButtons->addWidget(copyButton);
+    seedButtons->addStretch(1);
+    seedRow = new QBoxLayout(QBoxLayout::LeftToRight);
+    seedRow->addLayout(seedPart);
+    seedRow->addLayout(seedButtons);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(seedRow);
     layout->addWidget(noteLabel);
@@ -304,6 +311,45 @@ PreviewWindow::PreviewWindow(QWidget *parent)
             });
     retranslate();
     updateColours();
+}
+
+// The least width is that of the seed's row on two lines; it takes one line
+// wherever it fits.
+void PreviewWindow::measureSeedRow()
+{
+    QBoxLayout::Direction const shown = seedRow->direction();
+    int widths[2] = {};
+    for (auto const direction : {QBoxLayout::TopToBottom, QBoxLayout::LeftToRight}) {
+        seedRow->setDirection(direction);
+        layout()->invalidate();
+        widths[direction == QBoxLayout::LeftToRight] = layout()->totalMinimumSize().width();
+    }
+    seedRow->setDirection(shown);
+    layout()->invalidate();
+    oneLineWidth = widths[1];
+    setMinimumWidth(widths[0]);
+    arrangeSeedRow();
+}
+
+void PreviewWindow::arrangeSeedRow()
+{
+    auto const direction =
+        width() >= oneLineWidth ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (direction != seedRow->direction())
+        seedRow->setDirection(direction);
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    arrangeSeedRow();
+}
+
+void PreviewWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Measured once the style has polished the buttons.
+    measureSeedRow();
 }
 
 void PreviewWindow::setSettings(Settings const &newSettings)
@@ -386,6 +432,7 @@ void PreviewWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        measureSeedRow();
         plot->update();
     }
     QWidget::changeEvent(event);

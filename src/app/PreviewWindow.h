@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -122,8 +123,12 @@ signals:
 protected:
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void measureSeedRow();
+    void arrangeSeedRow();
     void retranslate();
     void schedule();
     void compute();
@@ -131,6 +136,8 @@ private:
     void updateStatus();
     void updateColours();
 
+    QBoxLayout *seedRow;
+    int oneLineWidth = 0; // the least width for the seed's row on one line
     QLabel *seedLabel;
     QLineEdit *seedEdit;
     QPushButton *newSeedButton;

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowLayout.h"
 
+#include "FormScroll.h"
+
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -13,6 +16,9 @@ namespace {
 
 // The width at which the preview's labels read well.
 constexpr int comfortablePreviewWidth = 820;
+// Narrower than this beside the form's two columns, the preview draws too
+// small a picture: the form then takes one column.
+constexpr int readablePreviewWidth = 480;
 
 // Every layout below widget, those of its group boxes included.
 void invalidateLayouts(QWidget *widget)
@@ -21,14 +27,19 @@ void invalidateLayouts(QWidget *widget)
         layout->invalidate();
 }
 
+bool beside(Qt::DockWidgetArea area)
+{
+    return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+}
+
 } // namespace
 
-WindowLayout::WindowLayout(QMainWindow *window, QWidget *form, std::function<QDockWidget *()> dock)
+WindowLayout::WindowLayout(QMainWindow *window, FormScroll *form,
+                           std::function<QDockWidget *()> dock)
     : window(window)
     , form(form)
     , dock(std::move(dock))
-{
-}
+{}
 
 WindowLayout::~WindowLayout() = default;
 
@@ -44,48 +55,119 @@ void WindowLayout::fitLater()
         window, [this] { fit(); }, Qt::QueuedConnection);
 }
 
+QSize WindowLayout::room() const
+{
+    QScreen const *screen = window->screen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return screen->availableGeometry().size() - (window->frameGeometry().size() - window->size());
+}
+
+int WindowLayout::barsHeight() const
+{
+    int height = 0;
+    for (QWidget const *bar : {window->menuWidget(), static_cast<QWidget *>(window->statusBar())})
+        if (bar && !bar->isHidden())
+            height += bar->sizeHint().height();
+    return height;
+}
+
 // The form grows only when a language needs more room, so that it does not
 // jump about when the language is switched back.
 void WindowLayout::fit()
 {
     // Texts that changed a moment ago have not yet reached the layouts' cached
     // sizes, and invalidating a layout leaves the layouts nested in it alone.
-    invalidateLayouts(form);
+    invalidateLayouts(form->widget());
+    form->widget()->updateGeometry();
+    form->remeasure();
     // The window's layout keeps the form's old size until told it changed.
-    form->updateGeometry();
     window->layout()->invalidate();
     bool const wasDocked = docked;
     docked = previewDocked();
+    QSize const space = room();
     if (!docked) {
-        formSize = (wasDocked ? formSize : window->size()).expandedTo(window->minimumSizeHint());
+        // Whole, its columns beside each other where the screen is wide
+        // enough; a form higher than the screen scrolls.
+        QSize whole = form->wholeSize(form->wholeSize(true).width() <= space.width());
+        whole.rheight() += barsHeight();
+        if (whole.height() > space.height())
+            whole.rwidth() += form->scrollBarWidth();
+        formSize = (wasDocked ? formSize : window->size())
+                       .expandedTo(whole)
+                       .boundedTo(space)
+                       .expandedTo(window->minimumSizeHint());
         window->setFixedSize(formSize);
+        bringOntoScreen();
         return;
     }
-    QSize const least = window->minimumSizeHint().expandedTo(formSize);
+    QDockWidget *preview = dock();
+    if (!wasDocked && beside(window->dockWidgetArea(preview)) &&
+        window->minimumSizeHint().width() > space.width()) {
+        // Too narrow a screen for the two side by side.
+        window->addDockWidget(Qt::BottomDockWidgetArea, preview);
+        window->layout()->invalidate();
+    }
+    QSize const least = window->minimumSizeHint();
     window->setMinimumSize(least);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (wasDocked)
-        return;
-    // Just docked: room for the preview beside the form, as much as the
-    // screen leaves, up to the width at which its labels read well; never
-    // wider than the screen.
-    int const frame = window->frameGeometry().width() - window->width();
-    QScreen const *screen = window->screen();
-    int const room = screen ? screen->availableGeometry().width() - frame - formSize.width()
-                            : comfortablePreviewWidth;
-    int const width = std::clamp(room, dock()->minimumSizeHint().width(), comfortablePreviewWidth);
-    window->resize(std::max(least.width(), formSize.width() + width),
-                   std::max(least.height(), formSize.height()));
-    window->resizeDocks({dock()}, {width}, Qt::Horizontal);
-    // Grown to the right, the window may now reach past the screen's edge:
-    // move it back as far as its left edge allows.
-    if (screen && window->isVisible()) {
-        QRect const available = screen->availableGeometry();
-        QRect const frameRect = window->frameGeometry();
-        int const over = frameRect.right() - available.right();
-        if (over > 0)
-            window->move(std::max(available.left(), frameRect.left() - over), frameRect.top());
+    // Sized before the window was first shown, the form may since have taken
+    // its language and its style's polish: size it again once shown.
+    if (!wasDocked || provisional) {
+        sizeDocked(least);
+        provisional = !window->isVisible();
     }
+    bringOntoScreen();
+}
+
+// Just docked: room for the preview as the screen leaves it, beside the form
+// up to the width at which its labels read well, or below the form.
+void WindowLayout::sizeDocked(QSize const &least)
+{
+    QDockWidget *preview = dock();
+    QSize const space = room();
+    QSize const stacked = form->wholeSize(false) + QSize(form->scrollBarWidth(), 0);
+    if (!beside(window->dockWidgetArea(preview))) {
+        int const width = std::max(stacked.width(), preview->sizeHint().width());
+        QSize const size = QSize(std::min(width, space.width()), space.height()).expandedTo(least);
+        window->resize(size);
+        int const height =
+            std::max(preview->minimumSizeHint().height(), (size.height() - barsHeight()) / 2);
+        window->resizeDocks({preview}, {height}, Qt::Vertical);
+        return;
+    }
+    int const between = std::max(0, least.width() - form->minimumSizeHint().width() -
+                                        preview->minimumSizeHint().width());
+    QSize const besideForm = form->wholeSize(true);
+    QSize const formWhole =
+        space.width() - besideForm.width() - between >= readablePreviewWidth ? besideForm : stacked;
+    int const width = std::clamp(space.width() - formWhole.width() - between,
+                                 preview->minimumSizeHint().width(), comfortablePreviewWidth);
+    window->resize(QSize(formWhole.width() + between + width, formWhole.height() + barsHeight())
+                       .boundedTo(space)
+                       .expandedTo(least));
+    window->resizeDocks({preview}, {width}, Qt::Horizontal);
+}
+
+void WindowLayout::bringOntoScreen()
+{
+    QScreen const *screen = window->screen();
+    if (!screen || window->isMaximized() || window->isFullScreen())
+        return;
+    QSize const size = window->size().boundedTo(room()).expandedTo(window->minimumSize());
+    if (size != window->size())
+        window->resize(size);
+    // Before it is shown, the window's place is the desktop's to choose.
+    if (!window->isVisible())
+        return;
+    QRect const available = screen->availableGeometry();
+    QRect const frame = window->frameGeometry();
+    int const x =
+        std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
+    int const y =
+        std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top())
+        window->move(x, y);
 }
 
 bool WindowLayout::keepIn(std::unique_ptr<QSettings> kept)
@@ -97,10 +179,19 @@ bool WindowLayout::keepIn(std::unique_ptr<QSettings> kept)
 void WindowLayout::restore()
 {
     window->restoreState(store->value(QStringLiteral("window/state")).toByteArray());
-    QSize const size = store->value(QStringLiteral("window/size")).toSize();
-    if (previewDocked() && size.isValid())
-        window->resize(size.expandedTo(window->minimumSize()));
+    // Placed for this screen as when just docked, then at the kept size and
+    // place as far as the screen holds them.
+    docked = false;
     fit();
+    QByteArray const geometry = store->value(QStringLiteral("window/geometry")).toByteArray();
+    QSize const size = store->value(QStringLiteral("window/size")).toSize();
+    if (!geometry.isEmpty())
+        provisional = !window->restoreGeometry(geometry);
+    else if (docked && size.isValid()) { // kept by earlier versions
+        window->resize(size.expandedTo(window->minimumSize()));
+        provisional = false;
+    }
+    bringOntoScreen();
 }
 
 void WindowLayout::save(bool previewShown)
@@ -109,6 +200,7 @@ void WindowLayout::save(bool previewShown)
         return;
     store->setValue(QStringLiteral("preview/shown"), previewShown);
     store->setValue(QStringLiteral("window/state"), window->saveState());
-    store->setValue(QStringLiteral("window/size"), window->size());
+    store->setValue(QStringLiteral("window/geometry"), window->saveGeometry());
+    store->remove(QStringLiteral("window/size"));
     store->sync();
 }

@@ -127,7 +127,7 @@ inline RunTrace followRun(QMainWindow &window, int timeoutMs = 60000)
 }
 
 // The form's widgets that get less than the width they need or reach out of
-// the window.
+// the form, which scrolls where the window is smaller.
 inline QStringList crampedWidgets(QMainWindow &window)
 {
     QStringList names;
@@ -135,10 +135,12 @@ inline QStringList crampedWidgets(QMainWindow &window)
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         if (widget->objectName().startsWith("qt_") || !widget->isVisible())
             continue;
-        QRect const inWindow(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-        if (widget->width() < widget->minimumSizeHint().width() ||
-            !window.rect().contains(inWindow))
+        QRect const inForm(widget->mapTo(form, QPoint(0, 0)), widget->size());
+        if (widget->width() < widget->minimumSizeHint().width() || !form->rect().contains(inForm))
             names << widget->objectName();
     }
+    // Never scrolled sideways.
+    if (form->width() > form->parentWidget()->width())
+        names << form->objectName();
     return names;
 }
