@@ -245,6 +245,18 @@ private slots:
             previous = mark.centre;
         }
         QCOMPARE(shown, labels);
+        // Gaps at each body's own e are marked as wide as the most eccentric
+        // bodies draw them, narrower than at the resonance eccentricity.
+        PlanetZones const zones(settings);
+        int narrowed = 0;
+        for (auto const &mark : planet.resonances)
+            for (ResonanceZone const &gap : zones.gaps)
+                if (zones.ownWidth && mark.kind == BeltPreview::ResonanceMark::Gap &&
+                    mark.centre == gap.center) {
+                    QVERIFY(mark.high - mark.low < 2 * gap.halfWidth);
+                    ++narrowed;
+                }
+        QCOMPARE(narrowed, example == "main-belt" ? 4 : 0);
         // The views of space hold the planet's orbit.
         QVERIFY(preview->panel(BeltPreview::TopView).x.high >= planet.orbitRadius);
     }

@@ -235,8 +235,13 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
         return ResonanceMark{kind, zone.center, zone.center - zone.halfWidth,
                              zone.center + zone.halfWidth, std::move(label)};
     };
-    for (ResonanceZone const &gap : zones.gaps)
+    // A gap at each body's own e is marked as wide as it clears the most
+    // eccentric bodies, as a resonant population is.
+    for (ResonanceZone gap : zones.gaps) {
+        if (zones.ownWidth)
+            gap.halfWidth = PlanetZones::gapHalfWidth(gap, zones.largestE);
         marks.resonances.push_back(mark(ResonanceMark::Gap, gap, gap.resonance.text()));
+    }
     for (std::size_t i = 0; i < zones.populations.size(); ++i) {
         PopulationZone const &zone = zones.populations[i];
         if (zone.hasFamily)
