@@ -66,8 +66,7 @@ PreviewWindow *PreviewSeeds::open(std::optional<std::uint32_t> withSeed)
     if (!preview) {
         holder = new QDockWidget(window);
         holder->setObjectName("dock_preview");
-        holder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea |
-                                Qt::BottomDockWidgetArea);
+        holder->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         preview = new PreviewWindow(holder);
         preview->setNumbers(numbers);
         holder->setWidget(preview);

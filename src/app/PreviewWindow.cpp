@@ -102,7 +102,8 @@ PlotView::PlotView(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Small enough for the preview to fit beside the form on a small
     // screen; the panels' labels still read.
-    setMinimumSize(280, 280);
+    // Low enough for the preview below the form on a small screen.
+    setMinimumSize(360, 300);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

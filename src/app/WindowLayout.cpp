@@ -102,12 +102,12 @@ void WindowLayout::fit()
         return;
     }
     QDockWidget *preview = dock();
-    if (!wasDocked && beside(window->dockWidgetArea(preview)) &&
-        window->minimumSizeHint().width() > space.width()) {
-        // Too narrow a screen for the two side by side.
-        window->addDockWidget(Qt::BottomDockWidgetArea, preview);
-        window->layout()->invalidate();
-    }
+    // Beside the form wherever the screen holds both; below it (where only
+    // the window puts it) on a screen too narrow.
+    if (!wasDocked && !beside(window->dockWidgetArea(preview)))
+        placePreview(Qt::RightDockWidgetArea);
+    if (!wasDocked && window->minimumSizeHint().width() > space.width())
+        placePreview(Qt::BottomDockWidgetArea);
     QSize const least = window->minimumSizeHint();
     window->setMinimumSize(least);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -118,6 +118,12 @@ void WindowLayout::fit()
         provisional = !window->isVisible();
     }
     bringOntoScreen();
+}
+
+void WindowLayout::placePreview(Qt::DockWidgetArea area)
+{
+    window->addDockWidget(area, dock());
+    window->layout()->invalidate();
 }
 
 // Just docked: room for the preview as the screen leaves it, beside the form
@@ -131,8 +137,13 @@ void WindowLayout::sizeDocked(QSize const &least)
         int const width = std::max(stacked.width(), preview->sizeHint().width());
         QSize const size = QSize(std::min(width, space.width()), space.height()).expandedTo(least);
         window->resize(size);
+        // The preview as high as it asks, its note wrapped, while the form
+        // keeps its least height.
+        int const lowest = preview->minimumSizeHint().height();
+        int const inside = size.height() - barsHeight();
         int const height =
-            std::max(preview->minimumSizeHint().height(), (size.height() - barsHeight()) / 2);
+            std::clamp(std::max(preview->sizeHint().height(), inside / 2), lowest,
+                       std::max(lowest, inside - form->minimumSizeHint().height()));
         window->resizeDocks({preview}, {height}, Qt::Vertical);
         return;
     }

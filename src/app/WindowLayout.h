@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QSize>
+#include <Qt>
 
 #include <functional>
 #include <memory>
@@ -41,6 +42,7 @@ private:
     QSize room() const;
     // The form's menu and status bars.
     int barsHeight() const;
+    void placePreview(Qt::DockWidgetArea area);
     void sizeDocked(QSize const &least);
     // Shrinks the window to the screen, as far as its least size allows, and
     // moves it onto it.
