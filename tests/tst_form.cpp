@@ -816,6 +816,17 @@ private slots:
         QSize const least = window->minimumSizeHint();
         QVERIFY2(least.width() <= 1280 && least.height() <= 680,
                  qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+        // At that size nothing is cut off: the form in one column, the
+        // preview's seed and buttons on two lines.
+        window->resize(least);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents();
+        QStringList cramped = crampedWidgets(*window);
+        for (QWidget *part : dock->widget()->findChildren<QWidget *>())
+            if (part->isVisible() && !part->objectName().startsWith("qt_") &&
+                part->width() < part->minimumSizeHint().width())
+                cramped << part->objectName();
+        QCOMPARE(cramped, QStringList());
 
         window->setGeometry(-400, 300, 4000, 3000);
         window->close();
