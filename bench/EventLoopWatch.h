@@ -34,7 +34,7 @@ public:
             // How much of the longest gap the window's own thread worked: the
             // rest it waited for a processor that other programs held.
             if (now - last > longest)
-                longestBusy = used - lastUsed;
+                longestBusy = used - lastUsed, longestAt = last;
             lastUsed = used;
             longest = std::max(longest, now - last);
             over50 += now - last > 50;
@@ -59,6 +59,7 @@ public:
 
     qint64 longest = 0, over50 = 0, ticks = 0;
     double longestBusy = 0; // ms the thread ran during the longest gap
+    qint64 longestAt = 0;   // ms from the start to the longest gap's beginning
 
 private:
     QElapsedTimer clock;

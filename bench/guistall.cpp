@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +38,11 @@ int main(int argc, char **argv)
     window.setFileChooser([&](QWidget *) { return path; });
     window.setSeed(5489);
     window.show();
+    // A user clicks on a window already drawn: its first paint is no part of the run.
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        application.processEvents();
+    window.repaint();
+    application.processEvents();
 
     auto *count = window.findChild<QSpinBox *>(QStringLiteral("spinBox_number"));
     auto *generate = window.findChild<QPushButton *>(QStringLiteral("pushButton_generate"));
@@ -52,9 +58,11 @@ int main(int argc, char **argv)
     application.exec();
 
     std::printf("window run of %d bodies: %.2f s, %lld ticks, longest event-loop gap %lld ms "
-                "(target at most 50 ms): %s; gaps over 50 ms: %lld\n",
+                "(target at most 50 ms): %s; gaps over 50 ms: %lld; the longest began at "
+                "%.2f s, the window's thread working %.0f ms of it\n",
                 number, watch.seconds(), watch.ticks, watch.longest,
-                watch.longest <= 50 ? "met" : "NOT MET", watch.over50);
+                watch.longest <= 50 ? "met" : "NOT MET", watch.over50, watch.longestAt / 1000.0,
+                watch.longestBusy);
     QFile::remove(path);
     return watch.longest <= 50 ? 0 : 1;
 }

@@ -246,6 +246,18 @@ private slots:
             previous = mark.centre;
         }
         QCOMPARE(shown, labels);
+        // Gaps at each body's own e are marked as wide as the most eccentric
+        // bodies draw them, narrower than at the resonance eccentricity.
+        PlanetZones const zones(settings);
+        int narrowed = 0;
+        for (auto const &mark : planet.resonances)
+            for (ResonanceZone const &gap : zones.gaps)
+                if (zones.ownWidth && mark.kind == BeltPreview::ResonanceMark::Gap &&
+                    mark.centre == gap.center) {
+                    QVERIFY(mark.high - mark.low < 2 * gap.halfWidth);
+                    ++narrowed;
+                }
+        QCOMPARE(narrowed, example == "main-belt" ? 4 : 0);
         // The views of space hold the planet's orbit.
         QVERIFY(preview->panel(BeltPreview::TopView).x.high >= planet.orbitRadius);
     }
@@ -591,6 +603,60 @@ private slots:
         // Jupiter at 5.2 AU and room for L4 and L5 around it; no round ±10 AU.
         BeltPreview::Axis const &space = sample->panel(BeltPreview::TopView).x;
         QVERIFY2(space.high > 5.2 * 1.1 && space.high < 7, qPrintable(QString::number(space.high)));
+    }
+
+    // A scattered disc reaching hundreds of AU does not shrink the rest of
+    // the belt in the views of space; its bodies beyond them are counted,
+    // not piled up on the views' edges. A disc alone is shown whole.
+    void scatteredDiscBeyondTheViews_data()
+    {
+        QTest::addColumn<bool>("discAlone");
+        QTest::newRow("Kuiper belt") << false;
+        QTest::newRow("scattered disc alone") << true;
+    }
+    void scatteredDiscBeyondTheViews()
+    {
+        QFETCH(bool, discAlone);
+        Settings settings = exampleSettings("kuiper-belt");
+        if (discAlone) {
+            settings.populations.erase(settings.populations.begin(),
+                                       settings.populations.end() - 1);
+            settings.populations[0].share = 100;
+        }
+        QCOMPARE(settings.populations.back().kind, Population::Kind::ScatteredDisc);
+        settings.number = BeltPreview::defaultMarkerLimit + 1000;
+        auto const preview = BeltPreview::ofBelt(settings, 3);
+        QVERIFY(preview && preview->dense());
+        double const space = preview->panel(BeltPreview::TopView).x.high;
+        QVERIFY(preview->panel(BeltPreview::AxisEccentricity).x.high > 150);
+        if (discAlone) {
+            QCOMPARE(preview->beyondViewCount(), std::size_t(0));
+            QVERIFY2(space > 150, qPrintable(QString::number(space)));
+        } else {
+            QVERIFY(preview->beyondViewCount() > 0);
+            QVERIFY2(space < 100, qPrintable(QString::number(space)));
+        }
+        // Every body in the panels of semi-major axes; in the views, all but
+        // those beyond, and few on the edges.
+        std::size_t const bodies = preview->bodyCount(), beyond = preview->beyondViewCount();
+        auto const cells = [&](BeltPreview::Panel panel, bool edgesOnly) {
+            auto const &grid = preview->panel(panel).grid;
+            int const last = grid.size - 1;
+            std::size_t sum = 0;
+            for (int row = 0; row <= last; ++row)
+                for (int column = 0; column <= last; ++column)
+                    if (!edgesOnly || row % last == 0 || column % last == 0)
+                        sum += grid.singles[std::size_t(row * grid.size + column)] +
+                               grid.binaries[std::size_t(row * grid.size + column)];
+            return sum;
+        };
+        QCOMPARE(cells(BeltPreview::AxisEccentricity, false), bodies);
+        for (auto const panel : {BeltPreview::TopView, BeltPreview::EdgeOn}) {
+            QVERIFY(cells(panel, false) + beyond >= bodies);
+            QVERIFY(cells(panel, true) < bodies / 100);
+        }
+        if (discAlone)
+            QCOMPARE(cells(BeltPreview::TopView, false), bodies);
     }
 
     // The same ticks on every system: steps that a last bit of the C

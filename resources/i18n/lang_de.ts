@@ -1310,6 +1310,10 @@
         <source>Too many bodies to mark one by one: the deeper the colour, the more bodies there; its hue mixes the surfaces there.</source>
         <translation>Zu viele Objekte, um jedes einzeln zu markieren: Je kräftiger die Farbe, desto mehr Objekte liegen dort; ihr Farbton mischt die der Oberflächen dort.</translation>
     </message>
+    <message>
+        <source>%1 bodies of the scattered disc lie beyond the views of space, which hold the rest of the belt; the panels of semi-major axes show them all.</source>
+        <translation>%1 Objekte der gestreuten Scheibe liegen ausserhalb der Ansichten des Raums, die den übrigen Gürtel zeigen; die Felder der grossen Halbachsen zeigen sie alle.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>

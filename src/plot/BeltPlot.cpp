@@ -644,7 +644,8 @@ std::vector<LegendEntry> shadingEntries(BeltPreview const &preview)
 // take, and for a dense belt how to read its shades below them. Returns where
 // the panels begin.
 double drawLegend(QPainter &painter, QRectF const &area, double legendY,
-                  BeltPreview const &preview, QString const &centre, bool looks)
+                  BeltPreview const &preview, QString const &centre, bool looks,
+                  QLocale const &locale)
 {
     QFontMetricsF const metrics(painter.font());
     double const line = metrics.height();
@@ -697,19 +698,29 @@ double drawLegend(QPainter &painter, QRectF const &area, double legendY,
         painter.drawText(QPointF(x + line * 0.8, legendY + metrics.ascent()), entry.text);
         x += width + line;
     }
-    if (!preview.dense())
+    std::size_t const beyond = preview.beyondViewCount();
+    if (!preview.dense() && beyond == 0)
         return legendY + line * 1.6;
     QRectF const room(area.left() + line * 0.5, legendY + line * 1.2, area.width() - line,
-                      line * 3);
+                      line * 4);
     int const flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    QString const text =
-        looks ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
-                             "more bodies there; its hue mixes the surfaces there.")
+    QString text =
+        !preview.dense() ? QString()
+        : looks ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
+                               "more bodies there; its hue mixes the surfaces there.")
         : several(preview)
             ? BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
                            "more bodies there; its hue mixes those of the populations there.")
             : BeltPlot::tr("Too many bodies to mark one by one: the deeper the colour, the "
                            "more bodies there; the more orange, the more of them binary.");
+    if (beyond > 0) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += BeltPlot::tr("%1 bodies of the scattered disc lie beyond the views of space, "
+                             "which hold the rest of the belt; the panels of semi-major axes "
+                             "show them all.")
+                    .arg(locale.toString(qulonglong(beyond)));
+    }
     painter.drawText(room, flags, text);
     return painter.boundingRect(room, flags, text).bottom() + line * 0.4;
 }
@@ -1050,7 +1061,7 @@ BeltPlot::Places BeltPlot::draw(QPainter &painter, QRectF const &area,
     painter.setFont(font());
     double const legendY = drawHeader(painter, area, preview, caption, locale);
     bool const looks = colours == Colours::Looks && hasLooks(preview);
-    double const top = drawLegend(painter, area, legendY, preview, centre, looks);
+    double const top = drawLegend(painter, area, legendY, preview, centre, looks, locale);
     PanelGrid const grid(area, top, QFontMetricsF(painter.font()),
                          preview.shows(BeltPreview::RotatingView),
                          preview.shows(BeltPreview::AxisAlbedo));

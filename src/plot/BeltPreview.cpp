@@ -105,6 +105,11 @@ double eccentricAnomaly(double m, double e)
     return E;
 }
 
+bool outside(double value, BeltPreview::Axis const &axis)
+{
+    return value < axis.low || value > axis.high;
+}
+
 int cellOf(double value, BeltPreview::Axis const &axis, int size)
 {
     double const at = (value - axis.low) / (axis.high - axis.low) * size;
@@ -119,6 +124,20 @@ std::vector<std::string> namesOf(Settings const &settings)
     if (names.empty())
         names.emplace_back();
     return names;
+}
+
+// A scattered disc does not set the views of space when the belt has another
+// population.
+std::vector<bool> fittedTo(Settings const &settings)
+{
+    std::vector<bool> fitted;
+    for (Population const &population : settings.populations)
+        fitted.push_back(population.kind != Population::Kind::ScatteredDisc);
+    if (std::find(fitted.begin(), fitted.end(), true) == fitted.end())
+        fitted.assign(fitted.size(), true);
+    if (fitted.empty())
+        fitted.push_back(true);
+    return fitted;
 }
 
 // The population of each of the first shown bodies: those of each population
@@ -235,8 +254,13 @@ std::optional<BeltPreview::PlanetMarks> BeltPreview::planetMarks(Settings const 
         return ResonanceMark{kind, zone.center, zone.center - zone.halfWidth,
                              zone.center + zone.halfWidth, std::move(label)};
     };
-    for (ResonanceZone const &gap : zones.gaps)
+    // A gap at each body's own e is marked as wide as it clears the most
+    // eccentric bodies, as a resonant population is.
+    for (ResonanceZone gap : zones.gaps) {
+        if (zones.ownWidth)
+            gap.halfWidth = PlanetZones::gapHalfWidth(gap, zones.largestE);
         marks.resonances.push_back(mark(ResonanceMark::Gap, gap, gap.resonance.text()));
+    }
     for (std::size_t i = 0; i < zones.populations.size(); ++i) {
         PopulationZone const &zone = zones.populations[i];
         if (zone.hasFamily)
@@ -352,7 +376,7 @@ BeltPreview::Axis BeltPreview::decadeAxis(double low, double high)
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &belt,
                          std::size_t markerLimit, int gridSize)
     : BeltPreview(belt, belt.size(), std::nullopt, {std::string()},
-                  {std::uint32_t(belt.size())}, markerLimit, gridSize)
+                  {std::uint32_t(belt.size())}, {true}, markerLimit, gridSize)
 {
 }
 
@@ -361,14 +385,14 @@ BeltPreview::BeltPreview(Generator const &generator, std::size_t markerLimit, in
                   planetMarks(generator.belt(), generator.planetZones()), namesOf(generator.belt()),
                   populationCounts(std::uint32_t(generator.bodies().size()),
                                    generator.belt().populations),
-                  markerLimit, gridSize)
+                  fittedTo(generator.belt()), markerLimit, gridSize)
 {
 }
 
 BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole,
                          std::size_t shown, std::optional<PlanetMarks> planet,
                          std::vector<std::string> names, std::vector<std::uint32_t> const &counts,
-                         std::size_t markerLimit, int gridSize)
+                         std::vector<bool> const &fitted, std::size_t markerLimit, int gridSize)
     : bodies(shown)
     , beltBodies(whole.size())
     , isDense(shown > markerLimit)
@@ -381,17 +405,24 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
     // First the extents, then the markers or the cells: the trigonometry is
     // cheaper to do twice than a million positions are to keep.
     double reach = 0; // largest distance from the centre along any axis
+    double fittedReach = 0; // the same of the populations the views are fitted to
+    bool anyFitted = false;
     Extent a, e, i, albedo;
     std::map<int, std::array<double, 3>> colours; // of each surface class shown
+    std::size_t n = 0;
     for (auto const &body : belt) {
+        bool const fits = fitted[owners[n++]];
         Shown const shown = shownOf(*body);
         binaries += shown.binary;
         if (shown.surfaceClass >= 0)
             colours.emplace(shown.surfaceClass, *lookOf(*body)->color);
         if (!shown.finite)
             continue;
-        reach = std::max({reach, std::fabs(shown.position.x), std::fabs(shown.position.y),
-                          std::fabs(shown.position.z)});
+        double const far = std::max({std::fabs(shown.position.x), std::fabs(shown.position.y),
+                                     std::fabs(shown.position.z)});
+        reach = std::max(reach, far);
+        if (fits)
+            fittedReach = std::max(fittedReach, far), anyFitted = true;
         a.take(shown.a);
         e.take(shown.e);
         i.take(shown.i);
@@ -410,7 +441,12 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         surfaceOf[surface] = std::uint8_t(surfaceColours.size());
     }
     // Both views of space share one scale, the same on both axes, so that the
-    // belt keeps its shape; it holds the planet's orbit too.
+    // belt keeps its shape; it holds the planet's orbit too. A scattered disc
+    // reaches hundreds of AU, where the rest of the belt would shrink to a
+    // dot: the views hold the other populations, the disc's inner part with
+    // them, and the panels of semi-major axes the whole disc.
+    if (anyFitted)
+        reach = fittedReach;
     // With room around the planet's orbit for the names of L4 and L5.
     if (planetShown && std::isfinite(planetShown->orbitRadius))
         reach = std::max(reach, planetShown->orbitRadius * 1.15);
@@ -452,6 +488,9 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         std::uint8_t const owner = owners[k++];
         if (!shown.finite)
             continue;
+        bool const beyond = std::max({std::fabs(shown.position.x), std::fabs(shown.position.y),
+                                      std::fabs(shown.position.z)}) > space.high;
+        beyondViews += beyond;
         std::uint8_t const surface = shown.surfaceClass >= 0 ? surfaceOf[shown.surfaceClass] : 0;
         double const x = shown.position.x, y = shown.position.y;
         Point const points[allPanels] = {
@@ -464,6 +503,10 @@ BeltPreview::BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &whole
         for (std::size_t p = 0; p < allPanels; ++p) {
             PanelData &panel = panels[p];
             if (!shows(Panel(p)) || (p == AxisAlbedo && !std::isfinite(shown.albedo)))
+                continue;
+            // Not piled up on a view's edge: beyond it, or turned off its corner.
+            bool const inSpace = p == TopView || p == EdgeOn || p == RotatingView;
+            if (inSpace && (outside(points[p].x, panel.x) || outside(points[p].y, panel.y)))
                 continue;
             if (keep)
                 panel.points.push_back(points[p]);

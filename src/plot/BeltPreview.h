@@ -175,6 +175,9 @@ public:
     // The bodies of the belt the settings make.
     std::size_t beltSize() const { return beltBodies; }
     std::size_t binaryCount() const { return binaries; }
+    // The bodies of a scattered disc beyond the views of space, which are
+    // fitted to the belt's other populations.
+    std::size_t beyondViewCount() const { return beyondViews; }
     // Drawn as densities rather than markers.
     bool dense() const { return isDense; }
     PanelData const &panel(Panel which) const { return panels[which]; }
@@ -194,14 +197,17 @@ public:
     std::vector<std::string> const &populations() const { return populationNames; }
 
 private:
-    // counts: the bodies of each population, in the belt's order.
+    // counts: the bodies of each population, in the belt's order; fitted:
+    // whether the views of space are fitted to each population's bodies.
     BeltPreview(std::vector<std::unique_ptr<BaseAsteroid>> const &bodies, std::size_t shown,
                 std::optional<PlanetMarks> planet, std::vector<std::string> names,
-                std::vector<std::uint32_t> const &counts, std::size_t markerLimit, int gridSize);
+                std::vector<std::uint32_t> const &counts, std::vector<bool> const &fitted,
+                std::size_t markerLimit, int gridSize);
 
     std::size_t bodies = 0;
     std::size_t beltBodies = 0;
     std::size_t binaries = 0;
+    std::size_t beyondViews = 0;
     bool isDense = false;
     std::array<PanelData, allPanels> panels;
     Histogram histogram;

@@ -51,7 +51,7 @@ PlanetZones::PlanetZones(Settings const &s)
     planetAxis = s.planetSemiMajorAxis;
     planetLongitude = s.planetLongitude;
     // The gaps that fall on any population's radii.
-    double lower = 0, upper = 0, largestE = 0;
+    double lower = 0, upper = 0;
     bool bounded = false;
     for (Population const &population : s.populations) {
         if (!kindUses(population.kind, "inner"))

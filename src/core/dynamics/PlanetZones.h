@@ -115,6 +115,7 @@ public:
     bool gapsByBody = false;
     bool ownWidth = false;
     double keptFraction = 0; // gap-depth / 100
+    double largestE = 0;     // the largest e of the populations the gaps fall on
     bool inGap(double semiMajorAxis, double eccentricity) const;
     static double gapHalfWidth(ResonanceZone const &gap, double eccentricity);
     bool excludes() const { return !zones.empty(); }
