@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Generator.h"
+#include "MadeBelt.h"
 #include "Settings.h"
 
 #include <QtTest>
@@ -148,12 +149,10 @@ private slots:
         QFETCH(double, chosen);
         QFETCH(double, tolerance);
         Settings const s = belt(change);
-        Generator generator(s, 20261208);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
+        auto const generator = madeBelt(s, 20261208);
 
         std::vector<double> values;
-        for (auto const &body : generator.bodies()) {
+        for (auto const &body : generator->bodies()) {
             Orbit const &orbit = body->orbit;
             QVERIFY(body->radius >= s.populations[0].minRadius && body->radius <= s.populations[0].maxRadius);
             QVERIFY(orbit.semiMajorAxis >= s.populations[0].innerRadius && orbit.semiMajorAxis <= s.populations[0].outerRadius);
@@ -202,12 +201,9 @@ private slots:
         odd.populations[0].eccentricityMode = 7;
         odd.populations[0].inclinationMode = 0.01;
         odd.populations[0].surfaceDensitySlope = -4;
-        Generator plain(Settings(Settings::OortCloud), 9), changed(odd, 9);
-        std::atomic<int> progress{0};
-        plain.generate(progress);
-        changed.generate(progress);
-        for (std::size_t i = 0; i < plain.bodies().size(); ++i) {
-            auto const &a = *plain.bodies()[i], &b = *changed.bodies()[i];
+        auto const plain = madeBelt(Settings(Settings::OortCloud), 9), changed = madeBelt(odd, 9);
+        for (std::size_t i = 0; i < plain->bodies().size(); ++i) {
+            auto const &a = *plain->bodies()[i], &b = *changed->bodies()[i];
             QCOMPARE(a.radius, b.radius);
             QCOMPARE(a.orbit.semiMajorAxis, b.orbit.semiMajorAxis);
             QCOMPARE(a.orbit.eccentricity, b.orbit.eccentricity);

@@ -3,6 +3,7 @@
 #include "BinaryAsteroid.h"
 #include "CorrectRounding.h"
 #include "Generator.h"
+#include "MadeBelt.h"
 #include "GeneratorProbe.h"
 #include "Settings.h"
 
@@ -29,10 +30,8 @@ class GeneratorTest : public QObject {
 private slots:
     void vulcanoidsWorkedExample()
     {
-        Generator generator(Settings(Settings::Vulcanoids), 5489);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        auto const &bodies = generator.bodies();
+        auto const generator = madeBelt(Settings(Settings::Vulcanoids), 5489);
+        auto const &bodies = generator->bodies();
         QCOMPARE(bodies.size(), std::size_t(200));
 
         auto const *first = dynamic_cast<Asteroid const *>(bodies[0].get());
@@ -88,10 +87,8 @@ private slots:
 
     void earthMoonWorkedExample()
     {
-        Generator generator(Settings(Settings::EarthMoonBelt), 5489);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        auto const &bodies = generator.bodies();
+        auto const generator = madeBelt(Settings(Settings::EarthMoonBelt), 5489);
+        auto const &bodies = generator->bodies();
         auto const *first = dynamic_cast<Asteroid const *>(bodies[0].get());
         QVERIFY(first);
         QCOMPARE(first->name, std::string("ES 1"));
@@ -118,12 +115,10 @@ private slots:
         settings.referencePlane = Orbit::Extrasolar;
         settings.epoch = 2451545.0;
         settings.number = 3000;
-        Generator generator(settings, 99);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
+        auto const generator = madeBelt(settings, 99);
         int binaries = 0;
         unsigned id = 0;
-        for (auto const &body : generator.bodies()) {
+        for (auto const &body : generator->bodies()) {
             ++id;
             QCOMPARE(body->name, "TC " + std::to_string(id));
             QCOMPARE(body->objectType, BaseAsteroid::Comet);
@@ -160,11 +155,9 @@ private slots:
     void sameSeedSameBelt()
     {
         auto textOf = [](unsigned seed) {
-            Generator generator(Settings(Settings::OortCloud), seed);
-            std::atomic<int> progress{0};
-            generator.generate(progress);
+            auto const generator = madeBelt(Settings(Settings::OortCloud), seed);
             std::ostringstream out;
-            for (auto const &body : generator.bodies())
+            for (auto const &body : generator->bodies())
                 body->print(out);
             return out.str();
         };
@@ -180,21 +173,18 @@ private slots:
         settings.populations[0].minRadius = 2.0;
         settings.populations[0].maxRadius = 1.0; // wrong order: every radius is the lower bound
         settings.number = 300;
-        Generator generator(settings, 5489);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        for (auto const &body : generator.bodies()) {
+        auto const generator = madeBelt(settings, 5489);
+        for (auto const &body : generator->bodies()) {
             QCOMPARE(body->orbit.semiMajorAxis, 0.16);
             QCOMPARE(body->orbit.inclination, 0.0);
             QCOMPARE(body->radius, 2.0);
         }
         // The degenerate draws still use the engine as usual: the decisions are
         // those of the ordinary Vulcanoids belt.
-        Generator ordinary(withNumber(Settings::Vulcanoids, 300), 5489);
-        ordinary.generate(progress);
+        auto const ordinary = madeBelt(withNumber(Settings::Vulcanoids, 300), 5489);
         for (std::size_t i = 0; i < 300; ++i)
-            QCOMPARE(dynamic_cast<BinaryAsteroid const *>(generator.bodies()[i].get()) == nullptr,
-                     dynamic_cast<BinaryAsteroid const *>(ordinary.bodies()[i].get()) == nullptr);
+            QCOMPARE(dynamic_cast<BinaryAsteroid const *>(generator->bodies()[i].get()) == nullptr,
+                     dynamic_cast<BinaryAsteroid const *>(ordinary->bodies()[i].get()) == nullptr);
     }
 
     void namesAndPeriods()
@@ -202,11 +192,9 @@ private slots:
         Settings settings = withNumber(Settings::EarthMoonBelt, 5);
         settings.beltName = "";
         settings.totalMass = 0; // infinite periods: the generator still takes it
-        Generator generator(settings, 1);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        QCOMPARE(generator.bodies()[4]->name, std::string(" 5"));
-        QVERIFY(std::isinf(generator.bodies()[0]->orbit.period));
+        auto const generator = madeBelt(settings, 1);
+        QCOMPARE(generator->bodies()[4]->name, std::string(" 5"));
+        QVERIFY(std::isinf(generator->bodies()[0]->orbit.period));
     }
 
     void progressSequences_data()
@@ -358,10 +346,8 @@ private slots:
         s.populations[2].share = 70;
         s.populations[2].innerRadius = 7, s.populations[2].outerRadius = 8;
         s.populations[2].minRadius = 40, s.populations[2].maxRadius = 50;
-        Generator generator(s, 5489);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        auto const &bodies = generator.bodies();
+        auto const generator = madeBelt(s, 5489);
+        auto const &bodies = generator->bodies();
         QCOMPARE(int(bodies.size()), 1000);
         for (std::size_t i = 0; i < bodies.size(); ++i) {
             Population const &own = s.populations[i < 300 ? 0 : 2];
@@ -374,10 +360,9 @@ private slots:
         }
         // The first population's bodies are those of a belt of it alone.
         Settings alone = withNumber(Settings::Vulcanoids, 300);
-        Generator single(alone, 5489);
-        single.generate(progress);
+        auto const single = madeBelt(alone, 5489);
         for (std::size_t i = 0; i < 300; ++i)
-            QCOMPARE(single.bodies()[i]->orbit.semiMajorAxis, bodies[i]->orbit.semiMajorAxis);
+            QCOMPARE(single->bodies()[i]->orbit.semiMajorAxis, bodies[i]->orbit.semiMajorAxis);
     }
 };
 

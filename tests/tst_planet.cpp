@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleSettings.h"
 #include "Generator.h"
+#include "MadeBelt.h"
 #include "SettingsCheck.h"
 
 #include <QtTest>
@@ -26,11 +27,9 @@ Settings example(QByteArray const &name, std::uint32_t number = 100000)
 
 std::vector<Orbit> orbits(Settings const &s, unsigned seed = 20261208)
 {
-    Generator generator(s, seed);
-    std::atomic<int> progress{0};
-    generator.generate(progress);
+    auto const generator = madeBelt(s, seed);
     std::vector<Orbit> list;
-    for (auto const &body : generator.bodies())
+    for (auto const &body : generator->bodies())
         list.push_back(body->orbit);
     return list;
 }

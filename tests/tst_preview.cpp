@@ -8,6 +8,7 @@
 #include "BodyLook.h"
 #include "ExampleSettings.h"
 #include "Generator.h"
+#include "MadeBelt.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -365,20 +366,18 @@ private slots:
             population.looks.composition =
                 composition ? Looks::Composition::MainBelt : Looks::Composition::None;
         }
-        Generator generator(settings, 5);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        BeltPreview const preview(generator);
+        auto const generator = madeBelt(settings, 5);
+        BeltPreview const preview(*generator);
         QCOMPARE(preview.shows(BeltPreview::AxisAlbedo), composition);
         QCOMPARE(BeltPlot::hasLooks(preview), composition);
         auto const &points = preview.panel(BeltPreview::AxisEccentricity).points;
         auto const &albedos = preview.panel(BeltPreview::AxisAlbedo).points;
         QCOMPARE(albedos.size(), composition ? points.size() : 0);
         for (std::size_t k = 0; k < points.size(); ++k) {
-            auto const *single = dynamic_cast<LookedAsteroid const *>(generator.bodies()[k].get());
+            auto const *single = dynamic_cast<LookedAsteroid const *>(generator->bodies()[k].get());
             BodyLook const &look = single ? single->look
                                           : dynamic_cast<LookedBinaryAsteroid const &>(
-                                                *generator.bodies()[k]).look;
+                                                *generator->bodies()[k]).look;
             QCOMPARE(points[k].surface != 0, composition);
             if (composition)
                 QVERIFY(preview.surfaces().at(points[k].surface - 1u).colour == *look.color &&
@@ -575,10 +574,8 @@ private slots:
         if (!several)
             settings.populations.resize(1), settings.populations[0].share = 100;
         settings.number = BeltPreview::sampleLimit + 5000;
-        Generator generator(settings, 9);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        BeltPreview const whole(generator);
+        auto const generator = madeBelt(settings, 9);
+        BeltPreview const whole(*generator);
         auto const sample = BeltPreview::ofBelt(settings, 9);
         QVERIFY(sample);
         std::vector<std::uint32_t> const shares =
@@ -591,7 +588,7 @@ private slots:
                 ++seen[point.population];
             QCOMPARE(seen, shares);
         }
-        auto const &bodies = generator.bodies();
+        auto const &bodies = generator->bodies();
         auto const &points = sample->panel(BeltPreview::AxisEccentricity).points;
         for (std::size_t k = 0; k < shares[0]; k += 997) {
             QCOMPARE(points[k].x, bodies[k]->orbit.semiMajorAxis);
@@ -756,10 +753,8 @@ private slots:
         QFETCH(int, markerLimit);
         Settings settings(Settings::Vulcanoids);
         settings.number = 3000;
-        Generator generator(settings, 77);
-        std::atomic<int> progress{0};
-        generator.generate(progress);
-        auto const &bodies = generator.bodies();
+        auto const generator = madeBelt(settings, 77);
+        auto const &bodies = generator->bodies();
         std::size_t binaries = 0;
         for (auto const &body : bodies)
             binaries += dynamic_cast<BinaryAsteroid const *>(body.get()) != nullptr;

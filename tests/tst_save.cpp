@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChildProcess.h"
 #include "BeltRun.h"
+#include "MadeBelt.h"
 #include "Settings.h"
 #include "TestFiles.h"
 
@@ -24,10 +25,7 @@ std::unique_ptr<Generator> generatedBelt(std::uint32_t number, unsigned seed = 5
 {
     Settings settings(Settings::Vulcanoids);
     settings.number = number;
-    auto generator = std::make_unique<Generator>(settings, seed);
-    std::atomic<int> progress{0};
-    generator->generate(progress);
-    return generator;
+    return madeBelt(settings, seed);
 }
 
 std::string textOf(Generator const &generator)

@@ -206,8 +206,8 @@ PLANET = [
 ]
 
 # Looks: each draw, on one thread and on two, single and binary bodies, radii
-# on every side of the spin's size limits, and a population with looks after
-# one without.
+# on every side of the spin's size limits, meshes and textures together, and a
+# population with looks after one without.
 EVERY_LOOK = ["composition=main-belt", "shapes=ellipsoids", "spins=by-size", "spin-axes=yorp",
               'textures="grey.png*3; dark.png"']
 LOOKS = [
@@ -218,7 +218,9 @@ LOOKS = [
     ("vulcanoids", 0, None, set(),
      ["composition=comets", "shapes=ellipsoids", "spins=by-size", "spin-axes=yorp",
       "min-radius=0.01", "max-radius=300", "radius-distribution=power-law"]),
-    ("kuiper-belt", 1930, 2000, set(), ["composition=kuiper-cold", "spin-axes=isotropic"]),
+    ("kuiper-belt", 1930, 2000, set(), ["composition=kuiper-cold", "spin-axes=isotropic",
+                                        "shapes=meshes", 'meshes="rock.mesh"',
+                                        'textures="grey.png*2; dark.png"']),
     ("jupiter-trojans", 1772, 2000, set(), ["composition=trojans-hildas", "spins=by-size"]),
     ("toliman-a-comets", 255, 3000, {"populations"},
      ["share=40", "population", "kind=background", "share=60", "inner=1", "outer=2",
