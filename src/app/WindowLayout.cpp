@@ -112,10 +112,13 @@ void WindowLayout::fit()
     window->setMinimumSize(least);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Sized before the window was first shown, the form may since have taken
-    // its language and its style's polish: size it again once shown.
-    if (!wasDocked || provisional) {
+    // its language and its style's polish: size it again once shown, and
+    // whenever its columns need another width (another language's texts).
+    int const columnsWidth = form->wholeSize(true).width();
+    if (!wasDocked || provisional || columnsWidth != sizedFor) {
         sizeDocked(least);
         provisional = !window->isVisible();
+        sizedFor = columnsWidth;
     }
     bringOntoScreen();
 }
@@ -149,7 +152,9 @@ void WindowLayout::sizeDocked(QSize const &least)
     }
     int const between = std::max(0, least.width() - form->minimumSizeHint().width() -
                                         preview->minimumSizeHint().width());
-    QSize const besideForm = form->wholeSize(true);
+    // With room for the scroll bar of the one column, which the form shows
+    // until it has the width to set its columns beside each other.
+    QSize const besideForm = form->wholeSize(true) + QSize(form->scrollBarWidth(), 0);
     QSize const formWhole =
         space.width() - besideForm.width() - between >= readablePreviewWidth ? besideForm : stacked;
     int const width = std::clamp(space.width() - formWhole.width() - between,

@@ -55,4 +55,5 @@ private:
     QSize formSize;           // the window's without the preview beside it
     bool docked = false;      // the preview beside the form when last measured
     bool provisional = false; // docked and sized before the window was shown
+    int sizedFor = -1;        // the form's width in two columns when last sized docked
 };
