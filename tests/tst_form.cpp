@@ -3,6 +3,8 @@
 // run starts from.
 #include "DecimalField.h"
 #include "FieldLimits.h"
+#include "FormScroll.h"
+#include <QScrollBar>
 #include "PlanetZones.h"
 #include "Presets.h"
 #include "PreviewWindow.h"
@@ -848,6 +850,27 @@ private slots:
                                     .arg(window->frameGeometry().y())));
         QVERIFY(w<QDockWidget>("dock_preview")->isVisible());
         QFile::remove(store);
+    }
+
+    // Given the width and height of its columns beside each other, the form
+    // sets them so, though its one column had a scroll bar that took width.
+    void formColumnsBesideDespiteScrollBar()
+    {
+        QMainWindow frame;
+        auto *form = new QWidget;
+        auto *columns = new QBoxLayout(QBoxLayout::TopToBottom, form);
+        for (int k = 0; k < 2; ++k) {
+            auto *column = new QWidget;
+            column->setMinimumSize(250, 200);
+            columns->addWidget(column);
+        }
+        frame.setCentralWidget(form);
+        auto *scroll = new FormScroll(&frame, form, columns);
+        frame.show();
+        QVERIFY(!scroll->besideEachOther());
+        scroll->setFixedSize(scroll->wholeSize(true));
+        QTRY_VERIFY(scroll->besideEachOther());
+        QTRY_VERIFY(!scroll->verticalScrollBar()->isVisible());
     }
 };
 

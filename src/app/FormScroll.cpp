@@ -67,11 +67,15 @@ QSize FormScroll::sizeHint() const
     return wholeSize(besideEachOther());
 }
 
-// The scroll bar that comes and goes with the arrangement changes the
-// viewport's width, but not which side of the columns' width it is on.
+// The one column may scroll where the columns beside each other need not:
+// its scroll bar's width then counts as room for them, or the form would keep
+// one column for the bar it shows only because it has one column.
 void FormScroll::arrange()
 {
-    bool const beside = viewport()->width() >= least[true].width();
+    int width = viewport()->width();
+    if (verticalScrollBar()->isVisible() && least[true].height() <= viewport()->height())
+        width += verticalScrollBar()->width();
+    bool const beside = width >= least[true].width();
     if (beside != besideEachOther())
         columns->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }

@@ -152,9 +152,7 @@ void WindowLayout::sizeDocked(QSize const &least)
     }
     int const between = std::max(0, least.width() - form->minimumSizeHint().width() -
                                         preview->minimumSizeHint().width());
-    // With room for the scroll bar of the one column, which the form shows
-    // until it has the width to set its columns beside each other.
-    QSize const besideForm = form->wholeSize(true) + QSize(form->scrollBarWidth(), 0);
+    QSize const besideForm = form->wholeSize(true);
     QSize const formWhole =
         space.width() - besideForm.width() - between >= readablePreviewWidth ? besideForm : stacked;
     int const width = std::clamp(space.width() - formWhole.width() - between,
