@@ -152,7 +152,8 @@ void WindowLayout::sizeDocked(QSize const &least)
     }
     int const between = std::max(0, least.width() - form->minimumSizeHint().width() -
                                         preview->minimumSizeHint().width());
-    QSize const besideForm = form->wholeSize(true);
+    // With room for a scroll bar, should the columns be higher than the window.
+    QSize const besideForm = form->wholeSize(true) + QSize(form->scrollBarWidth(), 0);
     QSize const formWhole =
         space.width() - besideForm.width() - between >= readablePreviewWidth ? besideForm : stacked;
     int const width = std::clamp(space.width() - formWhole.width() - between,
